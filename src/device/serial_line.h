@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "device/line_settings.h"
+
+namespace km62rx::device {
+
+// One serial port. The real backend is QSerialPort; tests use a scripted
+// fake or the simulator over a pseudo-terminal. No call blocks longer than
+// it is asked to.
+class SerialLine {
+ public:
+  virtual ~SerialLine() = default;
+  // Opens the port by the name discovery lists (ttyUSB0, COM3) or by device
+  // path (/dev/pts/7) and applies the line settings. False when the port
+  // cannot be opened.
+  virtual bool Open(const std::string& portName, const LineSettings& settings) = 0;
+  virtual bool IsOpen() const = 0;
+  virtual void Close() = 0;
+  // Bytes received and ready to read without waiting; -1 when the port has
+  // failed or disappeared.
+  virtual long BytesWaiting() = 0;
+  // Reads at most maxBytes of what is already received, without waiting.
+  // Returns the number of bytes read, -1 on error.
+  virtual long Read(char* buffer, std::size_t maxBytes) = 0;
+  // Writes the bytes and waits until they are handed to the line. Returns the
+  // number written, -1 on error.
+  virtual long Write(const char* data, std::size_t size) = 0;
+  // Waits up to timeoutMs for input. True when input is waiting, false on
+  // time-out or error.
+  virtual bool WaitForInput(int timeoutMs) = 0;
+};
+
+}  // namespace km62rx::device

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace km62rx {
+
+// Shows one message to the user and waits until it is dismissed: a modal box
+// with a title, a text and only an OK button in the window, one line on
+// stderr in the command-line tool, a record in tests. Texts use CR LF line
+// breaks.
+class Notifier {
+ public:
+  virtual ~Notifier() = default;
+  virtual void Show(std::string_view title, std::string_view text) = 0;
+};
+
+// Writes "TITLE: TEXT" on one line of stderr, each CR LF of the text
+// replaced by one space.
+class StderrNotifier : public Notifier {
+ public:
+  void Show(std::string_view title, std::string_view text) override;
+  // The line that Show writes, without its line end.
+  static std::string FormatLine(std::string_view title, std::string_view text);
+};
+
+// Keeps every message, for tests.
+class RecordingNotifier : public Notifier {
+ public:
+  struct Box {
+    std::string title;
+    std::string text;
+    friend bool operator==(const Box&, const Box&) = default;
+  };
+  void Show(std::string_view title, std::string_view text) override {
+    boxes.push_back({std::string(title), std::string(text)});
+  }
+  std::vector<Box> boxes;
+};
+
+}  // namespace km62rx

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <istream>
+#include <string>
+#include <string_view>
+
+#include "settings/logger_settings.h"
+#include "settings/notifier.h"
+
+namespace km62rx::settings {
+
+// The twenty keys of the settings file, in file order.
+inline constexpr std::array<std::string_view, 20> SettingKeys{
+    "INFO_NAME",       "FILE_EXTENSION",     "TIME_CALENDAR",      "TIME_SET",
+    "START_DATA",      "START_TIME",         "STOP_DATA",          "STOP_TIME",
+    "STOP_IDLETIME",   "STOP_DATASIZE",      "STOP_LOGTIME",       "TMSP_MODE",
+    "TMSP_START_DATA", "TMSP_STOP_DATA",     "TMSP_STOP_IDLETIME", "TMSP_STOP_DATASIZE",
+    "TMSP_SERIAL_NO",  "TMSP_TYPE",          "TMSP_SPLIT",         "TMSP_DEL_DATA"};
+
+// The header line that marks a settings file (its first 17 characters).
+inline constexpr std::string_view kSettingsHeader = "INFO_NAME=KM-62RX";
+inline constexpr std::string_view kDefaultTimeCalendar = "180101000000";
+
+// The 40 lines of the file for a record, each ending in CR LF, in key order.
+std::string FormatSettingsFile(const LoggerSettings& settings);
+
+// Writes the settings file at path. With useRecordClock == 0 the clock
+// fields (TIME_CALENDAR, TIME_SET) come from the file being replaced (or
+// the defaults when there is none); otherwise from the record. The old file
+// is replaced atomically: on any failure it stays as it was. Returns 1 when
+// written, 0 otherwise (an empty path gives 0 silently; failures are shown
+// through notifier).
+int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRecordClock,
+                      Notifier& notifier);
+
+// Takes TIME_CALENDAR and TIME_SET from the valid clock lines of the file at
+// path. Returns false when the file could not be opened for reading.
+bool ReadFileClockFields(std::string_view path, LoggerSettings& settings);
+
+// Reads settings lines from in until its end, reporting each line it drops,
+// changes or finds twice. Resets settings to the defaults first.
+LoggerSettings& ParseSettings(std::istream& in, LoggerSettings& settings, Notifier& notifier);
+
+// The Load command's header search: reads lines of at most 99 characters
+// until one begins with the header. A longer line, the end of the stream or
+// a read failure ends the search with false. The stream is left wherever the
+// search stopped; callers rewind it.
+bool FindSettingsHeader(std::istream& in);
+
+// Reads one line, up to LF, CR LF or a lone CR (the line end is not part of
+// the line). Returns false at the end of the stream when nothing was read.
+bool ReadSettingsLine(std::istream& in, std::string& line);
+
+}  // namespace km62rx::settings
