@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace km62rx::testing {
+
+// Runs km62rx-sim as a child process for the length of a test. The simulator
+// is started with the given options plus "--trace FILE" (a private temporary
+// file), and the constructor waits until it has printed its terminal path.
+class SimProcess {
+ public:
+  explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
+  ~SimProcess();
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  // Device path of the simulator's terminal side (e.g. /dev/pts/7).
+  const std::string& path() const { return path_; }
+  // Every command line the simulator received so far, without its CR (a lone
+  // CR is an empty string), in order.
+  std::vector<std::string> ReceivedLines() const;
+  // True while the simulator process is alive.
+  bool Running();
+  // Stops the simulator now (SIGTERM, then waits).
+  void Stop();
+
+ private:
+  pid_t pid_ = -1;
+  std::string path_;
+  std::string traceFile_;
+};
+
+// Path of the km62rx-sim and km62rx binaries of this build.
+std::string SimulatorPath();
+std::string CliPath();
+
+}  // namespace km62rx::testing
