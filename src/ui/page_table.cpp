@@ -1,0 +1,383 @@
+#include "ui/page_table.h"
+
+#include <array>
+#include <cstdio>
+#include <string_view>
+#include <unordered_map>
+
+#include "device/page_controls.h"
+#include "settings/logger_settings.h"
+
+namespace km62rx::ui {
+namespace {
+
+using K = ControlKind;
+using F = InputFilter;
+
+// ---------------------------------------------------------------------------
+// Fixed rows. A row names everything but the page and slot, which the
+// table builder fills from the row's position.
+
+struct Row {
+  int id;
+  ControlKind kind;
+  std::string_view text;
+  Geometry geometry;
+  int limit = 0;
+  int itemList = 0;  // index into kItemLists; 0 for no items
+  int initialIndex = 0;
+  InputFilter filter = F::kNone;
+  bool enabled = true;
+};
+
+// Combo item lists, referred to by index from the rows (0 = none).
+enum ItemListId { kNoItems = 0, kWeekdays, kSizeUnits, kOnOff, kTimestampTypes };
+
+std::vector<std::string> ItemsOf(int list) {
+  switch (list) {
+    case kWeekdays:
+      return {"毎日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日", "日曜日"};
+    case kSizeUnits:
+      return {"MByte", "KByte", "Byte"};
+    case kOnOff: {
+      std::vector<std::string> items;
+      for (const auto& choice : settings::OnOffChoices) items.emplace_back(choice.label);
+      return items;
+    }
+    case kTimestampTypes: {
+      std::vector<std::string> items;
+      for (const auto& choice : settings::TimestampTypeChoices) items.emplace_back(choice.label);
+      return items;
+    }
+    default:
+      return {};
+  }
+}
+
+// Connection panel.
+constexpr Row kLinkPanelRows[] = {
+    {1000, K::kVisibleFrame, "本体シリアル接続", {10, 10, 640, 70}},
+    {200, K::kStatusText, "", {20, 30, 300, 20}},
+    {201, K::kStatusText, "", {20, 55, 300, 20}},
+    {400, K::kPushButton, "接続", {320, 40, 80, 24}},
+    {401, K::kPushButton, "切断", {420, 40, 80, 24}},
+};
+
+// Settings area, in creation order.
+constexpr Row kSettingsAreaRows[] = {
+    {1001, K::kVisibleFrame, "トリガー/ロギング設定", {10, 90, 640, 300}},
+    {700, K::kTreeView, "", {20, 115, 180, 150}},
+    {415, K::kPushButton, "本体に送信", {30, 277, 100, 24}, 0, kNoItems, 0, F::kNone, false},
+    {416, K::kPushButton, "本体設定受信", {30, 304, 100, 24}, 0, kNoItems, 0, F::kNone, false},
+    {417, K::kPushButton, "ファイル保存", {30, 331, 100, 24}},
+    {418, K::kPushButton, "ファイル読込", {30, 359, 100, 24}},
+    {1002, K::kVisibleFrame, "本体時刻設定", {10, 400, 640, 60}},
+    {420, K::kPushButton, "PC時刻を本体に反映", {20, 420, 160, 24}, 0, kNoItems, 0, F::kNone,
+     false},
+    {421, K::kPushButton, "指定時刻を本体に反映", {190, 420, 160, 24}, 0, kNoItems, 0, F::kNone,
+     false},
+    {422, K::kPushButton, "指定時刻をファイルに保存", {360, 420, 160, 24}},
+};
+
+constexpr Geometry kPageFrame{210, 110, 430, 270};
+
+// Column headers of the repeated pages (the blanks line the words up above
+// the columns in the fixed-pitch font).
+constexpr std::string_view kDataHeader = "有効                      データ(Hex)";
+constexpr std::string_view kTimeHeader = "有効               曜日        時　 分";
+
+// ---------------------------------------------------------------------------
+// Pages. Each page is described by one of three kinds of description: a
+// data-row page, a time-row page, or a page of fixed rows. The repeated
+// rows of the first two kinds are generated from the row counts.
+
+struct DataPage {
+  int rowsIndex;  // which of the six row counts
+  int headerId;
+  std::string_view headerText;
+  int checkBase;
+  const char* checkFormat;  // "トリガー %d" or "データ %d"
+  int hexBase;
+};
+
+struct TimePage {
+  int rowsIndex;
+  int headerId;
+  int checkBase;
+  int weekdayBase;
+  int hourBase;
+  int minuteBase;
+};
+
+struct PageDescription {
+  int page;
+  int frameId;
+  std::string_view frameText;
+  const DataPage* data = nullptr;
+  const TimePage* time = nullptr;
+  const Row* fixedRows = nullptr;  // after the repeated rows, if any
+  std::size_t fixedCount = 0;
+};
+
+constexpr DataPage kStartDataPage{device::kRowsStartData, 225, kDataHeader, 800, "トリガー %d", 510};
+constexpr DataPage kStopDataPage{device::kRowsStopData, 235, kDataHeader, 820, "トリガー %d", 570};
+constexpr DataPage kTimestampStartPage{device::kRowsTimestampStart, 290, kDataHeader, 860,
+                                       "データ %d", 660};
+constexpr DataPage kTimestampStopPage{device::kRowsTimestampStop, 295, kDataHeader, 870,
+                                      "データ %d", 680};
+
+constexpr TimePage kStartTimePage{device::kRowsStartTime, 230, 810, 310, 550, 560};
+constexpr TimePage kStopTimePage{device::kRowsStopTime, 240, 830, 320, 600, 610};
+
+constexpr Row kIdleTimeRows[] = {
+    {245, K::kLabel, "有効                  ミリ秒", {230, 130, 300, 20}},
+    {840, K::kCheck, "アイドル時間", {235, 152, 100, 24}},
+    {620, K::kNumberField, "1", {350, 152, 70, 20}, 9},
+};
+
+constexpr Row kDataSizeRows[] = {
+    {250, K::kLabel, "有効", {230, 130, 300, 20}},
+    {845, K::kCheck, "データサイズ", {235, 152, 100, 24}},
+    {630, K::kNumberField, "1", {350, 152, 40, 20}, 4},
+    {330, K::kCombo, "", {395, 152, 65, 150}, 0, kSizeUnits, 0},
+};
+
+constexpr Row kLogTimeRows[] = {
+    {255, K::kLabel, "有効                    日　時間　分　秒", {230, 130, 300, 20}},
+    {850, K::kCheck, "ロギング時間", {235, 152, 100, 24}},
+    {640, K::kNumberField, "1", {350, 152, 40, 20}, 4},
+    {641, K::kNumberField, "0", {395, 152, 25, 20}, 2},
+    {642, K::kNumberField, "0", {425, 152, 25, 20}, 2},
+    {643, K::kNumberField, "0", {455, 152, 25, 20}, 2},
+};
+
+constexpr Row kLoggingRows[] = {
+    {260, K::kLabel, "(英数3文字)", {370, 130, 200, 20}},
+    {261, K::kLabel, "ログファイル拡張子", {252, 155, 300, 20}},
+    {645, K::kTextField, "LOG", {370, 150, 40, 20}, 3, kNoItems, 0, F::kExtension},
+};
+
+constexpr Row kTimestampRows[] = {
+    {281, K::kLabel, "タイムスタンプ記録", {230, 135, 300, 20}},
+    {335, K::kCombo, "", {430, 130, 65, 150}, 0, kOnOff, 0},
+    {282, K::kLabel, "タイムスタンプ表示タイプ", {230, 165, 300, 20}},
+    {336, K::kCombo, "", {430, 160, 100, 150}, 0, kTimestampTypes, 0},
+    {283, K::kLabel, "シリアル番号表示", {230, 195, 300, 20}},
+    {337, K::kCombo, "", {430, 190, 65, 150}, 0, kOnOff, 1},
+    {284, K::kLabel, "区切り文字", {230, 225, 300, 20}},
+    {646, K::kTextField, ",", {430, 220, 40, 20}, 4},
+    {285, K::kLabel, "除外データ(Hex)", {230, 285, 300, 20}},
+    {650, K::kHexField, "", {235, 305, 32, 24}, 2, kNoItems, 0, F::kFirstByte},
+    {651, K::kHexField, "", {275, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {652, K::kHexField, "", {315, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {653, K::kHexField, "", {355, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {654, K::kHexField, "", {395, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {655, K::kHexField, "", {435, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {656, K::kHexField, "", {475, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {657, K::kHexField, "", {515, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {658, K::kHexField, "", {555, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {659, K::kHexField, "", {595, 305, 32, 24}, 2, kNoItems, 0, F::kLastByte},
+};
+
+// The lower block of the time-stamp end-condition page, below its data rows.
+constexpr Row kTimestampStopRows[] = {
+    {880, K::kCheck, "アイドル時間(ミリ秒)", {235, 252, 150, 24}},
+    {695, K::kNumberField, "1", {390, 252, 70, 20}, 9},
+    {885, K::kCheck, "データサイズ", {235, 292, 100, 24}},
+    {696, K::kNumberField, "1", {350, 292, 40, 20}, 4},
+    {340, K::kCombo, "", {395, 292, 65, 150}, 0, kSizeUnits, 0},
+};
+
+template <std::size_t N>
+constexpr std::size_t CountOf(const Row (&)[N]) {
+  return N;
+}
+
+const PageDescription kPages[] = {
+    {1, 1003, "開始トリガー"},
+    {2, 1004, "開始トリガー設定 (データ)", &kStartDataPage},
+    {3, 1005, "開始トリガー設定 (時刻)", nullptr, &kStartTimePage},
+    {4, 1003, "停止トリガー"},
+    {5, 1006, "停止トリガー設定 (データ)", &kStopDataPage},
+    {6, 1007, "停止トリガー設定 (時刻)", nullptr, &kStopTimePage},
+    {7, 1008, "停止トリガー設定 (アイドル時間)", nullptr, nullptr, kIdleTimeRows,
+     CountOf(kIdleTimeRows)},
+    {8, 1009, "停止トリガー設定 (データサイズ)", nullptr, nullptr, kDataSizeRows,
+     CountOf(kDataSizeRows)},
+    {9, 1010, "停止トリガー設定 (ロギング時間)", nullptr, nullptr, kLogTimeRows,
+     CountOf(kLogTimeRows)},
+    {10, 1011, "ロギング設定", nullptr, nullptr, kLoggingRows, CountOf(kLoggingRows)},
+    {11, 1012, "タイムスタンプ記録設定", nullptr, nullptr, kTimestampRows,
+     CountOf(kTimestampRows)},
+    {12, 1013, "タイムスタンプ記録 開始条件", &kTimestampStartPage},
+    {13, 1014, "タイムスタンプ記録 終了条件", &kTimestampStopPage, nullptr, kTimestampStopRows,
+     CountOf(kTimestampStopRows)},
+};
+
+// Input filter of byte k of a four-byte data row.
+constexpr InputFilter RowByteFilter(int k) {
+  return k == 0 ? F::kFirstByte : (k == 3 ? F::kLastByte : F::kMiddleByte);
+}
+
+ControlSpec SpecOf(const Row& row, int page, int slot) {
+  ControlSpec spec;
+  spec.id = row.id;
+  spec.kind = row.kind;
+  spec.text = std::string(row.text);
+  spec.geometry = row.geometry;
+  spec.limit = row.limit;
+  spec.items = ItemsOf(row.itemList);
+  spec.initialIndex = row.initialIndex;
+  spec.filter = row.filter;
+  spec.page = page;
+  spec.slot = slot;
+  spec.initiallyEnabled = row.enabled;
+  return spec;
+}
+
+std::vector<ControlSpec> SpecsOf(const Row* rows, std::size_t count) {
+  std::vector<ControlSpec> specs;
+  for (std::size_t i = 0; i < count; ++i) specs.push_back(SpecOf(rows[i], 0, 0));
+  return specs;
+}
+
+std::string FormatRowLabel(const char* format, int row) {
+  char buffer[100];
+  std::snprintf(buffer, sizeof buffer, format, row);
+  return buffer;
+}
+
+// Appends the rows of one page, numbering the slots from the frame on.
+void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
+  const device::PageRows rows;
+  int slot = 0;
+  auto add = [&](const Row& row, std::string text = {}) {
+    ControlSpec spec = SpecOf(row, page.page, slot++);
+    if (!text.empty()) spec.text = std::move(text);
+    out.push_back(std::move(spec));
+  };
+
+  add({page.frameId, K::kFrame, page.frameText, kPageFrame});
+
+  if (const DataPage* data = page.data) {
+    add({data->headerId, K::kLabel, data->headerText, {230, 130, 300, 20}});
+    for (int r = 0; r < rows.rowCount[data->rowsIndex]; ++r) {
+      add({data->checkBase + r, K::kCheck, "", {235, 152 + 30 * r, 80, 24}},
+          FormatRowLabel(data->checkFormat, r));
+      for (int k = 0; k < 4; ++k) {
+        add({data->hexBase + 4 * r + k, K::kHexField, "", {345 + 40 * k, 150 + 30 * r, 32, 24}, 2,
+             kNoItems, 0, RowByteFilter(k)});
+      }
+    }
+  }
+  if (const TimePage* time = page.time) {
+    add({time->headerId, K::kLabel, kTimeHeader, {230, 130, 300, 20}});
+    for (int r = 0; r < rows.rowCount[time->rowsIndex]; ++r) {
+      const int y = 152 + 30 * r;
+      add({time->checkBase + r, K::kCheck, "", {235, y, 80, 24}}, FormatRowLabel("トリガー %d", r));
+      add({time->weekdayBase + r, K::kCombo, "", {335, y, 60, 150}, 0, kWeekdays, 0});
+      add({time->hourBase + r, K::kTimeField, "0", {410, y, 25, 20}, 2});
+      add({time->minuteBase + r, K::kTimeField, "0", {440, y, 25, 20}, 2});
+    }
+  }
+  for (std::size_t i = 0; i < page.fixedCount; ++i) add(page.fixedRows[i]);
+}
+
+std::vector<ControlSpec> BuildPageControls() {
+  std::vector<ControlSpec> specs;
+  for (const PageDescription& page : kPages) AppendPage(page, specs);
+  return specs;
+}
+
+// ---------------------------------------------------------------------------
+// Numeric field ranges: IDs first..last share one range.
+
+struct RangeRow {
+  int first;
+  int last;
+  int minimum;
+  int maximum;
+};
+
+constexpr RangeRow kRanges[] = {
+    {500, 500, 2000, 2099},  // clock dialog: year
+    {501, 501, 1, 12},       // month
+    {502, 502, 1, 31},       // day
+    {503, 503, 0, 23},       // hour
+    {504, 505, 0, 59},       // minute, second
+    {550, 556, 0, 23},       // start time hours
+    {560, 566, 0, 59},       // start time minutes
+    {600, 606, 0, 23},       // stop time hours
+    {610, 616, 0, 59},       // stop time minutes
+    {620, 620, 1, 999999999},
+    {630, 630, 1, 9999},
+    {640, 640, 0, 9999},
+    {641, 641, 0, 23},
+    {642, 643, 0, 59},
+    {695, 695, 1, 999999999},
+    {696, 696, 1, 9999},
+};
+
+}  // namespace
+
+const std::vector<ControlSpec>& LinkPanelControls() {
+  static const std::vector<ControlSpec> specs =
+      SpecsOf(kLinkPanelRows, CountOf(kLinkPanelRows));
+  return specs;
+}
+
+const std::vector<ControlSpec>& SettingsAreaControls() {
+  static const std::vector<ControlSpec> specs =
+      SpecsOf(kSettingsAreaRows, CountOf(kSettingsAreaRows));
+  return specs;
+}
+
+const std::vector<ControlSpec>& PageControlSpecs() {
+  static const std::vector<ControlSpec> specs = BuildPageControls();
+  return specs;
+}
+
+const std::vector<TreeItemSpec>& TreeItems() {
+  static const std::vector<TreeItemSpec> items = {
+      {1, "開始トリガー設定", 0},
+      {2, "データ", 1},
+      {3, "時刻", 1},
+      {4, "停止トリガー設定", 0},
+      {5, "データ", 4},
+      {6, "時刻", 4},
+      {7, "アイドル時間", 4},
+      {8, "データサイズ", 4},
+      {9, "ロギング時間", 4},
+      {10, "ロギング設定", 0},
+      {11, "タイムスタンプ記録設定", 0},
+      {12, "開始条件", 11},
+      {13, "終了条件", 11},
+  };
+  return items;
+}
+
+const std::vector<int>& ExpandedBranchPages() {
+  static const std::vector<int> pages = {11, 4, 1};
+  return pages;
+}
+
+const ControlSpec* FindControlSpec(int id) {
+  static const std::unordered_map<int, const ControlSpec*> byId = [] {
+    std::unordered_map<int, const ControlSpec*> map;
+    for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
+      for (const ControlSpec& spec : *table) map.emplace(spec.id, &spec);  // first one wins
+    }
+    return map;
+  }();
+  const auto it = byId.find(id);
+  return it == byId.end() ? nullptr : it->second;
+}
+
+std::optional<NumericRange> NumericFieldRange(int id) {
+  for (const RangeRow& row : kRanges) {
+    if (id >= row.first && id <= row.last) return NumericRange{row.minimum, row.maximum};
+  }
+  return std::nullopt;
+}
+
+}  // namespace km62rx::ui

@@ -1,0 +1,65 @@
+#include "ui/memory_page_controls.h"
+
+#include "ui/page_table.h"
+
+namespace km62rx::ui {
+
+MemoryPageControls::MemoryPageControls() {
+  for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
+    for (const ControlSpec& spec : *table) {
+      State state;
+      state.text = spec.kind == ControlKind::kCombo ? std::string() : spec.text;
+      state.comboSize = static_cast<int>(spec.items.size());
+      state.comboIndex = state.comboSize > 0 ? spec.initialIndex : 0;
+      state.limit = spec.limit;
+      state.enabled = spec.initiallyEnabled;
+      controls_.emplace(spec.id, std::move(state));  // the shared frame ID keeps its first entry
+    }
+  }
+}
+
+MemoryPageControls::State& MemoryPageControls::At(int id) { return controls_[id]; }
+
+const MemoryPageControls::State* MemoryPageControls::Find(int id) const {
+  const auto it = controls_.find(id);
+  return it == controls_.end() ? nullptr : &it->second;
+}
+
+std::string MemoryPageControls::Text(int id) const {
+  const State* state = Find(id);
+  return state ? state->text : std::string();
+}
+
+void MemoryPageControls::SetText(int id, std::string_view text) {
+  State& state = At(id);
+  if (state.limit > 0 && text.size() > static_cast<std::size_t>(state.limit)) {
+    text = text.substr(0, static_cast<std::size_t>(state.limit));
+  }
+  state.text = std::string(text);
+}
+
+bool MemoryPageControls::Checked(int id) const {
+  const State* state = Find(id);
+  return state && state->checked;
+}
+
+void MemoryPageControls::SetChecked(int id, bool checked) { At(id).checked = checked; }
+
+int MemoryPageControls::ComboIndex(int id) const {
+  const State* state = Find(id);
+  return state ? state->comboIndex : 0;
+}
+
+void MemoryPageControls::SetComboIndex(int id, int index) {
+  State& state = At(id);
+  if (index >= 0 && index < state.comboSize) state.comboIndex = index;
+}
+
+bool MemoryPageControls::Enabled(int id) const {
+  const State* state = Find(id);
+  return state ? state->enabled : false;
+}
+
+void MemoryPageControls::SetEnabled(int id, bool enabled) { At(id).enabled = enabled; }
+
+}  // namespace km62rx::ui
