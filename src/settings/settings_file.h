@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <istream>
 #include <string>
 #include <string_view>
@@ -21,6 +22,13 @@ inline constexpr std::array<std::string_view, 20> SettingKeys{
 // The header line that marks a settings file (its first 17 characters).
 inline constexpr std::string_view kSettingsHeader = "INFO_NAME=KM-62RX";
 inline constexpr std::string_view kDefaultTimeCalendar = "180101000000";
+
+// A settings line holds at most this many characters; a longer line is never
+// a valid setting.
+inline constexpr std::size_t kMaxLineLength = 99;
+// ReadSettingsLine keeps at most this many bytes of a line and drops the rest
+// of a longer one, so one huge line cannot take unbounded memory.
+inline constexpr std::size_t kMaxKeptLineLength = 1024;
 
 // The 40 lines of the file for a record, each ending in CR LF, in key order.
 std::string FormatSettingsFile(const LoggerSettings& settings);

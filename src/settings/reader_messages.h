@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "settings/notifier.h"
+
+namespace km62rx::settings {
+
+// The messages of the settings file reader. Each quotes the line (or key)
+// that it is about; a quoted line is cut so that the whole message fits the
+// 99 bytes that a message has always had in the logger's own code page
+// (two bytes for each Japanese character, one for each ASCII byte).
+enum class LineProblem {
+  kFormat,         // line ignored: not key=value
+  kKey,            // line ignored: unknown key
+  kTriggerId,      // line ignored: bad entry number
+  kParameter,      // line ignored: bad value
+  kExtension,      // extension not 3 characters
+  kHour,           // hour of a time trigger out of range
+  kMinute,         // minute of a time trigger out of range
+};
+
+void ReportLine(Notifier& notifier, LineProblem problem, std::string_view line);
+
+// Duplicate warnings: a single-valued key, or entry `entry` of a trigger list
+// (condition: the time-stamp start and end conditions).
+void ReportDuplicate(Notifier& notifier, std::string_view key);
+void ReportDuplicateEntry(Notifier& notifier, std::string_view key, int entry, bool condition);
+
+// Width of a UTF-8 text in the logger's code page, counted as described above.
+std::size_t LegacyWidth(std::string_view text);
+
+}  // namespace km62rx::settings

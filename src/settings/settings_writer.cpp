@@ -1,0 +1,39 @@
+#include <string>
+#include <string_view>
+
+#include "settings/file_replace.h"
+#include "settings/settings_file.h"
+
+namespace km62rx::settings {
+
+namespace {
+constexpr std::string_view kErrorTitle = "エラー";
+constexpr std::string_view kCannotOpenText = "ファイルを開けませんでした。";
+constexpr std::string_view kCannotWriteText = "ファイルに書き込めませんでした。";
+}  // namespace
+
+int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRecordClock,
+                      Notifier& notifier) {
+  // The path is a C string at heart: it ends at its first NUL.
+  const std::string target(path.substr(0, path.find('\0')));
+  if (target.empty()) return 0;
+  // The clock fields of the file being replaced survive a save; read them
+  // before anything is written.
+  if (useRecordClock == 0 && !ReadFileClockFields(target, settings)) {
+    settings.TIME_CALENDAR = kDefaultTimeCalendar;
+    settings.TIME_SET = 1;
+  }
+  switch (ReplaceFileContents(target, FormatSettingsFile(settings))) {
+    case ReplaceResult::kReplaced:
+      return 1;
+    case ReplaceResult::kCannotOpen:
+      notifier.Show(kErrorTitle, kCannotOpenText);
+      return 0;
+    case ReplaceResult::kWriteFailed:
+      notifier.Show(kErrorTitle, kCannotWriteText);
+      return 0;
+  }
+  return 0;
+}
+
+}  // namespace km62rx::settings
