@@ -1,0 +1,64 @@
+#include <cstdio>
+
+#include "device/connection.h"
+#include "device/control_ids.h"
+
+namespace km62rx::device {
+
+LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link) {
+  LinkPanelTexts texts;
+  if (link.connected != 1) {
+    texts.statusLine = "接続状態 : 未接続";
+    texts.sdLine = "SDカード : 未接続";
+    texts.connectButton = "接続";
+    texts.disconnectEnabled = false;
+    return texts;
+  }
+  char status[256];
+  std::snprintf(status, sizeof status, "接続状態 : 接続中 (ファームウェア Ver%d.%02d)",
+                link.firmwareVersion / 100, link.firmwareVersion % 100);
+  texts.statusLine = status;
+  if (link.sdState & 2) {
+    texts.sdLine = "SDカード : 書込保護";
+  } else if (link.sdState == 1) {
+    texts.sdLine = "SDカード : 接続中";
+  } else {
+    texts.sdLine = "SDカード : 未接続";
+  }
+  texts.connectButton = "再接続";
+  texts.disconnectEnabled = true;
+  return texts;
+}
+
+std::vector<ControlEnable> UpdateControlAvailability(int connected, int sdState,
+                                                     int timestampSupported) {
+  const bool clock = connected == 1;
+  const bool transfer = connected == 1 && sdState == 1;
+  const bool timestamp = connected == 0 || timestampSupported == 1;
+
+  std::vector<ControlEnable> result;
+  result.reserve(64);
+  result.push_back({ids::kClockFromPcButton, clock});
+  result.push_back({ids::kClockFromDialogButton, clock});
+  result.push_back({ids::kSendButton, transfer});
+  result.push_back({ids::kReceiveButton, transfer});
+
+  for (int id : {ids::kTimestampModeCombo, ids::kTimestampTypeCombo, ids::kTimestampSerialCombo,
+                 ids::kSeparatorField}) {
+    result.push_back({id, timestamp});
+  }
+  for (int k = 0; k < 10; ++k) result.push_back({ids::ExcludedByte(k), timestamp});
+  for (int row = 0; row < 3; ++row) {
+    result.push_back({ids::TimestampStartCheck(row), timestamp});
+    result.push_back({ids::TimestampStopCheck(row), timestamp});
+    for (int k = 0; k < 4; ++k) result.push_back({ids::TimestampStartByte(row, k), timestamp});
+    for (int k = 0; k < 4; ++k) result.push_back({ids::TimestampStopByte(row, k), timestamp});
+  }
+  for (int id : {ids::kTimestampIdleCheck, ids::kTimestampIdleField, ids::kTimestampSizeCheck,
+                 ids::kTimestampSizeField, ids::kTimestampSizeUnit}) {
+    result.push_back({id, timestamp});
+  }
+  return result;
+}
+
+}  // namespace km62rx::device
