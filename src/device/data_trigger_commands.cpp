@@ -1,0 +1,113 @@
+// The four repeated settings made of data bytes: start trigger (BD), stop
+// trigger (ED), time-stamp start condition (PB) and end condition (PE). Each
+// entry is a check box and four two-character hex fields.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "device/control_ids.h"
+#include "device/settings_commands.h"
+#include "device/settings_exchange.h"
+
+namespace km62rx::device {
+namespace {
+
+constexpr int kBytesPerEntry = 4;
+
+struct DataSetting {
+  std::string_view setMnemonic;
+  std::string_view getMnemonic;
+  int rowsIndex;
+  int (*check)(int row);
+  int (*byteField)(int row, int k);
+  // Stop triggers refuse an enabled entry without data: this box is shown
+  // and the entry goes out disabled. Empty for the start settings.
+  std::string_view emptyDataText;
+};
+
+constexpr std::string_view kEmptyDataTitle = "設定エラー";
+
+constexpr DataSetting kStartData{"BDS", "BDG", kRowsStartData, ids::StartDataCheck,
+                                 ids::StartDataByte, {}};
+constexpr DataSetting kStopData{
+    "EDS", "EDG", kRowsStopData, ids::StopDataCheck, ids::StopDataByte,
+    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+    "トリガー無効に設定しました。"};
+constexpr DataSetting kTimestampStart{"PBS", "PBG", kRowsTimestampStart, ids::TimestampStartCheck,
+                                      ids::TimestampStartByte, {}};
+constexpr DataSetting kTimestampStop{
+    "PES", "PEG", kRowsTimestampStop, ids::TimestampStopCheck, ids::TimestampStopByte,
+    "タイムスタンプ記録 終了条件を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+    "条件無効に設定しました。"};
+
+std::array<int, kBytesPerEntry> ByteFields(const DataSetting& setting, int row) {
+  std::array<int, kBytesPerEntry> fields{};
+  for (int k = 0; k < kBytesPerEntry; ++k) fields[k] = setting.byteField(row, k);
+  return fields;
+}
+
+int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
+  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
+    std::string request;
+    if (ctx.pages.Checked(setting.check(i))) {
+      request = detail::RequestNumber(setting.setMnemonic, i);
+      const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
+      if (pairs == 0 && !setting.emptyDataText.empty()) {
+        ctx.mainWindow.Show(kEmptyDataTitle, setting.emptyDataText);
+        request = detail::RequestDisabledEntry(setting.setMnemonic, i);
+      }
+    } else {
+      request = detail::RequestDisabledEntry(setting.setMnemonic, i);
+    }
+    const int result = detail::RunSetCommand(ctx, request);
+    if (result != 1) return result;
+  }
+  return 1;
+}
+
+int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
+  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
+    Reply reply;
+    const int result =
+        detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
+    if (result != 1) return result;
+    const bool disabled = reply.At(3) == '-';
+    std::vector<std::string> pairs;
+    if (!disabled) {
+      // A reply cut inside a byte pair is not a valid reply: leave the
+      // entry's controls as they were.
+      auto parsed = detail::ReplyDataPairs(reply, 3, kBytesPerEntry);
+      if (!parsed) return detail::ReportInvalidReply(ctx);
+      pairs = std::move(*parsed);
+    }
+    const auto fields = ByteFields(setting, i);
+    for (const int id : fields) ctx.pages.SetText(id, "");
+    ctx.pages.SetChecked(setting.check(i), !disabled);
+    for (std::size_t j = 0; j < pairs.size(); ++j) ctx.pages.SetText(fields[j], pairs[j]);
+  }
+  return 1;
+}
+
+}  // namespace
+
+int SendStartDataTriggers(CommandContext& ctx) { return SendDataEntries(ctx, kStartData); }
+int ReceiveStartDataTriggers(CommandContext& ctx) { return ReceiveDataEntries(ctx, kStartData); }
+int SendStopDataTriggers(CommandContext& ctx) { return SendDataEntries(ctx, kStopData); }
+int ReceiveStopDataTriggers(CommandContext& ctx) { return ReceiveDataEntries(ctx, kStopData); }
+int SendTimestampStartConditions(CommandContext& ctx) {
+  return SendDataEntries(ctx, kTimestampStart);
+}
+int ReceiveTimestampStartConditions(CommandContext& ctx) {
+  return ReceiveDataEntries(ctx, kTimestampStart);
+}
+int SendTimestampStopConditions(CommandContext& ctx) {
+  return SendDataEntries(ctx, kTimestampStop);
+}
+int ReceiveTimestampStopConditions(CommandContext& ctx) {
+  return ReceiveDataEntries(ctx, kTimestampStop);
+}
+
+}  // namespace km62rx::device

@@ -1,0 +1,211 @@
+// The numeric single settings: idle times (EI, PI), data sizes (ES, PS) and
+// the logging time (EL). Each has an enable check box; "-" on the wire means
+// off.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "device/control_ids.h"
+#include "device/settings_commands.h"
+#include "device/settings_exchange.h"
+
+namespace km62rx::device {
+namespace {
+
+constexpr long long kBytesPerMByte = 1048576;
+constexpr long long kBytesPerKByte = 1024;
+constexpr int kMaxMBytes = 2000;
+constexpr long long kMByteDisplayFrom = 10240000;
+constexpr long long kKByteDisplayFrom = 10000;
+constexpr int kSecondsPerDay = 86400;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kSecondsPerMinute = 60;
+
+constexpr std::string_view kWarningTitle = "警告";
+
+struct IdleSetting {
+  std::string_view setMnemonic;
+  std::string_view getMnemonic;
+  int check;
+  int field;
+};
+
+struct SizeSetting {
+  std::string_view setMnemonic;
+  std::string_view getMnemonic;
+  int check;
+  int field;
+  int unit;
+  std::string_view limitText;
+};
+
+constexpr IdleSetting kStopIdle{"EIS", "EIG", ids::kStopIdleCheck, ids::kStopIdleField};
+constexpr IdleSetting kTimestampIdle{"PIS", "PIG", ids::kTimestampIdleCheck,
+                                     ids::kTimestampIdleField};
+constexpr SizeSetting kStopSize{
+    "ESS", "ESG", ids::kStopSizeCheck, ids::kStopSizeField, ids::kStopSizeUnit,
+    "停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。"};
+constexpr SizeSetting kTimestampSize{
+    "PSS", "PSG", ids::kTimestampSizeCheck, ids::kTimestampSizeField, ids::kTimestampSizeUnit,
+    "タイムスタンプ記録 終了条件(データサイズ)の設定上限値を超過しています。\r\n"
+    " 2000 MByte に変更されました。"};
+
+std::string NumberText(long long value) {
+  std::string text = detail::RequestNumber("", value);
+  text.pop_back();  // the CR
+  return text;
+}
+
+int FieldValue(const PageControls& pages, int id) {
+  return detail::AtoiValue(detail::ControlText(pages, id));
+}
+
+// The number of a get reply, from position 2 up to its CR. A number beyond
+// 32 bits is not a valid reply.
+std::optional<int> ReplyValue(CommandContext& ctx, const Reply& reply) {
+  const std::optional<int> value = detail::ReplyNumber(detail::ReplyText(reply).substr(2));
+  if (!value) detail::ReportInvalidReply(ctx);
+  return value;
+}
+
+int SendIdle(CommandContext& ctx, const IdleSetting& setting) {
+  const std::string request =
+      ctx.pages.Checked(setting.check)
+          ? detail::RequestNumber(setting.setMnemonic, FieldValue(ctx.pages, setting.field))
+          : detail::RequestDisabled(setting.setMnemonic);
+  return detail::RunSetCommand(ctx, request);
+}
+
+int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
+  Reply reply;
+  const int result =
+      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
+  if (result != 1) return result;
+  ctx.pages.SetText(setting.field, "1");
+  if (reply.At(2) == '-') {
+    ctx.pages.SetChecked(setting.check, false);
+    return 1;
+  }
+  ctx.pages.SetChecked(setting.check, true);
+  // The value runs up to the CR; the CR itself never goes into the field.
+  std::string_view text = detail::ReplyText(reply).substr(2);
+  const std::size_t cr = text.find('\r');
+  if (cr != std::string_view::npos) text = text.substr(0, cr);
+  ctx.pages.SetText(setting.field, text);
+  return 1;
+}
+
+int SendSize(CommandContext& ctx, const SizeSetting& setting) {
+  if (!ctx.pages.Checked(setting.check)) {
+    return detail::RunSetCommand(ctx, detail::RequestDisabled(setting.setMnemonic));
+  }
+  long long value = FieldValue(ctx.pages, setting.field);
+  long long bytes = value;
+  switch (ctx.pages.ComboIndex(setting.unit)) {
+    case ids::kUnitMByte:
+      if (value > kMaxMBytes) {
+        ctx.mainWindow.Show(kWarningTitle, setting.limitText);
+        ctx.pages.SetText(setting.field, "2000");
+        value = kMaxMBytes;
+      }
+      bytes = value * kBytesPerMByte;
+      break;
+    case ids::kUnitKByte:
+      bytes = value * kBytesPerKByte;
+      break;
+    default:
+      break;
+  }
+  return detail::RunSetCommand(ctx, detail::RequestNumber(setting.setMnemonic, bytes));
+}
+
+int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
+  Reply reply;
+  const int result =
+      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
+  if (result != 1) return result;
+  if (reply.At(2) == '-') {
+    ctx.pages.SetText(setting.field, "1");
+    ctx.pages.SetChecked(setting.check, false);
+    ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
+    return 1;
+  }
+  const std::optional<int> received = ReplyValue(ctx, reply);
+  if (!received) return 0;
+  ctx.pages.SetText(setting.field, "1");
+  ctx.pages.SetChecked(setting.check, true);
+  const long long n = *received;
+  long long shown = n;
+  int unit = ids::kUnitByte;
+  if (n >= kMByteDisplayFrom) {
+    shown = (n + kBytesPerMByte / 2) / kBytesPerMByte;
+    if (shown > kMaxMBytes) shown = kMaxMBytes;
+    unit = ids::kUnitMByte;
+  } else if (n >= kKByteDisplayFrom) {
+    shown = (n + kBytesPerKByte / 2) / kBytesPerKByte;
+    unit = ids::kUnitKByte;
+  }
+  ctx.pages.SetText(setting.field, NumberText(shown));
+  ctx.pages.SetComboIndex(setting.unit, unit);
+  return 1;
+}
+
+void SetLogTimeFields(PageControls& pages, long long days, long long hours, long long minutes,
+                      long long seconds) {
+  pages.SetText(ids::kLogDays, NumberText(days));
+  pages.SetText(ids::kLogHours, NumberText(hours));
+  pages.SetText(ids::kLogMinutes, NumberText(minutes));
+  pages.SetText(ids::kLogSeconds, NumberText(seconds));
+}
+
+}  // namespace
+
+int SendStopIdleTime(CommandContext& ctx) { return SendIdle(ctx, kStopIdle); }
+int ReceiveStopIdleTime(CommandContext& ctx) { return ReceiveIdle(ctx, kStopIdle); }
+int SendTimestampStopIdleTime(CommandContext& ctx) { return SendIdle(ctx, kTimestampIdle); }
+int ReceiveTimestampStopIdleTime(CommandContext& ctx) { return ReceiveIdle(ctx, kTimestampIdle); }
+int SendStopDataSize(CommandContext& ctx) { return SendSize(ctx, kStopSize); }
+int ReceiveStopDataSize(CommandContext& ctx) { return ReceiveSize(ctx, kStopSize); }
+int SendTimestampStopDataSize(CommandContext& ctx) { return SendSize(ctx, kTimestampSize); }
+int ReceiveTimestampStopDataSize(CommandContext& ctx) { return ReceiveSize(ctx, kTimestampSize); }
+
+int SendStopLogTime(CommandContext& ctx) {
+  if (!ctx.pages.Checked(ids::kStopLogTimeCheck)) {
+    return detail::RunSetCommand(ctx, detail::RequestDisabled("ELS"));
+  }
+  long long total = static_cast<long long>(FieldValue(ctx.pages, ids::kLogDays)) * kSecondsPerDay +
+                    static_cast<long long>(FieldValue(ctx.pages, ids::kLogHours)) * kSecondsPerHour +
+                    static_cast<long long>(FieldValue(ctx.pages, ids::kLogMinutes)) *
+                        kSecondsPerMinute +
+                    FieldValue(ctx.pages, ids::kLogSeconds);
+  if (total < 1) {
+    ctx.mainWindow.Show(kWarningTitle,
+                        "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 "
+                        "に変更されました。");
+    SetLogTimeFields(ctx.pages, 0, 0, 0, 1);
+    total = 1;
+  }
+  return detail::RunSetCommand(ctx, detail::RequestNumber("ELS", total));
+}
+
+int ReceiveStopLogTime(CommandContext& ctx) {
+  Reply reply;
+  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("ELG"), reply);
+  if (result != 1) return result;
+  if (reply.At(2) == '-') {
+    SetLogTimeFields(ctx.pages, 1, 0, 0, 0);
+    ctx.pages.SetChecked(ids::kStopLogTimeCheck, false);
+    return 1;
+  }
+  const std::optional<int> received = ReplyValue(ctx, reply);
+  if (!received) return 0;
+  const long long s = *received;
+  ctx.pages.SetChecked(ids::kStopLogTimeCheck, true);
+  SetLogTimeFields(ctx.pages, s / kSecondsPerDay, (s % kSecondsPerDay) / kSecondsPerHour,
+                   (s % kSecondsPerHour) / kSecondsPerMinute, s % kSecondsPerMinute);
+  return 1;
+}
+
+}  // namespace km62rx::device

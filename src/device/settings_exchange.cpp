@@ -1,0 +1,217 @@
+#include "device/settings_exchange.h"
+
+#include <charconv>
+#include <climits>
+#include <cstdint>
+
+#include "device/link.h"
+
+namespace km62rx::device::detail {
+namespace {
+
+constexpr std::string_view kInvalidReplyText = "KM-62RXからの応答が不正な値です。";
+constexpr std::string_view kMismatchText = "コマンド応答が要求したコマンドの内容と一致しません。";
+constexpr std::string_view kResponseErrorTitle = "応答エラー";
+constexpr std::string_view kSdCardText = "本体内SDカードへのアクセスに失敗しました。";
+constexpr std::string_view kSdCardTitle = "エラー";
+constexpr int kSdCardErrorCode = 51;
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// The leading number of text by the atoi rule, in 64 bits; nothing when it
+// does not even fit there (then it certainly does not fit in 32 bits).
+struct LeadingNumber {
+  long long value = 0;
+  bool overflow = false;
+};
+
+LeadingNumber ParseLeadingNumber(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+    negative = text[pos] == '-';
+    ++pos;
+  }
+  std::size_t end = pos;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  LeadingNumber result;
+  if (end == pos) return result;
+  std::uint64_t magnitude = 0;
+  const auto [ptr, ec] = std::from_chars(text.data() + pos, text.data() + end, magnitude);
+  (void)ptr;
+  if (ec != std::errc() || magnitude > static_cast<std::uint64_t>(INT_MAX) + 1) {
+    result.overflow = true;
+    result.value = negative ? INT_MIN : INT_MAX;
+    return result;
+  }
+  const long long signedValue =
+      negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+  if (signedValue > INT_MAX || signedValue < INT_MIN) {
+    result.overflow = true;
+    result.value = signedValue > 0 ? INT_MAX : INT_MIN;
+    return result;
+  }
+  result.value = signedValue;
+  return result;
+}
+
+}  // namespace
+
+std::string ControlText(const PageControls& pages, int id) {
+  std::string text = pages.Text(id);
+  const std::size_t nul = text.find('\0');
+  if (nul != std::string::npos) text.resize(nul);
+  if (text.size() > kLineChars) text.resize(kLineChars);
+  return text;
+}
+
+int AtoiValue(std::string_view text) {
+  return static_cast<int>(ParseLeadingNumber(text).value);
+}
+
+std::optional<int> ReplyNumber(std::string_view text) {
+  const LeadingNumber number = ParseLeadingNumber(text);
+  if (number.overflow) return std::nullopt;
+  return static_cast<int>(number.value);
+}
+
+std::string_view ReplyText(const Reply& reply) {
+  std::string_view text = reply.View();
+  const std::size_t nul = text.find('\0');
+  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  return text;
+}
+
+std::string_view ReplyTail(const Reply& reply) {
+  const std::string_view text = ReplyText(reply);
+  if (text.size() < 3) return {};
+  return text.substr(2, text.size() - 3);
+}
+
+std::string Request(std::string_view mnemonic) {
+  std::string request(mnemonic);
+  request += '\r';
+  return request;
+}
+
+std::string RequestNumber(std::string_view mnemonic, long long number) {
+  std::string request(mnemonic);
+  char digits[24];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, number);
+  (void)ec;
+  request.append(digits, end);
+  request += '\r';
+  return request;
+}
+
+std::string RequestDisabledEntry(std::string_view mnemonic, int index) {
+  std::string request = RequestNumber(mnemonic, index);
+  request.insert(request.size() - 1, 1, '-');
+  return request;
+}
+
+std::string RequestDisabled(std::string_view mnemonic) {
+  std::string request(mnemonic);
+  request += "-\r";
+  return request;
+}
+
+std::string RequestText(std::string_view mnemonic, std::string_view text) {
+  // The request has to fit its 100-byte area with the CR: cut a text that is
+  // longer than the pages ever allow rather than overrun the line.
+  const std::size_t room = kLineChars - mnemonic.size() - 1;
+  if (text.size() > room) text = text.substr(0, room);
+  std::string request(mnemonic);
+  request += text;
+  request += '\r';
+  return request;
+}
+
+int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds,
+                    std::string& request) {
+  // The request ends in CR; the pairs go before it.
+  if (!request.empty() && request.back() == '\r') request.pop_back();
+  int pairs = 0;
+  for (const int id : fieldIds) {
+    const std::string text = ControlText(pages, id);
+    if (text.size() != 2) break;
+    for (const char c : text) {
+      request += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    ++pairs;
+  }
+  request += '\r';
+  return pairs;
+}
+
+bool HasCharacters(const Reply& reply, std::size_t first, std::size_t last) {
+  for (std::size_t i = first; i <= last; ++i) {
+    const char c = reply.At(i);
+    if (c == '\r' || c == '\0') return false;
+  }
+  return true;
+}
+
+std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::size_t start,
+                                                       int maxPairs) {
+  std::vector<std::string> pairs;
+  for (int j = 0; j < maxPairs; ++j) {
+    const std::size_t pos = start + 2 * static_cast<std::size_t>(j);
+    const char first = reply.At(pos);
+    if (first == '\r') break;
+    if (!HasCharacters(reply, pos, pos + 1)) return std::nullopt;
+    pairs.emplace_back(std::string{first, reply.At(pos + 1)});
+  }
+  return pairs;
+}
+
+int ReportInvalidReply(CommandContext& ctx) {
+  ctx.mainWindow.Show(kResponseErrorTitle, kInvalidReplyText);
+  return 0;
+}
+
+int ReportMismatch(CommandContext& ctx) {
+  ctx.mainWindow.Show(kResponseErrorTitle, kMismatchText);
+  return 0;
+}
+
+int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply) {
+  reply.Clear();
+  if (ExchangeCommand(ctx.link, request, reply) != kLinkOk) return -1;
+  if (reply.BeginsWithOk()) return 1;
+  const std::optional<int> code = ReplyNumber(ReplyText(reply));
+  if (code && *code == kSdCardErrorCode) {
+    ctx.mainWindow.Show(kSdCardTitle, kSdCardText);
+    return -1;
+  }
+  if (code && *code >= 1 && *code <= 99) {
+    ReportLinkError(*code + 100, ctx.mainWindow);
+    return 0;
+  }
+  return ReportInvalidReply(ctx);
+}
+
+int RunSetCommand(CommandContext& ctx, std::string_view request) {
+  Reply reply;
+  const int result = ExchangeSettingsCommand(ctx, request, reply);
+  if (result != 1) return result;
+  // The logger echoes "OK" and everything of the request after the mnemonic.
+  std::string expected = "OK";
+  expected += request.substr(request.size() < 3 ? request.size() : 3);
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    if (reply.At(i) != expected[i]) return ReportMismatch(ctx);
+  }
+  return 1;
+}
+
+int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply) {
+  const int result = ExchangeSettingsCommand(ctx, request, reply);
+  if (result != 1) return result;
+  if (reply.At(2) - '0' != index) return ReportMismatch(ctx);
+  return 1;
+}
+
+}  // namespace km62rx::device::detail

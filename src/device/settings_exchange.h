@@ -1,0 +1,80 @@
+#pragma once
+
+// Shared pieces of the seventeen settings commands: the one exchange rule
+// every command follows, request builders, and the small readers of control
+// texts and reply fields. Used only by the settings command files.
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "device/device_link.h"
+#include "device/settings_commands.h"
+
+namespace km62rx::device::detail {
+
+// Command lines, replies and control texts live in 100-byte areas: at most
+// 99 characters.
+inline constexpr std::size_t kLineChars = 99;
+
+// A control's text as read into a 100-byte area (at most 99 characters).
+std::string ControlText(const PageControls& pages, int id);
+
+// Decimal value by the atoi rule: optional blanks, optional sign, leading
+// digits; 0 when there are none. Values beyond 32 bits saturate.
+int AtoiValue(std::string_view text);
+
+// A number in a reply by the same rule; nothing when it does not fit in
+// 32 bits.
+std::optional<int> ReplyNumber(std::string_view text);
+
+// The received reply as the C string it would be: up to its first NUL.
+std::string_view ReplyText(const Reply& reply);
+
+// The reply from position 2 without its last character (the CR).
+std::string_view ReplyTail(const Reply& reply);
+
+// Request lines: "%s\r", "%s%d\r", "%s%d-\r", "%s-\r", "%s%s\r".
+std::string Request(std::string_view mnemonic);
+std::string RequestNumber(std::string_view mnemonic, long long number);
+std::string RequestDisabledEntry(std::string_view mnemonic, int index);
+std::string RequestDisabled(std::string_view mnemonic);
+std::string RequestText(std::string_view mnemonic, std::string_view text);
+
+// Writes the upper-cased texts of the hex fields into the request, in order,
+// up to the first field whose text is not exactly two characters; the
+// request keeps its final CR. Returns the number of pairs written.
+int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds,
+                    std::string& request);
+
+// Byte pairs of a get reply from position start: at most maxPairs, ending at
+// the CR. Nothing when a pair is cut short (an odd last character) or the
+// reply ends without its CR.
+std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::size_t start,
+                                                       int maxPairs);
+
+// True when positions first..last of the reply hold characters (no CR, no
+// end of the reply).
+bool HasCharacters(const Reply& reply, std::size_t first, std::size_t last);
+
+// Boxes of the settings commands (owner: the main window). Both return 0.
+int ReportInvalidReply(CommandContext& ctx);
+int ReportMismatch(CommandContext& ctx);
+
+// Exchanges one request and classifies a reply that does not begin with
+// "OK". Returns 1 for an "OK" reply, 0 for a refused or invalid reply (box
+// shown), -1 when the link failed or the SD card could not be accessed.
+int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply);
+
+// A set command: exchange, then the reply must echo "OK" and the request's
+// parameters. Returns 1, 0 or -1.
+int RunSetCommand(CommandContext& ctx, std::string_view request);
+
+// A get command of one entry of a repeated setting: exchange, then the
+// reply's third character must be the entry index. Returns 1, 0 or -1.
+int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
+
+}  // namespace km62rx::device::detail

@@ -1,0 +1,99 @@
+#include "device/settings_runs.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace km62rx::device {
+namespace {
+
+using Operation = int (*)(CommandContext&);
+
+struct Step {
+  Operation send;
+  Operation receive;
+  std::string_view item;
+};
+
+// The fixed order of both runs and the item text that names each setting in
+// the messages.
+constexpr std::array<Step, 17> kSteps{{
+    {SendStartDataTriggers, ReceiveStartDataTriggers, "開始トリガー(データ)"},
+    {SendStartTimeTriggers, ReceiveStartTimeTriggers, "開始トリガー(時刻)"},
+    {SendStopDataTriggers, ReceiveStopDataTriggers, "停止トリガー(データ)"},
+    {SendStopTimeTriggers, ReceiveStopTimeTriggers, "停止トリガー(時刻)"},
+    {SendStopIdleTime, ReceiveStopIdleTime, "停止トリガー(アイドル時間)"},
+    {SendStopDataSize, ReceiveStopDataSize, "停止トリガー(データサイズ)"},
+    {SendStopLogTime, ReceiveStopLogTime, "停止トリガー(ロギング時間)"},
+    {SendLogFileExtension, ReceiveLogFileExtension, "ロギング設定"},
+    {SendTimestampMode, ReceiveTimestampMode, "タイムスタンプ機能設定"},
+    {SendTimestampType, ReceiveTimestampType, "タイムスタンプ表示タイプ"},
+    {SendTimestampSerialNo, ReceiveTimestampSerialNo, "タイムスタンプ シリアル番号機能"},
+    {SendTimestampSeparator, ReceiveTimestampSeparator, "タイムスタンプ 区切り文字"},
+    {SendTimestampExcludedData, ReceiveTimestampExcludedData, "タイムスタンプ 除外データ"},
+    {SendTimestampStartConditions, ReceiveTimestampStartConditions,
+     "タイムスタンプ記録 開始条件(データ)"},
+    {SendTimestampStopConditions, ReceiveTimestampStopConditions,
+     "タイムスタンプ記録 終了条件(データ)"},
+    {SendTimestampStopIdleTime, ReceiveTimestampStopIdleTime,
+     "タイムスタンプ記録 終了条件(アイドル時間)"},
+    {SendTimestampStopDataSize, ReceiveTimestampStopDataSize,
+     "タイムスタンプ記録 終了条件(データサイズ)"},
+}};
+
+// Steps 1 to 8 need no time-stamp function; the rest are skipped for a
+// logger without it.
+constexpr std::size_t kStepsWithoutTimestamp = 8;
+
+struct RunTexts {
+  std::string_view itemFailureSuffix;
+  std::string_view itemFailureTitle;
+  std::string_view linkFailureText;
+  std::string_view doneText;
+  std::string_view doneTitle;
+};
+
+constexpr std::string_view kLinkFailureTitle = "接続エラー";
+
+constexpr RunTexts kSendTexts{
+    "は正しく設定できなかった可能性があります。", "設定エラー",
+    "設定の送信中に接続エラーが発生しました。\r\n不完全な設定が本体に反映された可能性があります。"
+    "\r\n接続を確認して再度設定を試みてください。",
+    "本体への設定送信が完了しました。", "設定完了"};
+
+constexpr RunTexts kReceiveTexts{
+    "は正しく取得できなかった可能性があります。", "読込エラー",
+    "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。",
+    "本体からの設定取得が完了しました。", "取得完了"};
+
+int RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunProgress& progress) {
+  for (std::size_t i = 0; i < kSteps.size(); ++i) {
+    const Step& step = kSteps[i];
+    const int result = sending ? step.send(ctx) : step.receive(ctx);
+    if (progress) progress(static_cast<int>(i) + 1, step.item, result);
+    if (result == -1) {
+      ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
+      return 0;
+    }
+    if (result == 0) {
+      std::string text(step.item);
+      text += texts.itemFailureSuffix;
+      ctx.mainWindow.Show(texts.itemFailureTitle, text);
+    }
+    if (i + 1 == kStepsWithoutTimestamp && ctx.link.timestampSupported == 0) break;
+  }
+  ctx.mainWindow.Show(texts.doneTitle, texts.doneText);
+  return 1;
+}
+
+}  // namespace
+
+int SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
+  return RunAll(ctx, true, kSendTexts, progress);
+}
+
+int ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress) {
+  return RunAll(ctx, false, kReceiveTexts, progress);
+}
+
+}  // namespace km62rx::device

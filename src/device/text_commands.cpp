@@ -1,0 +1,121 @@
+// The single settings without an enable flag: log file extension (LE), the
+// three code-valued time-stamp settings (PM, PT, PN), the separator (PP) and
+// the excluded data bytes (PD).
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "device/control_ids.h"
+#include "device/settings_commands.h"
+#include "device/settings_exchange.h"
+#include "settings/logger_settings.h"
+
+namespace km62rx::device {
+namespace {
+
+constexpr int kExtensionChars = 3;
+
+struct CodeSetting {
+  std::string_view setMnemonic;
+  std::string_view getMnemonic;
+  int combo;
+  std::span<const settings::Choice> choices;
+};
+
+constexpr CodeSetting kMode{"PMS", "PMG", ids::kTimestampModeCombo, settings::OnOffChoices};
+constexpr CodeSetting kType{"PTS", "PTG", ids::kTimestampTypeCombo,
+                            settings::TimestampTypeChoices};
+constexpr CodeSetting kSerial{"PNS", "PNG", ids::kTimestampSerialCombo, settings::OnOffChoices};
+
+std::array<int, settings::kExcludedDataBytes> ExcludedFields() {
+  std::array<int, settings::kExcludedDataBytes> fields{};
+  for (int k = 0; k < settings::kExcludedDataBytes; ++k) fields[k] = ids::ExcludedByte(k);
+  return fields;
+}
+
+int SendCode(CommandContext& ctx, const CodeSetting& setting) {
+  const int index = ctx.pages.ComboIndex(setting.combo);
+  // A combo always has one of its rows selected; anything else sends no code.
+  std::string_view code;
+  if (index >= 0 && static_cast<std::size_t>(index) < setting.choices.size()) {
+    code = setting.choices[index].code;
+  }
+  return detail::RunSetCommand(ctx, detail::RequestText(setting.setMnemonic, code));
+}
+
+int ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
+  Reply reply;
+  const int result =
+      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
+  if (result != 1) return result;
+  // Every row whose code begins with the payload selects its index, so the
+  // last such row wins; no match leaves the selection as it was.
+  const std::string_view payload = detail::ReplyTail(reply);
+  for (std::size_t row = 0; row < setting.choices.size(); ++row) {
+    if (setting.choices[row].code.starts_with(payload)) {
+      ctx.pages.SetComboIndex(setting.combo, static_cast<int>(row));
+    }
+  }
+  return 1;
+}
+
+}  // namespace
+
+int SendLogFileExtension(CommandContext& ctx) {
+  return detail::RunSetCommand(
+      ctx, detail::RequestText("LES", detail::ControlText(ctx.pages, ids::kExtensionField)));
+}
+
+int ReceiveLogFileExtension(CommandContext& ctx) {
+  Reply reply;
+  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("LEG"), reply);
+  if (result != 1) return result;
+  // The extension is the three characters after "OK"; fewer is not valid.
+  if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
+    return detail::ReportInvalidReply(ctx);
+  }
+  ctx.pages.SetText(ids::kExtensionField, detail::ReplyText(reply).substr(2, kExtensionChars));
+  return 1;
+}
+
+int SendTimestampMode(CommandContext& ctx) { return SendCode(ctx, kMode); }
+int ReceiveTimestampMode(CommandContext& ctx) { return ReceiveCode(ctx, kMode); }
+int SendTimestampType(CommandContext& ctx) { return SendCode(ctx, kType); }
+int ReceiveTimestampType(CommandContext& ctx) { return ReceiveCode(ctx, kType); }
+int SendTimestampSerialNo(CommandContext& ctx) { return SendCode(ctx, kSerial); }
+int ReceiveTimestampSerialNo(CommandContext& ctx) { return ReceiveCode(ctx, kSerial); }
+
+int SendTimestampSeparator(CommandContext& ctx) {
+  return detail::RunSetCommand(
+      ctx, detail::RequestText("PPS", detail::ControlText(ctx.pages, ids::kSeparatorField)));
+}
+
+int ReceiveTimestampSeparator(CommandContext& ctx) {
+  Reply reply;
+  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
+  if (result != 1) return result;
+  ctx.pages.SetText(ids::kSeparatorField, detail::ReplyTail(reply));
+  return 1;
+}
+
+int SendTimestampExcludedData(CommandContext& ctx) {
+  std::string request = detail::Request("PDS");
+  detail::AppendDataPairs(ctx.pages, ExcludedFields(), request);
+  return detail::RunSetCommand(ctx, request);
+}
+
+int ReceiveTimestampExcludedData(CommandContext& ctx) {
+  Reply reply;
+  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PDG"), reply);
+  if (result != 1) return result;
+  const auto pairs = detail::ReplyDataPairs(reply, 2, settings::kExcludedDataBytes);
+  if (!pairs) return detail::ReportInvalidReply(ctx);
+  const auto fields = ExcludedFields();
+  for (const int id : fields) ctx.pages.SetText(id, "");
+  for (std::size_t j = 0; j < pairs->size(); ++j) ctx.pages.SetText(fields[j], (*pairs)[j]);
+  return 1;
+}
+
+}  // namespace km62rx::device

@@ -1,0 +1,109 @@
+// The two repeated time-of-day settings: start trigger (BT) and stop
+// trigger (ET). Each entry is a check box, a weekday combo and hour and
+// minute fields.
+
+#include <charconv>
+#include <string>
+#include <string_view>
+
+#include "device/control_ids.h"
+#include "device/settings_commands.h"
+#include "device/settings_exchange.h"
+
+namespace km62rx::device {
+namespace {
+
+struct TimeSetting {
+  std::string_view setMnemonic;
+  std::string_view getMnemonic;
+  int rowsIndex;
+  int (*check)(int row);
+  int (*weekday)(int row);
+  int (*hour)(int row);
+  int (*minute)(int row);
+};
+
+constexpr TimeSetting kStartTime{"BTS",           "BTG",
+                                 kRowsStartTime,  ids::StartTimeCheck,
+                                 ids::StartTimeWeekday, ids::StartTimeHour,
+                                 ids::StartTimeMinute};
+constexpr TimeSetting kStopTime{"ETS",          "ETG",
+                                kRowsStopTime,  ids::StopTimeCheck,
+                                ids::StopTimeWeekday, ids::StopTimeHour,
+                                ids::StopTimeMinute};
+
+// "%d" of a number.
+void AppendNumber(std::string& out, int value) {
+  char digits[16];
+  const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
+  (void)ec;
+  out.append(digits, end);
+}
+
+// "%02d" of a number: at least two characters.
+void AppendTwoDigits(std::string& out, int value) {
+  if (value >= 0 && value < 10) out += '0';
+  AppendNumber(out, value);
+}
+
+// "%s%d%d%02d%02d\r": mnemonic, entry, weekday code, hour, minute.
+std::string TimeRequest(const TimeSetting& setting, int index, int dayCode, int hour, int minute) {
+  std::string request(setting.setMnemonic);
+  AppendNumber(request, index);
+  AppendNumber(request, dayCode);
+  AppendTwoDigits(request, hour);
+  AppendTwoDigits(request, minute);
+  request += '\r';
+  return request;
+}
+
+int SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
+  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
+    std::string request;
+    if (ctx.pages.Checked(setting.check(i))) {
+      const int dayCode = ids::WeekdayCode(ctx.pages.ComboIndex(setting.weekday(i)));
+      const int hour = detail::AtoiValue(detail::ControlText(ctx.pages, setting.hour(i)));
+      const int minute = detail::AtoiValue(detail::ControlText(ctx.pages, setting.minute(i)));
+      request = TimeRequest(setting, i, dayCode, hour, minute);
+    } else {
+      request = detail::RequestDisabledEntry(setting.setMnemonic, i);
+    }
+    const int result = detail::RunSetCommand(ctx, request);
+    if (result != 1) return result;
+  }
+  return 1;
+}
+
+int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
+  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
+    Reply reply;
+    const int result =
+        detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
+    if (result != 1) return result;
+    const bool disabled = reply.At(3) == '-';
+    // An enabled entry carries weekday, hour and minute (positions 3 to 7);
+    // a reply cut short is not valid and leaves the entry's controls alone.
+    if (!disabled && !detail::HasCharacters(reply, 3, 7)) return detail::ReportInvalidReply(ctx);
+    ctx.pages.SetComboIndex(setting.weekday(i), 0);
+    ctx.pages.SetText(setting.hour(i), "0");
+    ctx.pages.SetText(setting.minute(i), "0");
+    if (disabled) {
+      ctx.pages.SetChecked(setting.check(i), false);
+      continue;
+    }
+    ctx.pages.SetChecked(setting.check(i), true);
+    ctx.pages.SetComboIndex(setting.weekday(i), ids::WeekdayIndex(reply.At(3) - '0'));
+    ctx.pages.SetText(setting.hour(i), std::string{reply.At(4), reply.At(5)});
+    ctx.pages.SetText(setting.minute(i), std::string{reply.At(6), reply.At(7)});
+  }
+  return 1;
+}
+
+}  // namespace
+
+int SendStartTimeTriggers(CommandContext& ctx) { return SendTimeEntries(ctx, kStartTime); }
+int ReceiveStartTimeTriggers(CommandContext& ctx) { return ReceiveTimeEntries(ctx, kStartTime); }
+int SendStopTimeTriggers(CommandContext& ctx) { return SendTimeEntries(ctx, kStopTime); }
+int ReceiveStopTimeTriggers(CommandContext& ctx) { return ReceiveTimeEntries(ctx, kStopTime); }
+
+}  // namespace km62rx::device
