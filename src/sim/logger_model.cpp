@@ -1,0 +1,102 @@
+#include "sim/logger_model.h"
+
+#include <utility>
+
+#include "sim/setting_table.h"
+
+namespace km62rx::sim {
+
+namespace {
+
+constexpr char kCr = '\r';
+
+std::string Ok(std::string_view payload) {
+  std::string reply = "OK";
+  reply += payload;
+  reply += kCr;
+  return reply;
+}
+
+std::string Error(std::string_view code) {
+  std::string reply(code);
+  reply += kCr;
+  return reply;
+}
+
+const std::string_view kUnknown = "99";      // unknown command or bad parameters
+const std::string_view kOldFirmware = "01";  // time-stamp command on old firmware
+const std::string_view kNoClock = "01";      // TMG before the clock was ever set
+const std::string_view kSdFailure = "51";    // no usable SD card
+
+}  // namespace
+
+LoggerModel::LoggerModel(ModelConfig config, LoggerClock::TimeSource clockSource)
+    : config_(std::move(config)), clock_(config_.clockSet, std::move(clockSource)) {
+  settings::MakeDefaultSettings(settings_);
+}
+
+std::string LoggerModel::Answer(std::string_view line) {
+  if (line.empty())
+    return config_.answerWake ? Ok("") : std::string();
+  if (line == "DEA")
+    return Ok(config_.modelName);
+  if (line == "DEV")
+    return Ok(std::to_string(config_.firmware));
+  if (line == "DEC") {
+    switch (config_.sdCard) {
+      case SdCard::kUsable:
+        return Ok("10");
+      case SdCard::kAbsent:
+        return Ok("00");
+      case SdCard::kProtected:
+        return Ok("11");
+    }
+  }
+  if (line == "TMG")
+    return clock_.IsSet() ? Ok(clock_.Read()) : Error(kNoClock);
+  if (line.substr(0, 3) == "TMS") {
+    if (!clock_.Set(line.substr(3)))
+      return Error(kUnknown);
+    return Ok(clock_.Read());
+  }
+  return AnswerSettingsCommand(line);
+}
+
+std::string LoggerModel::AnswerSettingsCommand(std::string_view line) {
+  if (line.size() < 3)
+    return Error(kUnknown);
+  const SettingSpec* spec = FindSetting(line.substr(0, 2));
+  const char action = line[2];
+  if (spec == nullptr || (action != 'S' && action != 'G'))
+    return Error(kUnknown);
+
+  // An old firmware does not know the time-stamp commands at all; without a
+  // usable card the logger cannot keep any setting.
+  if (spec->name[0] == 'P' && config_.firmware < kTimestampFirmware)
+    return Error(kOldFirmware);
+  if (config_.sdCard != SdCard::kUsable)
+    return Error(kSdFailure);
+
+  std::string_view params = line.substr(3);
+  int entry = 0;
+  if (spec->entries > 0) {
+    if (params.empty() || params[0] < '0' || params[0] >= '0' + spec->entries) {
+      return Error(kUnknown);
+    }
+    entry = params[0] - '0';
+    params.remove_prefix(1);
+  }
+
+  if (action == 'G') {
+    if (!params.empty())
+      return Error(kUnknown);
+    return Ok(spec->get(settings_, entry));
+  }
+  if (!IsValidValue(*spec, params))
+    return Error(kUnknown);
+  // Repeated settings keep the whole entry, index digit first, as the file does.
+  spec->set(settings_, entry, spec->entries > 0 ? line.substr(3) : params);
+  return Ok(line.substr(3));
+}
+
+}  // namespace km62rx::sim
