@@ -1,0 +1,116 @@
+#include "ui/file_commands.h"
+
+#include <algorithm>
+#include <array>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "device/control_ids.h"
+#include "settings/settings_file.h"
+#include "ui/decimal_text.h"
+#include "ui/page_binding.h"
+#include "ui/page_table.h"
+
+namespace km62rx::ui {
+namespace {
+
+constexpr std::string_view kErrorTitle = "エラー";
+constexpr std::string_view kCannotOpen = "ファイルを開けませんでした。";
+constexpr std::string_view kNotASettingsFile = "有効なKM-62RX設定ファイルではありません。";
+constexpr std::string_view kLoadedTitle = "ファイル読込完了";
+constexpr std::string_view kLoaded = "読込が完了しました。";
+constexpr std::string_view kSavedTitle = "設定保存";
+constexpr std::string_view kSaved = "設定ファイルを書き出しました。";
+constexpr std::string_view kClockSaved =
+    "設定ファイルに書き出しました。\r\n"
+    "本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n";
+
+// Opens the file and looks for the header line; on success the stream is
+// back at the beginning of the file, ready for the reader.
+bool OpenAtSettingsHeader(const std::string& path, std::ifstream& in) {
+  in.open(path, std::ios::binary);
+  if (!in.is_open()) return false;
+  if (!settings::FindSettingsHeader(in)) return false;
+  in.clear();
+  in.seekg(0);
+  return true;
+}
+
+// yyMMddhhmmss of a typed time, each part kept within the clock dialog's
+// field range first so that the text always has its twelve digits.
+std::string CalendarText(const device::TypedTime& time) {
+  const std::array<int, 6> parts{time.year, time.month,  time.day,
+                                 time.hour, time.minute, time.second};
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    int value = parts[i];
+    if (const auto range = NumericFieldRange(ids::kClockYear + static_cast<int>(i))) {
+      value = std::clamp(value, range->minimum, range->maximum);
+    }
+    text += FormatTwoDigits(i == 0 ? value - 2000 : value);
+  }
+  return text;
+}
+
+}  // namespace
+
+int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
+  const std::optional<std::string> path = chooser.ChooseFileToOpen();
+  if (!path) return 0;
+
+  std::ifstream in(*path, std::ios::binary);
+  if (!in.is_open()) {
+    mainWindow.Show(kErrorTitle, kCannotOpen);
+    return 0;
+  }
+  if (!settings::FindSettingsHeader(in)) {
+    mainWindow.Show(kErrorTitle, kNotASettingsFile);
+    return 0;
+  }
+  // The reader reads every line, those above the header included.
+  in.clear();
+  in.seekg(0);
+
+  ResetPagesToDefaults(pages);
+  settings::LoggerSettings record;
+  settings::ParseSettings(in, record, mainWindow);
+  ShowSettingsOnPages(pages, record);
+  mainWindow.Show(kLoadedTitle, kLoaded);
+  return 1;
+}
+
+int SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
+  const std::optional<std::string> path = chooser.ChooseFileToSave(true);
+  if (!path) return 0;
+
+  settings::LoggerSettings record;
+  ReadSettingsFromPages(pages, record, mainWindow);
+  // The clock lines of a file being replaced are kept.
+  if (settings::WriteSettingsFile(*path, record, 0, mainWindow) != 1) return 0;
+  mainWindow.Show(kSavedTitle, kSaved);
+  return 1;
+}
+
+int SaveClockToFile(const device::TypedTime& time, FileChooser& chooser, Notifier& mainWindow,
+                    Notifier& dialog) {
+  const std::optional<std::string> path = chooser.ChooseFileToSave(false);
+  if (!path) return 0;
+
+  // A valid settings file keeps its settings; anything else (no file, no
+  // header) is replaced by the defaults, silently.
+  settings::LoggerSettings record = settings::DefaultSettings();
+  {
+    std::ifstream in;
+    if (OpenAtSettingsHeader(*path, in)) settings::ParseSettings(in, record, mainWindow);
+  }
+
+  record.TIME_CALENDAR = CalendarText(time);
+  record.TIME_SET = 0;
+  if (settings::WriteSettingsFile(*path, record, 1, mainWindow) != 1) return 0;
+  dialog.Show(kSavedTitle, kClockSaved);
+  return 1;
+}
+
+}  // namespace km62rx::ui
