@@ -1,0 +1,209 @@
+#include "app/clock_dialog.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <string>
+
+#include "app/dialog_support.h"
+#include "device/leading_decimal.h"
+#include "device/page_controls.h"
+#include "settings/file_chooser.h"
+#include "ui/field_rules.h"
+#include "ui/file_commands.h"
+
+namespace km62rx::app {
+
+namespace {
+
+constexpr int kHintLine = 280;
+constexpr int kFieldLabel = 220;
+constexpr int kOkButton = 424;
+constexpr int kCancelButton = 425;
+constexpr int kPcTimeButton = 423;
+constexpr int kFirstField = 500;  // year; 501..505 month, day, hour, minute, second
+
+struct FieldLayout {
+  int x;
+  int width;
+  int limit;
+};
+constexpr std::array<FieldLayout, 6> kFields{{
+    {10, 25, 4}, {40, 18, 2}, {65, 18, 2}, {95, 18, 2}, {120, 18, 2}, {145, 18, 2}}};
+
+QString ObjectName(int id) { return QStringLiteral("ctl%1").arg(id); }
+
+}  // namespace
+
+// The six fields as PageControls, so the window's range clamp can run on
+// them. Only texts exist here.
+class ClockFieldControls : public device::PageControls {
+ public:
+  explicit ClockFieldControls(std::array<QLineEdit*, 6>& fields) : fields_(fields) {}
+
+  std::string Text(int id) const override {
+    const QLineEdit* field = Find(id);
+    return field ? field->text().toStdString() : std::string();
+  }
+  void SetText(int id, std::string_view text) override {
+    if (QLineEdit* field = Find(id)) {
+      field->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+                         .left(field->maxLength()));
+    }
+  }
+  bool Checked(int) const override { return false; }
+  void SetChecked(int, bool) override {}
+  int ComboIndex(int) const override { return 0; }
+  void SetComboIndex(int, int) override {}
+  bool Enabled(int id) const override {
+    const QLineEdit* field = Find(id);
+    return field && field->isEnabled();
+  }
+  void SetEnabled(int id, bool enabled) override {
+    if (QLineEdit* field = Find(id)) field->setEnabled(enabled);
+  }
+
+ private:
+  QLineEdit* Find(int id) const {
+    const int index = id - kFirstField;
+    return index >= 0 && index < 6 ? fields_[static_cast<std::size_t>(index)] : nullptr;
+  }
+  std::array<QLineEdit*, 6>& fields_;
+};
+
+ClockDialog::ClockDialog(AppContext& ctx, int clockDialogTarget)
+    : QDialog(ctx.mainWindow), ctx_(ctx), target_(clockDialogTarget) {
+  setWindowTitle(QStringLiteral("本体時刻設定"));
+  setObjectName(QStringLiteral("clockDialog"));
+  BuildControls();
+  fieldControls_ = std::make_unique<ClockFieldControls>(fields_);
+  notifier_ = ctx_.services->makeNotifier(this);
+  FillFieldsWithPcTime();
+  hint_->setText(target_ != 0 ? QString()
+                              : QStringLiteral("※本体起動時に反映したい時刻を設定してください※"));
+}
+
+ClockDialog::~ClockDialog() {
+  // A focused field loses its focus while the widgets are torn down; the
+  // clamp must not run then.
+  for (QLineEdit* field : fields_) field->removeEventFilter(this);
+}
+
+void ClockDialog::BuildControls() {
+  const QFont font = DialogFont();
+  setFont(font);
+  const DialogUnits units(font);
+  setFixedSize(units.X(300), units.Y(120));
+
+  hint_ = new QLabel(this);
+  hint_->setObjectName(ObjectName(kHintLine));
+  PlaceInUnits(hint_, units, 5, 5, 200, 15);
+
+  auto* label = new QLabel(QStringLiteral("年    月    日      時    分    秒"), this);
+  label->setObjectName(ObjectName(kFieldLabel));
+  PlaceInUnits(label, units, 25, 25, 200, 15);
+
+  const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    auto* field = new QLineEdit(this);
+    field->setObjectName(ObjectName(kFirstField + static_cast<int>(i)));
+    field->setMaxLength(kFields[i].limit);
+    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    field->setValidator(digits);
+    PlaceInUnits(field, units, kFields[i].x, 40, kFields[i].width, 14);
+    field->installEventFilter(this);
+    fields_[i] = field;
+  }
+
+  pcTimeButton_ = new QPushButton(QStringLiteral("PC時刻コピー"), this);
+  pcTimeButton_->setObjectName(ObjectName(kPcTimeButton));
+  PlaceInUnits(pcTimeButton_, units, 175, 40, 55, 14);
+
+  okButton_ = new QPushButton(QStringLiteral("OK"), this);
+  okButton_->setObjectName(ObjectName(kOkButton));
+  PlaceInUnits(okButton_, units, 80, 90, 50, 14);
+
+  cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+  cancelButton_->setObjectName(ObjectName(kCancelButton));
+  PlaceInUnits(cancelButton_, units, 160, 90, 50, 14);
+
+  // No default button: Enter in a field does nothing.
+  for (QPushButton* button : {okButton_, cancelButton_, pcTimeButton_}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+
+  // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
+  for (std::size_t i = 1; i < fields_.size(); ++i) setTabOrder(fields_[i - 1], fields_[i]);
+  setTabOrder(fields_.back(), okButton_);
+  setTabOrder(okButton_, cancelButton_);
+  setTabOrder(cancelButton_, pcTimeButton_);
+
+  connect(pcTimeButton_, &QPushButton::clicked, this, [this] { FillFieldsWithPcTime(); });
+  connect(okButton_, &QPushButton::clicked, this, [this] { ApplyAndClose(); });
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ClockDialog::FillFieldsWithPcTime() {
+  static const SystemClock systemClock;
+  const Clock& clock = ctx_.services->clock ? *ctx_.services->clock : systemClock;
+  const std::tm now = clock.LocalNow();
+  const int values[6] = {now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
+                         now.tm_hour,        now.tm_min,     now.tm_sec};
+  for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(QString::number(values[i]));
+}
+
+device::TypedTime ClockDialog::TypedTimeFromFields() const {
+  int values[6];
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    values[i] = device::LeadingInt(fields_[i]->text().toStdString());
+  }
+  return device::TypedTime{values[0], values[1], values[2], values[3], values[4], values[5]};
+}
+
+void ClockDialog::ApplyAndClose() {
+  // A field that still has the focus is clamped as leaving it would.
+  const int focused = FieldId(focusWidget());
+  if (focused != 0) ui::ClampNumericField(focused, *fieldControls_);
+  okButton_->setEnabled(false);
+  cancelButton_->setEnabled(false);
+  pcTimeButton_->setEnabled(false);
+
+  const device::TypedTime time = TypedTimeFromFields();
+  if (target_ != 0) {
+    device::SetLoggerClockFromTime(*ctx_.link, time, *notifier_);
+  } else {
+    const std::unique_ptr<FileChooser> chooser = ctx_.services->makeFileChooser(ctx_.mainWindow);
+    ui::SaveClockToFile(time, *chooser, *ctx_.mainNotifier, *notifier_);
+  }
+  accept();
+}
+
+int ClockDialog::FieldId(const QObject* object) const {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    if (fields_[i] == object) return kFirstField + static_cast<int>(i);
+  }
+  return 0;
+}
+
+bool ClockDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    const int id = FieldId(watched);
+    if (id != 0) ui::ClampNumericField(id, *fieldControls_);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void ClockDialog::keyPressEvent(QKeyEvent* event) {
+  if (!HandleDialogKey(*this, *event)) QDialog::keyPressEvent(event);
+}
+
+void RunClockDialog(AppContext& ctx, int clockDialogTarget) {
+  ClockDialog dialog(ctx, clockDialogTarget);
+  dialog.exec();
+}
+
+}  // namespace km62rx::app

@@ -1,0 +1,179 @@
+#include "app/connect_dialog.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <string_view>
+
+#include "app/dialog_support.h"
+#include "device/connection.h"
+#include "device/line_choices.h"
+#include "device/link.h"
+
+namespace km62rx::app {
+
+namespace {
+
+constexpr int kConnectButton = 410;
+constexpr int kCancelButton = 411;
+constexpr int kPortCombo = 300;
+constexpr int kDataBitsCombo = 301;
+constexpr int kParityCombo = 302;
+constexpr int kBaudCombo = 303;
+constexpr int kFlowCombo = 304;
+
+QString ObjectName(int id) { return QStringLiteral("ctl%1").arg(id); }
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ConnectDialog::ConnectDialog(AppContext& ctx) : QDialog(ctx.mainWindow), ctx_(ctx) {
+  setWindowTitle(QStringLiteral("シリアル接続"));
+  setObjectName(QStringLiteral("connectDialog"));
+  BuildControls();
+  notifier_ = ctx_.services->makeNotifier(this);
+}
+
+ConnectDialog::~ConnectDialog() = default;
+
+void ConnectDialog::BuildControls() {
+  const QFont font = DialogFont();
+  setFont(font);
+  const DialogUnits units(font);
+  setFixedSize(units.X(300), units.Y(150));
+
+  struct LabelSpec {
+    int id;
+    const char* text;
+    int x, y, width, height;
+  };
+  static const LabelSpec kLabels[] = {
+      {210, "※ 本体DIPスイッチと通信条件を合わせてください ※", 5, 5, 200, 15},
+      {211, "ポート", 10, 25, 70, 15},
+      {212, "データ長", 90, 25, 70, 15},
+      {213, "パリティ/ストップ", 170, 25, 70, 15},
+      {214, "通信速度", 10, 65, 70, 15},
+      {215, "フロー制御", 90, 65, 70, 15},
+  };
+  for (const LabelSpec& spec : kLabels) {
+    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
+    label->setObjectName(ObjectName(spec.id));
+    PlaceInUnits(label, units, spec.x, spec.y, spec.width, spec.height);
+  }
+
+  connectButton_ = new QPushButton(QStringLiteral("接続"), this);
+  connectButton_->setObjectName(ObjectName(kConnectButton));
+  PlaceInUnits(connectButton_, units, 80, 120, 50, 14);
+  cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
+  cancelButton_->setObjectName(ObjectName(kCancelButton));
+  PlaceInUnits(cancelButton_, units, 160, 120, 50, 14);
+  // No default button: Enter on a combo does nothing.
+  for (QPushButton* button : {connectButton_, cancelButton_}) {
+    button->setAutoDefault(false);
+    button->setDefault(false);
+  }
+
+  // A combo is as high as its closed box; the height of the opened list in
+  // the layout table is left to the widget.
+  const auto makeCombo = [&](int id, int x, int y) {
+    auto* combo = new QComboBox(this);
+    combo->setObjectName(ObjectName(id));
+    combo->setGeometry(units.X(x), units.Y(y), units.X(60), combo->sizeHint().height());
+    return combo;
+  };
+  portCombo_ = makeCombo(kPortCombo, 10, 40);
+  dataBitsCombo_ = makeCombo(kDataBitsCombo, 90, 40);
+  parityCombo_ = makeCombo(kParityCombo, 170, 40);
+  baudCombo_ = makeCombo(kBaudCombo, 10, 80);
+  flowCombo_ = makeCombo(kFlowCombo, 90, 80);
+
+  // The ports as discovery lists them, not sorted; the placeholder when none.
+  ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
+  for (const std::string& port : ports_) portCombo_->addItem(FromUtf8(port));
+  if (ports_.empty()) portCombo_->addItem(FromUtf8(device::kNoPortItem));
+  portCombo_->setCurrentIndex(0);
+
+  const auto fill = [](QComboBox* combo, const auto& items) {
+    for (std::string_view item : items) combo->addItem(FromUtf8(item));
+    combo->setCurrentIndex(0);
+  };
+  fill(dataBitsCombo_, device::kDataBitsItems);
+  fill(parityCombo_, device::kParityItems);
+  fill(baudCombo_, device::kBaudItems);
+  fill(flowCombo_, device::kFlowItems);
+
+  // Tab order as the controls stand in the template: the buttons, then the
+  // combos.
+  setTabOrder(connectButton_, cancelButton_);
+  setTabOrder(cancelButton_, portCombo_);
+  setTabOrder(portCombo_, dataBitsCombo_);
+  setTabOrder(dataBitsCombo_, parityCombo_);
+  setTabOrder(parityCombo_, baudCombo_);
+  setTabOrder(baudCombo_, flowCombo_);
+
+  connect(connectButton_, &QPushButton::clicked, this, [this] { OnConnectClicked(); });
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool ConnectDialog::ReadyToShow() {
+  if (!ports_.empty()) return true;
+  notifier_->Show("エラー", "COMポートが見つかりません。");
+  return false;
+}
+
+std::optional<device::LineSettings> ConnectDialog::ChosenLineSettings() const {
+  return device::LineSettingsFromChoices(dataBitsCombo_->currentIndex(),
+                                         parityCombo_->currentIndex(),
+                                         baudCombo_->currentText().toStdString(),
+                                         flowCombo_->currentIndex());
+}
+
+void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {
+  connectButton_->setEnabled(enabled);
+  cancelButton_->setEnabled(enabled);
+}
+
+int ConnectDialog::ConnectFromDialog() {
+  // The placeholder "なし" stands for no port: nothing to open.
+  const int portIndex = portCombo_->currentIndex();
+  if (portIndex < 0 || static_cast<std::size_t>(portIndex) >= ports_.size()) return 0;
+  const std::optional<device::LineSettings> settings = ChosenLineSettings();
+  if (!settings) return 0;
+
+  SetConnectButtonsEnabled(false);
+  const int code = device::OpenDevicePort(*ctx_.link, ports_[static_cast<std::size_t>(portIndex)],
+                                          *settings);
+  SetConnectButtonsEnabled(true);
+  if (code != device::kLinkOk) {
+    device::ReportLinkError(code, *notifier_);
+    device::CloseDeviceLink(*ctx_.link);
+    return 0;
+  }
+  return 1;
+}
+
+void ConnectDialog::OnConnectClicked() {
+  if (ConnectFromDialog() != 1) return;
+  device::QueryDeviceStatus(*ctx_.link, *ctx_.mainNotifier);
+  device::RefreshLinkStatus(*ctx_.link);
+  // A handshake that disconnected keeps the dialog open for another try.
+  if (ctx_.link->connected != 1) return;
+  device::ShowDeviceClock(*ctx_.link, *notifier_);
+  accept();
+}
+
+void ConnectDialog::keyPressEvent(QKeyEvent* event) {
+  if (!HandleDialogKey(*this, *event)) QDialog::keyPressEvent(event);
+}
+
+void RunConnectDialog(AppContext& ctx) {
+  ConnectDialog dialog(ctx);
+  if (!dialog.ReadyToShow()) return;
+  dialog.exec();
+}
+
+}  // namespace km62rx::app

@@ -1,0 +1,74 @@
+#include "app/dialog_support.h"
+
+#include <QDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+namespace km62rx::app {
+
+QFont DialogFont() {
+  const QStringList families = QFontDatabase::families();
+  static const char* const kFaces[] = {"ＭＳ ゴシック", "MS Gothic", "Noto Sans Mono CJK JP"};
+  for (const char* face : kFaces) {
+    const QString name = QString::fromUtf8(face);
+    if (families.contains(name)) {
+      QFont font(name, 10);
+      font.setStyleHint(QFont::TypeWriter);
+      return font;
+    }
+  }
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(10);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+DialogUnits::DialogUnits(const QFont& font) {
+  // The average width is taken over the Latin letters, as the platform that
+  // defined dialog units does; a CJK face's own average would count its
+  // full-width glyphs.
+  const QFontMetrics metrics(font);
+  static const QString kLetters =
+      QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+  const int total = metrics.horizontalAdvance(kLetters);
+  baseWidth_ = (total / 26 + 1) / 2;
+  if (baseWidth_ < 1) baseWidth_ = 1;
+  baseHeight_ = metrics.height();
+  if (baseHeight_ < 1) baseHeight_ = 1;
+}
+
+int DialogUnits::X(int units) const { return units * baseWidth_ / 4; }
+int DialogUnits::Y(int units) const { return units * baseHeight_ / 8; }
+
+QRect DialogUnits::Rect(int x, int y, int width, int height) const {
+  return QRect(X(x), Y(y), X(width), Y(height));
+}
+
+void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width,
+                  int height) {
+  widget->setGeometry(units.Rect(x, y, width, height));
+}
+
+bool HandleDialogKey(QDialog& dialog, QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Escape:
+      event.accept();
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (auto* button = qobject_cast<QPushButton*>(dialog.focusWidget());
+          button && button->isEnabled()) {
+        button->click();
+      }
+      event.accept();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace km62rx::app
