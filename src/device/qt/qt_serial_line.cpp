@@ -1,0 +1,153 @@
+#include "device/qt/qt_serial_line.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <limits>
+
+namespace km62rx::device {
+
+namespace {
+
+QSerialPort::Parity ToQtParity(std::uint8_t parity) {
+  switch (parity) {
+    case kParityOdd:
+      return QSerialPort::OddParity;
+    case kParityEven:
+      return QSerialPort::EvenParity;
+    default:
+      return QSerialPort::NoParity;
+  }
+}
+
+QSerialPort::StopBits ToQtStopBits(std::uint8_t stopBits) {
+  switch (stopBits) {
+    case kTwoStopBits:
+      return QSerialPort::TwoStop;
+    case 1:
+      return QSerialPort::OneAndHalfStop;
+    default:
+      return QSerialPort::OneStop;
+  }
+}
+
+QSerialPort::DataBits ToQtDataBits(std::uint8_t dataBits) {
+  switch (dataBits) {
+    case 5:
+      return QSerialPort::Data5;
+    case 6:
+      return QSerialPort::Data6;
+    case 7:
+      return QSerialPort::Data7;
+    default:
+      return QSerialPort::Data8;
+  }
+}
+
+long ClampToLong(qint64 n) {
+  return n > std::numeric_limits<long>::max() ? std::numeric_limits<long>::max()
+                                               : static_cast<long>(n);
+}
+
+}  // namespace
+
+QtSerialLine::QtSerialLine(int writeTimeoutMs) : writeTimeoutMs_(writeTimeoutMs) {}
+
+QtSerialLine::~QtSerialLine() { Close(); }
+
+bool QtSerialLine::Open(const std::string& portName, const LineSettings& settings) {
+  Close();
+  const QString name = QString::fromStdString(portName);
+  if (name.isEmpty()) return false;
+  // QSerialPort takes either a port name as discovery lists it or a device
+  // path.
+  port_.setPortName(name);
+#ifdef Q_OS_UNIX
+  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+#endif
+  port_.clearError();
+  if (!port_.open(QIODevice::ReadWrite)) {
+    port_.clearError();
+    return false;
+  }
+  // The results of the line settings are not checked: on a pseudo-terminal
+  // flow control and the modem lines are not real and may be refused; a line
+  // that really cannot be set shows up as a failed identification instead.
+  port_.setBaudRate(static_cast<qint32>(settings.baudRate));
+  port_.setDataBits(ToQtDataBits(settings.dataBits));
+  port_.setParity(ToQtParity(settings.parity));
+  port_.setStopBits(ToQtStopBits(settings.stopBits));
+  port_.setFlowControl(settings.xonXoff ? QSerialPort::SoftwareControl
+                                        : QSerialPort::HardwareControl);
+  port_.clearError();
+  return true;
+}
+
+bool QtSerialLine::IsOpen() const { return port_.isOpen(); }
+
+void QtSerialLine::Close() {
+  if (port_.isOpen()) port_.close();
+  port_.clearError();
+}
+
+bool QtSerialLine::TakeFailure() {
+  const QSerialPort::SerialPortError error = port_.error();
+  port_.clearError();
+  return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+}
+
+bool QtSerialLine::DeviceVanished() const {
+#ifdef Q_OS_UNIX
+  return !deviceNode_.isEmpty() && !QFileInfo::exists(deviceNode_);
+#else
+  return false;
+#endif
+}
+
+long QtSerialLine::BytesWaiting() {
+  if (!port_.isOpen() || DeviceVanished()) return -1;
+  port_.clearError();
+  // Pull in whatever the driver holds now, without waiting.
+  port_.waitForReadyRead(0);
+  if (TakeFailure()) return -1;
+  return ClampToLong(port_.bytesAvailable());
+}
+
+long QtSerialLine::Read(char* buffer, std::size_t maxBytes) {
+  if (!port_.isOpen()) return -1;
+  port_.clearError();
+  const qint64 got = port_.read(buffer, static_cast<qint64>(maxBytes));
+  if (got < 0 || TakeFailure()) return -1;
+  return ClampToLong(got);
+}
+
+long QtSerialLine::Write(const char* data, std::size_t size) {
+  if (!port_.isOpen()) return -1;
+  port_.clearError();
+  const qint64 queued = port_.write(data, static_cast<qint64>(size));
+  if (queued < 0 || TakeFailure()) return -1;
+  // write() only queues: push the bytes out now, within the write time-out.
+  QDeadlineTimer deadline(writeTimeoutMs_);
+  while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+    if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
+  }
+  const bool failed = TakeFailure();
+  const qint64 pending = port_.bytesToWrite();
+  if (pending > 0) {
+    // Whatever did not go out must not trail into a later command.
+    port_.clear(QSerialPort::Output);
+    port_.clearError();
+  }
+  if (failed && pending == queued) return -1;
+  return ClampToLong(queued - pending);
+}
+
+bool QtSerialLine::WaitForInput(int timeoutMs) {
+  if (!port_.isOpen() || DeviceVanished()) return false;
+  if (port_.bytesAvailable() > 0) return true;
+  port_.clearError();
+  const bool arrived = port_.waitForReadyRead(timeoutMs < 0 ? 0 : timeoutMs);
+  TakeFailure();
+  return arrived || port_.bytesAvailable() > 0;
+}
+
+}  // namespace km62rx::device
