@@ -17,23 +17,31 @@ bool ReadSettingsLine(std::istream& in, std::string& line) {
   std::streambuf* buffer = in.rdbuf();
   using Traits = std::istream::traits_type;
   bool readAny = false;
-  while (true) {
-    const Traits::int_type c = buffer->sbumpc();
-    if (Traits::eq_int_type(c, Traits::eof())) {
-      in.setstate(readAny ? std::ios_base::eofbit
-                          : std::ios_base::eofbit | std::ios_base::failbit);
-      return readAny;
+  try {
+    while (true) {
+      const Traits::int_type c = buffer->sbumpc();
+      if (Traits::eq_int_type(c, Traits::eof())) {
+        in.setstate(readAny ? std::ios_base::eofbit
+                            : std::ios_base::eofbit | std::ios_base::failbit);
+        return readAny;
+      }
+      readAny = true;
+      const char ch = Traits::to_char_type(c);
+      if (ch == '\n') return true;
+      if (ch == '\r') {
+        // CR LF is one line end; a lone CR ends the line by itself.
+        if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) buffer->sbumpc();
+        return true;
+      }
+      if (line.size() < kMaxKeptLineLength) line.push_back(ch);
     }
-    readAny = true;
-    const char ch = Traits::to_char_type(c);
-    if (ch == '\n') return true;
-    if (ch == '\r') {
-      // CR LF is one line end; a lone CR ends the line by itself.
-      if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) buffer->sbumpc();
-      return true;
-    }
-    if (line.size() < kMaxKeptLineLength) line.push_back(ch);
+  } catch (...) {
+    // A read error (a folder opened as a file, a failing disk) ends the
+    // reading like the end of the stream; the broken line is dropped.
+    line.clear();
   }
+  in.setstate(std::ios_base::badbit);
+  return false;
 }
 
 bool FindSettingsHeader(std::istream& in) {

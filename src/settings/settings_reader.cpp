@@ -196,8 +196,10 @@ class Reader {
     if (!AllDigits(value)) return Report(LineProblem::kParameter);
     if (value.size() != 6) return Report(LineProblem::kFormat);
     if (value[1] > '7') return Report(LineProblem::kParameter);
-    if ((value[2] - '0') * 10 + (value[3] - '0') > 23) return Report(LineProblem::kHour);
+    // The minute is checked first: a line with both out of range (012460)
+    // is reported for its minute.
     if ((value[4] - '0') * 10 + (value[5] - '0') > 59) return Report(LineProblem::kMinute);
+    if ((value[2] - '0') * 10 + (value[3] - '0') > 23) return Report(LineProblem::kHour);
     list[entry] = value;
   }
 
