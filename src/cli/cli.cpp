@@ -1,18 +1,126 @@
 #include "cli/cli.h"
 
+#include <array>
 #include <cstdio>
+#include <string>
 #include <string_view>
+
+#include "cli/arg_parser.h"
 
 namespace km62rx::cli {
 
-// Placeholder dispatch; replaced by the full tool.
+namespace {
+
+constexpr std::string_view kVersionLine = "km62rx 1.1.0\n";
+
+struct Command {
+  std::string_view name;
+  std::string_view synopsis;
+  std::string_view summary;
+  int (*run)(const Args&);
+};
+
+constexpr std::array<Command, 8> kCommands{{
+    {"defaults", "km62rx defaults", "write the default settings file to stdout", CmdDefaults},
+    {"check", "km62rx check FILE",
+     "read FILE as the Load command does; print the result as a settings file", CmdCheck},
+    {"ports", "km62rx ports", "list the serial ports, one name a line", CmdPorts},
+    {"info", "km62rx info --port P",
+     "connect and show the logger's firmware version, SD card and clock", CmdInfo},
+    {"send", "km62rx send --port P FILE", "send the settings of FILE to the logger", CmdSend},
+    {"receive", "km62rx receive --port P -o FILE", "receive the logger's settings into FILE",
+     CmdReceive},
+    {"clock", "km62rx clock --port P [--time \"YYYY-MM-DD hh:mm:ss\"]",
+     "set the logger's clock to the PC's time, or to the given time", CmdClock},
+    {"clock-file", "km62rx clock-file FILE --time \"YYYY-MM-DD hh:mm:ss\"",
+     "store the given time as the start-up clock time in FILE", CmdClockFile},
+}};
+
+constexpr std::string_view kUsageTail =
+    "\n"
+    "Line settings of the logger commands (they must match the logger's DIP switches):\n"
+    "  --baud 115200|38400|19200|9600|4800|2400|1200|600   default 115200\n"
+    "  --data-bits 8|7                                      default 8\n"
+    "  --parity none|even|odd                               default none (two stop bits)\n"
+    "  --flow rtscts|xonxoff                                default rtscts\n"
+    "  --trace     write every line sent and received to stderr\n"
+    "\n"
+    "Messages go to stderr as TITLE: TEXT; data and progress go to stdout.\n"
+    "\n"
+    "Exit status: 0 done; 1 done, but the reader or a setting reported a problem;\n"
+    "2 usage error, a file that cannot be opened, or no settings-file header;\n"
+    "3 the port could not be opened, the logger was not identified, or the link failed.\n"
+    "\n"
+    "  -h, --help   show this help\n"
+    "  --version    show the version\n";
+
+std::string Usage() {
+  std::string text = "Usage: km62rx <command> [options]\n\nCommands:\n";
+  for (const Command& command : kCommands) {
+    text += "  ";
+    text += command.synopsis;
+    text += "\n      ";
+    text += command.summary;
+    text += '\n';
+  }
+  text += kUsageTail;
+  return text;
+}
+
+void Print(std::FILE* stream, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& command : kCommands) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+// "--help" or "-h" among a command's options (before a "--").
+bool AsksForHelp(const Args& args) {
+  for (const std::string& arg : args) {
+    if (arg == "--") return false;
+    if (arg == "--help" || arg == "-h") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string_view CommandSynopsis(std::string_view name) {
+  const Command* command = FindCommand(name);
+  return command == nullptr ? std::string_view() : command->synopsis;
+}
+
 int RunCli(int argc, char** argv) {
-  if (argc < 2) return kExitUsage;
-  const std::string_view command = argv[1];
-  Args args(argv + 2, argv + argc);
-  if (command == "defaults") return CmdDefaults(args);
-  if (command == "check") return CmdCheck(args);
-  return kExitUsage;
+  if (argc < 2) {
+    Print(stderr, Usage());
+    return kExitUsage;
+  }
+  const std::string_view first = argv[1];
+  if (first == "--help" || first == "-h") {
+    Print(stdout, Usage());
+    return kExitDone;
+  }
+  if (first == "--version") {
+    Print(stdout, kVersionLine);
+    return kExitDone;
+  }
+  const Command* command = FindCommand(first);
+  if (command == nullptr) {
+    Print(stderr, "km62rx: unknown command " + std::string(first) +
+                      "\nTry 'km62rx --help' for the list of commands.\n");
+    return kExitUsage;
+  }
+  const Args args(argv + 2, argv + argc);
+  if (AsksForHelp(args)) {
+    Print(stdout, "usage: " + std::string(command->synopsis) + "\n  " +
+                      std::string(command->summary) + "\n");
+    return kExitDone;
+  }
+  return command->run(args);
 }
 
 }  // namespace km62rx::cli

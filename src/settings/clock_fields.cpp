@@ -33,8 +33,13 @@ bool IsValidCalendar(std::string_view value) {
 }  // namespace
 
 bool ReadFileClockFields(std::string_view path, LoggerSettings& settings) {
-  std::ifstream in{std::string(path), std::ios::binary};
+  std::ifstream in{std::string(path.substr(0, path.find('\0'))), std::ios::binary};
   if (!in.is_open()) return false;
+  ReadClockFields(in, settings);
+  return true;
+}
+
+void ReadClockFields(std::istream& in, LoggerSettings& settings) {
   std::string line;
   while (ReadSettingsLine(in, line)) {
     // A line too long for a setting is no clock line either.
@@ -54,7 +59,6 @@ bool ReadFileClockFields(std::string_view path, LoggerSettings& settings) {
       settings.TIME_SET = (!value.empty() && value[0] == '0') ? 0 : 1;
     }
   }
-  return true;
 }
 
 }  // namespace km62rx::settings

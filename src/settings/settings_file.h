@@ -45,6 +45,9 @@ int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRec
 // Takes TIME_CALENDAR and TIME_SET from the valid clock lines of the file at
 // path. Returns false when the file could not be opened for reading.
 bool ReadFileClockFields(std::string_view path, LoggerSettings& settings);
+// The same rule over the lines of an open stream (a file already read into
+// memory, a pipe).
+void ReadClockFields(std::istream& in, LoggerSettings& settings);
 
 // Reads settings lines from in until its end, reporting each line it drops,
 // changes or finds twice. Resets settings to the defaults first.

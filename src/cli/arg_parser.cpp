@@ -1,0 +1,137 @@
+#include "cli/arg_parser.h"
+
+#include <cstdio>
+#include <string>
+
+#include "settings/notifier.h"
+
+namespace km62rx::cli {
+
+ArgParser& ArgParser::Option(std::string name, std::string alias) {
+  specs_.push_back({std::move(name), std::move(alias), true});
+  return *this;
+}
+
+ArgParser& ArgParser::Flag(std::string name, std::string alias) {
+  specs_.push_back({std::move(name), std::move(alias), false});
+  return *this;
+}
+
+ArgParser& ArgParser::Positionals(std::size_t minimum, std::size_t maximum) {
+  minPositional_ = minimum;
+  maxPositional_ = maximum;
+  return *this;
+}
+
+const ArgParser::Spec* ArgParser::Find(std::string_view nameOrAlias) const {
+  for (const Spec& spec : specs_) {
+    if (spec.name == nameOrAlias || (!spec.alias.empty() && spec.alias == nameOrAlias)) {
+      return &spec;
+    }
+  }
+  return nullptr;
+}
+
+bool ArgParser::Fail(std::string message) {
+  error_ = std::move(message);
+  return false;
+}
+
+bool ArgParser::Store(const Spec& spec, std::string value) {
+  if (Has(spec.name)) return Fail("option " + spec.name + " given twice");
+  given_.push_back({spec.name, std::move(value)});
+  return true;
+}
+
+bool ArgParser::Parse(const Args& args) {
+  given_.clear();
+  positional_.clear();
+  error_.clear();
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      positional_.push_back(arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    // "--name=value", "--name", "-x", "-xVALUE".
+    std::string name = arg;
+    std::optional<std::string> inlineValue;
+    if (arg[1] == '-') {
+      const std::size_t equals = arg.find('=');
+      if (equals != std::string::npos) {
+        name = arg.substr(0, equals);
+        inlineValue = arg.substr(equals + 1);
+      }
+    } else if (arg.size() > 2) {
+      name = arg.substr(0, 2);
+      inlineValue = arg.substr(2);
+    }
+    const Spec* spec = Find(name);
+    if (spec == nullptr) return Fail("unknown option " + arg);
+    if (!spec->takesValue) {
+      if (inlineValue) return Fail("option " + spec->name + " takes no value");
+      if (!Store(*spec, {})) return false;
+      continue;
+    }
+    if (!inlineValue) {
+      // The next argument is the value, unless there is none or it is
+      // another of the command's options.
+      if (i + 1 >= args.size() ||
+          (args[i + 1].starts_with("--") && Find(args[i + 1].substr(0, args[i + 1].find('='))))) {
+        return Fail("option " + name + " needs a value");
+      }
+      inlineValue = args[++i];
+    }
+    if (!Store(*spec, std::move(*inlineValue))) return false;
+  }
+  if (positional_.size() < minPositional_) return Fail("missing argument");
+  if (positional_.size() > maxPositional_) {
+    return Fail("unexpected argument " + positional_[maxPositional_]);
+  }
+  return true;
+}
+
+bool ArgParser::Has(std::string_view name) const {
+  for (const Given& given : given_) {
+    if (given.name == name) return true;
+  }
+  return false;
+}
+
+std::optional<std::string> ArgParser::Value(std::string_view name) const {
+  for (const Given& given : given_) {
+    if (given.name == name) return given.value;
+  }
+  return std::nullopt;
+}
+
+int UsageError(std::string_view command, std::string_view message) {
+  std::string text = "km62rx ";
+  text += command;
+  text += ": ";
+  text += message;
+  text += '\n';
+  const std::string_view synopsis = CommandSynopsis(command);
+  if (!synopsis.empty()) {
+    text += "usage: ";
+    text += synopsis;
+    text += '\n';
+  }
+  text += "Try 'km62rx --help' for more information.\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
+  return kExitUsage;
+}
+
+bool WriteDataToStdout(std::string_view data) {
+  const bool written = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
+  if (std::fflush(stdout) == 0 && written) return true;
+  StderrNotifier().Show("エラー", "ファイルに書き込めませんでした。");
+  return false;
+}
+
+}  // namespace km62rx::cli
