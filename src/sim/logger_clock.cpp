@@ -69,8 +69,9 @@ std::int64_t HostLocalSeconds() {
 
 std::string FormatClockDigits(const CivilTime& time) {
   char text[64];
-  std::snprintf(text, sizeof text, "%02d%02d%02d%02d%02d%02d", time.year - 2000, time.month,
-                time.day, time.hour, time.minute, time.second);
+  const int year = ((time.year - 2000) % 100 + 100) % 100;
+  std::snprintf(text, sizeof text, "%02d%02d%02d%02d%02d%02d", year, time.month, time.day,
+                time.hour, time.minute, time.second);
   return text;
 }
 

@@ -48,8 +48,8 @@ class LoggerClock {
   TimeSource source_;
 };
 
-// 12 digits yyMMddhhmmss of a calendar time (year - 2000 printed with at
-// least two digits).
+// 12 digits yyMMddhhmmss of a calendar time. The logger keeps a two-digit
+// year, so 2100 reads as 00.
 std::string FormatClockDigits(const CivilTime& time);
 
 }  // namespace km62rx::sim

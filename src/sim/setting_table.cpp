@@ -14,41 +14,61 @@ constexpr std::uint64_t kMaxIdleMs = 999999999;
 constexpr std::uint64_t kMaxDataSize = 2097152000;
 constexpr std::uint64_t kMaxLogSeconds = 863913600;
 
-// Accessors of one field (or entry list) of the record, as plain function pointers.
-#define KM62RX_ENTRY_FIELD(field)                                                            \
-  [](const LoggerSettings& s, int i) { return s.field[static_cast<std::size_t>(i)].Str(); }, \
-      [](LoggerSettings& s, int i, std::string_view t) {                                     \
-        s.field[static_cast<std::size_t>(i)] = t;                                            \
-      }
-#define KM62RX_FIELD(field)                                   \
-  [](const LoggerSettings& s, int) { return s.field.Str(); }, \
-      [](LoggerSettings& s, int, std::string_view t) { s.field = t; }
+// Accessors of one entry list or one field of the record, usable as plain
+// function pointers in the table below.
+template <auto List>
+std::string GetEntry(const LoggerSettings& s, int i) {
+  return (s.*List)[static_cast<std::size_t>(i)].Str();
+}
+template <auto List>
+void SetEntry(LoggerSettings& s, int i, std::string_view text) {
+  (s.*List)[static_cast<std::size_t>(i)] = text;
+}
+template <auto Field>
+std::string GetField(const LoggerSettings& s, int) {
+  return (s.*Field).Str();
+}
+template <auto Field>
+void SetField(LoggerSettings& s, int, std::string_view text) {
+  s.*Field = text;
+}
 
 const std::array<SettingSpec, 17> kSettings{{
     {"BD", ValueKind::kDataPattern, settings::kDataEntryCount, 0, 0,
-     KM62RX_ENTRY_FIELD(START_DATA)},
-    {"BT", ValueKind::kTimeOfDay, settings::kTimeEntryCount, 0, 0, KM62RX_ENTRY_FIELD(START_TIME)},
-    {"ED", ValueKind::kDataPattern, settings::kDataEntryCount, 1, 0, KM62RX_ENTRY_FIELD(STOP_DATA)},
-    {"ET", ValueKind::kTimeOfDay, settings::kTimeEntryCount, 0, 0, KM62RX_ENTRY_FIELD(STOP_TIME)},
-    {"EI", ValueKind::kNumber, 0, 0, kMaxIdleMs, KM62RX_FIELD(STOP_IDLETIME)},
-    {"ES", ValueKind::kNumber, 0, 0, kMaxDataSize, KM62RX_FIELD(STOP_DATASIZE)},
-    {"EL", ValueKind::kNumber, 0, 0, kMaxLogSeconds, KM62RX_FIELD(STOP_LOGTIME)},
-    {"LE", ValueKind::kExtension, 0, 0, 0, KM62RX_FIELD(FILE_EXTENSION)},
-    {"PM", ValueKind::kOnOff, 0, 0, 0, KM62RX_FIELD(TMSP_MODE)},
-    {"PT", ValueKind::kTimestampType, 0, 0, 0, KM62RX_FIELD(TMSP_TYPE)},
-    {"PN", ValueKind::kOnOff, 0, 0, 0, KM62RX_FIELD(TMSP_SERIAL_NO)},
-    {"PP", ValueKind::kSeparator, 0, 0, 0, KM62RX_FIELD(TMSP_SPLIT)},
-    {"PD", ValueKind::kExcludedData, 0, 0, 0, KM62RX_FIELD(TMSP_DEL_DATA)},
+     GetEntry<&LoggerSettings::START_DATA>, SetEntry<&LoggerSettings::START_DATA>},
+    {"BT", ValueKind::kTimeOfDay, settings::kTimeEntryCount, 0, 0,
+     GetEntry<&LoggerSettings::START_TIME>, SetEntry<&LoggerSettings::START_TIME>},
+    {"ED", ValueKind::kDataPattern, settings::kDataEntryCount, 1, 0,
+     GetEntry<&LoggerSettings::STOP_DATA>, SetEntry<&LoggerSettings::STOP_DATA>},
+    {"ET", ValueKind::kTimeOfDay, settings::kTimeEntryCount, 0, 0,
+     GetEntry<&LoggerSettings::STOP_TIME>, SetEntry<&LoggerSettings::STOP_TIME>},
+    {"EI", ValueKind::kNumber, 0, 0, kMaxIdleMs, GetField<&LoggerSettings::STOP_IDLETIME>,
+     SetField<&LoggerSettings::STOP_IDLETIME>},
+    {"ES", ValueKind::kNumber, 0, 0, kMaxDataSize, GetField<&LoggerSettings::STOP_DATASIZE>,
+     SetField<&LoggerSettings::STOP_DATASIZE>},
+    {"EL", ValueKind::kNumber, 0, 0, kMaxLogSeconds, GetField<&LoggerSettings::STOP_LOGTIME>,
+     SetField<&LoggerSettings::STOP_LOGTIME>},
+    {"LE", ValueKind::kExtension, 0, 0, 0, GetField<&LoggerSettings::FILE_EXTENSION>,
+     SetField<&LoggerSettings::FILE_EXTENSION>},
+    {"PM", ValueKind::kOnOff, 0, 0, 0, GetField<&LoggerSettings::TMSP_MODE>,
+     SetField<&LoggerSettings::TMSP_MODE>},
+    {"PT", ValueKind::kTimestampType, 0, 0, 0, GetField<&LoggerSettings::TMSP_TYPE>,
+     SetField<&LoggerSettings::TMSP_TYPE>},
+    {"PN", ValueKind::kOnOff, 0, 0, 0, GetField<&LoggerSettings::TMSP_SERIAL_NO>,
+     SetField<&LoggerSettings::TMSP_SERIAL_NO>},
+    {"PP", ValueKind::kSeparator, 0, 0, 0, GetField<&LoggerSettings::TMSP_SPLIT>,
+     SetField<&LoggerSettings::TMSP_SPLIT>},
+    {"PD", ValueKind::kExcludedData, 0, 0, 0, GetField<&LoggerSettings::TMSP_DEL_DATA>,
+     SetField<&LoggerSettings::TMSP_DEL_DATA>},
     {"PB", ValueKind::kDataPattern, settings::kDataEntryCount, 0, 0,
-     KM62RX_ENTRY_FIELD(TMSP_START_DATA)},
+     GetEntry<&LoggerSettings::TMSP_START_DATA>, SetEntry<&LoggerSettings::TMSP_START_DATA>},
     {"PE", ValueKind::kDataPattern, settings::kDataEntryCount, 1, 0,
-     KM62RX_ENTRY_FIELD(TMSP_STOP_DATA)},
-    {"PI", ValueKind::kNumber, 0, 0, kMaxIdleMs, KM62RX_FIELD(TMSP_STOP_IDLETIME)},
-    {"PS", ValueKind::kNumber, 0, 0, kMaxDataSize, KM62RX_FIELD(TMSP_STOP_DATASIZE)},
+     GetEntry<&LoggerSettings::TMSP_STOP_DATA>, SetEntry<&LoggerSettings::TMSP_STOP_DATA>},
+    {"PI", ValueKind::kNumber, 0, 0, kMaxIdleMs, GetField<&LoggerSettings::TMSP_STOP_IDLETIME>,
+     SetField<&LoggerSettings::TMSP_STOP_IDLETIME>},
+    {"PS", ValueKind::kNumber, 0, 0, kMaxDataSize, GetField<&LoggerSettings::TMSP_STOP_DATASIZE>,
+     SetField<&LoggerSettings::TMSP_STOP_DATASIZE>},
 }};
-
-#undef KM62RX_ENTRY_FIELD
-#undef KM62RX_FIELD
 
 bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> codes) {
   for (std::string_view code : codes) {

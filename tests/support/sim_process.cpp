@@ -90,9 +90,14 @@ SimProcess::SimProcess(std::vector<std::string> options) {
   fcntl(out[0], F_SETFD, FD_CLOEXEC);
   fcntl(out[1], F_SETFD, FD_CLOEXEC);
 
+  const long openMax = sysconf(_SC_OPEN_MAX);
+  const int maxFd = openMax > 0 && openMax < 4096 ? static_cast<int>(openMax) : 4096;
   pid_ = fork();
   if (pid_ == 0) {
     dup2(out[1], STDOUT_FILENO);  // the duplicate does not close on exec
+    // Ports that the test holds open must not stay open in the simulator.
+    for (int fd = STDERR_FILENO + 1; fd < maxFd; ++fd)
+      close(fd);
     execv(argv[0], argv.data());
     _exit(127);
   }
