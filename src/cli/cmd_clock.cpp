@@ -1,13 +1,41 @@
-#include <cstdio>
+#include <optional>
+#include <string>
 
+#include "cli/arg_parser.h"
 #include "cli/cli.h"
+#include "cli/device_options.h"
+#include "device/clock_commands.h"
+#include "settings/clock.h"
+#include "settings/notifier.h"
 
 namespace km62rx::cli {
 
-// Placeholder until the command is built.
-int CmdClock(const Args&) {
-  std::fputs("not available yet\n", stderr);
-  return kExitUsage;
+// Connects, then sets the logger clock to the PC's local time, or with
+// --time to the typed time (clamped as the clock dialog clamps it).
+int CmdClock(const Args& args) {
+  ArgParser parser("clock");
+  AddDeviceOptions(parser);
+  parser.Option("--time");
+  if (!parser.Parse(args)) return UsageError("clock", parser.error());
+  std::string error;
+  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  if (!options) return UsageError("clock", error);
+  std::optional<device::TypedTime> typed;
+  if (const std::optional<std::string> text = parser.Value("--time")) {
+    typed = ParseTimeOption(*text);
+    if (!typed) return UsageError("clock", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
+  }
+
+  StderrNotifier stderrBoxes;
+  LinkFailureWatch boxes(stderrBoxes);
+  std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
+  if (!logger) return kExitLink;
+
+  LinkFailureWatch clockBoxes(stderrBoxes);
+  const int done = typed ? device::SetLoggerClockFromTime(logger->link(), *typed, clockBoxes)
+                         : device::SetLoggerClockFromPc(logger->link(), SystemClock(), clockBoxes);
+  if (done == 1) return kExitDone;
+  return clockBoxes.linkFailed() ? kExitLink : kExitProblem;
 }
 
 }  // namespace km62rx::cli

@@ -1,13 +1,34 @@
 #include <cstdio>
+#include <string>
 
+#include "cli/arg_parser.h"
 #include "cli/cli.h"
+#include "cli/device_options.h"
+#include "device/connection.h"
+#include "settings/notifier.h"
 
 namespace km62rx::cli {
 
-// Placeholder until the command is built.
-int CmdInfo(const Args&) {
-  std::fputs("not available yet\n", stderr);
-  return kExitUsage;
+// Connects as the connect dialog does, then prints the connection panel's
+// two status lines.
+int CmdInfo(const Args& args) {
+  ArgParser parser("info");
+  AddDeviceOptions(parser);
+  if (!parser.Parse(args)) return UsageError("info", parser.error());
+  std::string error;
+  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  if (!options) return UsageError("info", error);
+
+  StderrNotifier stderrBoxes;
+  LinkFailureWatch boxes(stderrBoxes);
+  std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
+  if (!logger) return kExitLink;
+
+  const device::LinkPanelTexts panel = device::MakeLinkPanelTexts(logger->link());
+  std::printf("%s\n%s\n", panel.statusLine.c_str(), panel.sdLine.c_str());
+  std::fflush(stdout);
+  if (logger->clockShown()) return kExitDone;
+  return boxes.linkFailed() ? kExitLink : kExitProblem;
 }
 
 }  // namespace km62rx::cli

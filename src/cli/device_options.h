@@ -1,0 +1,89 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/arg_parser.h"
+#include "device/clock_commands.h"
+#include "device/device_link.h"
+#include "device/line_settings.h"
+#include "settings/notifier.h"
+
+namespace km62rx::device {
+class QtSerialLine;
+}
+
+namespace km62rx::cli {
+
+// The port and line settings of a device command.
+struct DeviceOptions {
+  std::string port;
+  device::LineSettings line;  // the connect dialog's defaults unless given
+  bool trace = false;
+};
+
+// Adds --port, --baud, --data-bits, --parity, --flow and --trace to a
+// command's parser.
+void AddDeviceOptions(ArgParser& parser);
+
+// Reads the device options from a parsed command line. Nothing, with error
+// set, when --port is missing or a value is not one the connect dialog
+// offers.
+std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::string& error);
+
+// A trace line: direction, a space, the bytes with CR, LF, backslash and
+// other control bytes written visibly ("> DEA\r").
+std::string FormatTraceLine(std::string_view direction, std::string_view bytes);
+
+// Passes every box on and remembers whether one reported a failed link
+// (port not opened, no or broken reply, not a KM-62RX), so the command can
+// tell a link failure (exit 3) from a refused command (exit 1).
+class LinkFailureWatch : public Notifier {
+ public:
+  explicit LinkFailureWatch(Notifier& inner) : inner_(inner) {}
+  void Show(std::string_view title, std::string_view text) override;
+  bool linkFailed() const { return linkFailed_; }
+
+ private:
+  Notifier& inner_;
+  bool linkFailed_ = false;
+};
+
+// An identified logger on an open port; closes the port when it goes.
+class ConnectedLogger {
+ public:
+  ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
+                  std::unique_ptr<device::DeviceLink> link, bool clockShown);
+  ConnectedLogger(ConnectedLogger&&) noexcept;
+  ConnectedLogger& operator=(ConnectedLogger&&) noexcept;
+  ~ConnectedLogger();
+
+  device::DeviceLink& link() { return *link_; }
+  // Whether the closing clock box showed the clock (or "not set") rather
+  // than an error.
+  bool clockShown() const { return clockShown_; }
+
+ private:
+  std::unique_ptr<device::QtSerialLine> line_;
+  std::unique_ptr<device::DeviceLink> link_;
+  bool clockShown_ = false;
+};
+
+// Makes sure a QCoreApplication exists (the serial port needs one).
+void EnsureCoreApplication();
+
+// Connects exactly as the connect dialog does: open and identify (on
+// failure the link box and the port closed), the handshake (firmware, SD
+// card), the panel refresh and the clock box. Every box goes to notifier.
+// Nothing when the port could not be opened, the logger was not identified
+// or the handshake disconnected; the caller exits with kExitLink.
+std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier);
+
+// Parses "YYYY-MM-DD hh:mm:ss" and clamps each field as the clock dialog
+// does (year 2000-2099, month 1-12, day 1-31, hour 0-23, minute and second
+// 0-59). Nothing when the text does not have that shape.
+std::optional<device::TypedTime> ParseTimeOption(std::string_view text);
+
+}  // namespace km62rx::cli
