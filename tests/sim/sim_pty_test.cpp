@@ -1,7 +1,10 @@
 // End-to-end tests of km62rx-sim over its pseudo-terminal, through the test
 // fixture that starts it.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <string>
 #include <vector>
@@ -142,6 +145,58 @@ TEST(SimPty, LinkPointsToTheTerminalAndIsRemovedOnExit) {
     sim.Stop();
   }
   EXPECT_NE(access(link.c_str(), F_OK), 0);
+}
+
+TEST(SimPty, LoggerOptionsReachTheModel) {
+  SimProcess sim({"--firmware", "100", "--sd", "protected", "--clock-unset", "--model", "KM-00"});
+  PtyClient client(sim.path());
+  EXPECT_EQ(client.Exchange("DEA"), "OKKM-00\r");
+  EXPECT_EQ(client.Exchange("DEV"), "OK100\r");
+  EXPECT_EQ(client.Exchange("DEC"), "OK11\r");
+  EXPECT_EQ(client.Exchange("TMG"), "01\r");
+  EXPECT_EQ(client.Exchange("PMG"), "01\r");
+  EXPECT_EQ(client.Exchange("BDG0"), "51\r");
+}
+
+TEST(SimPty, OverlongLineIsRefusedAndTheLoggerGoesOn) {
+  SimProcess sim;
+  PtyClient client(sim.path());
+  EXPECT_EQ(client.Exchange("BDS0" + std::string(3000, 'A')), "99\r");
+  EXPECT_EQ(client.Exchange("DEV"), "OK101\r");
+  const Lines lines = sim.ReceivedLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].size(), 1024u);
+}
+
+// Runs the simulator binary directly with a shell command line; returns its
+// exit status and what it printed.
+int RunSimulator(const std::string& args, std::string& output) {
+  const std::string command = "'" + SimulatorPath() + "' " + args + " 2>&1";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr)
+    return -1;
+  char buffer[512];
+  output.clear();
+  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+    output += buffer;
+  const int status = pclose(pipe);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(SimBinary, HelpAndUsageErrors) {
+  std::string output;
+  EXPECT_EQ(RunSimulator("--help", output), 0);
+  EXPECT_NE(output.find("--hangup-after N"), std::string::npos) << output;
+  EXPECT_EQ(RunSimulator("--split 0", output), 2);
+  EXPECT_NE(output.find("--split"), std::string::npos) << output;
+  EXPECT_EQ(RunSimulator("--no-such-option", output), 2);
+  EXPECT_NE(output.find("unknown option: --no-such-option"), std::string::npos) << output;
+}
+
+TEST(SimBinary, UnwritableTraceFileFailsAtStart) {
+  std::string output;
+  EXPECT_EQ(RunSimulator("--trace /nonexistent-dir/trace.txt", output), 1);
+  EXPECT_NE(output.find("cannot open trace file"), std::string::npos) << output;
 }
 
 }  // namespace
