@@ -1,0 +1,94 @@
+// Timing of the device link against the simulator on a pseudo-terminal, with
+// no reply delay: one command exchange, and one whole connect (wake-up
+// answered at once, identify, handshake, clock). Each benchmark reports the
+// median of single operations as "median_us".
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "device/connection.h"
+#include "device/link.h"
+#include "device/qt/qt_serial_line.h"
+#include "settings/notifier.h"
+#include "support/sim_process.h"
+
+namespace {
+
+using namespace km62rx;
+using SteadyClock = std::chrono::steady_clock;
+
+double MedianMicros(std::vector<double>& samples) {
+  if (samples.empty()) return 0;
+  std::sort(samples.begin(), samples.end());
+  return samples[samples.size() / 2];
+}
+
+double MicrosSince(SteadyClock::time_point start) {
+  return std::chrono::duration<double, std::micro>(SteadyClock::now() - start).count();
+}
+
+void BM_Exchange(benchmark::State& state) {
+  testing::SimProcess sim({"--answer-wake"});
+  device::QtSerialLine line;
+  device::DeviceLink link{line};
+  if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::kLinkOk) {
+    state.SkipWithError("logger not identified");
+    return;
+  }
+  std::vector<double> samples;
+  device::Reply reply;
+  for (auto _ : state) {
+    const auto start = SteadyClock::now();
+    const int code = device::ExchangeCommand(link, "DEV\r", reply);
+    samples.push_back(MicrosSince(start));
+    if (code != device::kLinkOk) {
+      state.SkipWithError("exchange failed");
+      break;
+    }
+  }
+  state.counters["median_us"] = MedianMicros(samples);
+  device::DestroyDeviceLink(link);
+}
+BENCHMARK(BM_Exchange)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_Connect(benchmark::State& state) {
+  testing::SimProcess sim({"--answer-wake"});
+  device::QtSerialLine line;
+  device::DeviceLink link{line};
+  RecordingNotifier boxes;
+  std::vector<double> samples;
+  for (auto _ : state) {
+    boxes.boxes.clear();
+    const auto start = SteadyClock::now();
+    bool ok = device::OpenDevicePort(link, sim.path(), device::LineSettings{}) == device::kLinkOk;
+    ok = ok && device::QueryDeviceStatus(link, boxes) == 1;
+    device::RefreshLinkStatus(link);
+    ok = ok && device::ShowDeviceClock(link, boxes) == 1;
+    samples.push_back(MicrosSince(start));
+    state.PauseTiming();
+    device::CloseDeviceLink(link);
+    state.ResumeTiming();
+    if (!ok) {
+      state.SkipWithError("connect failed");
+      break;
+    }
+  }
+  state.counters["median_us"] = MedianMicros(samples);
+}
+BENCHMARK(BM_Connect)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
