@@ -111,8 +111,9 @@ SimProcess::SimProcess(std::vector<std::string> options) {
   const bool started = ReadFirstLine(out[0], kStartTimeoutMs, line);
   close(out[0]);
   if (!started || line.empty()) {
-    ADD_FAILURE() << "SimProcess: " << binary << " did not print its terminal path within "
-                  << kStartTimeoutMs << " ms";
+    ADD_FAILURE() << "SimProcess: " << binary
+                  << " did not start: no terminal path on its stdout (it exited, or "
+                  << kStartTimeoutMs << " ms passed)";
     Stop();
     return;
   }
