@@ -1,13 +1,34 @@
-#include <cstdio>
+#include <optional>
+#include <string>
 
+#include "cli/arg_parser.h"
 #include "cli/cli.h"
+#include "cli/device_options.h"
+#include "cli/run_report.h"
+#include "device/clock_commands.h"
+#include "settings/file_chooser.h"
+#include "settings/notifier.h"
+#include "ui/file_commands.h"
 
 namespace km62rx::cli {
 
-// Placeholder until the command is built.
-int CmdClockFile(const Args&) {
-  std::fputs("not available yet\n", stderr);
-  return kExitUsage;
+// "指定時刻をファイルに保存": stores the given time (clamped as the clock
+// dialog clamps it) as the start-up time of FILE, keeping FILE's settings
+// when it is a settings file.
+int CmdClockFile(const Args& args) {
+  ArgParser parser("clock-file");
+  parser.Option("--time").Positionals(1, 1);
+  if (!parser.Parse(args)) return UsageError("clock-file", parser.error());
+  const std::optional<std::string> text = parser.Value("--time");
+  if (!text) return UsageError("clock-file", "--time \"YYYY-MM-DD hh:mm:ss\" is required");
+  const std::optional<device::TypedTime> time = ParseTimeOption(*text);
+  if (!time) return UsageError("clock-file", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
+
+  StderrNotifier stderrBoxes;
+  ProblemWatch boxes(stderrBoxes, {"設定保存"});
+  FixedFileChooser chooser(parser.positional().front());
+  if (ui::SaveClockToFile(*time, chooser, boxes, boxes) != 1) return kExitUsage;
+  return boxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli
