@@ -10,13 +10,16 @@ bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Skips the leading blanks and reads the sign; returns the position of the
 // first digit.
 std::size_t SkipBlanksAndSign(std::string_view text, bool allowMinus, bool& negative) {
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
   negative = false;
   if (i < text.size() && (text[i] == '+' || (allowMinus && text[i] == '-'))) {
     negative = text[i] == '-';
@@ -30,7 +33,8 @@ std::uint64_t LeadingDigits(std::string_view text, std::size_t i, std::uint64_t 
   std::uint64_t value = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i) {
     value = value * 10 + static_cast<std::uint64_t>(text[i] - '0');
-    if (value > limit) return limit;
+    if (value > limit)
+      return limit;
   }
   return value;
 }
@@ -42,8 +46,8 @@ int DecimalValue(std::string_view text) {
   const std::size_t start = SkipBlanksAndSign(text, true, negative);
   constexpr std::uint64_t kMax = std::numeric_limits<int>::max();
   const std::uint64_t magnitude = LeadingDigits(text, start, kMax + 1);
-  if (negative) return magnitude > kMax ? std::numeric_limits<int>::min()
-                                        : -static_cast<int>(magnitude);
+  if (negative)
+    return magnitude > kMax ? std::numeric_limits<int>::min() : -static_cast<int>(magnitude);
   return magnitude > kMax ? std::numeric_limits<int>::max() : static_cast<int>(magnitude);
 }
 
@@ -62,7 +66,8 @@ std::string FormatDecimal(std::int64_t value) {
 
 std::string FormatTwoDigits(int value) {
   std::string text = FormatDecimal(value);
-  if (text.size() < 2) text.insert(0, 1, '0');  // a negative number has two characters already
+  if (text.size() < 2)
+    text.insert(0, 1, '0');  // a negative number has two characters already
   return text;
 }
 

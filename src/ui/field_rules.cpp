@@ -12,7 +12,8 @@ namespace {
 // Control texts are read as into a 100-byte buffer.
 std::string ReadField(const device::PageControls& controls, int id) {
   std::string text = controls.Text(id);
-  if (text.size() > 99) text.resize(99);
+  if (text.size() > 99)
+    text.resize(99);
   return text;
 }
 
@@ -20,7 +21,8 @@ std::string ReadField(const device::PageControls& controls, int id) {
 
 void ClampNumericField(int id, device::PageControls& controls) {
   const std::optional<NumericRange> range = NumericFieldRange(id);
-  if (!range) return;
+  if (!range)
+    return;
   const std::string text = ReadField(controls, id);
   const int value = DecimalValue(text);
   if (value > range->maximum) {

@@ -31,8 +31,10 @@ constexpr std::string_view kClockSaved =
 // back at the beginning of the file, ready for the reader.
 bool OpenAtSettingsHeader(const std::string& path, std::ifstream& in) {
   in.open(path, std::ios::binary);
-  if (!in.is_open()) return false;
-  if (!settings::FindSettingsHeader(in)) return false;
+  if (!in.is_open())
+    return false;
+  if (!settings::FindSettingsHeader(in))
+    return false;
   in.clear();
   in.seekg(0);
   return true;
@@ -58,7 +60,8 @@ std::string CalendarText(const device::TypedTime& time) {
 
 int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
   const std::optional<std::string> path = chooser.ChooseFileToOpen();
-  if (!path) return 0;
+  if (!path)
+    return 0;
 
   std::ifstream in(*path, std::ios::binary);
   if (!in.is_open()) {
@@ -83,12 +86,14 @@ int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Noti
 
 int SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
   const std::optional<std::string> path = chooser.ChooseFileToSave(true);
-  if (!path) return 0;
+  if (!path)
+    return 0;
 
   settings::LoggerSettings record;
   ReadSettingsFromPages(pages, record, mainWindow);
   // The clock lines of a file being replaced are kept.
-  if (settings::WriteSettingsFile(*path, record, 0, mainWindow) != 1) return 0;
+  if (settings::WriteSettingsFile(*path, record, 0, mainWindow) != 1)
+    return 0;
   mainWindow.Show(kSavedTitle, kSaved);
   return 1;
 }
@@ -96,19 +101,22 @@ int SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser, Notifi
 int SaveClockToFile(const device::TypedTime& time, FileChooser& chooser, Notifier& mainWindow,
                     Notifier& dialog) {
   const std::optional<std::string> path = chooser.ChooseFileToSave(false);
-  if (!path) return 0;
+  if (!path)
+    return 0;
 
   // A valid settings file keeps its settings; anything else (no file, no
   // header) is replaced by the defaults, silently.
   settings::LoggerSettings record = settings::DefaultSettings();
   {
     std::ifstream in;
-    if (OpenAtSettingsHeader(*path, in)) settings::ParseSettings(in, record, mainWindow);
+    if (OpenAtSettingsHeader(*path, in))
+      settings::ParseSettings(in, record, mainWindow);
   }
 
   record.TIME_CALENDAR = CalendarText(time);
   record.TIME_SET = 0;
-  if (settings::WriteSettingsFile(*path, record, 1, mainWindow) != 1) return 0;
+  if (settings::WriteSettingsFile(*path, record, 1, mainWindow) != 1)
+    return 0;
   dialog.Show(kSavedTitle, kClockSaved);
   return 1;
 }

@@ -18,7 +18,9 @@ MemoryPageControls::MemoryPageControls() {
   }
 }
 
-MemoryPageControls::State& MemoryPageControls::At(int id) { return controls_[id]; }
+MemoryPageControls::State& MemoryPageControls::At(int id) {
+  return controls_[id];
+}
 
 const MemoryPageControls::State* MemoryPageControls::Find(int id) const {
   const auto it = controls_.find(id);
@@ -43,7 +45,9 @@ bool MemoryPageControls::Checked(int id) const {
   return state && state->checked;
 }
 
-void MemoryPageControls::SetChecked(int id, bool checked) { At(id).checked = checked; }
+void MemoryPageControls::SetChecked(int id, bool checked) {
+  At(id).checked = checked;
+}
 
 int MemoryPageControls::ComboIndex(int id) const {
   const State* state = Find(id);
@@ -52,7 +56,8 @@ int MemoryPageControls::ComboIndex(int id) const {
 
 void MemoryPageControls::SetComboIndex(int id, int index) {
   State& state = At(id);
-  if (index >= 0 && index < state.comboSize) state.comboIndex = index;
+  if (index >= 0 && index < state.comboSize)
+    state.comboIndex = index;
 }
 
 bool MemoryPageControls::Enabled(int id) const {
@@ -60,6 +65,8 @@ bool MemoryPageControls::Enabled(int id) const {
   return state ? state->enabled : false;
 }
 
-void MemoryPageControls::SetEnabled(int id, bool enabled) { At(id).enabled = enabled; }
+void MemoryPageControls::SetEnabled(int id, bool enabled) {
+  At(id).enabled = enabled;
+}
 
 }  // namespace km62rx::ui

@@ -41,11 +41,14 @@ constexpr std::uint32_t kLargestSizeShown = 9999;
 // Control texts are read as into a 100-byte buffer.
 std::string ReadField(const device::PageControls& pages, int id) {
   std::string text = pages.Text(id);
-  if (text.size() > 99) text.resize(99);
+  if (text.size() > 99)
+    text.resize(99);
   return text;
 }
 
-std::string EntryOff(int r) { return FormatDecimal(r) + "-"; }
+std::string EntryOff(int r) {
+  return FormatDecimal(r) + "-";
+}
 
 int ClampToInt(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
@@ -58,7 +61,8 @@ int ClampToInt(std::int64_t value) {
 // Puts text into consecutive fields two characters at a time, from firstId
 // on, stopping at the end of the text or after count fields.
 void SpreadPairs(device::PageControls& pages, std::string_view text, int firstId, int count) {
-  for (int k = 0; k < count; ++k) pages.SetText(firstId + k, "");
+  for (int k = 0; k < count; ++k)
+    pages.SetText(firstId + k, "");
   for (int k = 0; k < count && !text.empty(); ++k) {
     pages.SetText(firstId + k, text.substr(0, 2));
     text.remove_prefix(std::min<std::size_t>(2, text.size()));
@@ -172,7 +176,8 @@ std::string PairsFromFields(const device::PageControls& pages, int firstId, int 
   std::string pairs;
   for (int k = 0; k < count; ++k) {
     const std::string text = ReadField(pages, firstId + k);
-    if (text.size() != 2) break;
+    if (text.size() != 2)
+      break;
     pairs += text;
   }
   return pairs;
@@ -180,7 +185,8 @@ std::string PairsFromFields(const device::PageControls& pages, int firstId, int 
 
 std::string ReadStartDataEntry(const device::PageControls& pages, int r, int checkId,
                                int firstByteId) {
-  if (!pages.Checked(checkId)) return EntryOff(r);
+  if (!pages.Checked(checkId))
+    return EntryOff(r);
   return FormatDecimal(r) + PairsFromFields(pages, firstByteId, kBytesPerRow);
 }
 
@@ -188,7 +194,8 @@ std::string ReadStartDataEntry(const device::PageControls& pages, int r, int che
 // one is stored as off, with a message; its check box stays as it is.
 std::string ReadStopDataEntry(const device::PageControls& pages, int r, int checkId,
                               int firstByteId, std::string_view refusal, Notifier& notifier) {
-  if (!pages.Checked(checkId)) return EntryOff(r);
+  if (!pages.Checked(checkId))
+    return EntryOff(r);
   const std::string pairs = PairsFromFields(pages, firstByteId, kBytesPerRow);
   if (pairs.empty()) {
     notifier.Show(kParameterErrorTitle, refusal);
@@ -205,22 +212,26 @@ int TimeFieldValue(const device::PageControls& pages, int id, int maximum) {
 
 std::string ReadTimeEntry(const device::PageControls& pages, int r, int checkId, int weekdayId,
                           int hourId, int minuteId) {
-  if (!pages.Checked(checkId)) return EntryOff(r);
+  if (!pages.Checked(checkId))
+    return EntryOff(r);
   int index = pages.ComboIndex(weekdayId);
-  if (index < 0 || index > 7) index = 0;
+  if (index < 0 || index > 7)
+    index = 0;
   return FormatDecimal(r) + FormatDecimal(ids::WeekdayCode(index)) +
          FormatTwoDigits(TimeFieldValue(pages, hourId, 23)) +
          FormatTwoDigits(TimeFieldValue(pages, minuteId, 59));
 }
 
 std::string ReadIdleTime(const device::PageControls& pages, int checkId, int fieldId) {
-  if (!pages.Checked(checkId)) return "-";
+  if (!pages.Checked(checkId))
+    return "-";
   return ReadField(pages, fieldId);
 }
 
 std::string ReadDataSize(device::PageControls& pages, int checkId, int fieldId, int unitId,
                          std::string_view limitMessage, Notifier& notifier) {
-  if (!pages.Checked(checkId)) return "-";
+  if (!pages.Checked(checkId))
+    return "-";
   std::int64_t size = DecimalValue(ReadField(pages, fieldId));
   switch (pages.ComboIndex(unitId)) {
     case ids::kUnitMByte:
@@ -241,7 +252,8 @@ std::string ReadDataSize(device::PageControls& pages, int checkId, int fieldId, 
 }
 
 std::string ReadLogTime(const device::PageControls& pages, Notifier& notifier) {
-  if (!pages.Checked(ids::kStopLogTimeCheck)) return "-";
+  if (!pages.Checked(ids::kStopLogTimeCheck))
+    return "-";
   const std::int64_t days = DecimalValue(ReadField(pages, ids::kLogDays));
   const std::int64_t hours = DecimalValue(ReadField(pages, ids::kLogHours));
   const std::int64_t minutes = DecimalValue(ReadField(pages, ids::kLogMinutes));
@@ -258,7 +270,8 @@ std::string ReadLogTime(const device::PageControls& pages, Notifier& notifier) {
 std::string ReadChoice(const device::PageControls& pages, int comboId,
                        std::span<const Choice> table, std::string_view current) {
   const int index = pages.ComboIndex(comboId);
-  if (index < 0 || static_cast<std::size_t>(index) >= table.size()) return std::string(current);
+  if (index < 0 || static_cast<std::size_t>(index) >= table.size())
+    return std::string(current);
   return std::string(table[static_cast<std::size_t>(index)].code);
 }
 
@@ -296,10 +309,8 @@ void ShowSettingsOnPages(device::PageControls& pages, LoggerSettings settings) {
   ShowIdleTime(pages, settings.TMSP_STOP_IDLETIME, kTimestampIdleCheck, kTimestampIdleField);
   ShowDataSize(pages, settings.TMSP_STOP_DATASIZE, kTimestampSizeCheck, kTimestampSizeField,
                kTimestampSizeUnit);
-  ShowChoice(pages, settings.TMSP_SERIAL_NO.View(), settings::OnOffChoices,
-             kTimestampSerialCombo);
-  ShowChoice(pages, settings.TMSP_TYPE.View(), settings::TimestampTypeChoices,
-             kTimestampTypeCombo);
+  ShowChoice(pages, settings.TMSP_SERIAL_NO.View(), settings::OnOffChoices, kTimestampSerialCombo);
+  ShowChoice(pages, settings.TMSP_TYPE.View(), settings::TimestampTypeChoices, kTimestampTypeCombo);
   pages.SetText(kSeparatorField, settings.TMSP_SPLIT.View());
   SpreadPairs(pages, settings.TMSP_DEL_DATA.View(), ExcludedByte(0), settings::kExcludedDataBytes);
 }
@@ -328,8 +339,8 @@ void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings
                                         kStopSizeLimited, notifier);
   settings.STOP_LOGTIME = ReadLogTime(pages, notifier);
   settings.FILE_EXTENSION = ReadField(pages, kExtensionField);
-  settings.TMSP_MODE = ReadChoice(pages, kTimestampModeCombo, settings::OnOffChoices,
-                                  settings.TMSP_MODE.View());
+  settings.TMSP_MODE =
+      ReadChoice(pages, kTimestampModeCombo, settings::OnOffChoices, settings.TMSP_MODE.View());
   for (int r = 0; r < RowCount(device::kRowsTimestampStart, settings::kDataEntryCount); ++r) {
     settings.TMSP_START_DATA[r] =
         ReadStartDataEntry(pages, r, TimestampStartCheck(r), TimestampStartByte(r, 0));
@@ -338,16 +349,14 @@ void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings
                           kTimestampStopDataRefused, notifier);
   }
   settings.TMSP_STOP_IDLETIME = ReadIdleTime(pages, kTimestampIdleCheck, kTimestampIdleField);
-  settings.TMSP_STOP_DATASIZE =
-      ReadDataSize(pages, kTimestampSizeCheck, kTimestampSizeField, kTimestampSizeUnit,
-                   kTimestampSizeLimited, notifier);
+  settings.TMSP_STOP_DATASIZE = ReadDataSize(pages, kTimestampSizeCheck, kTimestampSizeField,
+                                             kTimestampSizeUnit, kTimestampSizeLimited, notifier);
   settings.TMSP_SERIAL_NO = ReadChoice(pages, kTimestampSerialCombo, settings::OnOffChoices,
                                        settings.TMSP_SERIAL_NO.View());
   settings.TMSP_TYPE = ReadChoice(pages, kTimestampTypeCombo, settings::TimestampTypeChoices,
                                   settings.TMSP_TYPE.View());
   settings.TMSP_SPLIT = ReadField(pages, kSeparatorField);
-  settings.TMSP_DEL_DATA =
-      PairsFromFields(pages, ExcludedByte(0), settings::kExcludedDataBytes);
+  settings.TMSP_DEL_DATA = PairsFromFields(pages, ExcludedByte(0), settings::kExcludedDataBytes);
 }
 
 }  // namespace km62rx::ui

@@ -41,17 +41,27 @@ std::vector<std::string> ItemsOf(int list) {
       return {"MByte", "KByte", "Byte"};
     case kOnOff: {
       std::vector<std::string> items;
-      for (const auto& choice : settings::OnOffChoices) items.emplace_back(choice.label);
+      for (const auto& choice : settings::OnOffChoices) {
+        items.emplace_back(choice.label);
+      }
       return items;
     }
     case kTimestampTypes: {
       std::vector<std::string> items;
-      for (const auto& choice : settings::TimestampTypeChoices) items.emplace_back(choice.label);
+      for (const auto& choice : settings::TimestampTypeChoices) {
+        items.emplace_back(choice.label);
+      }
       return items;
     }
     default:
       return {};
   }
+}
+
+// A row whose control starts disabled.
+constexpr Row Disabled(Row row) {
+  row.enabled = false;
+  return row;
 }
 
 // Connection panel.
@@ -67,15 +77,13 @@ constexpr Row kLinkPanelRows[] = {
 constexpr Row kSettingsAreaRows[] = {
     {1001, K::kVisibleFrame, "トリガー/ロギング設定", {10, 90, 640, 300}},
     {700, K::kTreeView, "", {20, 115, 180, 150}},
-    {415, K::kPushButton, "本体に送信", {30, 277, 100, 24}, 0, kNoItems, 0, F::kNone, false},
-    {416, K::kPushButton, "本体設定受信", {30, 304, 100, 24}, 0, kNoItems, 0, F::kNone, false},
+    Disabled({415, K::kPushButton, "本体に送信", {30, 277, 100, 24}}),
+    Disabled({416, K::kPushButton, "本体設定受信", {30, 304, 100, 24}}),
     {417, K::kPushButton, "ファイル保存", {30, 331, 100, 24}},
     {418, K::kPushButton, "ファイル読込", {30, 359, 100, 24}},
     {1002, K::kVisibleFrame, "本体時刻設定", {10, 400, 640, 60}},
-    {420, K::kPushButton, "PC時刻を本体に反映", {20, 420, 160, 24}, 0, kNoItems, 0, F::kNone,
-     false},
-    {421, K::kPushButton, "指定時刻を本体に反映", {190, 420, 160, 24}, 0, kNoItems, 0, F::kNone,
-     false},
+    Disabled({420, K::kPushButton, "PC時刻を本体に反映", {20, 420, 160, 24}}),
+    Disabled({421, K::kPushButton, "指定時刻を本体に反映", {190, 420, 160, 24}}),
     {422, K::kPushButton, "指定時刻をファイルに保存", {360, 420, 160, 24}},
 };
 
@@ -119,12 +127,13 @@ struct PageDescription {
   std::size_t fixedCount = 0;
 };
 
-constexpr DataPage kStartDataPage{device::kRowsStartData, 225, kDataHeader, 800, "トリガー %d", 510};
+constexpr DataPage kStartDataPage{device::kRowsStartData, 225, kDataHeader, 800,
+                                  "トリガー %d",          510};
 constexpr DataPage kStopDataPage{device::kRowsStopData, 235, kDataHeader, 820, "トリガー %d", 570};
-constexpr DataPage kTimestampStartPage{device::kRowsTimestampStart, 290, kDataHeader, 860,
-                                       "データ %d", 660};
-constexpr DataPage kTimestampStopPage{device::kRowsTimestampStop, 295, kDataHeader, 870,
-                                      "データ %d", 680};
+constexpr DataPage kTimestampStartPage{
+    device::kRowsTimestampStart, 290, kDataHeader, 860, "データ %d", 660};
+constexpr DataPage kTimestampStopPage{
+    device::kRowsTimestampStop, 295, kDataHeader, 870, "データ %d", 680};
 
 constexpr TimePage kStartTimePage{device::kRowsStartTime, 230, 810, 310, 550, 560};
 constexpr TimePage kStopTimePage{device::kRowsStopTime, 240, 830, 320, 600, 610};
@@ -207,8 +216,7 @@ const PageDescription kPages[] = {
     {9, 1010, "停止トリガー設定 (ロギング時間)", nullptr, nullptr, kLogTimeRows,
      CountOf(kLogTimeRows)},
     {10, 1011, "ロギング設定", nullptr, nullptr, kLoggingRows, CountOf(kLoggingRows)},
-    {11, 1012, "タイムスタンプ記録設定", nullptr, nullptr, kTimestampRows,
-     CountOf(kTimestampRows)},
+    {11, 1012, "タイムスタンプ記録設定", nullptr, nullptr, kTimestampRows, CountOf(kTimestampRows)},
     {12, 1013, "タイムスタンプ記録 開始条件", &kTimestampStartPage},
     {13, 1014, "タイムスタンプ記録 終了条件", &kTimestampStopPage, nullptr, kTimestampStopRows,
      CountOf(kTimestampStopRows)},
@@ -237,7 +245,8 @@ ControlSpec SpecOf(const Row& row, int page, int slot) {
 
 std::vector<ControlSpec> SpecsOf(const Row* rows, std::size_t count) {
   std::vector<ControlSpec> specs;
-  for (std::size_t i = 0; i < count; ++i) specs.push_back(SpecOf(rows[i], 0, 0));
+  for (std::size_t i = 0; i < count; ++i)
+    specs.push_back(SpecOf(rows[i], 0, 0));
   return specs;
 }
 
@@ -253,7 +262,8 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
   int slot = 0;
   auto add = [&](const Row& row, std::string text = {}) {
     ControlSpec spec = SpecOf(row, page.page, slot++);
-    if (!text.empty()) spec.text = std::move(text);
+    if (!text.empty())
+      spec.text = std::move(text);
     out.push_back(std::move(spec));
   };
 
@@ -265,8 +275,14 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
       add({data->checkBase + r, K::kCheck, "", {235, 152 + 30 * r, 80, 24}},
           FormatRowLabel(data->checkFormat, r));
       for (int k = 0; k < 4; ++k) {
-        add({data->hexBase + 4 * r + k, K::kHexField, "", {345 + 40 * k, 150 + 30 * r, 32, 24}, 2,
-             kNoItems, 0, RowByteFilter(k)});
+        add({data->hexBase + 4 * r + k,
+             K::kHexField,
+             "",
+             {345 + 40 * k, 150 + 30 * r, 32, 24},
+             2,
+             kNoItems,
+             0,
+             RowByteFilter(k)});
       }
     }
   }
@@ -280,12 +296,14 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
       add({time->minuteBase + r, K::kTimeField, "0", {440, y, 25, 20}, 2});
     }
   }
-  for (std::size_t i = 0; i < page.fixedCount; ++i) add(page.fixedRows[i]);
+  for (std::size_t i = 0; i < page.fixedCount; ++i)
+    add(page.fixedRows[i]);
 }
 
 std::vector<ControlSpec> BuildPageControls() {
   std::vector<ControlSpec> specs;
-  for (const PageDescription& page : kPages) AppendPage(page, specs);
+  for (const PageDescription& page : kPages)
+    AppendPage(page, specs);
   return specs;
 }
 
@@ -309,20 +327,14 @@ constexpr RangeRow kRanges[] = {
     {560, 566, 0, 59},       // start time minutes
     {600, 606, 0, 23},       // stop time hours
     {610, 616, 0, 59},       // stop time minutes
-    {620, 620, 1, 999999999},
-    {630, 630, 1, 9999},
-    {640, 640, 0, 9999},
-    {641, 641, 0, 23},
-    {642, 643, 0, 59},
-    {695, 695, 1, 999999999},
-    {696, 696, 1, 9999},
+    {620, 620, 1, 999999999}, {630, 630, 1, 9999},      {640, 640, 0, 9999}, {641, 641, 0, 23},
+    {642, 643, 0, 59},        {695, 695, 1, 999999999}, {696, 696, 1, 9999},
 };
 
 }  // namespace
 
 const std::vector<ControlSpec>& LinkPanelControls() {
-  static const std::vector<ControlSpec> specs =
-      SpecsOf(kLinkPanelRows, CountOf(kLinkPanelRows));
+  static const std::vector<ControlSpec> specs = SpecsOf(kLinkPanelRows, CountOf(kLinkPanelRows));
   return specs;
 }
 
@@ -365,7 +377,8 @@ const ControlSpec* FindControlSpec(int id) {
   static const std::unordered_map<int, const ControlSpec*> byId = [] {
     std::unordered_map<int, const ControlSpec*> map;
     for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
-      for (const ControlSpec& spec : *table) map.emplace(spec.id, &spec);  // first one wins
+      for (const ControlSpec& spec : *table)
+        map.emplace(spec.id, &spec);  // first one wins
     }
     return map;
   }();
@@ -375,7 +388,8 @@ const ControlSpec* FindControlSpec(int id) {
 
 std::optional<NumericRange> NumericFieldRange(int id) {
   for (const RangeRow& row : kRanges) {
-    if (id >= row.first && id <= row.last) return NumericRange{row.minimum, row.maximum};
+    if (id >= row.first && id <= row.last)
+      return NumericRange{row.minimum, row.maximum};
   }
   return std::nullopt;
 }

@@ -58,7 +58,8 @@ class FileCommands : public ::testing::Test {
     std::vector<std::string> lines;
     std::istringstream in(Contents(path));
     std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
+    while (std::getline(in, line))
+      lines.push_back(line);
     return lines;
   }
 

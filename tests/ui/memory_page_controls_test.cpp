@@ -9,9 +9,12 @@ TEST(MemoryPageControls, StartsFromTheInitialTextsAndSelections) {
   const MemoryPageControls pages;
   EXPECT_EQ(pages.Text(645), "LOG");
   EXPECT_EQ(pages.Text(646), ",");
-  for (int id : {620, 630, 640, 695, 696}) EXPECT_EQ(pages.Text(id), "1") << id;
-  for (int id : {641, 642, 643, 550, 566, 600, 616}) EXPECT_EQ(pages.Text(id), "0") << id;
-  for (int id : {510, 521, 650, 659, 691}) EXPECT_EQ(pages.Text(id), "") << id;
+  for (int id : {620, 630, 640, 695, 696})
+    EXPECT_EQ(pages.Text(id), "1") << id;
+  for (int id : {641, 642, 643, 550, 566, 600, 616})
+    EXPECT_EQ(pages.Text(id), "0") << id;
+  for (int id : {510, 521, 650, 659, 691})
+    EXPECT_EQ(pages.Text(id), "") << id;
   EXPECT_EQ(pages.Text(800), "トリガー 0");
   EXPECT_EQ(pages.Text(417), "ファイル保存");
 
@@ -24,8 +27,10 @@ TEST(MemoryPageControls, StartsFromTheInitialTextsAndSelections) {
   for (int id : {800, 812, 820, 836, 840, 845, 850, 860, 872, 880, 885}) {
     EXPECT_FALSE(pages.Checked(id)) << id;
   }
-  for (int id : {415, 416, 420, 421}) EXPECT_FALSE(pages.Enabled(id)) << id;
-  for (int id : {417, 418, 422, 335, 650, 880}) EXPECT_TRUE(pages.Enabled(id)) << id;
+  for (int id : {415, 416, 420, 421})
+    EXPECT_FALSE(pages.Enabled(id)) << id;
+  for (int id : {417, 418, 422, 335, 650, 880})
+    EXPECT_TRUE(pages.Enabled(id)) << id;
 }
 
 TEST(MemoryPageControls, SetTextCutsToTheFieldsLimit) {

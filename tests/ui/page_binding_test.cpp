@@ -36,7 +36,8 @@ LoggerSettings ReadBack(MemoryPageControls& pages, RecordingNotifier& notifier) 
 }
 
 void SetEntries(std::array<settings::DataEntry, 3>& list, std::array<const char*, 3> texts) {
-  for (std::size_t i = 0; i < list.size(); ++i) list[i] = texts[i];
+  for (std::size_t i = 0; i < list.size(); ++i)
+    list[i] = texts[i];
 }
 
 // A record with every kind of setting switched on.
@@ -96,9 +97,12 @@ TEST(PageBinding, DefaultsResetEveryControl) {
       EXPECT_EQ(pages.Text(field), "0") << field;
     }
   }
-  for (int check : {840, 845, 850, 880, 885}) EXPECT_FALSE(pages.Checked(check)) << check;
-  for (int id : {620, 630, 640, 695, 696}) EXPECT_EQ(pages.Text(id), "1") << id;
-  for (int id : {641, 642, 643}) EXPECT_EQ(pages.Text(id), "0") << id;
+  for (int check : {840, 845, 850, 880, 885})
+    EXPECT_FALSE(pages.Checked(check)) << check;
+  for (int id : {620, 630, 640, 695, 696})
+    EXPECT_EQ(pages.Text(id), "1") << id;
+  for (int id : {641, 642, 643})
+    EXPECT_EQ(pages.Text(id), "0") << id;
   EXPECT_EQ(pages.ComboIndex(330), 0);
   EXPECT_EQ(pages.ComboIndex(340), 0);
   EXPECT_EQ(pages.Text(645), "LOG");
@@ -106,7 +110,8 @@ TEST(PageBinding, DefaultsResetEveryControl) {
   EXPECT_EQ(pages.ComboIndex(336), 0);
   EXPECT_EQ(pages.ComboIndex(337), 1);
   EXPECT_EQ(pages.Text(646), ",");
-  for (int k = 0; k < 10; ++k) EXPECT_EQ(pages.Text(ids::ExcludedByte(k)), "");
+  for (int k = 0; k < 10; ++k)
+    EXPECT_EQ(pages.Text(ids::ExcludedByte(k)), "");
 
   // Saved back, the pages give the default record without a message.
   EXPECT_EQ(ReadBack(pages, notifier), DefaultSettings());
@@ -169,8 +174,8 @@ TEST(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
     int unit;
     const char* message;
   };
-  for (const Case& c : {Case{845, 630, 330, kStopSizeLimited},
-                        Case{885, 696, 340, kTimestampSizeLimited}}) {
+  for (const Case& c :
+       {Case{845, 630, 330, kStopSizeLimited}, Case{885, 696, 340, kTimestampSizeLimited}}) {
     MemoryPageControls pages;
     RecordingNotifier notifier;
     pages.SetChecked(c.check, true);
@@ -180,8 +185,7 @@ TEST(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
     EXPECT_EQ(notifier.boxes[0].title, kParameterError);
     EXPECT_EQ(notifier.boxes[0].text, c.message);
     EXPECT_EQ(pages.Text(c.field), "2000");
-    EXPECT_EQ((c.field == 630 ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(),
-              "2097152000");
+    EXPECT_EQ((c.field == 630 ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(), "2097152000");
 
     notifier.boxes.clear();
     pages.SetText(c.field, "2000");
@@ -216,11 +220,13 @@ TEST(PageBinding, LoggingTimeBelowOneSecondIsRaised) {
   MemoryPageControls pages;
   RecordingNotifier notifier;
   pages.SetChecked(850, true);
-  for (int id : {640, 641, 642, 643}) pages.SetText(id, "0");
+  for (int id : {640, 641, 642, 643})
+    pages.SetText(id, "0");
   EXPECT_EQ(ReadBack(pages, notifier).STOP_LOGTIME.Str(), "1");
   ASSERT_EQ(notifier.boxes.size(), 1u);
   EXPECT_EQ(notifier.boxes[0], (RecordingNotifier::Box{kParameterError, kLogTimeRaised}));
-  for (int id : {640, 641, 642, 643}) EXPECT_EQ(pages.Text(id), "0");
+  for (int id : {640, 641, 642, 643})
+    EXPECT_EQ(pages.Text(id), "0");
 }
 
 TEST(PageBinding, TimeEntriesAndTheWeekdayMapping) {
@@ -353,8 +359,8 @@ TEST(PageBinding, CodesMatchTheChoicesByPrefixAndTheLastMatchWins) {
     int typeIndex;  // ALL, HMS, OFF
   };
   const Case cases[] = {
-      {"OFF", 0, 2}, {"ON", 1, 0}, {"ALL", 0, 0}, {"HMS", 0, 1}, {"O", 1, 2},
-      {"", 1, 2},    {"OFFX", 0, 0}, {"on", 0, 0}, {"H", 0, 1},
+      {"OFF", 0, 2}, {"ON", 1, 0},   {"ALL", 0, 0}, {"HMS", 0, 1}, {"O", 1, 2},
+      {"", 1, 2},    {"OFFX", 0, 0}, {"on", 0, 0},  {"H", 0, 1},
   };
   for (const Case& c : cases) {
     MemoryPageControls pages;

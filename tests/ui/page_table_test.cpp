@@ -14,14 +14,16 @@ namespace {
 std::vector<const ControlSpec*> AllSpecs() {
   std::vector<const ControlSpec*> all;
   for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
-    for (const ControlSpec& spec : *table) all.push_back(&spec);
+    for (const ControlSpec& spec : *table)
+      all.push_back(&spec);
   }
   return all;
 }
 
 TEST(PageTable, IdsAreUniqueExceptTheSharedFrame) {
   std::map<int, int> count;
-  for (const ControlSpec* spec : AllSpecs()) ++count[spec->id];
+  for (const ControlSpec* spec : AllSpecs())
+    ++count[spec->id];
   for (const auto& [id, n] : count) {
     EXPECT_EQ(n, id == 1003 ? 2 : 1) << "id " << id;
   }
@@ -50,8 +52,8 @@ TEST(PageTable, EveryPageStartsWithItsFrameAndCountsItsSlots) {
   };
   // Frame + header + rows x (check + 4 hex) or rows x (check, combo, hour,
   // minute), plus the fixed controls of each page.
-  const std::map<int, int> slotCounts = {{1, 1},  {2, 17}, {3, 30}, {4, 1},  {5, 17},
-                                         {6, 30}, {7, 4},  {8, 5},  {9, 7},  {10, 4},
+  const std::map<int, int> slotCounts = {{1, 1},   {2, 17},  {3, 30}, {4, 1}, {5, 17},
+                                         {6, 30},  {7, 4},   {8, 5},  {9, 7}, {10, 4},
                                          {11, 20}, {12, 17}, {13, 22}};
   int lastPage = 0;
   int expectedSlot = 0;
@@ -106,7 +108,8 @@ TEST(PageTable, RowGeometryFollowsTheRowIndex) {
 
 TEST(PageTable, HeaderLabelsKeepTheirColumnSpacing) {
   const std::string data = "有効" + std::string(22, ' ') + "データ(Hex)";
-  for (int id : {225, 235, 290, 295}) EXPECT_EQ(FindControlSpec(id)->text, data) << id;
+  for (int id : {225, 235, 290, 295})
+    EXPECT_EQ(FindControlSpec(id)->text, data) << id;
   const std::string time = "有効" + std::string(15, ' ') + "曜日" + std::string(8, ' ') + "時　 分";
   EXPECT_EQ(FindControlSpec(230)->text, time);
   EXPECT_EQ(FindControlSpec(240)->text, time);
@@ -125,13 +128,15 @@ TEST(PageTable, FiltersOfTheHexAndExtensionFields) {
     }
   }
   expected[650] = InputFilter::kFirstByte;
-  for (int id = 651; id <= 658; ++id) expected[id] = InputFilter::kMiddleByte;
+  for (int id = 651; id <= 658; ++id)
+    expected[id] = InputFilter::kMiddleByte;
   expected[659] = InputFilter::kLastByte;
   expected[645] = InputFilter::kExtension;
 
   std::map<int, InputFilter> actual;
   for (const ControlSpec* spec : AllSpecs()) {
-    if (spec->filter != InputFilter::kNone) actual[spec->id] = spec->filter;
+    if (spec->filter != InputFilter::kNone)
+      actual[spec->id] = spec->filter;
   }
   EXPECT_EQ(actual, expected);
 }
@@ -139,7 +144,8 @@ TEST(PageTable, FiltersOfTheHexAndExtensionFields) {
 TEST(PageTable, HexFieldsOfARowHaveConsecutiveIdsAndPositions) {
   const auto& specs = PageControlSpecs();
   for (std::size_t i = 0; i < specs.size(); ++i) {
-    if (specs[i].filter != InputFilter::kFirstByte) continue;
+    if (specs[i].filter != InputFilter::kFirstByte)
+      continue;
     const int count = specs[i].id == 650 ? 10 : 4;
     for (int k = 1; k < count; ++k) {
       const ControlSpec& next = specs[i + static_cast<std::size_t>(k)];
@@ -153,10 +159,9 @@ TEST(PageTable, HexFieldsOfARowHaveConsecutiveIdsAndPositions) {
 
 TEST(PageTable, LimitsAndInitialTextsOfTheEditFields) {
   const std::map<int, std::pair<int, std::string>> fields = {
-      {620, {9, "1"}}, {630, {4, "1"}}, {640, {4, "1"}},   {641, {2, "0"}},
-      {642, {2, "0"}}, {643, {2, "0"}}, {645, {3, "LOG"}}, {646, {4, ","}},
-      {695, {9, "1"}}, {696, {4, "1"}}, {550, {2, "0"}},   {616, {2, "0"}},
-      {510, {2, ""}},  {659, {2, ""}},
+      {620, {9, "1"}}, {630, {4, "1"}},   {640, {4, "1"}}, {641, {2, "0"}}, {642, {2, "0"}},
+      {643, {2, "0"}}, {645, {3, "LOG"}}, {646, {4, ","}}, {695, {9, "1"}}, {696, {4, "1"}},
+      {550, {2, "0"}}, {616, {2, "0"}},   {510, {2, ""}},  {659, {2, ""}},
   };
   for (const auto& [id, limitText] : fields) {
     const ControlSpec* spec = FindControlSpec(id);
@@ -190,7 +195,8 @@ TEST(PageTable, MainWindowControls) {
   EXPECT_EQ(FindControlSpec(418)->geometry, (Geometry{30, 359, 100, 24}));
 
   order.clear();
-  for (const ControlSpec& spec : LinkPanelControls()) order.push_back(spec.id);
+  for (const ControlSpec& spec : LinkPanelControls())
+    order.push_back(spec.id);
   EXPECT_EQ(order, (std::vector<int>{1000, 200, 201, 400, 401}));
   EXPECT_EQ(FindControlSpec(400)->text, "接続");
   EXPECT_EQ(FindControlSpec(401)->geometry, (Geometry{420, 40, 80, 24}));
@@ -199,10 +205,12 @@ TEST(PageTable, MainWindowControls) {
 TEST(PageTable, TreeItemsAndBranches) {
   const auto& items = TreeItems();
   ASSERT_EQ(items.size(), 13u);
-  for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].page, static_cast<int>(i) + 1);
+  for (std::size_t i = 0; i < items.size(); ++i)
+    EXPECT_EQ(items[i].page, static_cast<int>(i) + 1);
   std::set<int> roots;
   for (const TreeItemSpec& item : items) {
-    if (item.parentPage == 0) roots.insert(item.page);
+    if (item.parentPage == 0)
+      roots.insert(item.page);
   }
   EXPECT_EQ(roots, (std::set<int>{1, 4, 10, 11}));
   EXPECT_EQ(items[8].text, "ロギング時間");
@@ -216,10 +224,11 @@ TEST(PageTable, NumericRanges) {
     int minimum;
     int maximum;
   };
-  const Case cases[] = {{500, 2000, 2099}, {501, 1, 12},   {502, 1, 31},          {503, 0, 23},
-                        {505, 0, 59},      {556, 0, 23},   {560, 0, 59},          {606, 0, 23},
-                        {616, 0, 59},      {620, 1, 999999999}, {630, 1, 9999},  {640, 0, 9999},
-                        {641, 0, 23},      {643, 0, 59},   {695, 1, 999999999}, {696, 1, 9999}};
+  const Case cases[] = {
+      {500, 2000, 2099}, {501, 1, 12},        {502, 1, 31},        {503, 0, 23},
+      {505, 0, 59},      {556, 0, 23},        {560, 0, 59},        {606, 0, 23},
+      {616, 0, 59},      {620, 1, 999999999}, {630, 1, 9999},      {640, 0, 9999},
+      {641, 0, 23},      {643, 0, 59},        {695, 1, 999999999}, {696, 1, 9999}};
   for (const Case& c : cases) {
     const auto range = NumericFieldRange(c.id);
     ASSERT_TRUE(range.has_value()) << c.id;
