@@ -1,1 +1,47 @@
-int main() { return 0; }
+// km62rx-settings: the desktop program. Ports named on the command line are
+// listed in the connect dialog after the ports found on the machine (device
+// paths such as /dev/pts/7 of the simulator work too).
+#include <QApplication>
+#include <QStringList>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/app_icon.h"
+#include "app/main_window.h"
+#include "app/qt_file_chooser.h"
+#include "app/qt_notifier.h"
+#include "device/qt/port_discovery.h"
+#include "device/qt/qt_serial_line.h"
+#include "settings/clock.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  application.setApplicationName(QStringLiteral("km62rx-settings"));
+  application.setWindowIcon(km62rx::app::AppIcon());
+
+  std::vector<std::string> extraPorts;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i)
+    extraPorts.push_back(arguments[i].toStdString());
+
+  const km62rx::SystemClock clock;
+  km62rx::app::AppServices services;
+  services.makeNotifier = [](QWidget* owner) -> std::unique_ptr<km62rx::Notifier> {
+    return std::make_unique<km62rx::app::QtNotifier>(owner);
+  };
+  services.makeFileChooser = [](QWidget* owner) -> std::unique_ptr<km62rx::FileChooser> {
+    return std::make_unique<km62rx::app::QtFileChooser>(owner);
+  };
+  services.listPorts = [extraPorts] {
+    std::vector<std::string> ports = km62rx::device::DiscoverSerialPorts();
+    ports.insert(ports.end(), extraPorts.begin(), extraPorts.end());
+    return ports;
+  };
+  services.clock = &clock;
+
+  km62rx::app::MainWindow window(services, std::make_unique<km62rx::device::QtSerialLine>());
+  window.show();
+  return application.exec();
+}

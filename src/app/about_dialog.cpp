@@ -1,0 +1,72 @@
+#include "app/about_dialog.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/ui_font.h"
+
+namespace km62rx::app {
+namespace {
+
+constexpr int kMajorVersion = 1;
+constexpr int kMinorVersion = 1;
+
+// Dialog units of the box's font: x by the average character width / 4,
+// y by the character height / 8.
+struct Units {
+  explicit Units(const QFont& font) {
+    const QFontMetrics metrics(font);
+    baseX = metrics.averageCharWidth();
+    baseY = metrics.height();
+  }
+  int X(int units) const { return units * baseX / 4; }
+  int Y(int units) const { return units * baseY / 8; }
+  QRect Rect(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
+  int baseX;
+  int baseY;
+};
+
+}  // namespace
+
+QString AboutDialog::VersionLine() {
+  return QStringLiteral("バージョン %1.%2")
+      .arg(kMajorVersion)
+      .arg(kMinorVersion, 2, 10, QLatin1Char('0'));
+}
+
+AboutDialog::AboutDialog(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setWindowTitle(QStringLiteral("バージョン情報"));
+  setFont(UiFontAtPoints(10));
+  const Units units(font());
+
+  auto* name = new QLabel(QStringLiteral("VESTRAL  DO-62REvev"), this);
+  name->setObjectName(QStringLiteral("ctl270"));
+  name->setTextFormat(Qt::PlainText);
+  name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  name->setGeometry(units.Rect(20, 10, 150, 15));
+
+  auto* version = new QLabel(QStringLiteral("バージョン"), this);
+  version->setObjectName(QStringLiteral("ctl271"));
+  version->setTextFormat(Qt::PlainText);
+  version->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  version->setGeometry(units.Rect(20, 30, 100, 15));
+  version->setText(VersionLine());
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName(QStringLiteral("ctl430"));
+  ok->setGeometry(units.Rect(40, 50, 50, 14));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  setFixedSize(units.X(130), units.Y(70));
+}
+
+void ShowAboutBox(QWidget* owner) {
+  AboutDialog box(owner);
+  box.exec();
+}
+
+}  // namespace km62rx::app

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <memory>
+
+#include <QMainWindow>
+
+#include "app/app_context.h"
+#include "device/device_link.h"
+#include "device/serial_line.h"
+#include "ui/qt/qt_page_controls.h"
+
+class QCloseEvent;
+
+namespace km62rx::ui {
+class PageSwitch;
+}
+
+namespace km62rx::app {
+
+class LinkPanel;
+
+// The main window "DO-62REvev": menu, connection panel, settings area with
+// the page tree and the thirteen pages, clock buttons. Fixed size. Owns the
+// serial line, the connection record and the page controls; closing it
+// (menu "終了" or the close box) closes an open connection.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The client area below the menu: what a 680 x 540 window with caption
+  // and menu leaves for the controls.
+  static constexpr int kClientWidth = 664;
+  static constexpr int kClientHeight = 480;
+
+  MainWindow(AppServices& services, std::unique_ptr<device::SerialLine> line);
+  ~MainWindow() override;
+
+  device::DeviceLink& Link() { return link_; }
+  ui::QtPageControls& Controls() { return controls_; }
+  AppContext& Context() { return ctx_; }
+  ui::PageSwitch& Pages() { return *pageSwitch_; }
+  QWidget* ClientArea() const { return centralWidget(); }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu();
+  void ConnectButtons();
+  // Closes an open connection (end of run).
+  void Teardown();
+
+  AppServices& services_;
+  std::unique_ptr<device::SerialLine> line_;
+  device::DeviceLink link_;
+  ui::QtPageControls controls_;
+  std::unique_ptr<Notifier> notifier_;
+  AppContext ctx_;
+  std::unique_ptr<LinkPanel> panel_;
+  ui::PageSwitch* pageSwitch_ = nullptr;  // child of the client area
+};
+
+}  // namespace km62rx::app

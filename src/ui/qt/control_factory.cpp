@@ -1,0 +1,139 @@
+#include "ui/qt/control_factory.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTreeWidget>
+
+namespace km62rx::ui {
+namespace {
+
+QString TextOf(const ControlSpec& spec) {
+  return QString::fromStdString(spec.text);
+}
+
+// Group boxes draw their title over the frame line, as the frames of this
+// window were laid out for (the default style puts the title above the
+// frame, where it would collide with the controls laid out inside).
+QStyle* GroupBoxStyle() {
+  static QStyle* const style = [] {
+    QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"));
+    if (windows != nullptr)
+      windows->setParent(qApp);
+    return windows;
+  }();
+  return style;
+}
+
+QGroupBox* MakeGroupBox(const ControlSpec& spec, QWidget* parent) {
+  auto* group = new QGroupBox(TextOf(spec), parent);
+  if (QStyle* style = GroupBoxStyle())
+    group->setStyle(style);
+  return group;
+}
+
+QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
+  auto* label = new QLabel(TextOf(spec), parent);
+  label->setTextFormat(Qt::PlainText);
+  // A static control draws its text from the top of its box.
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  if (spec.limit > 0)
+    edit->setMaxLength(spec.limit);
+  edit->setText(TextOf(spec));
+  switch (spec.kind) {
+    case ControlKind::kNumberField:
+      edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      [[fallthrough]];
+    case ControlKind::kTimeField:
+      // Typing takes digits only; text set by the program is not checked.
+      edit->setValidator(
+          new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+      edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+      break;
+    case ControlKind::kHexField:
+      edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+      break;
+    default:
+      break;
+  }
+  return edit;
+}
+
+QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  for (const std::string& item : spec.items)
+    combo->addItem(QString::fromStdString(item));
+  if (spec.initialIndex >= 0 && spec.initialIndex < combo->count()) {
+    combo->setCurrentIndex(spec.initialIndex);
+  }
+  return combo;
+}
+
+QTreeWidget* MakeTree(QWidget* parent) {
+  auto* tree = new QTreeWidget(parent);
+  tree->setColumnCount(1);
+  tree->setHeaderHidden(true);
+  tree->setRootIsDecorated(true);
+  tree->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree->setExpandsOnDoubleClick(true);
+  return tree;
+}
+
+QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
+  switch (spec.kind) {
+    case ControlKind::kFrame:
+    case ControlKind::kVisibleFrame:
+      return MakeGroupBox(spec, parent);
+    case ControlKind::kPushButton: {
+      auto* button = new QPushButton(TextOf(spec), parent);
+      button->setAutoDefault(false);
+      return button;
+    }
+    case ControlKind::kLabel:
+    case ControlKind::kStatusText:
+      return MakeLabel(spec, parent);
+    case ControlKind::kCheck:
+      return new QCheckBox(TextOf(spec), parent);
+    case ControlKind::kHexField:
+    case ControlKind::kTimeField:
+    case ControlKind::kNumberField:
+    case ControlKind::kTextField:
+      return MakeEdit(spec, parent);
+    case ControlKind::kCombo:
+      return MakeCombo(spec, parent);
+    case ControlKind::kTreeView:
+      return MakeTree(parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
+  QWidget* widget = MakeWidget(spec, parent);
+  if (widget == nullptr)
+    return nullptr;
+  const Geometry& g = spec.geometry;
+  const int height = spec.kind == ControlKind::kCombo ? kClosedComboHeight : g.height;
+  widget->setGeometry(g.x, g.y, g.width, height);
+  widget->setEnabled(spec.initiallyEnabled);
+  if (spec.page > 0 || spec.kind == ControlKind::kFrame)
+    widget->hide();
+  return widget;
+}
+
+}  // namespace km62rx::ui
