@@ -20,12 +20,30 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz"
-  CC=clang CXX=clang++ configure_and_build build-fuzz -DKM62RX_FUZZ=ON -DKM62RX_GUI=OFF
-  for fuzzer in build-fuzz/bin/fuzz_*; do
-    corpus=$(mktemp -d)
-    cp fuzz/corpus/* "$corpus"/ 2>/dev/null || true
-    "$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 "$corpus"
-    rm -rf "$corpus"
+  # Only the fuzz targets are built here, with clang; each runs for
+  # FUZZ_SECONDS on a copy of its seed corpus (fuzz/corpus/NAME/ when that
+  # exists, else the files of fuzz/corpus/). Any crash, leak or sanitizer
+  # report stops the script.
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKM62RX_FUZZ=ON -DKM62RX_GUI=OFF >/dev/null
+  for source in fuzz/fuzz_*.cpp; do
+    fuzzer=$(basename "$source" .cpp)
+    cmake --build build-fuzz --target "$fuzzer" -j2
+    work=$(mktemp -d)
+    mkdir "$work/corpus"
+    if [[ -d fuzz/corpus/$fuzzer ]]; then
+      cp -r "fuzz/corpus/$fuzzer/." "$work/corpus/"
+    else
+      find fuzz/corpus -maxdepth 1 -type f -exec cp {} "$work/corpus/" \;
+    fi
+    if ! UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1 \
+      "build-fuzz/bin/$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 \
+      -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus"; then
+      echo "fuzz: $fuzzer failed; inputs that failed:" >&2
+      find "$work" -maxdepth 1 -type f -print >&2
+      exit 1
+    fi
+    rm -rf "$work"
   done
 fi
 echo "== all tests passed"
