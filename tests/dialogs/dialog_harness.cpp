@@ -1,0 +1,116 @@
+#include "dialog_harness.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+#include <stdlib.h>
+
+#include "settings/file_chooser.h"
+
+namespace km62rx::testing {
+
+namespace {
+
+class OwnedRecorder : public Notifier {
+ public:
+  OwnedRecorder(BoxLog& log, QWidget* owner) : log_(log), owner_(owner) {}
+  void Show(std::string_view title, std::string_view text) override {
+    log_.boxes.push_back({owner_ ? owner_->objectName().toStdString() : std::string("(none)"),
+                          std::string(title), std::string(text)});
+  }
+
+ private:
+  BoxLog& log_;
+  QWidget* owner_;
+};
+
+}  // namespace
+
+void PrintTo(const OwnedBox& box, std::ostream* os) {
+  *os << "{" << box.owner << ": " << box.title << " / " << box.text << "}";
+}
+
+std::unique_ptr<Notifier> BoxLog::NotifierFor(QWidget* owner) {
+  return std::make_unique<OwnedRecorder>(*this, owner);
+}
+
+DialogHarness::DialogHarness(std::optional<std::vector<std::string>> simOptions) {
+  mainWindow.setObjectName(kMainWindow);
+  mainNotifier = log.NotifierFor(&mainWindow);
+  if (simOptions) {
+    sim = std::make_unique<SimProcess>(*simOptions);
+    ports = {sim->path()};
+  }
+  services.makeNotifier = [this](QWidget* owner) { return log.NotifierFor(owner); };
+  services.makeFileChooser = [this](QWidget* owner) -> std::unique_ptr<FileChooser> {
+    chooserOwners.push_back(owner ? owner->objectName().toStdString() : std::string("(none)"));
+    return std::make_unique<FixedFileChooser>(chooserAnswer);
+  };
+  services.listPorts = [this] { return ports; };
+  services.clock = &clock;
+  ctx.mainWindow = &mainWindow;
+  ctx.link = &link;
+  ctx.pages = &pages;
+  ctx.mainNotifier = mainNotifier.get();
+  ctx.services = &services;
+  ctx.updateControlAvailability = [](int, int) {};
+}
+
+std::vector<std::string> DialogHarness::SimLines() const {
+  return sim ? sim->ReceivedLines() : std::vector<std::string>{};
+}
+
+void DialogTest::TearDown() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString()
+                                      << " " << widget->windowTitle().toStdString();
+  }
+}
+
+void WhenModalShown(std::function<void(QWidget* modal)> action) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  auto attempts = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, action, attempts] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->isVisible()) {
+      timer->stop();
+      timer->deleteLater();
+      action(modal);
+    } else if (++*attempts > 500) {
+      timer->stop();
+      timer->deleteLater();
+      ADD_FAILURE() << "no modal dialog appeared";
+    }
+  });
+  timer->start();
+}
+
+TempFolder::TempFolder() {
+  const char* dir = std::getenv("TMPDIR");
+  std::string pattern =
+      std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-dialogs-XXXXXX";
+  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace km62rx::testing

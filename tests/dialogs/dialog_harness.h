@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/app_context.h"
+#include "device/device_link.h"
+#include "device/qt/qt_serial_line.h"
+#include "settings/clock.h"
+#include "support/sim_process.h"
+#include "ui/memory_page_controls.h"
+
+namespace km62rx::testing {
+
+using Options = std::vector<std::string>;
+
+// One message box as a notifier received it, with the objectName of the
+// window that owned it.
+struct OwnedBox {
+  std::string owner;
+  std::string title;
+  std::string text;
+  friend bool operator==(const OwnedBox&, const OwnedBox&) = default;
+};
+void PrintTo(const OwnedBox& box, std::ostream* os);
+
+// Records every box of every notifier it made, in the order shown.
+class BoxLog {
+ public:
+  std::unique_ptr<Notifier> NotifierFor(QWidget* owner);
+  std::vector<OwnedBox> boxes;
+};
+
+// The state a dialog needs: a serial line and link, a stand-in main window
+// (never shown), recorded boxes, a pinned clock, a fixed file answer and
+// the port list. The simulator is started when options are given.
+class DialogHarness {
+ public:
+  static constexpr const char* kMainWindow = "mainWindow";
+
+  explicit DialogHarness(std::optional<std::vector<std::string>> simOptions = std::nullopt);
+
+  // Lines the simulator received so far.
+  std::vector<std::string> SimLines() const;
+
+  std::unique_ptr<SimProcess> sim;
+  device::QtSerialLine line;
+  device::DeviceLink link{line};
+  QWidget mainWindow;
+  BoxLog log;
+  std::unique_ptr<Notifier> mainNotifier;
+  FixedClock clock{2026, 3, 5, 7, 8, 9};
+  ui::MemoryPageControls pages;
+  std::vector<std::string> ports;               // what listPorts answers
+  std::optional<std::string> chooserAnswer;     // what the file chooser answers
+  std::vector<std::string> chooserOwners;       // owner of each chooser made
+  app::AppServices services;
+  app::AppContext ctx;
+};
+
+// Checks at the end of every dialog test that no top-level window is left
+// visible.
+class DialogTest : public ::testing::Test {
+ protected:
+  void TearDown() override;
+};
+
+// Runs action once the current modal dialog is up (from the event loop of
+// its exec()); the dialog found is passed in. Gives up after about 5 s.
+void WhenModalShown(std::function<void(QWidget* modal)> action);
+
+// A fresh temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace km62rx::testing
