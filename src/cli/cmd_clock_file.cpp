@@ -18,16 +18,20 @@ namespace km62rx::cli {
 int CmdClockFile(const Args& args) {
   ArgParser parser("clock-file");
   parser.Option("--time").Positionals(1, 1);
-  if (!parser.Parse(args)) return UsageError("clock-file", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("clock-file", parser.error());
   const std::optional<std::string> text = parser.Value("--time");
-  if (!text) return UsageError("clock-file", "--time \"YYYY-MM-DD hh:mm:ss\" is required");
+  if (!text)
+    return UsageError("clock-file", "--time \"YYYY-MM-DD hh:mm:ss\" is required");
   const std::optional<device::TypedTime> time = ParseTimeOption(*text);
-  if (!time) return UsageError("clock-file", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
+  if (!time)
+    return UsageError("clock-file", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
 
   StderrNotifier stderrBoxes;
   ProblemWatch boxes(stderrBoxes, {"設定保存"});
   FixedFileChooser chooser(parser.positional().front());
-  if (ui::SaveClockToFile(*time, chooser, boxes, boxes) != 1) return kExitUsage;
+  if (ui::SaveClockToFile(*time, chooser, boxes, boxes) != 1)
+    return kExitUsage;
   return boxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 

@@ -19,31 +19,37 @@ int CmdSend(const Args& args) {
   ArgParser parser("send");
   AddDeviceOptions(parser);
   parser.Positionals(1, 1);
-  if (!parser.Parse(args)) return UsageError("send", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("send", parser.error());
   std::string error;
   const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
-  if (!options) return UsageError("send", error);
+  if (!options)
+    return UsageError("send", error);
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
   ProblemWatch loadBoxes(stderrBoxes, {"ファイル読込完了"});
   FixedFileChooser chooser(parser.positional().front());
-  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes) != 1) return kExitUsage;
+  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes) != 1)
+    return kExitUsage;
 
   LinkFailureWatch connectBoxes(stderrBoxes);
   std::optional<ConnectedLogger> logger = ConnectForCli(*options, connectBoxes);
-  if (!logger) return kExitLink;
+  if (!logger)
+    return kExitLink;
   device::DeviceLink& link = logger->link();
   // The window offers the run only for a card that is inserted and writable;
   // the handshake has already said why it is not.
-  if (link.sdState != 1) return kExitProblem;
+  if (link.sdState != 1)
+    return kExitProblem;
 
   ApplyControlAvailability(pages, link);
   ProblemWatch runBoxes(stderrBoxes, {"設定完了"});
   device::CommandContext ctx{link, pages, runBoxes};
   const int finished = device::SendAllSettings(ctx, PrintRunProgress(link));
   ApplyControlAvailability(pages, link);
-  if (finished != 1) return kExitLink;
+  if (finished != 1)
+    return kExitLink;
   return loadBoxes.problems() > 0 || runBoxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 

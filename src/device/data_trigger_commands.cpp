@@ -30,22 +30,31 @@ struct DataSetting {
 
 constexpr std::string_view kEmptyDataTitle = "設定エラー";
 
-constexpr DataSetting kStartData{"BDS", "BDG", kRowsStartData, ids::StartDataCheck,
-                                 ids::StartDataByte, {}};
+constexpr DataSetting kStartData{
+    "BDS", "BDG", kRowsStartData, ids::StartDataCheck, ids::StartDataByte, {}};
 constexpr DataSetting kStopData{
-    "EDS", "EDG", kRowsStopData, ids::StopDataCheck, ids::StopDataByte,
+    "EDS",
+    "EDG",
+    kRowsStopData,
+    ids::StopDataCheck,
+    ids::StopDataByte,
     "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
     "トリガー無効に設定しました。"};
-constexpr DataSetting kTimestampStart{"PBS", "PBG", kRowsTimestampStart, ids::TimestampStartCheck,
-                                      ids::TimestampStartByte, {}};
+constexpr DataSetting kTimestampStart{
+    "PBS", "PBG", kRowsTimestampStart, ids::TimestampStartCheck, ids::TimestampStartByte, {}};
 constexpr DataSetting kTimestampStop{
-    "PES", "PEG", kRowsTimestampStop, ids::TimestampStopCheck, ids::TimestampStopByte,
+    "PES",
+    "PEG",
+    kRowsTimestampStop,
+    ids::TimestampStopCheck,
+    ids::TimestampStopByte,
     "タイムスタンプ記録 終了条件を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
     "条件無効に設定しました。"};
 
 std::array<int, kBytesPerEntry> ByteFields(const DataSetting& setting, int row) {
   std::array<int, kBytesPerEntry> fields{};
-  for (int k = 0; k < kBytesPerEntry; ++k) fields[k] = setting.byteField(row, k);
+  for (int k = 0; k < kBytesPerEntry; ++k)
+    fields[k] = setting.byteField(row, k);
   return fields;
 }
 
@@ -63,7 +72,8 @@ int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
       request = detail::RequestDisabledEntry(setting.setMnemonic, i);
     }
     const int result = detail::RunSetCommand(ctx, request);
-    if (result != 1) return result;
+    if (result != 1)
+      return result;
   }
   return 1;
 }
@@ -73,30 +83,42 @@ int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
     Reply reply;
     const int result =
         detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
-    if (result != 1) return result;
+    if (result != 1)
+      return result;
     const bool disabled = reply.At(3) == '-';
     std::vector<std::string> pairs;
     if (!disabled) {
       // A reply cut inside a byte pair is not a valid reply: leave the
       // entry's controls as they were.
       auto parsed = detail::ReplyDataPairs(reply, 3, kBytesPerEntry);
-      if (!parsed) return detail::ReportInvalidReply(ctx);
+      if (!parsed)
+        return detail::ReportInvalidReply(ctx);
       pairs = std::move(*parsed);
     }
     const auto fields = ByteFields(setting, i);
-    for (const int id : fields) ctx.pages.SetText(id, "");
+    for (const int id : fields)
+      ctx.pages.SetText(id, "");
     ctx.pages.SetChecked(setting.check(i), !disabled);
-    for (std::size_t j = 0; j < pairs.size(); ++j) ctx.pages.SetText(fields[j], pairs[j]);
+    for (std::size_t j = 0; j < pairs.size(); ++j)
+      ctx.pages.SetText(fields[j], pairs[j]);
   }
   return 1;
 }
 
 }  // namespace
 
-int SendStartDataTriggers(CommandContext& ctx) { return SendDataEntries(ctx, kStartData); }
-int ReceiveStartDataTriggers(CommandContext& ctx) { return ReceiveDataEntries(ctx, kStartData); }
-int SendStopDataTriggers(CommandContext& ctx) { return SendDataEntries(ctx, kStopData); }
-int ReceiveStopDataTriggers(CommandContext& ctx) { return ReceiveDataEntries(ctx, kStopData); }
+int SendStartDataTriggers(CommandContext& ctx) {
+  return SendDataEntries(ctx, kStartData);
+}
+int ReceiveStartDataTriggers(CommandContext& ctx) {
+  return ReceiveDataEntries(ctx, kStartData);
+}
+int SendStopDataTriggers(CommandContext& ctx) {
+  return SendDataEntries(ctx, kStopData);
+}
+int ReceiveStopDataTriggers(CommandContext& ctx) {
+  return ReceiveDataEntries(ctx, kStopData);
+}
 int SendTimestampStartConditions(CommandContext& ctx) {
   return SendDataEntries(ctx, kTimestampStart);
 }

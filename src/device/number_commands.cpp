@@ -45,10 +45,18 @@ constexpr IdleSetting kStopIdle{"EIS", "EIG", ids::kStopIdleCheck, ids::kStopIdl
 constexpr IdleSetting kTimestampIdle{"PIS", "PIG", ids::kTimestampIdleCheck,
                                      ids::kTimestampIdleField};
 constexpr SizeSetting kStopSize{
-    "ESS", "ESG", ids::kStopSizeCheck, ids::kStopSizeField, ids::kStopSizeUnit,
+    "ESS",
+    "ESG",
+    ids::kStopSizeCheck,
+    ids::kStopSizeField,
+    ids::kStopSizeUnit,
     "停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。"};
 constexpr SizeSetting kTimestampSize{
-    "PSS", "PSG", ids::kTimestampSizeCheck, ids::kTimestampSizeField, ids::kTimestampSizeUnit,
+    "PSS",
+    "PSG",
+    ids::kTimestampSizeCheck,
+    ids::kTimestampSizeField,
+    ids::kTimestampSizeUnit,
     "タイムスタンプ記録 終了条件(データサイズ)の設定上限値を超過しています。\r\n"
     " 2000 MByte に変更されました。"};
 
@@ -66,7 +74,8 @@ int FieldValue(const PageControls& pages, int id) {
 // 32 bits is not a valid reply.
 std::optional<int> ReplyValue(CommandContext& ctx, const Reply& reply) {
   const std::optional<int> value = detail::ReplyNumber(detail::ReplyText(reply).substr(2));
-  if (!value) detail::ReportInvalidReply(ctx);
+  if (!value)
+    detail::ReportInvalidReply(ctx);
   return value;
 }
 
@@ -82,7 +91,8 @@ int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
   Reply reply;
   const int result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   ctx.pages.SetText(setting.field, "1");
   if (reply.At(2) == '-') {
     ctx.pages.SetChecked(setting.check, false);
@@ -92,7 +102,8 @@ int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
   // The value runs up to the CR; the CR itself never goes into the field.
   std::string_view text = detail::ReplyText(reply).substr(2);
   const std::size_t cr = text.find('\r');
-  if (cr != std::string_view::npos) text = text.substr(0, cr);
+  if (cr != std::string_view::npos)
+    text = text.substr(0, cr);
   ctx.pages.SetText(setting.field, text);
   return 1;
 }
@@ -125,7 +136,8 @@ int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
   Reply reply;
   const int result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   if (reply.At(2) == '-') {
     ctx.pages.SetText(setting.field, "1");
     ctx.pages.SetChecked(setting.check, false);
@@ -133,7 +145,8 @@ int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
     return 1;
   }
   const std::optional<int> received = ReplyValue(ctx, reply);
-  if (!received) return 0;
+  if (!received)
+    return 0;
   ctx.pages.SetText(setting.field, "1");
   ctx.pages.SetChecked(setting.check, true);
   const long long n = *received;
@@ -141,7 +154,8 @@ int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
   int unit = ids::kUnitByte;
   if (n >= kMByteDisplayFrom) {
     shown = (n + kBytesPerMByte / 2) / kBytesPerMByte;
-    if (shown > kMaxMBytes) shown = kMaxMBytes;
+    if (shown > kMaxMBytes)
+      shown = kMaxMBytes;
     unit = ids::kUnitMByte;
   } else if (n >= kKByteDisplayFrom) {
     shown = (n + kBytesPerKByte / 2) / kBytesPerKByte;
@@ -162,24 +176,40 @@ void SetLogTimeFields(PageControls& pages, long long days, long long hours, long
 
 }  // namespace
 
-int SendStopIdleTime(CommandContext& ctx) { return SendIdle(ctx, kStopIdle); }
-int ReceiveStopIdleTime(CommandContext& ctx) { return ReceiveIdle(ctx, kStopIdle); }
-int SendTimestampStopIdleTime(CommandContext& ctx) { return SendIdle(ctx, kTimestampIdle); }
-int ReceiveTimestampStopIdleTime(CommandContext& ctx) { return ReceiveIdle(ctx, kTimestampIdle); }
-int SendStopDataSize(CommandContext& ctx) { return SendSize(ctx, kStopSize); }
-int ReceiveStopDataSize(CommandContext& ctx) { return ReceiveSize(ctx, kStopSize); }
-int SendTimestampStopDataSize(CommandContext& ctx) { return SendSize(ctx, kTimestampSize); }
-int ReceiveTimestampStopDataSize(CommandContext& ctx) { return ReceiveSize(ctx, kTimestampSize); }
+int SendStopIdleTime(CommandContext& ctx) {
+  return SendIdle(ctx, kStopIdle);
+}
+int ReceiveStopIdleTime(CommandContext& ctx) {
+  return ReceiveIdle(ctx, kStopIdle);
+}
+int SendTimestampStopIdleTime(CommandContext& ctx) {
+  return SendIdle(ctx, kTimestampIdle);
+}
+int ReceiveTimestampStopIdleTime(CommandContext& ctx) {
+  return ReceiveIdle(ctx, kTimestampIdle);
+}
+int SendStopDataSize(CommandContext& ctx) {
+  return SendSize(ctx, kStopSize);
+}
+int ReceiveStopDataSize(CommandContext& ctx) {
+  return ReceiveSize(ctx, kStopSize);
+}
+int SendTimestampStopDataSize(CommandContext& ctx) {
+  return SendSize(ctx, kTimestampSize);
+}
+int ReceiveTimestampStopDataSize(CommandContext& ctx) {
+  return ReceiveSize(ctx, kTimestampSize);
+}
 
 int SendStopLogTime(CommandContext& ctx) {
   if (!ctx.pages.Checked(ids::kStopLogTimeCheck)) {
     return detail::RunSetCommand(ctx, detail::RequestDisabled("ELS"));
   }
-  long long total = static_cast<long long>(FieldValue(ctx.pages, ids::kLogDays)) * kSecondsPerDay +
-                    static_cast<long long>(FieldValue(ctx.pages, ids::kLogHours)) * kSecondsPerHour +
-                    static_cast<long long>(FieldValue(ctx.pages, ids::kLogMinutes)) *
-                        kSecondsPerMinute +
-                    FieldValue(ctx.pages, ids::kLogSeconds);
+  long long total =
+      static_cast<long long>(FieldValue(ctx.pages, ids::kLogDays)) * kSecondsPerDay +
+      static_cast<long long>(FieldValue(ctx.pages, ids::kLogHours)) * kSecondsPerHour +
+      static_cast<long long>(FieldValue(ctx.pages, ids::kLogMinutes)) * kSecondsPerMinute +
+      FieldValue(ctx.pages, ids::kLogSeconds);
   if (total < 1) {
     ctx.mainWindow.Show(kWarningTitle,
                         "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 "
@@ -193,14 +223,16 @@ int SendStopLogTime(CommandContext& ctx) {
 int ReceiveStopLogTime(CommandContext& ctx) {
   Reply reply;
   const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("ELG"), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   if (reply.At(2) == '-') {
     SetLogTimeFields(ctx.pages, 1, 0, 0, 0);
     ctx.pages.SetChecked(ids::kStopLogTimeCheck, false);
     return 1;
   }
   const std::optional<int> received = ReplyValue(ctx, reply);
-  if (!received) return 0;
+  if (!received)
+    return 0;
   const long long s = *received;
   ctx.pages.SetChecked(ids::kStopLogTimeCheck, true);
   SetLogTimeFields(ctx.pages, s / kSecondsPerDay, (s % kSecondsPerDay) / kSecondsPerHour,

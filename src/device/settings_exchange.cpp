@@ -29,16 +29,19 @@ struct LeadingNumber {
 
 LeadingNumber ParseLeadingNumber(std::string_view text) {
   std::size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos])) ++pos;
+  while (pos < text.size() && IsBlank(text[pos]))
+    ++pos;
   bool negative = false;
   if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
     negative = text[pos] == '-';
     ++pos;
   }
   std::size_t end = pos;
-  while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+  while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+    ++end;
   LeadingNumber result;
-  if (end == pos) return result;
+  if (end == pos)
+    return result;
   std::uint64_t magnitude = 0;
   const auto [ptr, ec] = std::from_chars(text.data() + pos, text.data() + end, magnitude);
   (void)ptr;
@@ -63,8 +66,10 @@ LeadingNumber ParseLeadingNumber(std::string_view text) {
 std::string ControlText(const PageControls& pages, int id) {
   std::string text = pages.Text(id);
   const std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  if (text.size() > kLineChars) text.resize(kLineChars);
+  if (nul != std::string::npos)
+    text.resize(nul);
+  if (text.size() > kLineChars)
+    text.resize(kLineChars);
   return text;
 }
 
@@ -74,20 +79,23 @@ int AtoiValue(std::string_view text) {
 
 std::optional<int> ReplyNumber(std::string_view text) {
   const LeadingNumber number = ParseLeadingNumber(text);
-  if (number.overflow) return std::nullopt;
+  if (number.overflow)
+    return std::nullopt;
   return static_cast<int>(number.value);
 }
 
 std::string_view ReplyText(const Reply& reply) {
   std::string_view text = reply.View();
   const std::size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  if (nul != std::string_view::npos)
+    text = text.substr(0, nul);
   return text;
 }
 
 std::string_view ReplyTail(const Reply& reply) {
   const std::string_view text = ReplyText(reply);
-  if (text.size() < 3) return {};
+  if (text.size() < 3)
+    return {};
   return text.substr(2, text.size() - 3);
 }
 
@@ -123,7 +131,8 @@ std::string RequestText(std::string_view mnemonic, std::string_view text) {
   // The request has to fit its 100-byte area with the CR: cut a text that is
   // longer than the pages ever allow rather than overrun the line.
   const std::size_t room = kLineChars - mnemonic.size() - 1;
-  if (text.size() > room) text = text.substr(0, room);
+  if (text.size() > room)
+    text = text.substr(0, room);
   std::string request(mnemonic);
   request += text;
   request += '\r';
@@ -133,11 +142,13 @@ std::string RequestText(std::string_view mnemonic, std::string_view text) {
 int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds,
                     std::string& request) {
   // The request ends in CR; the pairs go before it.
-  if (!request.empty() && request.back() == '\r') request.pop_back();
+  if (!request.empty() && request.back() == '\r')
+    request.pop_back();
   int pairs = 0;
   for (const int id : fieldIds) {
     const std::string text = ControlText(pages, id);
-    if (text.size() != 2) break;
+    if (text.size() != 2)
+      break;
     for (const char c : text) {
       request += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     }
@@ -150,7 +161,8 @@ int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds,
 bool HasCharacters(const Reply& reply, std::size_t first, std::size_t last) {
   for (std::size_t i = first; i <= last; ++i) {
     const char c = reply.At(i);
-    if (c == '\r' || c == '\0') return false;
+    if (c == '\r' || c == '\0')
+      return false;
   }
   return true;
 }
@@ -161,8 +173,10 @@ std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::
   for (int j = 0; j < maxPairs; ++j) {
     const std::size_t pos = start + 2 * static_cast<std::size_t>(j);
     const char first = reply.At(pos);
-    if (first == '\r') break;
-    if (!HasCharacters(reply, pos, pos + 1)) return std::nullopt;
+    if (first == '\r')
+      break;
+    if (!HasCharacters(reply, pos, pos + 1))
+      return std::nullopt;
     pairs.emplace_back(std::string{first, reply.At(pos + 1)});
   }
   return pairs;
@@ -180,8 +194,10 @@ int ReportMismatch(CommandContext& ctx) {
 
 int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply) {
   reply.Clear();
-  if (ExchangeCommand(ctx.link, request, reply) != kLinkOk) return -1;
-  if (reply.BeginsWithOk()) return 1;
+  if (ExchangeCommand(ctx.link, request, reply) != kLinkOk)
+    return -1;
+  if (reply.BeginsWithOk())
+    return 1;
   const std::optional<int> code = ReplyNumber(ReplyText(reply));
   if (code && *code == kSdCardErrorCode) {
     ctx.mainWindow.Show(kSdCardTitle, kSdCardText);
@@ -197,20 +213,24 @@ int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply
 int RunSetCommand(CommandContext& ctx, std::string_view request) {
   Reply reply;
   const int result = ExchangeSettingsCommand(ctx, request, reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   // The logger echoes "OK" and everything of the request after the mnemonic.
   std::string expected = "OK";
   expected += request.substr(request.size() < 3 ? request.size() : 3);
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    if (reply.At(i) != expected[i]) return ReportMismatch(ctx);
+    if (reply.At(i) != expected[i])
+      return ReportMismatch(ctx);
   }
   return 1;
 }
 
 int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply) {
   const int result = ExchangeSettingsCommand(ctx, request, reply);
-  if (result != 1) return result;
-  if (reply.At(2) - '0' != index) return ReportMismatch(ctx);
+  if (result != 1)
+    return result;
+  if (reply.At(2) - '0' != index)
+    return ReportMismatch(ctx);
   return 1;
 }
 

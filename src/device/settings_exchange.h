@@ -47,8 +47,7 @@ std::string RequestText(std::string_view mnemonic, std::string_view text);
 // Writes the upper-cased texts of the hex fields into the request, in order,
 // up to the first field whose text is not exactly two characters; the
 // request keeps its final CR. Returns the number of pairs written.
-int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds,
-                    std::string& request);
+int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds, std::string& request);
 
 // Byte pairs of a get reply from position start: at most maxPairs, ending at
 // the CR. Nothing when a pair is cut short (an odd last character) or the

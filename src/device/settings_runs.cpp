@@ -70,7 +70,8 @@ int RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunPr
   for (std::size_t i = 0; i < kSteps.size(); ++i) {
     const Step& step = kSteps[i];
     const int result = sending ? step.send(ctx) : step.receive(ctx);
-    if (progress) progress(static_cast<int>(i) + 1, step.item, result);
+    if (progress)
+      progress(static_cast<int>(i) + 1, step.item, result);
     if (result == -1) {
       ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
       return 0;
@@ -80,7 +81,8 @@ int RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunPr
       text += texts.itemFailureSuffix;
       ctx.mainWindow.Show(texts.itemFailureTitle, text);
     }
-    if (i + 1 == kStepsWithoutTimestamp && ctx.link.timestampSupported == 0) break;
+    if (i + 1 == kStepsWithoutTimestamp && ctx.link.timestampSupported == 0)
+      break;
   }
   ctx.mainWindow.Show(texts.doneTitle, texts.doneText);
   return 1;

@@ -25,13 +25,13 @@ struct CodeSetting {
 };
 
 constexpr CodeSetting kMode{"PMS", "PMG", ids::kTimestampModeCombo, settings::OnOffChoices};
-constexpr CodeSetting kType{"PTS", "PTG", ids::kTimestampTypeCombo,
-                            settings::TimestampTypeChoices};
+constexpr CodeSetting kType{"PTS", "PTG", ids::kTimestampTypeCombo, settings::TimestampTypeChoices};
 constexpr CodeSetting kSerial{"PNS", "PNG", ids::kTimestampSerialCombo, settings::OnOffChoices};
 
 std::array<int, settings::kExcludedDataBytes> ExcludedFields() {
   std::array<int, settings::kExcludedDataBytes> fields{};
-  for (int k = 0; k < settings::kExcludedDataBytes; ++k) fields[k] = ids::ExcludedByte(k);
+  for (int k = 0; k < settings::kExcludedDataBytes; ++k)
+    fields[k] = ids::ExcludedByte(k);
   return fields;
 }
 
@@ -49,7 +49,8 @@ int ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
   Reply reply;
   const int result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   // Every row whose code begins with the payload selects its index, so the
   // last such row wins; no match leaves the selection as it was.
   const std::string_view payload = detail::ReplyTail(reply);
@@ -71,7 +72,8 @@ int SendLogFileExtension(CommandContext& ctx) {
 int ReceiveLogFileExtension(CommandContext& ctx) {
   Reply reply;
   const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("LEG"), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   // The extension is the three characters after "OK"; fewer is not valid.
   if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
     return detail::ReportInvalidReply(ctx);
@@ -80,12 +82,24 @@ int ReceiveLogFileExtension(CommandContext& ctx) {
   return 1;
 }
 
-int SendTimestampMode(CommandContext& ctx) { return SendCode(ctx, kMode); }
-int ReceiveTimestampMode(CommandContext& ctx) { return ReceiveCode(ctx, kMode); }
-int SendTimestampType(CommandContext& ctx) { return SendCode(ctx, kType); }
-int ReceiveTimestampType(CommandContext& ctx) { return ReceiveCode(ctx, kType); }
-int SendTimestampSerialNo(CommandContext& ctx) { return SendCode(ctx, kSerial); }
-int ReceiveTimestampSerialNo(CommandContext& ctx) { return ReceiveCode(ctx, kSerial); }
+int SendTimestampMode(CommandContext& ctx) {
+  return SendCode(ctx, kMode);
+}
+int ReceiveTimestampMode(CommandContext& ctx) {
+  return ReceiveCode(ctx, kMode);
+}
+int SendTimestampType(CommandContext& ctx) {
+  return SendCode(ctx, kType);
+}
+int ReceiveTimestampType(CommandContext& ctx) {
+  return ReceiveCode(ctx, kType);
+}
+int SendTimestampSerialNo(CommandContext& ctx) {
+  return SendCode(ctx, kSerial);
+}
+int ReceiveTimestampSerialNo(CommandContext& ctx) {
+  return ReceiveCode(ctx, kSerial);
+}
 
 int SendTimestampSeparator(CommandContext& ctx) {
   return detail::RunSetCommand(
@@ -95,7 +109,8 @@ int SendTimestampSeparator(CommandContext& ctx) {
 int ReceiveTimestampSeparator(CommandContext& ctx) {
   Reply reply;
   const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   ctx.pages.SetText(ids::kSeparatorField, detail::ReplyTail(reply));
   return 1;
 }
@@ -109,12 +124,16 @@ int SendTimestampExcludedData(CommandContext& ctx) {
 int ReceiveTimestampExcludedData(CommandContext& ctx) {
   Reply reply;
   const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PDG"), reply);
-  if (result != 1) return result;
+  if (result != 1)
+    return result;
   const auto pairs = detail::ReplyDataPairs(reply, 2, settings::kExcludedDataBytes);
-  if (!pairs) return detail::ReportInvalidReply(ctx);
+  if (!pairs)
+    return detail::ReportInvalidReply(ctx);
   const auto fields = ExcludedFields();
-  for (const int id : fields) ctx.pages.SetText(id, "");
-  for (std::size_t j = 0; j < pairs->size(); ++j) ctx.pages.SetText(fields[j], (*pairs)[j]);
+  for (const int id : fields)
+    ctx.pages.SetText(id, "");
+  for (std::size_t j = 0; j < pairs->size(); ++j)
+    ctx.pages.SetText(fields[j], (*pairs)[j]);
   return 1;
 }
 

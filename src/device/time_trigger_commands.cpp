@@ -23,13 +23,19 @@ struct TimeSetting {
   int (*minute)(int row);
 };
 
-constexpr TimeSetting kStartTime{"BTS",           "BTG",
-                                 kRowsStartTime,  ids::StartTimeCheck,
-                                 ids::StartTimeWeekday, ids::StartTimeHour,
+constexpr TimeSetting kStartTime{"BTS",
+                                 "BTG",
+                                 kRowsStartTime,
+                                 ids::StartTimeCheck,
+                                 ids::StartTimeWeekday,
+                                 ids::StartTimeHour,
                                  ids::StartTimeMinute};
-constexpr TimeSetting kStopTime{"ETS",          "ETG",
-                                kRowsStopTime,  ids::StopTimeCheck,
-                                ids::StopTimeWeekday, ids::StopTimeHour,
+constexpr TimeSetting kStopTime{"ETS",
+                                "ETG",
+                                kRowsStopTime,
+                                ids::StopTimeCheck,
+                                ids::StopTimeWeekday,
+                                ids::StopTimeHour,
                                 ids::StopTimeMinute};
 
 // "%d" of a number.
@@ -42,7 +48,8 @@ void AppendNumber(std::string& out, int value) {
 
 // "%02d" of a number: at least two characters.
 void AppendTwoDigits(std::string& out, int value) {
-  if (value >= 0 && value < 10) out += '0';
+  if (value >= 0 && value < 10)
+    out += '0';
   AppendNumber(out, value);
 }
 
@@ -69,7 +76,8 @@ int SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
       request = detail::RequestDisabledEntry(setting.setMnemonic, i);
     }
     const int result = detail::RunSetCommand(ctx, request);
-    if (result != 1) return result;
+    if (result != 1)
+      return result;
   }
   return 1;
 }
@@ -79,11 +87,13 @@ int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
     Reply reply;
     const int result =
         detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
-    if (result != 1) return result;
+    if (result != 1)
+      return result;
     const bool disabled = reply.At(3) == '-';
     // An enabled entry carries weekday, hour and minute (positions 3 to 7);
     // a reply cut short is not valid and leaves the entry's controls alone.
-    if (!disabled && !detail::HasCharacters(reply, 3, 7)) return detail::ReportInvalidReply(ctx);
+    if (!disabled && !detail::HasCharacters(reply, 3, 7))
+      return detail::ReportInvalidReply(ctx);
     ctx.pages.SetComboIndex(setting.weekday(i), 0);
     ctx.pages.SetText(setting.hour(i), "0");
     ctx.pages.SetText(setting.minute(i), "0");
@@ -101,9 +111,17 @@ int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
 
 }  // namespace
 
-int SendStartTimeTriggers(CommandContext& ctx) { return SendTimeEntries(ctx, kStartTime); }
-int ReceiveStartTimeTriggers(CommandContext& ctx) { return ReceiveTimeEntries(ctx, kStartTime); }
-int SendStopTimeTriggers(CommandContext& ctx) { return SendTimeEntries(ctx, kStopTime); }
-int ReceiveStopTimeTriggers(CommandContext& ctx) { return ReceiveTimeEntries(ctx, kStopTime); }
+int SendStartTimeTriggers(CommandContext& ctx) {
+  return SendTimeEntries(ctx, kStartTime);
+}
+int ReceiveStartTimeTriggers(CommandContext& ctx) {
+  return ReceiveTimeEntries(ctx, kStartTime);
+}
+int SendStopTimeTriggers(CommandContext& ctx) {
+  return SendTimeEntries(ctx, kStopTime);
+}
+int ReceiveStopTimeTriggers(CommandContext& ctx) {
+  return ReceiveTimeEntries(ctx, kStopTime);
+}
 
 }  // namespace km62rx::device

@@ -57,7 +57,8 @@ LoggerSettings ParseFile(const std::string& path, int& reports) {
 
 int CountLines(const std::string& text) {
   int lines = 0;
-  for (char c : text) lines += c == '\n';
+  for (char c : text)
+    lines += c == '\n';
   return lines;
 }
 
@@ -107,43 +108,85 @@ const std::string kGoodFile = settings::FormatSettingsFile(settings::DefaultSett
 
 std::vector<ExitCase> ExitCases() {
   return {
-      {"SendDone", {"--answer-wake"}, {"send", "--port", "PORT", "IN"}, kGoodFile, 0,
-       "設定完了"},
-      {"SendMissingFile", {"--answer-wake"}, {"send", "--port", "PORT", "MISSING"}, kGoodFile, 2,
+      {"SendDone", {"--answer-wake"}, {"send", "--port", "PORT", "IN"}, kGoodFile, 0, "設定完了"},
+      {"SendMissingFile",
+       {"--answer-wake"},
+       {"send", "--port", "PORT", "MISSING"},
+       kGoodFile,
+       2,
        "エラー: ファイルを開けませんでした。"},
-      {"SendNoHeader", {"--answer-wake"}, {"send", "--port", "PORT", "IN"}, "FILE_EXTENSION=LOG\r\n",
-       2, "エラー: 有効なKM-62RX設定ファイルではありません。"},
+      {"SendNoHeader",
+       {"--answer-wake"},
+       {"send", "--port", "PORT", "IN"},
+       "FILE_EXTENSION=LOG\r\n",
+       2,
+       "エラー: 有効なKM-62RX設定ファイルではありません。"},
       {"SendNoPort", {}, {"send", "IN"}, kGoodFile, 2, "--port"},
-      {"SendPortMissing", {}, {"send", "--port", "/dev/km62rx-no-such-port", "IN"}, kGoodFile, 3,
+      {"SendPortMissing",
+       {},
+       {"send", "--port", "/dev/km62rx-no-such-port", "IN"},
+       kGoodFile,
+       3,
        "接続エラー: COMポートエラー。"},
-      {"SendRefusedEntry", {"--answer-wake", "--reply", "BTS1=05"},
-       {"send", "--port", "PORT", "IN"}, kGoodFile, 1,
+      {"SendRefusedEntry",
+       {"--answer-wake", "--reply", "BTS1=05"},
+       {"send", "--port", "PORT", "IN"},
+       kGoodFile,
+       1,
        "設定エラー: 開始トリガー(時刻)は正しく設定できなかった可能性があります。",
        "2/17 開始トリガー(時刻): failed\n"},
-      {"SendReaderReport", {"--answer-wake"}, {"send", "--port", "PORT", "IN"},
-       kGoodFile + "NO_SUCH_KEY=1\r\n", 1, "ファイル読込完了"},
-      {"SendLinkBreaks", {"--answer-wake", "--hangup-after", "10"},
-       {"send", "--port", "PORT", "IN"}, kGoodFile, 3,
+      {"SendReaderReport",
+       {"--answer-wake"},
+       {"send", "--port", "PORT", "IN"},
+       kGoodFile + "NO_SUCH_KEY=1\r\n",
+       1,
+       "ファイル読込完了"},
+      {"SendLinkBreaks",
+       {"--answer-wake", "--hangup-after", "10"},
+       {"send", "--port", "PORT", "IN"},
+       kGoodFile,
+       3,
        "接続エラー: 設定の送信中に接続エラーが発生しました。 不完全な設定が本体に反映された"
        "可能性があります。 接続を確認して再度設定を試みてください。"},
-      {"SendSdCardAbsent", {"--answer-wake", "--sd", "absent"}, {"send", "--port", "PORT", "IN"},
-       kGoodFile, 1, "注意: SDカードが挿入されていません。"},
-      {"ReceiveDone", {"--answer-wake"}, {"receive", "--port", "PORT", "-o", "OUT"}, "", 0,
+      {"SendSdCardAbsent",
+       {"--answer-wake", "--sd", "absent"},
+       {"send", "--port", "PORT", "IN"},
+       kGoodFile,
+       1,
+       "注意: SDカードが挿入されていません。"},
+      {"ReceiveDone",
+       {"--answer-wake"},
+       {"receive", "--port", "PORT", "-o", "OUT"},
+       "",
+       0,
        "設定保存: 設定ファイルを書き出しました。"},
-      {"ReceiveOldFirmware", {"--answer-wake", "--firmware", "100"},
-       {"receive", "--port", "PORT", "-o", "OUT"}, "", 0, "取得完了",
+      {"ReceiveOldFirmware",
+       {"--answer-wake", "--firmware", "100"},
+       {"receive", "--port", "PORT", "-o", "OUT"},
+       "",
+       0,
+       "取得完了",
        "8/8 ロギング設定: ok\n"},
-      {"ReceiveItemFailure", {"--answer-wake", "--reply", "ESG=NG"},
-       {"receive", "--port", "PORT", "-o", "OUT"}, "", 1,
+      {"ReceiveItemFailure",
+       {"--answer-wake", "--reply", "ESG=NG"},
+       {"receive", "--port", "PORT", "-o", "OUT"},
+       "",
+       1,
        "読込エラー: 停止トリガー(データサイズ)は正しく取得できなかった可能性があります。",
        "6/17 停止トリガー(データサイズ): failed\n"},
-      {"ReceiveSdCardError", {"--answer-wake", "--reply", "LEG=51"},
-       {"receive", "--port", "PORT", "-o", "OUT"}, "", 3,
+      {"ReceiveSdCardError",
+       {"--answer-wake", "--reply", "LEG=51"},
+       {"receive", "--port", "PORT", "-o", "OUT"},
+       "",
+       3,
        "接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。",
        "8/17 ロギング設定: link failed\n"},
       {"ReceiveWithoutOutput", {"--answer-wake"}, {"receive", "--port", "PORT"}, "", 2, "-o"},
-      {"ReceiveUnwritable", {"--answer-wake"},
-       {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"}, "", 2,
+      {"ReceiveUnwritable",
+       {"--answer-wake"},
+       {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"},
+       "",
+       2,
        "エラー: ファイルを開けませんでした。"},
   };
 }
@@ -155,7 +198,8 @@ TEST_P(CliExit, StatusAndMessages) {
   TempDir dir;
   WriteText(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
-  if (!c.simOptions.empty()) sim.emplace(c.simOptions);
+  if (!c.simOptions.empty())
+    sim.emplace(c.simOptions);
   std::vector<std::string> args;
   for (const std::string& arg : c.args) {
     if (arg == "PORT") {
@@ -218,9 +262,8 @@ TEST(CliClockFile, UsageErrors) {
   EXPECT_EQ(Km62rx({"clock-file", dir.File("A.CFG")}).status, 2);
   EXPECT_EQ(Km62rx({"clock-file", dir.File("A.CFG"), "--time", "2026-03-05"}).status, 2);
   EXPECT_EQ(Km62rx({"clock-file", "--time", "2026-03-05 07:08:09"}).status, 2);
-  EXPECT_EQ(Km62rx({"clock-file", "/nonexistent-dir/A.CFG", "--time", "2026-03-05 07:08:09"})
-                .status,
-            2);
+  EXPECT_EQ(
+      Km62rx({"clock-file", "/nonexistent-dir/A.CFG", "--time", "2026-03-05 07:08:09"}).status, 2);
 }
 
 }  // namespace

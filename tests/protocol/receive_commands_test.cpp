@@ -142,7 +142,8 @@ std::vector<ReplyCase> ReceiveCases() {
        device::ReceiveStopLogTime,
        [](PageControls& p) {
          p.SetChecked(850, true);
-         for (int id = 640; id <= 643; ++id) p.SetText(id, "5");
+         for (int id = 640; id <= 643; ++id)
+           p.SetText(id, "5");
        },
        1,
        {},
@@ -180,13 +181,22 @@ std::vector<ReplyCase> ReceiveCases() {
        1,
        {},
        {ComboIs(335, 0)}},
-      {"ModeEmptySelectsLastRow", {"PMG=OK"}, device::ReceiveTimestampMode, {}, 1, {},
+      {"ModeEmptySelectsLastRow",
+       {"PMG=OK"},
+       device::ReceiveTimestampMode,
+       {},
+       1,
+       {},
        {ComboIs(335, 1)}},
-      {"TypeEmptySelectsLastRow", {"PTG=OK"}, device::ReceiveTimestampType, {}, 1, {},
+      {"TypeEmptySelectsLastRow",
+       {"PTG=OK"},
+       device::ReceiveTimestampType,
+       {},
+       1,
+       {},
        {ComboIs(336, 2)}},
       {"TypeHms", {"PTG=OKHMS"}, device::ReceiveTimestampType, {}, 1, {}, {ComboIs(336, 1)}},
-      {"TypeLeadingPart", {"PTG=OKO"}, device::ReceiveTimestampType, {}, 1, {},
-       {ComboIs(336, 2)}},
+      {"TypeLeadingPart", {"PTG=OKO"}, device::ReceiveTimestampType, {}, 1, {}, {ComboIs(336, 2)}},
       {"TypeUnknownKeepsSelection",
        {"PTG=OKXYZ"},
        device::ReceiveTimestampType,
@@ -201,11 +211,14 @@ std::vector<ReplyCase> ReceiveCases() {
        1,
        {},
        {ComboIs(336, 2)}},
-      {"SerialOff", {"PNG=OKOFF"}, device::ReceiveTimestampSerialNo, {}, 1, {},
-       {ComboIs(337, 0)}},
-      {"Separator", {"PPG=OK;"}, device::ReceiveTimestampSeparator, {}, 1, {},
-       {TextIs(646, ";")}},
-      {"SeparatorEscape", {"PPG=OK\\t"}, device::ReceiveTimestampSeparator, {}, 1, {},
+      {"SerialOff", {"PNG=OKOFF"}, device::ReceiveTimestampSerialNo, {}, 1, {}, {ComboIs(337, 0)}},
+      {"Separator", {"PPG=OK;"}, device::ReceiveTimestampSeparator, {}, 1, {}, {TextIs(646, ";")}},
+      {"SeparatorEscape",
+       {"PPG=OK\\t"},
+       device::ReceiveTimestampSeparator,
+       {},
+       1,
+       {},
        {TextIs(646, "\\t")}},
       {"ExcludedData",
        {"PDG=OK0D0A"},
@@ -219,7 +232,9 @@ std::vector<ReplyCase> ReceiveCases() {
 
 class ReceiveCommands : public ::testing::TestWithParam<ReplyCase> {};
 
-TEST_P(ReceiveCommands, PagesShowTheReply) { RunReplyCase(GetParam()); }
+TEST_P(ReceiveCommands, PagesShowTheReply) {
+  RunReplyCase(GetParam());
+}
 
 INSTANTIATE_TEST_SUITE_P(Replies, ReceiveCommands, ::testing::ValuesIn(ReceiveCases()),
                          [](const auto& info) { return info.param.name; });
@@ -237,7 +252,8 @@ TEST(ReceiveCommandsDefaults, FreshLoggerGivesDefaultPages) {
     EXPECT_EQ(op(connection.ctx), 1);
   }
   EXPECT_TRUE(connection.boxes.boxes.empty());
-  for (int id : {800, 810, 845, 850}) EXPECT_EQ(connection.pages.Checked(id), false) << id;
+  for (int id : {800, 810, 845, 850})
+    EXPECT_EQ(connection.pages.Checked(id), false) << id;
   for (int id : {630, 640, 645, 646, 650, 550}) {
     EXPECT_EQ(connection.pages.Text(id), initial.Text(id)) << id;
   }

@@ -35,7 +35,8 @@ inline void RunReplyCase(const ReplyCase& c) {
   }
   SimConnection connection(options);
   ASSERT_TRUE(connection.connected);
-  if (c.setup) c.setup(connection.pages);
+  if (c.setup)
+    c.setup(connection.pages);
   EXPECT_EQ(c.operation(connection.ctx), c.result);
   EXPECT_EQ(connection.boxes.boxes, c.boxes);
   ExpectPages(connection.pages, c.expects);

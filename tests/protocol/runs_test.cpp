@@ -37,7 +37,8 @@ std::vector<std::string> Mnemonics(const std::vector<std::string>& lines) {
   std::vector<std::string> names;
   for (const auto& line : lines) {
     const std::string name = line.substr(0, 3);
-    if (names.empty() || names.back() != name) names.push_back(name);
+    if (names.empty() || names.back() != name)
+      names.push_back(name);
   }
   return names;
 }
@@ -50,8 +51,8 @@ TEST(Runs, SendAllExchangesEverySettingInOrder) {
   SimConnection connection;
   ASSERT_TRUE(connection.connected);
   std::vector<ProgressRecord> progress;
-  const int result = device::SendAllSettings(
-      connection.ctx, [&](int step, std::string_view item, int r) {
+  const int result =
+      device::SendAllSettings(connection.ctx, [&](int step, std::string_view item, int r) {
         progress.push_back({step, std::string(item), r});
       });
   EXPECT_EQ(result, 1);
@@ -63,7 +64,8 @@ TEST(Runs, SendAllExchangesEverySettingInOrder) {
   EXPECT_EQ(progress.front().item, "開始トリガー(データ)");
   EXPECT_EQ(progress.back().step, 17);
   EXPECT_EQ(progress.back().item, "タイムスタンプ記録 終了条件(データサイズ)");
-  for (const auto& p : progress) EXPECT_EQ(p.result, 1) << p.step;
+  for (const auto& p : progress)
+    EXPECT_EQ(p.result, 1) << p.step;
 }
 
 TEST(Runs, ReceiveAllAsksInTheSameOrder) {
@@ -74,7 +76,8 @@ TEST(Runs, ReceiveAllAsksInTheSameOrder) {
   const auto lines = connection.Sent();
   EXPECT_EQ(lines.size(), 37u);
   std::vector<std::string> order = kSendOrder;
-  for (auto& name : order) name[2] = 'G';
+  for (auto& name : order)
+    name[2] = 'G';
   EXPECT_EQ(Mnemonics(lines), order);
 }
 
@@ -108,14 +111,31 @@ TEST(Runs, SentSettingsComeBack) {
   device::CommandContext ctx{connection.link, received, boxes};
   ASSERT_EQ(device::ReceiveAllSettings(ctx), 1);
   EXPECT_EQ(boxes.boxes, std::vector<RecordingNotifier::Box>{kReceiveDone});
-  ExpectPages(received,
-              {CheckedIs(801, true), TextIs(514, "0D"), TextIs(515, "0A"), TextIs(516, ""),
-               CheckedIs(834, true), ComboIs(324, 7), TextIs(604, "08"), TextIs(614, "30"),
-               CheckedIs(845, true), TextIs(630, "12"), ComboIs(330, ids::kUnitKByte),
-               CheckedIs(850, true), TextIs(640, "1"), TextIs(641, "5"), TextIs(645, "TXT"),
-               ComboIs(335, 1), ComboIs(336, 2), ComboIs(337, 1), TextIs(646, "\\t"),
-               TextIs(650, "FF"), TextIs(651, ""), CheckedIs(870, true), TextIs(680, "7E"),
-               CheckedIs(800, false), CheckedIs(880, false)});
+  ExpectPages(received, {CheckedIs(801, true),
+                         TextIs(514, "0D"),
+                         TextIs(515, "0A"),
+                         TextIs(516, ""),
+                         CheckedIs(834, true),
+                         ComboIs(324, 7),
+                         TextIs(604, "08"),
+                         TextIs(614, "30"),
+                         CheckedIs(845, true),
+                         TextIs(630, "12"),
+                         ComboIs(330, ids::kUnitKByte),
+                         CheckedIs(850, true),
+                         TextIs(640, "1"),
+                         TextIs(641, "5"),
+                         TextIs(645, "TXT"),
+                         ComboIs(335, 1),
+                         ComboIs(336, 2),
+                         ComboIs(337, 1),
+                         TextIs(646, "\\t"),
+                         TextIs(650, "FF"),
+                         TextIs(651, ""),
+                         CheckedIs(870, true),
+                         TextIs(680, "7E"),
+                         CheckedIs(800, false),
+                         CheckedIs(880, false)});
 }
 
 TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
@@ -160,12 +180,13 @@ TEST(Runs, LastStepFailureIsFollowedByCompletion) {
   SimConnection connection({"--reply", "PSG=NG"});
   ASSERT_TRUE(connection.connected);
   EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), 1);
-  EXPECT_EQ(connection.boxes.boxes,
-            (std::vector<RecordingNotifier::Box>{
-                kInvalidReply,
-                {"読込エラー",
-                 "タイムスタンプ記録 終了条件(データサイズ)は正しく取得できなかった可能性があります。"},
-                kReceiveDone}));
+  EXPECT_EQ(
+      connection.boxes.boxes,
+      (std::vector<RecordingNotifier::Box>{
+          kInvalidReply,
+          {"読込エラー",
+           "タイムスタンプ記録 終了条件(データサイズ)は正しく取得できなかった可能性があります。"},
+          kReceiveDone}));
 }
 
 TEST(Runs, SdCardErrorStopsTheRun) {
@@ -193,16 +214,15 @@ TEST(Runs, BrokenLinkDuringReceiveKeepsWhatCameBefore) {
   connection.pages.SetText(ids::kStopSizeField, "77");
   connection.pages.SetComboIndex(ids::kStopSizeUnit, ids::kUnitByte);
   std::vector<int> results;
-  EXPECT_EQ(device::ReceiveAllSettings(
-                connection.ctx, [&](int, std::string_view, int r) { results.push_back(r); }),
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx,
+                                       [&](int, std::string_view, int r) { results.push_back(r); }),
             0);
   EXPECT_EQ(connection.boxes.boxes, std::vector<RecordingNotifier::Box>{kReceiveLinkFailure});
   EXPECT_EQ(results, (std::vector<int>{1, 1, 1, 1, 1, -1}));
-  ExpectPages(connection.pages,
-              {CheckedIs(812, true), ComboIs(312, 1), TextIs(552, "10"), TextIs(562, "15"),
-               CheckedIs(840, true), TextIs(620, "500"), TextIs(630, "77"),
-               ComboIs(330, ids::kUnitByte), CheckedIs(850, false), TextIs(640, "1"),
-               TextIs(641, "0")});
+  ExpectPages(connection.pages, {CheckedIs(812, true), ComboIs(312, 1), TextIs(552, "10"),
+                                 TextIs(562, "15"), CheckedIs(840, true), TextIs(620, "500"),
+                                 TextIs(630, "77"), ComboIs(330, ids::kUnitByte),
+                                 CheckedIs(850, false), TextIs(640, "1"), TextIs(641, "0")});
   EXPECT_EQ(connection.link.connected, 1);  // a failed run does not disconnect
 }
 

@@ -173,7 +173,9 @@ std::vector<SendCase> SendCases() {
        },
        {"ELS1"},
        {kLogTimeMinimum},
-       {{ids::kLogDays, "0"}, {ids::kLogHours, "0"}, {ids::kLogMinutes, "0"},
+       {{ids::kLogDays, "0"},
+        {ids::kLogHours, "0"},
+        {ids::kLogMinutes, "0"},
         {ids::kLogSeconds, "1"}}},
       {"logging time in seconds",
        device::SendStopLogTime,
@@ -193,7 +195,9 @@ std::vector<SendCase> SendCases() {
          p.SetText(ids::kStopIdleField, "999999999");
        },
        {"EIS999999999"}},
-      {"time-stamp idle time off", device::SendTimestampStopIdleTime, [](PageControls&) {},
+      {"time-stamp idle time off",
+       device::SendTimestampStopIdleTime,
+       [](PageControls&) {},
        {"PIS-"}},
       {"excluded data cut at the first empty field",
        device::SendTimestampExcludedData,
@@ -207,7 +211,8 @@ std::vector<SendCase> SendCases() {
       {"ten excluded bytes",
        device::SendTimestampExcludedData,
        [](PageControls& p) {
-         for (int k = 0; k < 10; ++k) p.SetText(ids::ExcludedByte(k), "a" + std::to_string(k));
+         for (int k = 0; k < 10; ++k)
+           p.SetText(ids::ExcludedByte(k), "a" + std::to_string(k));
        },
        {"PDSA0A1A2A3A4A5A6A7A8A9"}},
       {"separator escape goes out as typed",
@@ -244,7 +249,8 @@ TEST(SendCommands, RequestLinesFollowThePages) {
     EXPECT_EQ(c.operation(ctx), 1);
     EXPECT_EQ(connection.SentSinceMark(), c.lines);
     EXPECT_EQ(boxes.boxes, c.boxes);
-    for (const auto& [id, text] : c.fieldsAfter) EXPECT_EQ(pages.Text(id), text) << id;
+    for (const auto& [id, text] : c.fieldsAfter)
+      EXPECT_EQ(pages.Text(id), text) << id;
   }
 }
 

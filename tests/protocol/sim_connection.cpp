@@ -24,10 +24,12 @@ SimConnection::SimConnection(std::vector<std::string> simOptions)
         simOptions.insert(simOptions.begin(), "--answer-wake");
         return simOptions;
       }()) {
-  if (sim.path().empty()) return;
+  if (sim.path().empty())
+    return;
   const int opened = device::OpenDevicePort(link, sim.path(), device::LineSettings{});
   EXPECT_EQ(opened, device::kLinkOk) << "connect to " << sim.path();
-  if (opened != device::kLinkOk) return;
+  if (opened != device::kLinkOk)
+    return;
   connected = device::QueryDeviceStatus(link, connectBoxes) == 1;
   EXPECT_TRUE(connected);
   handshakeLines_ = sim.ReceivedLines().size();
@@ -36,21 +38,26 @@ SimConnection::SimConnection(std::vector<std::string> simOptions)
 
 std::vector<std::string> SimConnection::Sent() const {
   std::vector<std::string> lines = sim.ReceivedLines();
-  if (lines.size() <= handshakeLines_) return {};
+  if (lines.size() <= handshakeLines_)
+    return {};
   return {lines.begin() + static_cast<long>(handshakeLines_), lines.end()};
 }
 
 std::vector<std::string> SimConnection::SentSinceMark() const {
   std::vector<std::string> lines = sim.ReceivedLines();
-  if (lines.size() <= mark_) return {};
+  if (lines.size() <= mark_)
+    return {};
   return {lines.begin() + static_cast<long>(mark_), lines.end()};
 }
 
-void SimConnection::Mark() { mark_ = sim.ReceivedLines().size(); }
+void SimConnection::Mark() {
+  mark_ = sim.ReceivedLines().size();
+}
 
 std::vector<std::string> SimConnection::Titles() const {
   std::vector<std::string> titles;
-  for (const auto& box : boxes.boxes) titles.push_back(box.title);
+  for (const auto& box : boxes.boxes)
+    titles.push_back(box.title);
   return titles;
 }
 
@@ -67,7 +74,8 @@ CommandOutput RunCommand(const std::vector<std::string>& args) {
                                    O_WRONLY | O_CREAT | O_TRUNC, 0600);
   std::vector<std::string> copy = args;
   std::vector<char*> argv;
-  for (auto& arg : copy) argv.push_back(arg.data());
+  for (auto& arg : copy)
+    argv.push_back(arg.data());
   argv.push_back(nullptr);
   pid_t pid = -1;
   const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
@@ -85,8 +93,10 @@ CommandOutput RunCommand(const std::vector<std::string>& args) {
 }
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "km62rx-protocol-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create a temporary folder";
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "km62rx-protocol-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr)
+    ADD_FAILURE() << "cannot create a temporary folder";
   path_ = pattern;
 }
 
