@@ -23,7 +23,8 @@ using namespace km62rx;
 using SteadyClock = std::chrono::steady_clock;
 
 double MedianMicros(std::vector<double>& samples) {
-  if (samples.empty()) return 0;
+  if (samples.empty())
+    return 0;
   std::sort(samples.begin(), samples.end());
   return samples[samples.size() / 2];
 }
@@ -87,7 +88,8 @@ BENCHMARK(BM_Connect)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;

@@ -16,25 +16,30 @@ int CmdClock(const Args& args) {
   ArgParser parser("clock");
   AddDeviceOptions(parser);
   parser.Option("--time");
-  if (!parser.Parse(args)) return UsageError("clock", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("clock", parser.error());
   std::string error;
   const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
-  if (!options) return UsageError("clock", error);
+  if (!options)
+    return UsageError("clock", error);
   std::optional<device::TypedTime> typed;
   if (const std::optional<std::string> text = parser.Value("--time")) {
     typed = ParseTimeOption(*text);
-    if (!typed) return UsageError("clock", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
+    if (!typed)
+      return UsageError("clock", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
   }
 
   StderrNotifier stderrBoxes;
   LinkFailureWatch boxes(stderrBoxes);
   std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
-  if (!logger) return kExitLink;
+  if (!logger)
+    return kExitLink;
 
   LinkFailureWatch clockBoxes(stderrBoxes);
   const int done = typed ? device::SetLoggerClockFromTime(logger->link(), *typed, clockBoxes)
                          : device::SetLoggerClockFromPc(logger->link(), SystemClock(), clockBoxes);
-  if (done == 1) return kExitDone;
+  if (done == 1)
+    return kExitDone;
   return clockBoxes.linkFailed() ? kExitLink : kExitProblem;
 }
 

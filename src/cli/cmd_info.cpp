@@ -14,20 +14,24 @@ namespace km62rx::cli {
 int CmdInfo(const Args& args) {
   ArgParser parser("info");
   AddDeviceOptions(parser);
-  if (!parser.Parse(args)) return UsageError("info", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("info", parser.error());
   std::string error;
   const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
-  if (!options) return UsageError("info", error);
+  if (!options)
+    return UsageError("info", error);
 
   StderrNotifier stderrBoxes;
   LinkFailureWatch boxes(stderrBoxes);
   std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
-  if (!logger) return kExitLink;
+  if (!logger)
+    return kExitLink;
 
   const device::LinkPanelTexts panel = device::MakeLinkPanelTexts(logger->link());
   std::printf("%s\n%s\n", panel.statusLine.c_str(), panel.sdLine.c_str());
   std::fflush(stdout);
-  if (logger->clockShown()) return kExitDone;
+  if (logger->clockShown())
+    return kExitDone;
   return boxes.linkFailed() ? kExitLink : kExitProblem;
 }
 

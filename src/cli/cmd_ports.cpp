@@ -13,14 +13,16 @@ namespace km62rx::cli {
 // none, the dialog's box goes to stderr.
 int CmdPorts(const Args& args) {
   ArgParser parser("ports");
-  if (!parser.Parse(args)) return UsageError("ports", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("ports", parser.error());
   EnsureCoreApplication();
   const std::vector<std::string> ports = device::DiscoverSerialPorts();
   if (ports.empty()) {
     StderrNotifier().Show("エラー", "COMポートが見つかりません。");
     return kExitLink;
   }
-  for (const std::string& port : ports) std::printf("%s\n", port.c_str());
+  for (const std::string& port : ports)
+    std::printf("%s\n", port.c_str());
   return std::fflush(stdout) == 0 ? kExitDone : kExitProblem;
 }
 

@@ -26,7 +26,8 @@ void WriteTrace(std::string_view direction, std::string_view bytes) {
 template <std::size_t N>
 int IndexOf(const std::array<std::string_view, N>& items, std::string_view value) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (items[i] == value) return static_cast<int>(i);
+    if (items[i] == value)
+      return static_cast<int>(i);
   }
   return -1;
 }
@@ -41,11 +42,13 @@ template <std::size_t N>
 int ChoiceIndex(const ArgParser& parser, std::string_view name,
                 const std::array<std::string_view, N>& values, std::string& error) {
   const std::optional<std::string> value = parser.Value(name);
-  if (!value) return 0;
+  if (!value)
+    return 0;
   const int index = IndexOf(values, *value);
   if (index < 0) {
     error = std::string(name) + " must be one of";
-    for (std::string_view v : values) error += " " + std::string(v);
+    for (std::string_view v : values)
+      error += " " + std::string(v);
   }
   return index;
 }
@@ -53,15 +56,19 @@ int ChoiceIndex(const ArgParser& parser, std::string_view name,
 // Reads 1 to maxDigits decimal digits at text[pos]; advances pos.
 std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size_t maxDigits) {
   std::size_t end = pos;
-  while (end < text.size() && end - pos < maxDigits && text[end] >= '0' && text[end] <= '9') ++end;
-  if (end == pos) return std::nullopt;
+  while (end < text.size() && end - pos < maxDigits && text[end] >= '0' && text[end] <= '9')
+    ++end;
+  if (end == pos)
+    return std::nullopt;
   int value = 0;
   std::from_chars(text.data() + pos, text.data() + end, value);
   pos = end;
   return value;
 }
 
-int Clamp(int value, int low, int high) { return value < low ? low : (value > high ? high : value); }
+int Clamp(int value, int low, int high) {
+  return value < low ? low : (value > high ? high : value);
+}
 
 }  // namespace
 
@@ -84,13 +91,17 @@ std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::str
   options.port = *port;
 
   const int dataBitsIndex = ChoiceIndex(parser, "--data-bits", kDataBitsValues, error);
-  if (dataBitsIndex < 0) return std::nullopt;
+  if (dataBitsIndex < 0)
+    return std::nullopt;
   const int parityIndex = ChoiceIndex(parser, "--parity", kParityValues, error);
-  if (parityIndex < 0) return std::nullopt;
+  if (parityIndex < 0)
+    return std::nullopt;
   const int baudIndex = ChoiceIndex(parser, "--baud", device::kBaudItems, error);
-  if (baudIndex < 0) return std::nullopt;
+  if (baudIndex < 0)
+    return std::nullopt;
   const int flowIndex = ChoiceIndex(parser, "--flow", kFlowValues, error);
-  if (flowIndex < 0) return std::nullopt;
+  if (flowIndex < 0)
+    return std::nullopt;
 
   const std::optional<device::LineSettings> line = device::LineSettingsFromChoices(
       dataBitsIndex, parityIndex, device::kBaudItems[static_cast<std::size_t>(baudIndex)],
@@ -127,7 +138,8 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes) 
 }
 
 void LinkFailureWatch::Show(std::string_view title, std::string_view text) {
-  if (title == kLinkErrorTitle) linkFailed_ = true;
+  if (title == kLinkErrorTitle)
+    linkFailed_ = true;
   inner_.Show(title, text);
 }
 
@@ -137,11 +149,13 @@ ConnectedLogger::ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
 ConnectedLogger::ConnectedLogger(ConnectedLogger&&) noexcept = default;
 ConnectedLogger& ConnectedLogger::operator=(ConnectedLogger&&) noexcept = default;
 ConnectedLogger::~ConnectedLogger() {
-  if (link_) device::DestroyDeviceLink(*link_);
+  if (link_)
+    device::DestroyDeviceLink(*link_);
 }
 
 void EnsureCoreApplication() {
-  if (QCoreApplication::instance() != nullptr) return;
+  if (QCoreApplication::instance() != nullptr)
+    return;
   static int argc = 1;
   static char name[] = "km62rx";
   static char* argv[] = {name, nullptr};
@@ -154,7 +168,8 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   EnsureCoreApplication();
   auto line = std::make_unique<device::QtSerialLine>();
   auto link = std::make_unique<device::DeviceLink>(*line);
-  if (options.trace) link->trace = WriteTrace;
+  if (options.trace)
+    link->trace = WriteTrace;
 
   const int code = device::OpenDevicePort(*link, options.port, options.line);
   if (code != device::kLinkOk) {
@@ -162,9 +177,11 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
     device::CloseDeviceLink(*link);
     return std::nullopt;
   }
-  if (device::QueryDeviceStatus(*link, notifier) == 0) return std::nullopt;
+  if (device::QueryDeviceStatus(*link, notifier) == 0)
+    return std::nullopt;
   device::RefreshLinkStatus(*link);
-  if (link->connected != 1) return std::nullopt;
+  if (link->connected != 1)
+    return std::nullopt;
   const bool clockShown = device::ShowDeviceClock(*link, notifier) == 1;
   return ConnectedLogger(std::move(line), std::move(link), clockShown);
 }
@@ -175,14 +192,17 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {
   const char separators[6] = {'-', '-', ' ', ':', ':', '\0'};
   for (int i = 0; i < 6; ++i) {
     const std::optional<int> value = ReadDigits(text, pos, i == 0 ? 4 : 2);
-    if (!value) return std::nullopt;
+    if (!value)
+      return std::nullopt;
     fields[i] = *value;
     if (i < 5) {
-      if (pos >= text.size() || text[pos] != separators[i]) return std::nullopt;
+      if (pos >= text.size() || text[pos] != separators[i])
+        return std::nullopt;
       ++pos;
     }
   }
-  if (pos != text.size()) return std::nullopt;
+  if (pos != text.size())
+    return std::nullopt;
   device::TypedTime time;
   time.year = Clamp(fields[0], 2000, 2099);
   time.month = Clamp(fields[1], 1, 12);

@@ -16,14 +16,16 @@ constexpr const char* kConnectedTitle = "接続しました";
 }  // namespace
 
 void RefreshLinkStatus(DeviceLink& link) {
-  if (link.view != nullptr) link.view->LinkStatusChanged(link);
+  if (link.view != nullptr)
+    link.view->LinkStatusChanged(link);
 }
 
 void CloseDeviceLink(DeviceLink& link) {
   link.connected = 0;
   link.timestampSupported = 1;
   link.sdState = 0;
-  if (link.port != nullptr && link.port->IsOpen()) link.port->Close();
+  if (link.port != nullptr && link.port->IsOpen())
+    link.port->Close();
   RefreshLinkStatus(link);
 }
 

@@ -23,12 +23,14 @@ constexpr int kPollLimit = 101;
 // did not deliver.
 bool DrainStaleInput(SerialLine& line) {
   long waiting = line.BytesWaiting();
-  if (waiting < 0) return false;
+  if (waiting < 0)
+    return false;
   std::array<char, kReadChunk> scratch{};
   while (waiting > 0) {
     const std::size_t want = std::min<std::size_t>(static_cast<std::size_t>(waiting), kReadChunk);
     const long got = line.Read(scratch.data(), want);
-    if (got <= 0) return false;
+    if (got <= 0)
+      return false;
     waiting -= got;
   }
   return true;
@@ -43,13 +45,17 @@ ReadResult ReadQueued(SerialLine& line, Reply& reply) {
   constexpr std::size_t kRoom = Reply::kCapacity - 1;
   for (;;) {
     const long waiting = line.BytesWaiting();
-    if (waiting < 0) return ReadResult::kFailed;
-    if (waiting == 0) return ReadResult::kOk;
-    if (reply.length >= kRoom) return ReadResult::kFailed;  // would overrun
+    if (waiting < 0)
+      return ReadResult::kFailed;
+    if (waiting == 0)
+      return ReadResult::kOk;
+    if (reply.length >= kRoom)
+      return ReadResult::kFailed;  // would overrun
     const std::size_t want = std::min<std::size_t>(
         {static_cast<std::size_t>(waiting), kReadChunk, kRoom - reply.length});
     const long got = line.Read(reply.bytes.data() + reply.length, want);
-    if (got <= 0 || static_cast<std::size_t>(got) > want) return ReadResult::kFailed;
+    if (got <= 0 || static_cast<std::size_t>(got) > want)
+      return ReadResult::kFailed;
     reply.length += static_cast<std::size_t>(got);
   }
 }
@@ -59,19 +65,23 @@ bool EndsWithCr(const Reply& reply) {
 }
 
 void TraceReceived(const DeviceLink& link, const Reply& reply) {
-  if (link.trace && reply.length > 0) link.trace("<", reply.View());
+  if (link.trace && reply.length > 0)
+    link.trace("<", reply.View());
 }
 
 }  // namespace
 
 int ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply) {
   reply.Clear();
-  if (link.port == nullptr || !link.port->IsOpen()) return kExchangeFailed;
+  if (link.port == nullptr || !link.port->IsOpen())
+    return kExchangeFailed;
   SerialLine& line = *link.port;
 
-  if (!DrainStaleInput(line)) return kExchangeFailed;
+  if (!DrainStaleInput(line))
+    return kExchangeFailed;
 
-  if (link.trace) link.trace(">", commandLine);
+  if (link.trace)
+    link.trace(">", commandLine);
   const long written = line.Write(commandLine.data(), commandLine.size());
   if (written <= 0 || static_cast<std::size_t>(written) != commandLine.size()) {
     return kExchangeFailed;  // nothing or only part of the line went out
@@ -84,7 +94,8 @@ int ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply
   const auto deadline = SteadyClock::now() + kPollLimit * interval;
   for (;;) {
     const auto roundStart = SteadyClock::now();
-    if (roundStart >= deadline) break;
+    if (roundStart >= deadline)
+      break;
     const auto wait = std::min<SteadyClock::duration>(interval, deadline - roundStart);
     line.WaitForInput(static_cast<int>(
         std::max<long long>(1, std::chrono::ceil<std::chrono::milliseconds>(wait).count())));

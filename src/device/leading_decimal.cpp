@@ -6,7 +6,8 @@ namespace km62rx::device {
 
 long long LeadingDecimal(std::string_view text) {
   std::size_t i = 0;
-  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+    ++i;
   bool negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
@@ -22,7 +23,8 @@ long long LeadingDecimal(std::string_view text) {
       }
       value = value * 10 - digit;
     } else {
-      if (value > (kMax - digit) / 10) return kMax;
+      if (value > (kMax - digit) / 10)
+        return kMax;
       value = value * 10 + digit;
     }
   }
@@ -31,8 +33,10 @@ long long LeadingDecimal(std::string_view text) {
 
 int LeadingInt(std::string_view text) {
   const long long value = LeadingDecimal(text);
-  if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  if (value > std::numeric_limits<int>::max())
+    return std::numeric_limits<int>::max();
+  if (value < std::numeric_limits<int>::min())
+    return std::numeric_limits<int>::min();
   return static_cast<int>(value);
 }
 

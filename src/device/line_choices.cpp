@@ -31,7 +31,8 @@ std::optional<LineSettings> LineSettingsFromChoices(int dataBitsIndex, int parit
       return std::nullopt;
   }
   const long long baud = LeadingDecimal(baudText);
-  if (baud <= 0 || baud > 0xFFFFFFFFLL) return std::nullopt;
+  if (baud <= 0 || baud > 0xFFFFFFFFLL)
+    return std::nullopt;
   settings.baudRate = static_cast<std::uint32_t>(baud);
   settings.xonXoff = flowIndex == 0 ? 0 : 1;
   return settings;

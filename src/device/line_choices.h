@@ -11,7 +11,7 @@ namespace km62rx::device {
 // Items of the connect dialog's line-setting combos, in list order; item 0
 // of each is the default.
 inline constexpr std::array<std::string_view, 2> kDataBitsItems = {"8ビット", "7ビット"};  // 301
-inline constexpr std::array<std::string_view, 3> kParityItems = {  // 302
+inline constexpr std::array<std::string_view, 3> kParityItems = {                          // 302
     "なし / 2bit", "EVEN / 1bit", "ODD  / 1bit"};
 inline constexpr std::array<std::string_view, 8> kBaudItems = {  // 303
     "115200", "38400", "19200", "9600", "4800", "2400", "1200", "600"};

@@ -32,8 +32,9 @@ LinkErrorBox LinkErrorMessage(int code) {
     case 9:
       return {kReplyTitle, "コマンド応答が要求したコマンドの内容と一致しません。"};
     case 101:
-      return {"情報",
-              "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
+      return {
+          "情報",
+          "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
     case 199:
       return {kReplyTitle, "コマンドのパラメータが不一致です。"};
     default:

@@ -47,12 +47,15 @@ std::vector<ControlEnable> UpdateControlAvailability(int connected, int sdState,
                  ids::kSeparatorField}) {
     result.push_back({id, timestamp});
   }
-  for (int k = 0; k < 10; ++k) result.push_back({ids::ExcludedByte(k), timestamp});
+  for (int k = 0; k < 10; ++k)
+    result.push_back({ids::ExcludedByte(k), timestamp});
   for (int row = 0; row < 3; ++row) {
     result.push_back({ids::TimestampStartCheck(row), timestamp});
     result.push_back({ids::TimestampStopCheck(row), timestamp});
-    for (int k = 0; k < 4; ++k) result.push_back({ids::TimestampStartByte(row, k), timestamp});
-    for (int k = 0; k < 4; ++k) result.push_back({ids::TimestampStopByte(row, k), timestamp});
+    for (int k = 0; k < 4; ++k)
+      result.push_back({ids::TimestampStartByte(row, k), timestamp});
+    for (int k = 0; k < 4; ++k)
+      result.push_back({ids::TimestampStopByte(row, k), timestamp});
   }
   for (int id : {ids::kTimestampIdleCheck, ids::kTimestampIdleField, ids::kTimestampSizeCheck,
                  ids::kTimestampSizeField, ids::kTimestampSizeUnit}) {

@@ -22,7 +22,8 @@ int OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSett
     // open port, so close it before opening again.
     link.port->Close();
   }
-  if (!link.port->Open(portName, settings)) return kPortNotOpened;
+  if (!link.port->Open(portName, settings))
+    return kPortNotOpened;
 
   // Wake the logger with a lone CR; whatever comes back (or nothing) is
   // ignored.
@@ -31,8 +32,10 @@ int OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSett
 
   Reply reply;
   const int code = ExchangeCommand(link, "DEA\r", reply);
-  if (code != kLinkOk) return code;
-  if (reply.View().substr(0, kIdentifyReply.size()) != kIdentifyReply) return kNotKm62rx;
+  if (code != kLinkOk)
+    return code;
+  if (reply.View().substr(0, kIdentifyReply.size()) != kIdentifyReply)
+    return kNotKm62rx;
 
   link.connected = 1;
   link.sdState = 0;

@@ -40,10 +40,12 @@ CliResult RunCli(std::vector<std::string> words) {
   const int outFd = mkstemp(outTemplate);
   const int errFd = mkstemp(errTemplate);
   CliResult result;
-  if (outFd < 0 || errFd < 0) return result;
+  if (outFd < 0 || errFd < 0)
+    return result;
 
   std::vector<char*> argv;
-  for (std::string& w : words) argv.push_back(w.data());
+  for (std::string& w : words)
+    argv.push_back(w.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -115,9 +117,9 @@ TEST(CliDeviceTest, UsageErrors) {
 }
 
 TEST(CliDeviceTest, MalformedTimeIsAUsageError) {
-  for (const char* bad : {"", "2026-03-05", "2026-03-05 07:08", "2026/03/05 07:08:09",
-                          "2026-03-05 07:08:09 ", "20260-03-05 07:08:09", "2026-03-05T07:08:09",
-                          "-2026-03-05 07:08:09"}) {
+  for (const char* bad :
+       {"", "2026-03-05", "2026-03-05 07:08", "2026/03/05 07:08:09", "2026-03-05 07:08:09 ",
+        "20260-03-05 07:08:09", "2026-03-05T07:08:09", "-2026-03-05 07:08:09"}) {
     const CliResult r = RunCli({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
     EXPECT_EQ(r.status, kExitUsage) << bad;
     EXPECT_EQ(r.err.find("接続エラー"), std::string::npos) << bad;  // never got to the port

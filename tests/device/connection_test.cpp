@@ -23,7 +23,8 @@ class ConnectionTest : public ::testing::Test {
     link.view = &view;
     line.responder = [this](std::string_view command) -> FakeSerialLine::Answer {
       const auto it = replies.find(std::string(command));
-      if (it == replies.end()) return {};
+      if (it == replies.end())
+        return {};
       return {{0, it->second}};
     };
   }
@@ -33,8 +34,8 @@ class ConnectionTest : public ::testing::Test {
   RecordingLinkView view;
   RecordingNotifier boxes;
   std::map<std::string, std::string> replies = {
-      {"\r", "99\r"},          {"DEA\r", "OKKM-62RX\r"}, {"DEV\r", "OK101\r"},
-      {"DEC\r", "OK10\r"},     {"TMG\r", "OK260315142530\r"},
+      {"\r", "99\r"},      {"DEA\r", "OKKM-62RX\r"},      {"DEV\r", "OK101\r"},
+      {"DEC\r", "OK10\r"}, {"TMG\r", "OK260315142530\r"},
   };
 };
 
@@ -133,8 +134,7 @@ struct HandshakeCase {
   std::vector<std::string> boxTitles;
 };
 
-class HandshakeTest : public ConnectionTest,
-                      public ::testing::WithParamInterface<HandshakeCase> {};
+class HandshakeTest : public ConnectionTest, public ::testing::WithParamInterface<HandshakeCase> {};
 
 TEST_P(HandshakeTest, SetsStateAndShowsTheFindings) {
   const HandshakeCase& c = GetParam();
@@ -147,22 +147,22 @@ TEST_P(HandshakeTest, SetsStateAndShowsTheFindings) {
   EXPECT_EQ(link.sdState, c.sdState);
   EXPECT_EQ(link.timestampSupported, c.timestampSupported);
   std::vector<std::string> titles;
-  for (const Box& box : boxes.boxes) titles.push_back(box.title);
+  for (const Box& box : boxes.boxes)
+    titles.push_back(box.title);
   EXPECT_EQ(titles, c.boxTitles);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cards, HandshakeTest,
-    ::testing::Values(HandshakeCase{"OK101\r", "OK10\r", 101, 1, 1, {}},
-                      HandshakeCase{"OK101\r", "OK11\r", 101, 3, 1, {"注意"}},
-                      HandshakeCase{"OK101\r", "OK00\r", 101, 0, 1, {"注意"}},
-                      HandshakeCase{"OK101\r", "OK01\r", 101, 0, 1, {"注意"}},
-                      HandshakeCase{"OK100\r", "OK10\r", 100, 1, 0, {"情報"}},
-                      HandshakeCase{"OK100\r", "OK11\r", 100, 3, 1, {"注意"}},
-                      HandshakeCase{"OK100\r", "OK00\r", 100, 0, 1, {"注意"}},
-                      HandshakeCase{"OK123\r", "OK1\r", 123, 1, 1, {}},
-                      HandshakeCase{"OK\r", "OK10\r", 0, 1, 0, {"情報"}},
-                      HandshakeCase{"OKv2\r", "OK\r", 0, 0, 1, {"注意"}}));
+INSTANTIATE_TEST_SUITE_P(Cards, HandshakeTest,
+                         ::testing::Values(HandshakeCase{"OK101\r", "OK10\r", 101, 1, 1, {}},
+                                           HandshakeCase{"OK101\r", "OK11\r", 101, 3, 1, {"注意"}},
+                                           HandshakeCase{"OK101\r", "OK00\r", 101, 0, 1, {"注意"}},
+                                           HandshakeCase{"OK101\r", "OK01\r", 101, 0, 1, {"注意"}},
+                                           HandshakeCase{"OK100\r", "OK10\r", 100, 1, 0, {"情報"}},
+                                           HandshakeCase{"OK100\r", "OK11\r", 100, 3, 1, {"注意"}},
+                                           HandshakeCase{"OK100\r", "OK00\r", 100, 0, 1, {"注意"}},
+                                           HandshakeCase{"OK123\r", "OK1\r", 123, 1, 1, {}},
+                                           HandshakeCase{"OK\r", "OK10\r", 0, 1, 0, {"情報"}},
+                                           HandshakeCase{"OKv2\r", "OK\r", 0, 0, 1, {"注意"}}));
 
 TEST_F(ConnectionTest, HandshakeBoxTextsAreTheLinkTable) {
   replies["DEC\r"] = "OK00\r";

@@ -176,7 +176,8 @@ TEST_F(ExchangeTest, EveryExchangeStartsFromAZeroedArea) {
   ASSERT_EQ(Exchange("DEA\r"), kLinkOk);
   ASSERT_EQ(Exchange("TMG\r"), kLinkOk);
   EXPECT_EQ(reply.View(), "01\r");
-  for (std::size_t i = reply.length; i < Reply::kCapacity; ++i) ASSERT_EQ(reply.bytes[i], '\0');
+  for (std::size_t i = reply.length; i < Reply::kCapacity; ++i)
+    ASSERT_EQ(reply.bytes[i], '\0');
 }
 
 TEST_F(ExchangeTest, TraceGetsTheLineSentAndTheReplyReceived) {

@@ -110,21 +110,26 @@ TEST(LinkPanelTest, ConnectedPanelForEachCardState) {
 // The ids of the time-stamp controls, in the order the rule lists them.
 std::vector<int> TimestampIds() {
   std::vector<int> ids = {335, 336, 337, 646};
-  for (int id = 650; id <= 659; ++id) ids.push_back(id);
+  for (int id = 650; id <= 659; ++id)
+    ids.push_back(id);
   for (int row = 0; row < 3; ++row) {
     ids.push_back(860 + row);
     ids.push_back(870 + row);
-    for (int k = 0; k < 4; ++k) ids.push_back(660 + 4 * row + k);
-    for (int k = 0; k < 4; ++k) ids.push_back(680 + 4 * row + k);
+    for (int k = 0; k < 4; ++k)
+      ids.push_back(660 + 4 * row + k);
+    for (int k = 0; k < 4; ++k)
+      ids.push_back(680 + 4 * row + k);
   }
-  for (int id : {880, 695, 885, 696, 340}) ids.push_back(id);
+  for (int id : {880, 695, 885, 696, 340})
+    ids.push_back(id);
   return ids;
 }
 
 TEST(ControlAvailabilityTest, ListsEveryControlOnceInTheRulesOrder) {
   const auto list = UpdateControlAvailability(0, 0, 1);
   std::vector<int> ids;
-  for (const ControlEnable& c : list) ids.push_back(c.id);
+  for (const ControlEnable& c : list)
+    ids.push_back(c.id);
   std::vector<int> expected = {420, 421, 415, 416};
   const std::vector<int> ts = TimestampIds();
   expected.insert(expected.end(), ts.begin(), ts.end());

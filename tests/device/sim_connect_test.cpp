@@ -36,7 +36,8 @@ class SimConnectTest : public ::testing::Test {
     } else {
       QueryDeviceStatus(link, mainBoxes);
       RefreshLinkStatus(link);
-      if (link.connected == 1) ShowDeviceClock(link, dialogBoxes);
+      if (link.connected == 1)
+        ShowDeviceClock(link, dialogBoxes);
     }
     elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(
                     std::chrono::steady_clock::now() - start)
@@ -68,7 +69,8 @@ const Box kProtectedBox{"注意",
                         "SDカードが書込保護されています。\r\n時刻以外の本体設定を変更する際は、"
                         "SDカードの保護を解除してから再接続してください。"};
 const Box kOldFirmwareBox{
-    "情報", "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
+    "情報",
+    "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
 
 class SimCardTest : public SimConnectTest, public ::testing::WithParamInterface<CardCase> {};
 
@@ -87,14 +89,15 @@ TEST_P(SimCardTest, ConnectShowsFirmwareCardAndClock) {
   EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA", "DEV", "DEC", "TMG"}));
 
   const LinkPanelTexts panel = view.texts.back();
-  EXPECT_EQ(panel.statusLine, std::string("接続状態 : 接続中 (ファームウェア Ver1.0") +
-                                  c.firmware[2] + ")");
+  EXPECT_EQ(panel.statusLine,
+            std::string("接続状態 : 接続中 (ファームウェア Ver1.0") + c.firmware[2] + ")");
   EXPECT_EQ(panel.sdLine, c.sdLine);
   EXPECT_TRUE(panel.disconnectEnabled);
 
   CloseDeviceLink(link);
   EXPECT_FALSE(line.IsOpen());
-  EXPECT_EQ(view.texts.back(), (LinkPanelTexts{"接続状態 : 未接続", "SDカード : 未接続", "接続", false}));
+  EXPECT_EQ(view.texts.back(),
+            (LinkPanelTexts{"接続状態 : 未接続", "SDカード : 未接続", "接続", false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(

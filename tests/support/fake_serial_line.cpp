@@ -17,14 +17,16 @@ void FakeSerialLine::QueueNow(std::string bytes) {
 
 std::size_t FakeSerialLine::PendingBytes() const {
   std::size_t n = 0;
-  for (const Timed& t : incoming_) n += t.bytes.size();
+  for (const Timed& t : incoming_)
+    n += t.bytes.size();
   return n;
 }
 
 std::size_t FakeSerialLine::ReadyBytes(Clock::time_point now) const {
   std::size_t n = 0;
   for (const Timed& t : incoming_) {
-    if (t.readyAt > now) break;
+    if (t.readyAt > now)
+      break;
     n += t.bytes.size();
   }
   return n;
@@ -34,7 +36,8 @@ bool FakeSerialLine::Open(const std::string& portName, const device::LineSetting
   openedNames.push_back(portName);
   openedSettings.push_back(settings);
   openTimes.push_back(Clock::now());
-  if (!openSucceeds || open_) return false;
+  if (!openSucceeds || open_)
+    return false;
   open_ = true;
   vanished = false;
   return true;
@@ -48,15 +51,18 @@ void FakeSerialLine::Close() {
 
 long FakeSerialLine::BytesWaiting() {
   ++bytesWaitingCalls;
-  if (!open_ || vanished) return -1;
+  if (!open_ || vanished)
+    return -1;
   return static_cast<long>(ReadyBytes(Clock::now())) + phantomBytes;
 }
 
 long FakeSerialLine::Read(char* buffer, std::size_t maxBytes) {
   ++readCalls;
-  if (!open_ || vanished) return -1;
+  if (!open_ || vanished)
+    return -1;
   std::size_t want = maxBytes;
-  if (maxReadSize > 0) want = std::min(want, maxReadSize);
+  if (maxReadSize > 0)
+    want = std::min(want, maxReadSize);
   const auto now = Clock::now();
   std::size_t got = 0;
   while (got < want && !incoming_.empty() && incoming_.front().readyAt <= now) {
@@ -65,14 +71,17 @@ long FakeSerialLine::Read(char* buffer, std::size_t maxBytes) {
     std::memcpy(buffer + got, front.data(), n);
     got += n;
     front.erase(0, n);
-    if (front.empty()) incoming_.pop_front();
+    if (front.empty())
+      incoming_.pop_front();
   }
-  if (got > 0 && vanishAfterReads >= 0 && ++deliveredReads_ >= vanishAfterReads) vanished = true;
+  if (got > 0 && vanishAfterReads >= 0 && ++deliveredReads_ >= vanishAfterReads)
+    vanished = true;
   return static_cast<long>(got);
 }
 
 long FakeSerialLine::Write(const char* data, std::size_t size) {
-  if (!open_ || vanished) return -1;
+  if (!open_ || vanished)
+    return -1;
   const std::string line(data, size);
   written.push_back(line);
   if (vanishAfterWrites >= 0 && static_cast<int>(written.size()) >= vanishAfterWrites) {
@@ -93,16 +102,20 @@ long FakeSerialLine::Write(const char* data, std::size_t size) {
                                 [](Clock::time_point t, const Timed& x) { return t < x.readyAt; });
     incoming_.insert(pos, {readyAt, std::move(chunk.bytes)});
   }
-  if (writeLimit >= 0 && static_cast<long>(size) > writeLimit) return writeLimit;
+  if (writeLimit >= 0 && static_cast<long>(size) > writeLimit)
+    return writeLimit;
   return static_cast<long>(size);
 }
 
 bool FakeSerialLine::WaitForInput(int timeoutMs) {
-  if (!open_ || vanished) return false;
+  if (!open_ || vanished)
+    return false;
   const auto now = Clock::now();
-  if (ReadyBytes(now) > 0) return true;
+  if (ReadyBytes(now) > 0)
+    return true;
   auto until = now + std::chrono::milliseconds(std::max(0, timeoutMs));
-  if (!incoming_.empty()) until = std::min(until, incoming_.front().readyAt);
+  if (!incoming_.empty())
+    until = std::min(until, incoming_.front().readyAt);
   std::this_thread::sleep_until(until);
   return ReadyBytes(Clock::now()) > 0;
 }

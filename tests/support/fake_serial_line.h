@@ -43,11 +43,11 @@ class FakeSerialLine : public device::SerialLine {
 
   // Faults.
   bool openSucceeds = true;
-  std::size_t maxReadSize = 0;    // 0: a read delivers all it is asked for
-  long phantomBytes = 0;          // reported as waiting but never delivered
-  long writeLimit = -1;           // a write takes at most this many bytes; -1: all
-  int vanishAfterWrites = -1;     // the port disappears right after this many writes
-  int vanishAfterReads = -1;      // ... or after this many reads that delivered bytes
+  std::size_t maxReadSize = 0;  // 0: a read delivers all it is asked for
+  long phantomBytes = 0;        // reported as waiting but never delivered
+  long writeLimit = -1;         // a write takes at most this many bytes; -1: all
+  int vanishAfterWrites = -1;   // the port disappears right after this many writes
+  int vanishAfterReads = -1;    // ... or after this many reads that delivered bytes
 
   // What happened.
   std::vector<std::string> written;  // every write, as given

@@ -45,19 +45,22 @@ QSerialPort::DataBits ToQtDataBits(std::uint8_t dataBits) {
 
 long ClampToLong(qint64 n) {
   return n > std::numeric_limits<long>::max() ? std::numeric_limits<long>::max()
-                                               : static_cast<long>(n);
+                                              : static_cast<long>(n);
 }
 
 }  // namespace
 
 QtSerialLine::QtSerialLine(int writeTimeoutMs) : writeTimeoutMs_(writeTimeoutMs) {}
 
-QtSerialLine::~QtSerialLine() { Close(); }
+QtSerialLine::~QtSerialLine() {
+  Close();
+}
 
 bool QtSerialLine::Open(const std::string& portName, const LineSettings& settings) {
   Close();
   const QString name = QString::fromStdString(portName);
-  if (name.isEmpty()) return false;
+  if (name.isEmpty())
+    return false;
   // QSerialPort takes either a port name as discovery lists it or a device
   // path.
   port_.setPortName(name);
@@ -82,10 +85,13 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   return true;
 }
 
-bool QtSerialLine::IsOpen() const { return port_.isOpen(); }
+bool QtSerialLine::IsOpen() const {
+  return port_.isOpen();
+}
 
 void QtSerialLine::Close() {
-  if (port_.isOpen()) port_.close();
+  if (port_.isOpen())
+    port_.close();
   port_.clearError();
 }
 
@@ -104,31 +110,38 @@ bool QtSerialLine::DeviceVanished() const {
 }
 
 long QtSerialLine::BytesWaiting() {
-  if (!port_.isOpen() || DeviceVanished()) return -1;
+  if (!port_.isOpen() || DeviceVanished())
+    return -1;
   port_.clearError();
   // Pull in whatever the driver holds now, without waiting.
   port_.waitForReadyRead(0);
-  if (TakeFailure()) return -1;
+  if (TakeFailure())
+    return -1;
   return ClampToLong(port_.bytesAvailable());
 }
 
 long QtSerialLine::Read(char* buffer, std::size_t maxBytes) {
-  if (!port_.isOpen()) return -1;
+  if (!port_.isOpen())
+    return -1;
   port_.clearError();
   const qint64 got = port_.read(buffer, static_cast<qint64>(maxBytes));
-  if (got < 0 || TakeFailure()) return -1;
+  if (got < 0 || TakeFailure())
+    return -1;
   return ClampToLong(got);
 }
 
 long QtSerialLine::Write(const char* data, std::size_t size) {
-  if (!port_.isOpen()) return -1;
+  if (!port_.isOpen())
+    return -1;
   port_.clearError();
   const qint64 queued = port_.write(data, static_cast<qint64>(size));
-  if (queued < 0 || TakeFailure()) return -1;
+  if (queued < 0 || TakeFailure())
+    return -1;
   // write() only queues: push the bytes out now, within the write time-out.
   QDeadlineTimer deadline(writeTimeoutMs_);
   while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
-    if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) break;
+    if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime())))
+      break;
   }
   const bool failed = TakeFailure();
   const qint64 pending = port_.bytesToWrite();
@@ -137,13 +150,16 @@ long QtSerialLine::Write(const char* data, std::size_t size) {
     port_.clear(QSerialPort::Output);
     port_.clearError();
   }
-  if (failed && pending == queued) return -1;
+  if (failed && pending == queued)
+    return -1;
   return ClampToLong(queued - pending);
 }
 
 bool QtSerialLine::WaitForInput(int timeoutMs) {
-  if (!port_.isOpen() || DeviceVanished()) return false;
-  if (port_.bytesAvailable() > 0) return true;
+  if (!port_.isOpen() || DeviceVanished())
+    return false;
+  if (port_.bytesAvailable() > 0)
+    return true;
   port_.clearError();
   const bool arrived = port_.waitForReadyRead(timeoutMs < 0 ? 0 : timeoutMs);
   TakeFailure();
