@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <string>
 #include <vector>
@@ -166,6 +168,17 @@ TEST_F(SimConnectTest, LoggerThatHangsUpFailsTheHandshakeAtOnce) {
   EXPECT_EQ(mainBoxes.boxes, (std::vector<Box>{{"接続エラー", "送受信に失敗しました。"}}));
   EXPECT_FALSE(line.IsOpen());
   EXPECT_TRUE(dialogBoxes.boxes.empty());
+}
+
+TEST_F(SimConnectTest, DeviceNodeThatDisappearsFailsTheNextExchangeAtOnce) {
+  const std::string node = "/tmp/km62rx-device-test-" + std::to_string(::getpid());
+  SimProcess sim({"--answer-wake", "--link", node});
+  ASSERT_EQ(Connect(node), kLinkOk);
+  ASSERT_EQ(::unlink(node.c_str()), 0);  // the adapter was pulled
+  Reply reply;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ExchangeCommand(link, "TMG\r", reply), kExchangeFailed);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
 }
 
 TEST_F(SimConnectTest, ClockFromPcSendsThePinnedTime) {
