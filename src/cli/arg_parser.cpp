@@ -38,7 +38,8 @@ bool ArgParser::Fail(std::string message) {
 }
 
 bool ArgParser::Store(const Spec& spec, std::string value) {
-  if (Has(spec.name)) return Fail("option " + spec.name + " given twice");
+  if (Has(spec.name))
+    return Fail("option " + spec.name + " given twice");
   given_.push_back({spec.name, std::move(value)});
   return true;
 }
@@ -72,10 +73,13 @@ bool ArgParser::Parse(const Args& args) {
       inlineValue = arg.substr(2);
     }
     const Spec* spec = Find(name);
-    if (spec == nullptr) return Fail("unknown option " + arg);
+    if (spec == nullptr)
+      return Fail("unknown option " + arg);
     if (!spec->takesValue) {
-      if (inlineValue) return Fail("option " + spec->name + " takes no value");
-      if (!Store(*spec, {})) return false;
+      if (inlineValue)
+        return Fail("option " + spec->name + " takes no value");
+      if (!Store(*spec, {}))
+        return false;
       continue;
     }
     if (!inlineValue) {
@@ -87,9 +91,11 @@ bool ArgParser::Parse(const Args& args) {
       }
       inlineValue = args[++i];
     }
-    if (!Store(*spec, std::move(*inlineValue))) return false;
+    if (!Store(*spec, std::move(*inlineValue)))
+      return false;
   }
-  if (positional_.size() < minPositional_) return Fail("missing argument");
+  if (positional_.size() < minPositional_)
+    return Fail("missing argument");
   if (positional_.size() > maxPositional_) {
     return Fail("unexpected argument " + positional_[maxPositional_]);
   }
@@ -98,14 +104,16 @@ bool ArgParser::Parse(const Args& args) {
 
 bool ArgParser::Has(std::string_view name) const {
   for (const Given& given : given_) {
-    if (given.name == name) return true;
+    if (given.name == name)
+      return true;
   }
   return false;
 }
 
 std::optional<std::string> ArgParser::Value(std::string_view name) const {
   for (const Given& given : given_) {
-    if (given.name == name) return given.value;
+    if (given.name == name)
+      return given.value;
   }
   return std::nullopt;
 }
@@ -129,7 +137,8 @@ int UsageError(std::string_view command, std::string_view message) {
 
 bool WriteDataToStdout(std::string_view data) {
   const bool written = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
-  if (std::fflush(stdout) == 0 && written) return true;
+  if (std::fflush(stdout) == 0 && written)
+    return true;
   StderrNotifier().Show("エラー", "ファイルに書き込めませんでした。");
   return false;
 }

@@ -73,7 +73,8 @@ void Print(std::FILE* stream, std::string_view text) {
 
 const Command* FindCommand(std::string_view name) {
   for (const Command& command : kCommands) {
-    if (command.name == name) return &command;
+    if (command.name == name)
+      return &command;
   }
   return nullptr;
 }
@@ -81,8 +82,10 @@ const Command* FindCommand(std::string_view name) {
 // "--help" or "-h" among a command's options (before a "--").
 bool AsksForHelp(const Args& args) {
   for (const std::string& arg : args) {
-    if (arg == "--") return false;
-    if (arg == "--help" || arg == "-h") return true;
+    if (arg == "--")
+      return false;
+    if (arg == "--help" || arg == "-h")
+      return true;
   }
   return false;
 }

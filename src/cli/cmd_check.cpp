@@ -45,7 +45,8 @@ bool IsDirectory(const std::string& path) {
 int CmdCheck(const Args& args) {
   ArgParser parser("check");
   parser.Positionals(1, 1);
-  if (!parser.Parse(args)) return UsageError("check", parser.error());
+  if (!parser.Parse(args))
+    return UsageError("check", parser.error());
   const std::string& path = parser.positional()[0];
 
   StderrNotifier errors;
@@ -84,7 +85,8 @@ int CmdCheck(const Args& args) {
     memory.seekg(0);
     settings::ReadClockFields(memory, record);
   }
-  if (!WriteDataToStdout(settings::FormatSettingsFile(record))) return kExitUsage;
+  if (!WriteDataToStdout(settings::FormatSettingsFile(record)))
+    return kExitUsage;
   return reader.count > 0 ? kExitProblem : kExitDone;
 }
 

@@ -11,9 +11,9 @@ namespace km62rx::cli {
 // The settings file of a default record: 40 lines with CR LF.
 int CmdDefaults(const Args& args) {
   ArgParser parser("defaults");
-  if (!parser.Parse(args)) return UsageError("defaults", parser.error());
-  const bool written =
-      WriteDataToStdout(settings::FormatSettingsFile(settings::DefaultSettings()));
+  if (!parser.Parse(args))
+    return UsageError("defaults", parser.error());
+  const bool written = WriteDataToStdout(settings::FormatSettingsFile(settings::DefaultSettings()));
   return written ? kExitDone : kExitUsage;
 }
 

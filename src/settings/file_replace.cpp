@@ -18,8 +18,10 @@ constexpr int kMaxLinkHops = 40;
 
 std::string Dirname(const std::string& path) {
   const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
+  if (slash == std::string::npos)
+    return ".";
+  if (slash == 0)
+    return "/";
   return path.substr(0, slash);
 }
 
@@ -33,11 +35,13 @@ std::string Basename(const std::string& path) {
 std::optional<std::string> ResolveLinks(std::string path) {
   for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
     struct stat st {};
-    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+      return path;
     std::string link(256, '\0');
     while (true) {
       const ssize_t n = readlink(path.c_str(), link.data(), link.size());
-      if (n < 0) return std::nullopt;
+      if (n < 0)
+        return std::nullopt;
       if (static_cast<std::size_t>(n) < link.size()) {
         link.resize(static_cast<std::size_t>(n));
         break;
@@ -52,8 +56,10 @@ std::optional<std::string> ResolveLinks(std::string path) {
 bool WriteAll(int fd, std::string_view data) {
   while (!data.empty()) {
     const ssize_t n = write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n <= 0)
+      return false;
     data.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
@@ -63,9 +69,11 @@ bool WriteAll(int fd, std::string_view data) {
 ReplaceResult WriteInPlace(const std::string& target, std::string_view contents) {
   // O_NONBLOCK so that a pipe without a reader fails instead of waiting.
   const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-  if (fd < 0) return ReplaceResult::kCannotOpen;
+  if (fd < 0)
+    return ReplaceResult::kCannotOpen;
   const int flags = fcntl(fd, F_GETFL);
-  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (flags >= 0)
+    fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   const bool written = WriteAll(fd, contents);
   return (close(fd) == 0 && written) ? ReplaceResult::kReplaced : ReplaceResult::kWriteFailed;
 }
@@ -74,15 +82,16 @@ ReplaceResult WriteInPlace(const std::string& target, std::string_view contents)
 int CreateTempFile(const std::string& target, mode_t mode, std::string& tempPath) {
   static unsigned counter = 0;
   const std::string stem = Dirname(target) + "/." + Basename(target) + ".";
-  const auto seed = static_cast<unsigned long long>(
-      std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto seed =
+      static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());
   for (int attempt = 0; attempt < 100; ++attempt) {
     char suffix[40];
     std::snprintf(suffix, sizeof suffix, "%d.%llx.tmp", static_cast<int>(getpid()),
                   (seed + ++counter * 0x9E3779B97F4A7C15ULL) & 0xFFFFFFFFULL);
     tempPath = stem + suffix;
     const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd >= 0 || errno != EEXIST)
+      return fd;
   }
   return -1;
 }
@@ -90,7 +99,8 @@ int CreateTempFile(const std::string& target, mode_t mode, std::string& tempPath
 // Makes the rename itself durable; a failure here loses nothing already written.
 void SyncFolder(const std::string& folder) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
+  if (fd < 0)
+    return;
   fsync(fd);
   close(fd);
 }
@@ -98,26 +108,31 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view contents) {
-  if (path.empty() || path.back() == '/') return ReplaceResult::kCannotOpen;
+  if (path.empty() || path.back() == '/')
+    return ReplaceResult::kCannotOpen;
   const std::optional<std::string> resolved = ResolveLinks(path);
-  if (!resolved) return ReplaceResult::kCannotOpen;
+  if (!resolved)
+    return ReplaceResult::kCannotOpen;
   const std::string& target = *resolved;
 
   struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0;
-  if (exists && !S_ISREG(old.st_mode)) return WriteInPlace(target, contents);
+  if (exists && !S_ISREG(old.st_mode))
+    return WriteInPlace(target, contents);
   if (exists) {
     // The file itself must be writable: a read-only file is not replaced,
     // even though the folder would allow a rename over it. Not truncated here.
     const int probe = open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (probe < 0) return ReplaceResult::kCannotOpen;
+    if (probe < 0)
+      return ReplaceResult::kCannotOpen;
     close(probe);
   }
 
   std::string tempPath;
   // A new file gets the usual 0666 less the umask; an old file's mode follows below.
   const int fd = CreateTempFile(target, exists ? 0600 : 0666, tempPath);
-  if (fd < 0) return ReplaceResult::kCannotOpen;
+  if (fd < 0)
+    return ReplaceResult::kCannotOpen;
   if (exists) {
     // Owner first: changing it may clear set-id bits that the mode then restores.
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {

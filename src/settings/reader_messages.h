@@ -12,13 +12,13 @@ namespace km62rx::settings {
 // 99 bytes that a message has always had in the logger's own code page
 // (two bytes for each Japanese character, one for each ASCII byte).
 enum class LineProblem {
-  kFormat,         // line ignored: not key=value
-  kKey,            // line ignored: unknown key
-  kTriggerId,      // line ignored: bad entry number
-  kParameter,      // line ignored: bad value
-  kExtension,      // extension not 3 characters
-  kHour,           // hour of a time trigger out of range
-  kMinute,         // minute of a time trigger out of range
+  kFormat,     // line ignored: not key=value
+  kKey,        // line ignored: unknown key
+  kTriggerId,  // line ignored: bad entry number
+  kParameter,  // line ignored: bad value
+  kExtension,  // extension not 3 characters
+  kHour,       // hour of a time trigger out of range
+  kMinute,     // minute of a time trigger out of range
 };
 
 void ReportLine(Notifier& notifier, LineProblem problem, std::string_view line);

@@ -16,7 +16,8 @@ void AppendLine(std::string& out, std::string_view key, std::string_view value) 
 
 template <typename Entries>
 void AppendEntries(std::string& out, std::string_view key, const Entries& entries) {
-  for (const auto& entry : entries) AppendLine(out, key, entry.View());
+  for (const auto& entry : entries)
+    AppendLine(out, key, entry.View());
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ namespace km62rx::settings {
 bool ReadSettingsLine(std::istream& in, std::string& line) {
   line.clear();
   std::istream::sentry sentry(in, /*noskipws=*/true);
-  if (!sentry) return false;
+  if (!sentry)
+    return false;
   std::streambuf* buffer = in.rdbuf();
   using Traits = std::istream::traits_type;
   bool readAny = false;
@@ -27,13 +28,16 @@ bool ReadSettingsLine(std::istream& in, std::string& line) {
       }
       readAny = true;
       const char ch = Traits::to_char_type(c);
-      if (ch == '\n') return true;
+      if (ch == '\n')
+        return true;
       if (ch == '\r') {
         // CR LF is one line end; a lone CR ends the line by itself.
-        if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) buffer->sbumpc();
+        if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n')))
+          buffer->sbumpc();
         return true;
       }
-      if (line.size() < kMaxKeptLineLength) line.push_back(ch);
+      if (line.size() < kMaxKeptLineLength)
+        line.push_back(ch);
     }
   } catch (...) {
     // A read error (a folder opened as a file, a failing disk) ends the
@@ -47,8 +51,10 @@ bool ReadSettingsLine(std::istream& in, std::string& line) {
 bool FindSettingsHeader(std::istream& in) {
   std::string line;
   while (ReadSettingsLine(in, line)) {
-    if (line.size() > kMaxLineLength) return false;
-    if (line.compare(0, kSettingsHeader.size(), kSettingsHeader) == 0) return true;
+    if (line.size() > kMaxLineLength)
+      return false;
+    if (line.compare(0, kSettingsHeader.size(), kSettingsHeader) == 0)
+      return true;
   }
   return false;
 }

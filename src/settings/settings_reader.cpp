@@ -12,7 +12,9 @@ namespace km62rx::settings {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 bool IsHexDigit(char c) {
   return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
@@ -20,7 +22,8 @@ bool IsHexDigit(char c) {
 
 bool AllDigits(std::string_view text) {
   for (char c : text) {
-    if (!IsDigit(c)) return false;
+    if (!IsDigit(c))
+      return false;
   }
   return true;
 }
@@ -28,16 +31,19 @@ bool AllDigits(std::string_view text) {
 // The hex pair rule: the text is a whole number of hex digit pairs, at most
 // maxPairs of them. Returns the number of pairs, or -1 when the rule fails.
 int CountHexPairs(std::string_view text, std::size_t maxPairs) {
-  if (text.size() % 2 != 0 || text.size() / 2 > maxPairs) return -1;
+  if (text.size() % 2 != 0 || text.size() / 2 > maxPairs)
+    return -1;
   for (char c : text) {
-    if (!IsHexDigit(c)) return -1;
+    if (!IsHexDigit(c))
+      return -1;
   }
   return static_cast<int>(text.size() / 2);
 }
 
 int KeyIndex(std::string_view key) {
   for (std::size_t i = 0; i < SettingKeys.size(); ++i) {
-    if (SettingKeys[i] == key) return static_cast<int>(i);
+    if (SettingKeys[i] == key)
+      return static_cast<int>(i);
   }
   return -1;
 }
@@ -86,8 +92,10 @@ class Reader {
 
   void Line(std::string_view line) {
     line_ = line;
-    if (line.empty()) return;
-    if (line.size() > kMaxLineLength) return Report(LineProblem::kFormat);
+    if (line.empty())
+      return;
+    if (line.size() > kMaxLineLength)
+      return Report(LineProblem::kFormat);
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos || line.find('=', equals + 1) != std::string_view::npos) {
       return Report(LineProblem::kFormat);
@@ -95,7 +103,8 @@ class Reader {
     const std::string_view key = line.substr(0, equals);
     const std::string_view value = line.substr(equals + 1);
     const int index = KeyIndex(key);
-    if (index < 0) return Report(LineProblem::kKey);
+    if (index < 0)
+      return Report(LineProblem::kKey);
     Dispatch(index, key, value);
   }
 
@@ -149,7 +158,8 @@ class Reader {
 
   // Warns when the key was seen before, and marks it seen.
   void SeenOnce(int index, std::string_view key) {
-    if (seen_[index]) ReportDuplicate(notifier_, key);
+    if (seen_[index])
+      ReportDuplicate(notifier_, key);
     seen_[index] = true;
   }
 
@@ -166,8 +176,10 @@ class Reader {
   bool EntryOff(std::array<FixedText<Width>, N>& list, std::array<bool, N>& seen,
                 std::string_view key, std::string_view value, bool condition, int& entry) {
     entry = EntryNumber(value, static_cast<int>(N));
-    if (entry < 0) return true;
-    if (seen[entry]) ReportDuplicateEntry(notifier_, key, entry, condition);
+    if (entry < 0)
+      return true;
+    if (seen[entry])
+      ReportDuplicateEntry(notifier_, key, entry, condition);
     seen[entry] = true;
     if (value.size() > 1 && value[1] == '-') {
       // Off: whatever follows the hyphen is dropped.
@@ -181,10 +193,12 @@ class Reader {
   void DataEntry(std::array<settings::DataEntry, N>& list, std::array<bool, N>& seen,
                  std::string_view key, std::string_view value, bool mayBeEmpty, bool condition) {
     int entry = -1;
-    if (EntryOff(list, seen, key, value, condition, entry)) return;
+    if (EntryOff(list, seen, key, value, condition, entry))
+      return;
     const int pairs = CountHexPairs(value.substr(1), 4);
     // A start entry may be on with no data; a stop entry needs at least one byte.
-    if (pairs < 0 || (pairs == 0 && !mayBeEmpty)) return Report(LineProblem::kParameter);
+    if (pairs < 0 || (pairs == 0 && !mayBeEmpty))
+      return Report(LineProblem::kParameter);
     list[entry] = value;
   }
 
@@ -192,31 +206,40 @@ class Reader {
   void TimeEntry(std::array<settings::TimeEntry, N>& list, std::array<bool, N>& seen,
                  std::string_view key, std::string_view value) {
     int entry = -1;
-    if (EntryOff(list, seen, key, value, false, entry)) return;
-    if (!AllDigits(value)) return Report(LineProblem::kParameter);
-    if (value.size() != 6) return Report(LineProblem::kFormat);
-    if (value[1] > '7') return Report(LineProblem::kParameter);
+    if (EntryOff(list, seen, key, value, false, entry))
+      return;
+    if (!AllDigits(value))
+      return Report(LineProblem::kParameter);
+    if (value.size() != 6)
+      return Report(LineProblem::kFormat);
+    if (value[1] > '7')
+      return Report(LineProblem::kParameter);
     // The minute is checked first: a line with both out of range (012460)
     // is reported for its minute.
-    if ((value[4] - '0') * 10 + (value[5] - '0') > 59) return Report(LineProblem::kMinute);
-    if ((value[2] - '0') * 10 + (value[3] - '0') > 23) return Report(LineProblem::kHour);
+    if ((value[4] - '0') * 10 + (value[5] - '0') > 59)
+      return Report(LineProblem::kMinute);
+    if ((value[2] - '0') * 10 + (value[3] - '0') > 23)
+      return Report(LineProblem::kHour);
     list[entry] = value;
   }
 
   void Number(int index, std::string_view key, std::string_view value, const NumberRule& rule,
               NumberText& field) {
-    if (value.empty() || value.size() > rule.maxChars) return Report(LineProblem::kParameter);
+    if (value.empty() || value.size() > rule.maxChars)
+      return Report(LineProblem::kParameter);
     SeenOnce(index, key);
     if (value[0] == '-') {
       field = "-";
       return;
     }
-    if (!AllDigits(value)) return Report(LineProblem::kParameter);
+    if (!AllDigits(value))
+      return Report(LineProblem::kParameter);
     // At most 10 digits: fits in 64 bits. The unsigned sizes saturate at the
     // 32-bit maximum before they are clamped.
     std::uint64_t number = 0;
     std::from_chars(value.data(), value.data() + value.size(), number);
-    if (rule.isUnsigned && number > 0xFFFFFFFFULL) number = 0xFFFFFFFFULL;
+    if (rule.isUnsigned && number > 0xFFFFFFFFULL)
+      number = 0xFFFFFFFFULL;
     if (number < 1) {
       number = 1;
       notifier_.Show(kParameterTitle, rule.belowMinimum);
@@ -262,7 +285,8 @@ class Reader {
 
   void ExcludedData(int index, std::string_view key, std::string_view value) {
     SeenOnce(index, key);
-    if (CountHexPairs(value, kExcludedDataBytes) < 0) return Report(LineProblem::kParameter);
+    if (CountHexPairs(value, kExcludedDataBytes) < 0)
+      return Report(LineProblem::kParameter);
     s_.TMSP_DEL_DATA = value;
   }
 
@@ -284,7 +308,8 @@ LoggerSettings& ParseSettings(std::istream& in, LoggerSettings& settings, Notifi
   MakeDefaultSettings(settings);
   Reader reader(settings, notifier);
   std::string line;
-  while (ReadSettingsLine(in, line)) reader.Line(line);
+  while (ReadSettingsLine(in, line))
+    reader.Line(line);
   return settings;
 }
 

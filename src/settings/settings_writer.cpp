@@ -16,7 +16,8 @@ int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRec
                       Notifier& notifier) {
   // The path is a C string at heart: it ends at its first NUL.
   const std::string target(path.substr(0, path.find('\0')));
-  if (target.empty()) return 0;
+  if (target.empty())
+    return 0;
   // The clock fields of the file being replaced survive a save; read them
   // before anything is written.
   if (useRecordClock == 0 && !ReadFileClockFields(target, settings)) {

@@ -36,7 +36,8 @@ CliRun RunKm62rx(const std::vector<std::string>& args,
   std::vector<std::string> words{CliPath()};
   words.insert(words.end(), args.begin(), args.end());
   std::vector<char*> argv;
-  for (std::string& word : words) argv.push_back(word.data());
+  for (std::string& word : words)
+    argv.push_back(word.data());
   argv.push_back(nullptr);
 
   posix_spawn_file_actions_t actions;
@@ -62,10 +63,12 @@ CliRun RunKm62rx(const std::vector<std::string>& args,
   if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0) {
     int status = 0;
     waitpid(pid, &status, 0);
-    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
+    if (WIFEXITED(status))
+      run.status = WEXITSTATUS(status);
   }
   posix_spawn_file_actions_destroy(&actions);
-  if (input[0] >= 0) close(input[0]);
+  if (input[0] >= 0)
+    close(input[0]);
   run.out = Slurp(outPath);
   run.err = Slurp(errPath);
   std::error_code ec;

@@ -31,17 +31,25 @@ class TempFolder {
 };
 
 std::string DefaultFile() {
-  std::string file = "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=LOG\r\nTIME_CALENDAR=180101000000\r\n"
-                     "TIME_SET=1\r\n";
-  for (int i = 0; i < 3; ++i) file += "START_DATA=" + std::to_string(i) + "-\r\n";
-  for (int i = 0; i < 7; ++i) file += "START_TIME=" + std::to_string(i) + "-\r\n";
-  for (int i = 0; i < 3; ++i) file += "STOP_DATA=" + std::to_string(i) + "-\r\n";
-  for (int i = 0; i < 7; ++i) file += "STOP_TIME=" + std::to_string(i) + "-\r\n";
+  std::string file =
+      "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=LOG\r\nTIME_CALENDAR=180101000000\r\n"
+      "TIME_SET=1\r\n";
+  for (int i = 0; i < 3; ++i)
+    file += "START_DATA=" + std::to_string(i) + "-\r\n";
+  for (int i = 0; i < 7; ++i)
+    file += "START_TIME=" + std::to_string(i) + "-\r\n";
+  for (int i = 0; i < 3; ++i)
+    file += "STOP_DATA=" + std::to_string(i) + "-\r\n";
+  for (int i = 0; i < 7; ++i)
+    file += "STOP_TIME=" + std::to_string(i) + "-\r\n";
   file += "STOP_IDLETIME=-\r\nSTOP_DATASIZE=-\r\nSTOP_LOGTIME=-\r\nTMSP_MODE=OFF\r\n";
-  for (int i = 0; i < 3; ++i) file += "TMSP_START_DATA=" + std::to_string(i) + "-\r\n";
-  for (int i = 0; i < 3; ++i) file += "TMSP_STOP_DATA=" + std::to_string(i) + "-\r\n";
-  file += "TMSP_STOP_IDLETIME=-\r\nTMSP_STOP_DATASIZE=-\r\nTMSP_SERIAL_NO=ON\r\nTMSP_TYPE=ALL\r\n"
-          "TMSP_SPLIT=,\r\nTMSP_DEL_DATA=\r\n";
+  for (int i = 0; i < 3; ++i)
+    file += "TMSP_START_DATA=" + std::to_string(i) + "-\r\n";
+  for (int i = 0; i < 3; ++i)
+    file += "TMSP_STOP_DATA=" + std::to_string(i) + "-\r\n";
+  file +=
+      "TMSP_STOP_IDLETIME=-\r\nTMSP_STOP_DATASIZE=-\r\nTMSP_SERIAL_NO=ON\r\nTMSP_TYPE=ALL\r\n"
+      "TMSP_SPLIT=,\r\nTMSP_DEL_DATA=\r\n";
   return file;
 }
 
@@ -59,10 +67,10 @@ TEST(CliFrame, VersionHelpAndUsageErrors) {
     run = RunKm62rx({help});
     EXPECT_EQ(run.status, 0);
     EXPECT_TRUE(run.err.empty());
-    for (const char* command : {"km62rx defaults", "km62rx check FILE", "km62rx ports",
-                                "km62rx info --port P", "km62rx send --port P FILE",
-                                "km62rx receive --port P -o FILE", "km62rx clock --port P",
-                                "km62rx clock-file FILE --time"}) {
+    for (const char* command :
+         {"km62rx defaults", "km62rx check FILE", "km62rx ports", "km62rx info --port P",
+          "km62rx send --port P FILE", "km62rx receive --port P -o FILE", "km62rx clock --port P",
+          "km62rx clock-file FILE --time"}) {
       EXPECT_NE(run.out.find(command), std::string::npos) << command;
     }
   }
@@ -81,9 +89,12 @@ TEST(CliFrame, VersionHelpAndUsageErrors) {
   EXPECT_TRUE(run.out.empty());
   EXPECT_NE(run.err.find("unknown command frobnicate"), std::string::npos);
 
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {"defaults", "extra"}, {"defaults", "--port", "x"}, {"check"}, {"check", "a", "b"},
-           {"check", "--bogus", "a"}}) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"defaults", "extra"},
+                                             {"defaults", "--port", "x"},
+                                             {"check"},
+                                             {"check", "a", "b"},
+                                             {"check", "--bogus", "a"}}) {
     run = RunKm62rx(args);
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_TRUE(run.out.empty());
@@ -154,8 +165,7 @@ TEST(CliCheck, UnreadableOrForeignFilesGiveStatus2) {
       {folder.Write("empty.CFG", ""), notSettings},
       {folder.Write("lower.CFG", "info_name=KM-62RX\r\n"), notSettings},
       {folder.Write("blank.CFG", " INFO_NAME=KM-62RX\r\n"), notSettings},
-      {folder.Write("long.CFG", std::string(100, 'x') + "\r\nINFO_NAME=KM-62RX\r\n"),
-       notSettings},
+      {folder.Write("long.CFG", std::string(100, 'x') + "\r\nINFO_NAME=KM-62RX\r\n"), notSettings},
   };
   for (const Case& c : cases) {
     const CliRun run = RunKm62rx({"check", c.path});

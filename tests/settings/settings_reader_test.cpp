@@ -26,7 +26,9 @@ struct LineCase {
   std::function<void(LoggerSettings&)> change = {};  // what the line does to a default record
 };
 
-void PrintTo(const LineCase& c, std::ostream* os) { *os << c.line; }
+void PrintTo(const LineCase& c, std::ostream* os) {
+  *os << c.line;
+}
 
 class SingleLine : public ::testing::TestWithParam<LineCase> {};
 
@@ -35,10 +37,12 @@ TEST_P(SingleLine, ChangesRecordAndReports) {
   std::vector<Box> boxes;
   const LoggerSettings got = Parse("INFO_NAME=KM-62RX\r\n" + c.line + "\r\n", boxes);
   LoggerSettings want = DefaultSettings();
-  if (c.change) c.change(want);
+  if (c.change)
+    c.change(want);
   EXPECT_EQ(got, want) << FormatSettingsFile(got);
   std::vector<std::string> titles;
-  for (const Box& box : boxes) titles.push_back(box.title);
+  for (const Box& box : boxes)
+    titles.push_back(box.title);
   EXPECT_EQ(titles, c.titles);
 }
 
@@ -60,8 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"TMSP_STOP_DATA=2", kParameterBox},
         LineCase{"TMSP_STOP_DATA=0ff", kNone, [](auto& s) { s.TMSP_STOP_DATA[0] = "0ff"; }},
         LineCase{"START_DATA=3-", kTriggerBox}, LineCase{"START_DATA=", kTriggerBox},
-        LineCase{"START_DATA=x1", kTriggerBox},
-        LineCase{"STOP_DATA=0123456789A", kParameterBox},
+        LineCase{"START_DATA=x1", kTriggerBox}, LineCase{"STOP_DATA=0123456789A", kParameterBox},
         LineCase{"STOP_DATA=0ABC", kParameterBox}, LineCase{"STOP_DATA=0ZZ", kParameterBox},
         LineCase{"STOP_DATA=00102030405", kParameterBox}));
 
@@ -70,13 +73,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"START_TIME=7123", kTriggerBox}, LineCase{"START_TIME=01234", kFormatBox},
         LineCase{"START_TIME=0", kFormatBox}, LineCase{"START_TIME=0123456", kFormatBox},
-        LineCase{"START_TIME=082400", kParameterBox},
-        LineCase{"START_TIME=0a2400", kParameterBox},
-        LineCase{"START_TIME=012460", {kParameter}},
-        LineCase{"START_TIME=002500", {kParameter}},
+        LineCase{"START_TIME=082400", kParameterBox}, LineCase{"START_TIME=0a2400", kParameterBox},
+        LineCase{"START_TIME=012460", {kParameter}}, LineCase{"START_TIME=002500", {kParameter}},
         LineCase{"START_TIME=002560", {kParameter}},  // one box, for the minute
-        LineCase{"START_TIME=002360", {kParameter}},
-        LineCase{"START_TIME=002400", {kParameter}},
+        LineCase{"START_TIME=002360", {kParameter}}, LineCase{"START_TIME=002400", {kParameter}},
         LineCase{"START_TIME=6-x", kNone, [](auto& s) { s.START_TIME[6] = "6-"; }},
         LineCase{"STOP_TIME=672359", kNone, [](auto& s) { s.STOP_TIME[6] = "672359"; }},
         LineCase{"STOP_TIME=300000", kNone, [](auto& s) { s.STOP_TIME[3] = "300000"; }}));
@@ -86,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         LineCase{"STOP_IDLETIME=0", kParameterBox, [](auto& s) { s.STOP_IDLETIME = "1"; }},
         LineCase{"STOP_IDLETIME=0100", kNone, [](auto& s) { s.STOP_IDLETIME = "100"; }},
-        LineCase{"STOP_IDLETIME=999999999", kNone,
-                 [](auto& s) { s.STOP_IDLETIME = "999999999"; }},
+        LineCase{"STOP_IDLETIME=999999999", kNone, [](auto& s) { s.STOP_IDLETIME = "999999999"; }},
         LineCase{"STOP_IDLETIME=1234567890", kParameterBox},
         LineCase{"STOP_IDLETIME=", kParameterBox}, LineCase{"STOP_IDLETIME=12a", kParameterBox},
         LineCase{"STOP_IDLETIME=+5", kParameterBox},
@@ -140,10 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LineCase{"start_data=0-", kKeyBox}, LineCase{"START_DATA =0-", kKeyBox},
                       LineCase{"=", kKeyBox}, LineCase{"STOP_DATA", kFormatBox},
                       LineCase{"A=B=C", kFormatBox}, LineCase{"INFO_NAME=other", kNone},
-                      LineCase{"TIME_SET=0", kNone},
-                      LineCase{"TIME_CALENDAR=240305140709", kNone},
-                      LineCase{"TIME_CALENDAR=garbage", kNone},
-                      LineCase{"\xff\xfe=\x80", kKeyBox},
+                      LineCase{"TIME_SET=0", kNone}, LineCase{"TIME_CALENDAR=240305140709", kNone},
+                      LineCase{"TIME_CALENDAR=garbage", kNone}, LineCase{"\xff\xfe=\x80", kKeyBox},
                       LineCase{std::string("START_DATA=0\0", 13), kParameterBox}));
 
 TEST(SettingsReader, MessageTexts) {
@@ -157,8 +154,10 @@ TEST(SettingsReader, MessageTexts) {
       {"FILE_EXTENSION=LO",
        {kParameter,
         "拡張子は3文字のみ有効です。\r\n下記の設定行は無視されました。\r\nFILE_EXTENSION=LO"}},
-      {"START_TIME=002500", {kParameter, "下記設定行の時刻設定(時)は無視されました。\r\nSTART_TIME=002500"}},
-      {"START_TIME=012460", {kParameter, "下記設定行の時刻設定(分)は無視されました。\r\nSTART_TIME=012460"}},
+      {"START_TIME=002500",
+       {kParameter, "下記設定行の時刻設定(時)は無視されました。\r\nSTART_TIME=002500"}},
+      {"START_TIME=012460",
+       {kParameter, "下記設定行の時刻設定(分)は無視されました。\r\nSTART_TIME=012460"}},
       {"STOP_IDLETIME=0",
        {kParameter, "アイドル時間トリガーの最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。"}},
       {"STOP_DATASIZE=0",
@@ -166,14 +165,16 @@ TEST(SettingsReader, MessageTexts) {
       {"STOP_DATASIZE=2097152001",
        {kParameter,
         "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。"}},
-      {"STOP_LOGTIME=0", {kParameter, "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。"}},
+      {"STOP_LOGTIME=0",
+       {kParameter, "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。"}},
       {"STOP_LOGTIME=863913601",
        {kParameter, "ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。"}},
       {"TMSP_STOP_IDLETIME=0",
        {kParameter,
         "アイドル時間による条件の最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。"}},
       {"TMSP_STOP_DATASIZE=0",
-       {kParameter, "データサイズによる条件の最小設定値は1バイトです。\r\n1バイトに変更しました。"}},
+       {kParameter,
+        "データサイズによる条件の最小設定値は1バイトです。\r\n1バイトに変更しました。"}},
       {"TMSP_STOP_DATASIZE=4000000000",
        {kParameter,
         "データサイズによる条件の最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。"}},
@@ -224,7 +225,8 @@ TEST(SettingsReader, Sequences) {
       {"TMSP_DEL_DATA=0D\nTMSP_DEL_DATA=\n",
        {{kWarning, dupHead + "TMSP_DEL_DATA" + dupTail}},
        nullptr},
-      {"START_DATA=0AA\nSTART_DATA=1BB\nSTART_DATA=2CC\n", {},
+      {"START_DATA=0AA\nSTART_DATA=1BB\nSTART_DATA=2CC\n",
+       {},
        [](auto& s) {
          s.START_DATA[0] = "0AA";
          s.START_DATA[1] = "1BB";
@@ -237,7 +239,8 @@ TEST(SettingsReader, Sequences) {
     std::vector<Box> boxes;
     const LoggerSettings got = Parse(c.text, boxes);
     LoggerSettings want = DefaultSettings();
-    if (c.change) c.change(want);
+    if (c.change)
+      c.change(want);
     EXPECT_EQ(got, want) << c.text;
     EXPECT_EQ(boxes, c.boxes) << c.text;
   }
@@ -268,12 +271,11 @@ TEST(SettingsReader, LineEndsOfEveryKind) {
   want.TMSP_MODE = "ON";
   want.STOP_LOGTIME = "60";
   want.TMSP_DEL_DATA = "0A";
-  for (const std::string text :
-       {"TMSP_MODE=ON\r\nSTOP_LOGTIME=60\r\nTMSP_DEL_DATA=0A\r\n",
-        "TMSP_MODE=ON\nSTOP_LOGTIME=60\nTMSP_DEL_DATA=0A\n",
-        "TMSP_MODE=ON\rSTOP_LOGTIME=60\rTMSP_DEL_DATA=0A\r",
-        "TMSP_MODE=ON\r\n\r\nSTOP_LOGTIME=60\r\r\nTMSP_DEL_DATA=0A",
-        "\n\nTMSP_MODE=ON\n\r\nSTOP_LOGTIME=60\nTMSP_DEL_DATA=0A"}) {
+  for (const std::string text : {"TMSP_MODE=ON\r\nSTOP_LOGTIME=60\r\nTMSP_DEL_DATA=0A\r\n",
+                                 "TMSP_MODE=ON\nSTOP_LOGTIME=60\nTMSP_DEL_DATA=0A\n",
+                                 "TMSP_MODE=ON\rSTOP_LOGTIME=60\rTMSP_DEL_DATA=0A\r",
+                                 "TMSP_MODE=ON\r\n\r\nSTOP_LOGTIME=60\r\r\nTMSP_DEL_DATA=0A",
+                                 "\n\nTMSP_MODE=ON\n\r\nSTOP_LOGTIME=60\nTMSP_DEL_DATA=0A"}) {
     std::vector<Box> boxes;
     EXPECT_EQ(Parse(text, boxes), want) << text;
     EXPECT_TRUE(boxes.empty()) << text;
@@ -306,7 +308,8 @@ TEST(SettingsReader, LongLineIsOneLineReportedOnceAndCut) {
 
 TEST(SettingsReader, BinaryBytesAreData) {
   std::string text = "TMSP_MODE=ON\n";
-  for (int i = 0; i < 256; ++i) text += static_cast<char>(i);
+  for (int i = 0; i < 256; ++i)
+    text += static_cast<char>(i);
   text += std::string("\0\0\0\n", 4) + "STOP_LOGTIME=60";
   std::vector<Box> boxes;
   const LoggerSettings got = Parse(text, boxes);
@@ -319,7 +322,8 @@ TEST(SettingsLines, ReadSettingsLineSplitsOnEveryLineEnd) {
   std::istringstream in(std::string("a\r\nb\nc\rd\r\r\ne\0f", 14));
   std::vector<std::string> lines;
   std::string line;
-  while (ReadSettingsLine(in, line)) lines.push_back(line);
+  while (ReadSettingsLine(in, line))
+    lines.push_back(line);
   EXPECT_EQ(lines, (std::vector<std::string>{"a", "b", "c", "d", "", std::string("e\0f", 3)}));
   EXPECT_FALSE(ReadSettingsLine(in, line));
 }

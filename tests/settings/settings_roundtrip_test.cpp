@@ -22,7 +22,8 @@ class RecordGenerator {
     const std::string extensionChars =
         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789._-~ ";
     std::string extension;
-    for (int i = 0; i < 3; ++i) extension += Pick(extensionChars);
+    for (int i = 0; i < 3; ++i)
+      extension += Pick(extensionChars);
     s.FILE_EXTENSION = extension;
     for (int i = 0; i < kDataEntryCount; ++i) {
       s.START_DATA[i] = DataEntry(i, true);
@@ -48,24 +49,29 @@ class RecordGenerator {
   }
 
  private:
-  std::size_t Below(std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_); }
+  std::size_t Below(std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+  }
   char Pick(std::string_view chars) { return chars[Below(chars.size())]; }
 
   std::string HexPairs(std::size_t pairs) {
     std::string text;
-    for (std::size_t i = 0; i < pairs * 2; ++i) text += Pick("0123456789ABCDEFabcdef");
+    for (std::size_t i = 0; i < pairs * 2; ++i)
+      text += Pick("0123456789ABCDEFabcdef");
     return text;
   }
 
   std::string DataEntry(int entry, bool mayBeEmpty) {
     const std::string digit(1, static_cast<char>('0' + entry));
-    if (Below(4) == 0) return digit + "-";
+    if (Below(4) == 0)
+      return digit + "-";
     return digit + HexPairs(mayBeEmpty ? Below(5) : 1 + Below(4));
   }
 
   std::string TimeEntry(int entry) {
     const std::string digit(1, static_cast<char>('0' + entry));
-    if (Below(3) == 0) return digit + "-";
+    if (Below(3) == 0)
+      return digit + "-";
     char text[8];
     std::snprintf(text, sizeof text, "%s%zu%02zu%02zu", digit.c_str(), Below(8), Below(24),
                   Below(60));
@@ -73,7 +79,8 @@ class RecordGenerator {
   }
 
   std::string Number(std::uint32_t maximum) {
-    if (Below(4) == 0) return "-";
+    if (Below(4) == 0)
+      return "-";
     // Small and large numbers alike, including both ends.
     switch (Below(4)) {
       case 0:
@@ -92,7 +99,8 @@ class RecordGenerator {
       case 0: {
         // Any printable character but "=", which the reader cannot take back.
         char c = '=';
-        while (c == '=') c = static_cast<char>(0x20 + Below(0x5F));
+        while (c == '=')
+          c = static_cast<char>(0x20 + Below(0x5F));
         return std::string(1, c);
       }
       case 1:
@@ -137,7 +145,8 @@ class GroupingPunct : public std::numpunct<char> {
 TEST(SettingsRoundTrip, NumbersDoNotDependOnTheLocale) {
   const std::string oldC = std::setlocale(LC_ALL, nullptr);
   const char* picked = std::setlocale(LC_ALL, "de_DE.UTF-8");
-  if (picked == nullptr) picked = std::setlocale(LC_ALL, "C.UTF-8");
+  if (picked == nullptr)
+    picked = std::setlocale(LC_ALL, "C.UTF-8");
   const std::locale oldGlobal =
       std::locale::global(std::locale(std::locale::classic(), new GroupingPunct));
 

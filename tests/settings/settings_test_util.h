@@ -29,7 +29,8 @@ class TempDir {
     // Restore write permission so that everything inside can be removed.
     std::error_code ec;
     for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ec)) {
-      if (entry.is_directory(ec) && !entry.is_symlink(ec)) chmod(entry.path().c_str(), 0700);
+      if (entry.is_directory(ec) && !entry.is_symlink(ec))
+        chmod(entry.path().c_str(), 0700);
     }
     chmod(path_.c_str(), 0700);
     std::filesystem::remove_all(path_, ec);
@@ -69,16 +70,20 @@ inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
   const pid_t pid = fork();
   if (pid == 0) {
     if (dropPrivileges && geteuid() == 0) {
-      if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0) _exit(120);
+      if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
+        _exit(120);
     }
     _exit(fn());
   }
   int status = 0;
   waitpid(pid, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) == 120) return -1;
+  if (!WIFEXITED(status) || WEXITSTATUS(status) == 120)
+    return -1;
   return WEXITSTATUS(status);
 }
 
-inline int RunUnprivileged(const std::function<int()>& fn) { return RunInChild(fn, true); }
+inline int RunUnprivileged(const std::function<int()>& fn) {
+  return RunInChild(fn, true);
+}
 
 }  // namespace km62rx::settings::test

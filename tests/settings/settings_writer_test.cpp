@@ -89,7 +89,8 @@ TEST(SettingsWriter, WritesValuesVerbatimInKeyOrder) {
   EXPECT_NE(file.find("\r\nTMSP_SPLIT==\r\n"), std::string::npos);
   EXPECT_TRUE(file.ends_with("\r\nTMSP_DEL_DATA=0d0A\r\n"));
   std::size_t lines = 0;
-  for (std::size_t at = 0; (at = file.find("\r\n", at)) != std::string::npos; at += 2) ++lines;
+  for (std::size_t at = 0; (at = file.find("\r\n", at)) != std::string::npos; at += 2)
+    ++lines;
   EXPECT_EQ(lines, 40u);
   // A flag byte other than 0 is written as 1.
   s.TIME_SET = 7;
@@ -134,7 +135,8 @@ TEST(SettingsWriter, ClockFieldsComeFromTheFileBeingReplaced) {
   for (const Case& c : cases) {
     TempDir dir;
     const std::string path = dir / "SETTING.CFG";
-    if (!c.oldFile.empty()) WriteFile(path, c.oldFile);
+    if (!c.oldFile.empty())
+      WriteFile(path, c.oldFile);
     LoggerSettings s = DefaultSettings();
     s.TIME_CALENDAR = "230101120000";
     s.TIME_SET = 0;
@@ -237,27 +239,38 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
   WriteFile((open / "READONLY.CFG").string(), "old\n");
   chmod((open / "READONLY.CFG").c_str(), 0444);
   // A folder without write permission.
+  // Also for a file in it that is writable itself: it cannot be replaced
+  // safely, so it is not touched.
   const std::filesystem::path closed = dir.path() / "closed";
   std::filesystem::create_directory(closed);
+  WriteFile((closed / "OLD.CFG").string(), "old\n");
+  chmod((closed / "OLD.CFG").c_str(), 0666);
   chmod(closed.c_str(), 0555);
 
-  const std::vector<std::string> targets{
-      (open / "READONLY.CFG").string(), (dir.path() / "missing/SETTING.CFG").string(),
-      (closed / "SETTING.CFG").string(), open.string(), (open / "SETTING.CFG/").string()};
+  const std::vector<std::string> targets{(open / "READONLY.CFG").string(),
+                                         (dir.path() / "missing/SETTING.CFG").string(),
+                                         (closed / "SETTING.CFG").string(),
+                                         (closed / "OLD.CFG").string(),
+                                         open.string(),
+                                         (open / "SETTING.CFG/").string()};
   for (const std::string& target : targets) {
     const int status = RunUnprivileged([&] {
       RecordingNotifier notifier;
       const int result = WriteSettingsFile(target, DefaultSettings(), 0, notifier);
-      if (result != 0) return 1;
-      if (notifier.boxes != std::vector<Box>{kCannotOpen}) return 2;
+      if (result != 0)
+        return 1;
+      if (notifier.boxes != std::vector<Box>{kCannotOpen})
+        return 2;
       return 0;
     });
-    if (status < 0) GTEST_SKIP() << "cannot drop root's privileges here";
+    if (status < 0)
+      GTEST_SKIP() << "cannot drop root's privileges here";
     EXPECT_EQ(status, 0) << target;
   }
   EXPECT_EQ(ReadFile((open / "READONLY.CFG").string()), "old\n");
   EXPECT_EQ(FolderEntries(open), std::vector<std::string>{"READONLY.CFG"});
-  EXPECT_TRUE(FolderEntries(closed).empty());
+  EXPECT_EQ(FolderEntries(closed), std::vector<std::string>{"OLD.CFG"});
+  EXPECT_EQ(ReadFile((closed / "OLD.CFG").string()), "old\n");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "missing"));
 }
 
@@ -268,15 +281,18 @@ TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
   // Files may grow to 100 bytes only: the write of the new file fails.
   const int status = test::RunInChild(
       [&] {
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit limit{100, 100};
-    if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
-    RecordingNotifier notifier;
-    const int result = WriteSettingsFile(path, DefaultSettings(), 1, notifier);
-    if (result != 0) return 1;
-    if (notifier.boxes != std::vector<Box>{kCannotWrite}) return 2;
-    return 0;
-  },
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};
+        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+          return 3;
+        RecordingNotifier notifier;
+        const int result = WriteSettingsFile(path, DefaultSettings(), 1, notifier);
+        if (result != 0)
+          return 1;
+        if (notifier.boxes != std::vector<Box>{kCannotWrite})
+          return 2;
+        return 0;
+      },
       false);
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadFile(path), "old contents\n");
@@ -284,7 +300,8 @@ TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
 }
 
 TEST(SettingsWriter, AWriteErrorOnADeviceIsReported) {
-  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  if (access("/dev/full", W_OK) != 0)
+    GTEST_SKIP() << "no /dev/full";
   RecordingNotifier notifier;
   EXPECT_EQ(WriteSettingsFile("/dev/full", DefaultSettings(), 1, notifier), 0);
   EXPECT_EQ(notifier.boxes, std::vector<Box>{kCannotWrite});
