@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 #include <optional>
 #include <string>
@@ -42,14 +43,20 @@ class WindowTest : public ::testing::Test {
     };
     services.listPorts = [] { return std::vector<std::string>{}; };
     services.clock = &clock;
-    auto fake = std::make_unique<FakeSerialLine>();
-    line = fake.get();
-    window = std::make_unique<app::MainWindow>(services, std::move(fake));
+    std::unique_ptr<device::SerialLine> serial = MakeLine();
+    if (!serial) {
+      auto fake = std::make_unique<FakeSerialLine>();
+      line = fake.get();
+      serial = std::move(fake);
+    }
+    window = std::make_unique<app::MainWindow>(services, std::move(serial));
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
   void TearDown() override { window.reset(); }
+  // The window's serial line; null gives a scripted fake (line).
+  virtual std::unique_ptr<device::SerialLine> MakeLine() { return nullptr; }
 
   ui::QtPageControls& controls() { return window->Controls(); }
   QWidget* widget(int id) { return controls().Widget(id); }
@@ -68,7 +75,7 @@ class WindowTest : public ::testing::Test {
   FixedClock clock{2026, 3, 15, 14, 25, 30};
   std::optional<std::string> filePath;
   app::AppServices services;
-  FakeSerialLine* line = nullptr;
+  FakeSerialLine* line = nullptr;  // when the window runs on the fake
   std::unique_ptr<app::MainWindow> window;
 };
 
