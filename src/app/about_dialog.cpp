@@ -16,8 +16,12 @@ constexpr int kMinorVersion = 1;
 // y by the character height / 8.
 struct Units {
   explicit Units(const QFont& font) {
+    // The average width of the Latin letters, as the platform's dialog base
+    // units take it (a CJK face's own average is that of its wide glyphs).
     const QFontMetrics metrics(font);
-    baseX = metrics.averageCharWidth();
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    baseX = (letters / 26 + 1) / 2;
     baseY = metrics.height();
   }
   int X(int units) const { return units * baseX / 4; }

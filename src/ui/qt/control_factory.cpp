@@ -75,6 +75,11 @@ QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent) {
 
 QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
   auto* combo = new QComboBox(parent);
+  // The lists were laid out for a narrow drop-down arrow: keep the text's
+  // room ("水曜日" in 60 pixels).
+  combo->setStyleSheet(
+      QStringLiteral("QComboBox { padding-left: 2px; padding-right: 0px; }"
+                     "QComboBox::drop-down { width: 14px; }"));
   for (const std::string& item : spec.items)
     combo->addItem(QString::fromStdString(item));
   if (spec.initialIndex >= 0 && spec.initialIndex < combo->count()) {
