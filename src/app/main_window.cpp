@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,7 +61,11 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
 MainWindow::~MainWindow() {
   Teardown();
   link_.view = nullptr;
-  // The controls go before the records their filters and commands refer to.
+  // The controls go before the records their filters and commands refer to;
+  // a field that has the focus is left first, while everything still exists.
+  QWidget* focused = QApplication::focusWidget();
+  if (focused != nullptr && centralWidget()->isAncestorOf(focused))
+    focused->clearFocus();
   delete takeCentralWidget();
 }
 

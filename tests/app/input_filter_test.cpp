@@ -1,6 +1,7 @@
 // Typing into the hex fields and the extension field, with real key events.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 
 #include "window_fixture.h"
 
@@ -76,6 +77,16 @@ TEST_F(HexFieldTest, KeyboardPasteIsSwallowed) {
   Focus(510);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(Text(510), "");
+}
+
+TEST_F(HexFieldTest, ComposedInputAndDropsDoNotReachTheField) {
+  Focus(510);
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("ＺＺ"));
+  QCoreApplication::sendEvent(edit(510), &composed);
+  EXPECT_EQ(Text(510), "");
+  EXPECT_FALSE(edit(510)->acceptDrops());
+  EXPECT_FALSE(edit(645)->acceptDrops());
 }
 
 TEST_F(HexFieldTest, BackspaceAtTheStartMovesBackWithoutDeleting) {

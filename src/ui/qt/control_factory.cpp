@@ -51,6 +51,7 @@ QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
 
 QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
+  edit->setAcceptDrops(false);  // text arrives by typing or from the program only
   if (spec.limit > 0)
     edit->setMaxLength(spec.limit);
   edit->setText(TextOf(spec));

@@ -72,6 +72,8 @@ int SelectionStart(const QLineEdit& field) {
 FieldInputFilter::FieldInputFilter(InputFilter kind, int id, const QtPageControls& controls,
                                    QLineEdit* field)
     : QObject(field), kind_(kind), id_(id), controls_(controls), field_(field) {
+  // Composed input would bypass the key filter.
+  field_->setAttribute(Qt::WA_InputMethodEnabled, false);
   field_->installEventFilter(this);
 }
 
@@ -85,6 +87,8 @@ bool FieldInputFilter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress:
       return OnKeyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::InputMethod:
+      return true;
     case QEvent::FocusOut:
       // A context menu taking the focus for a moment is not leaving the field.
       if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)

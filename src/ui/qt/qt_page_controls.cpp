@@ -26,7 +26,7 @@ void QtPageControls::Register(int id, QWidget* widget) {
 
 QWidget* QtPageControls::Widget(int id) const {
   const auto it = widgets_.find(id);
-  return it == widgets_.end() ? nullptr : it->second;
+  return it == widgets_.end() ? nullptr : it->second.data();
 }
 
 QLineEdit* QtPageControls::LineEdit(int id) const {

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <map>
+
+#include <QPointer>
+#include <QWidget>
 #include <string>
 #include <string_view>
 
 #include "device/page_controls.h"
 
-class QWidget;
 class QLineEdit;
 
 namespace km62rx::ui {
@@ -33,7 +35,7 @@ class QtPageControls : public device::PageControls {
   void SetEnabled(int id, bool enabled) override;
 
  private:
-  std::map<int, QWidget*> widgets_;
+  std::map<int, QPointer<QWidget>> widgets_;  // null once a widget is gone
 };
 
 }  // namespace km62rx::ui
