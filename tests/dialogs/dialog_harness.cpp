@@ -73,12 +73,17 @@ void DialogTest::TearDown() {
 }
 
 void WhenModalShown(std::function<void(QWidget* modal)> action) {
+  WhenModalShown([](QWidget*) { return true; }, std::move(action));
+}
+
+void WhenModalShown(std::function<bool(QWidget* modal)> matches,
+                    std::function<void(QWidget* modal)> action) {
   auto* timer = new QTimer;
   timer->setInterval(10);
   auto attempts = std::make_shared<int>(0);
-  QObject::connect(timer, &QTimer::timeout, [timer, action, attempts] {
+  QObject::connect(timer, &QTimer::timeout, [timer, matches, action, attempts] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible()) {
+    if (modal != nullptr && modal->isVisible() && matches(modal)) {
       timer->stop();
       timer->deleteLater();
       action(modal);

@@ -74,6 +74,9 @@ class DialogTest : public ::testing::Test {
 // Runs action once the current modal dialog is up (from the event loop of
 // its exec()); the dialog found is passed in. Gives up after about 5 s.
 void WhenModalShown(std::function<void(QWidget* modal)> action);
+// The same for the first active modal window that matches.
+void WhenModalShown(std::function<bool(QWidget* modal)> matches,
+                    std::function<void(QWidget* modal)> action);
 
 // A fresh temporary folder, removed with the object.
 class TempFolder {
