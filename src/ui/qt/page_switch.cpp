@@ -10,13 +10,16 @@ namespace km62rx::ui {
 PageSwitch::PageSwitch(SettingsAreaWidgets widgets, std::function<void()> afterSwitch,
                        QObject* parent)
     : QObject(parent), widgets_(std::move(widgets)), afterSwitch_(std::move(afterSwitch)) {
-  if (widgets_.tree != nullptr)
-    widgets_.tree->viewport()->installEventFilter(this);
+  if (widgets_.tree != nullptr) {
+    viewport_ = widgets_.tree->viewport();
+    viewport_->installEventFilter(this);
+  }
 }
 
 bool PageSwitch::eventFilter(QObject* watched, QEvent* event) {
-  if (widgets_.tree != nullptr && watched == widgets_.tree->viewport() &&
-      event->type() == QEvent::MouseButtonRelease &&
+  // Only the stored pointer is compared: the tree may be half destroyed when
+  // its viewport sends its last events.
+  if (event->type() == QEvent::MouseButtonRelease && watched == viewport_ &&
       static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
     QMetaObject::invokeMethod(this, &PageSwitch::ShowSelectedPage, Qt::QueuedConnection);
   }

@@ -34,7 +34,8 @@ class PageSwitch : public QObject {
  private:
   SettingsAreaWidgets widgets_;
   std::function<void()> afterSwitch_;
-  int currentPage_ = 0;  // 1..13, 0 = none
+  QObject* viewport_ = nullptr;  // the tree's viewport, where clicks arrive
+  int currentPage_ = 0;          // 1..13, 0 = none
 };
 
 }  // namespace km62rx::ui
