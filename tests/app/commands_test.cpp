@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "device/connection.h"
@@ -54,6 +55,34 @@ TEST_F(WindowTest, CancelledFileChoiceChangesNothing) {
   QTest::mouseClick(widget(417), Qt::LeftButton);
   EXPECT_EQ(controls().Text(645), "ABC");
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Runs click on the main window and returns the object name of the modal
+// dialog it opened (closed again at once), or "" when none opened.
+std::string ModalDialogOpenedBy(const std::function<void()>& click) {
+  std::string name;
+  QTimer::singleShot(0, [&] {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+      name = dialog->objectName().toStdString();
+      dialog->reject();
+    }
+  });
+  click();
+  QCoreApplication::processEvents();
+  return name;
+}
+
+TEST_F(WindowTest, ConnectButtonOpensTheConnectDialog) {
+  services.listPorts = [] { return std::vector<std::string>{"ttyFAKE"}; };
+  EXPECT_EQ(ModalDialogOpenedBy([&] { QTest::mouseClick(widget(400), Qt::LeftButton); }),
+            "connectDialog");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_EQ(window->Link().connected, 0);
+}
+
+TEST_F(WindowTest, ClockToFileButtonOpensTheClockDialog) {
+  EXPECT_EQ(ModalDialogOpenedBy([&] { QTest::mouseClick(widget(422), Qt::LeftButton); }),
+            "clockDialog");
 }
 
 // Replies OK with the request's parameters to every line, and records the
