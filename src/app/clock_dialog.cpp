@@ -31,10 +31,12 @@ struct FieldLayout {
   int width;
   int limit;
 };
-constexpr std::array<FieldLayout, 6> kFields{{
-    {10, 25, 4}, {40, 18, 2}, {65, 18, 2}, {95, 18, 2}, {120, 18, 2}, {145, 18, 2}}};
+constexpr std::array<FieldLayout, 6> kFields{
+    {{10, 25, 4}, {40, 18, 2}, {65, 18, 2}, {95, 18, 2}, {120, 18, 2}, {145, 18, 2}}};
 
-QString ObjectName(int id) { return QStringLiteral("ctl%1").arg(id); }
+QString ObjectName(int id) {
+  return QStringLiteral("ctl%1").arg(id);
+}
 
 }  // namespace
 
@@ -63,7 +65,8 @@ class ClockFieldControls : public device::PageControls {
     return field && field->isEnabled();
   }
   void SetEnabled(int id, bool enabled) override {
-    if (QLineEdit* field = Find(id)) field->setEnabled(enabled);
+    if (QLineEdit* field = Find(id))
+      field->setEnabled(enabled);
   }
 
  private:
@@ -89,7 +92,8 @@ ClockDialog::ClockDialog(AppContext& ctx, int clockDialogTarget)
 ClockDialog::~ClockDialog() {
   // A focused field loses its focus while the widgets are torn down; the
   // clamp must not run then.
-  for (QLineEdit* field : fields_) field->removeEventFilter(this);
+  for (QLineEdit* field : fields_)
+    field->removeEventFilter(this);
 }
 
 void ClockDialog::BuildControls() {
@@ -137,7 +141,8 @@ void ClockDialog::BuildControls() {
   }
 
   // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
-  for (std::size_t i = 1; i < fields_.size(); ++i) setTabOrder(fields_[i - 1], fields_[i]);
+  for (std::size_t i = 1; i < fields_.size(); ++i)
+    setTabOrder(fields_[i - 1], fields_[i]);
   setTabOrder(fields_.back(), okButton_);
   setTabOrder(okButton_, cancelButton_);
   setTabOrder(cancelButton_, pcTimeButton_);
@@ -153,7 +158,8 @@ void ClockDialog::FillFieldsWithPcTime() {
   const std::tm now = clock.LocalNow();
   const int values[6] = {now.tm_year + 1900, now.tm_mon + 1, now.tm_mday,
                          now.tm_hour,        now.tm_min,     now.tm_sec};
-  for (std::size_t i = 0; i < fields_.size(); ++i) fields_[i]->setText(QString::number(values[i]));
+  for (std::size_t i = 0; i < fields_.size(); ++i)
+    fields_[i]->setText(QString::number(values[i]));
 }
 
 device::TypedTime ClockDialog::TypedTimeFromFields() const {
@@ -167,7 +173,8 @@ device::TypedTime ClockDialog::TypedTimeFromFields() const {
 void ClockDialog::ApplyAndClose() {
   // A field that still has the focus is clamped as leaving it would.
   const int focused = FieldId(focusWidget());
-  if (focused != 0) ui::ClampNumericField(focused, *fieldControls_);
+  if (focused != 0)
+    ui::ClampNumericField(focused, *fieldControls_);
   okButton_->setEnabled(false);
   cancelButton_->setEnabled(false);
   pcTimeButton_->setEnabled(false);
@@ -184,7 +191,8 @@ void ClockDialog::ApplyAndClose() {
 
 int ClockDialog::FieldId(const QObject* object) const {
   for (std::size_t i = 0; i < fields_.size(); ++i) {
-    if (fields_[i] == object) return kFirstField + static_cast<int>(i);
+    if (fields_[i] == object)
+      return kFirstField + static_cast<int>(i);
   }
   return 0;
 }
@@ -192,13 +200,15 @@ int ClockDialog::FieldId(const QObject* object) const {
 bool ClockDialog::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::FocusOut) {
     const int id = FieldId(watched);
-    if (id != 0) ui::ClampNumericField(id, *fieldControls_);
+    if (id != 0)
+      ui::ClampNumericField(id, *fieldControls_);
   }
   return QDialog::eventFilter(watched, event);
 }
 
 void ClockDialog::keyPressEvent(QKeyEvent* event) {
-  if (!HandleDialogKey(*this, *event)) QDialog::keyPressEvent(event);
+  if (!HandleDialogKey(*this, *event))
+    QDialog::keyPressEvent(event);
 }
 
 void RunClockDialog(AppContext& ctx, int clockDialogTarget) {

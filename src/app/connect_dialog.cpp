@@ -23,7 +23,9 @@ constexpr int kParityCombo = 302;
 constexpr int kBaudCombo = 303;
 constexpr int kFlowCombo = 304;
 
-QString ObjectName(int id) { return QStringLiteral("ctl%1").arg(id); }
+QString ObjectName(int id) {
+  return QStringLiteral("ctl%1").arg(id);
+}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -93,12 +95,15 @@ void ConnectDialog::BuildControls() {
 
   // The ports as discovery lists them, not sorted; the placeholder when none.
   ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
-  for (const std::string& port : ports_) portCombo_->addItem(FromUtf8(port));
-  if (ports_.empty()) portCombo_->addItem(FromUtf8(device::kNoPortItem));
+  for (const std::string& port : ports_)
+    portCombo_->addItem(FromUtf8(port));
+  if (ports_.empty())
+    portCombo_->addItem(FromUtf8(device::kNoPortItem));
   portCombo_->setCurrentIndex(0);
 
   const auto fill = [](QComboBox* combo, const auto& items) {
-    for (std::string_view item : items) combo->addItem(FromUtf8(item));
+    for (std::string_view item : items)
+      combo->addItem(FromUtf8(item));
     combo->setCurrentIndex(0);
   };
   fill(dataBitsCombo_, device::kDataBitsItems);
@@ -115,21 +120,25 @@ void ConnectDialog::BuildControls() {
   setTabOrder(parityCombo_, baudCombo_);
   setTabOrder(baudCombo_, flowCombo_);
 
+  // The dialog opens with the port list focused, so that Enter pressed
+  // straight away presses no button.
+  portCombo_->setFocus();
+
   connect(connectButton_, &QPushButton::clicked, this, [this] { OnConnectClicked(); });
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool ConnectDialog::ReadyToShow() {
-  if (!ports_.empty()) return true;
+  if (!ports_.empty())
+    return true;
   notifier_->Show("エラー", "COMポートが見つかりません。");
   return false;
 }
 
 std::optional<device::LineSettings> ConnectDialog::ChosenLineSettings() const {
-  return device::LineSettingsFromChoices(dataBitsCombo_->currentIndex(),
-                                         parityCombo_->currentIndex(),
-                                         baudCombo_->currentText().toStdString(),
-                                         flowCombo_->currentIndex());
+  return device::LineSettingsFromChoices(
+      dataBitsCombo_->currentIndex(), parityCombo_->currentIndex(),
+      baudCombo_->currentText().toStdString(), flowCombo_->currentIndex());
 }
 
 void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {
@@ -140,13 +149,15 @@ void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {
 int ConnectDialog::ConnectFromDialog() {
   // The placeholder "なし" stands for no port: nothing to open.
   const int portIndex = portCombo_->currentIndex();
-  if (portIndex < 0 || static_cast<std::size_t>(portIndex) >= ports_.size()) return 0;
+  if (portIndex < 0 || static_cast<std::size_t>(portIndex) >= ports_.size())
+    return 0;
   const std::optional<device::LineSettings> settings = ChosenLineSettings();
-  if (!settings) return 0;
+  if (!settings)
+    return 0;
 
   SetConnectButtonsEnabled(false);
-  const int code = device::OpenDevicePort(*ctx_.link, ports_[static_cast<std::size_t>(portIndex)],
-                                          *settings);
+  const int code =
+      device::OpenDevicePort(*ctx_.link, ports_[static_cast<std::size_t>(portIndex)], *settings);
   SetConnectButtonsEnabled(true);
   if (code != device::kLinkOk) {
     device::ReportLinkError(code, *notifier_);
@@ -157,22 +168,26 @@ int ConnectDialog::ConnectFromDialog() {
 }
 
 void ConnectDialog::OnConnectClicked() {
-  if (ConnectFromDialog() != 1) return;
+  if (ConnectFromDialog() != 1)
+    return;
   device::QueryDeviceStatus(*ctx_.link, *ctx_.mainNotifier);
   device::RefreshLinkStatus(*ctx_.link);
   // A handshake that disconnected keeps the dialog open for another try.
-  if (ctx_.link->connected != 1) return;
+  if (ctx_.link->connected != 1)
+    return;
   device::ShowDeviceClock(*ctx_.link, *notifier_);
   accept();
 }
 
 void ConnectDialog::keyPressEvent(QKeyEvent* event) {
-  if (!HandleDialogKey(*this, *event)) QDialog::keyPressEvent(event);
+  if (!HandleDialogKey(*this, *event))
+    QDialog::keyPressEvent(event);
 }
 
 void RunConnectDialog(AppContext& ctx) {
   ConnectDialog dialog(ctx);
-  if (!dialog.ReadyToShow()) return;
+  if (!dialog.ReadyToShow())
+    return;
   dialog.exec();
 }
 

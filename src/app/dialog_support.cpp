@@ -36,20 +36,25 @@ DialogUnits::DialogUnits(const QFont& font) {
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   const int total = metrics.horizontalAdvance(kLetters);
   baseWidth_ = (total / 26 + 1) / 2;
-  if (baseWidth_ < 1) baseWidth_ = 1;
+  if (baseWidth_ < 1)
+    baseWidth_ = 1;
   baseHeight_ = metrics.height();
-  if (baseHeight_ < 1) baseHeight_ = 1;
+  if (baseHeight_ < 1)
+    baseHeight_ = 1;
 }
 
-int DialogUnits::X(int units) const { return units * baseWidth_ / 4; }
-int DialogUnits::Y(int units) const { return units * baseHeight_ / 8; }
+int DialogUnits::X(int units) const {
+  return units * baseWidth_ / 4;
+}
+int DialogUnits::Y(int units) const {
+  return units * baseHeight_ / 8;
+}
 
 QRect DialogUnits::Rect(int x, int y, int width, int height) const {
   return QRect(X(x), Y(y), X(width), Y(height));
 }
 
-void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width,
-                  int height) {
+void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width, int height) {
   widget->setGeometry(units.Rect(x, y, width, height));
 }
 

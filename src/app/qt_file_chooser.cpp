@@ -24,14 +24,18 @@ void QtFileChooser::Configure(QFileDialog& dialog, bool forSaving, bool askBefor
 std::optional<std::string> QtFileChooser::Run(bool forSaving, bool askBeforeReplacing) {
   QFileDialog dialog(owner_);
   Configure(dialog, forSaving, askBeforeReplacing);
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  if (dialog.exec() != QDialog::Accepted)
+    return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
-  if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  if (chosen.isEmpty() || chosen.front().isEmpty())
+    return std::nullopt;
   // File names are handed on in the encoding of the file system.
   return QFile::encodeName(chosen.front()).toStdString();
 }
 
-std::optional<std::string> QtFileChooser::ChooseFileToOpen() { return Run(false, false); }
+std::optional<std::string> QtFileChooser::ChooseFileToOpen() {
+  return Run(false, false);
+}
 
 std::optional<std::string> QtFileChooser::ChooseFileToSave(bool askBeforeReplacing) {
   return Run(true, askBeforeReplacing);

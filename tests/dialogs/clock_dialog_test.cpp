@@ -18,13 +18,14 @@
 namespace km62rx::testing {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 using ::testing::Field;
 
 constexpr const char* kDialog = "clockDialog";
 constexpr const char* kSavedText =
-    "設定ファイルに書き出しました。\r\n本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n";
+    "設定ファイルに書き出しました。\r\n本体に読込させるためには、SDカード内の指定フォルダに格納され"
+    "ている必要があります。\r\n";
 
 QLineEdit* FieldOf(QWidget& dialog, int id) {
   auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("ctl%1").arg(id));
@@ -40,12 +41,14 @@ QPushButton* ButtonOf(QWidget& dialog, int id) {
 
 std::vector<std::string> FieldTexts(QWidget& dialog) {
   std::vector<std::string> texts;
-  for (int id = 500; id <= 505; ++id) texts.push_back(FieldOf(dialog, id)->text().toStdString());
+  for (int id = 500; id <= 505; ++id)
+    texts.push_back(FieldOf(dialog, id)->text().toStdString());
   return texts;
 }
 
 void SetFields(QWidget& dialog, const std::vector<std::string>& texts) {
-  for (int i = 0; i < 6; ++i) FieldOf(dialog, 500 + i)->setText(QString::fromStdString(texts[i]));
+  for (int i = 0; i < 6; ++i)
+    FieldOf(dialog, 500 + i)->setText(QString::fromStdString(texts[i]));
 }
 
 void ShowActive(QWidget& dialog) {
@@ -85,7 +88,8 @@ TEST_F(ClockDialogTest, ShowsThePcTimeUnpaddedAndTheHintOfItsTarget) {
     EXPECT_EQ(ButtonOf(dialog, 425)->text().toStdString(), "キャンセル");
     EXPECT_EQ(ButtonOf(dialog, 423)->text().toStdString(), "PC時刻コピー");
     EXPECT_EQ(FieldOf(dialog, 500)->maxLength(), 4);
-    for (int id = 501; id <= 505; ++id) EXPECT_EQ(FieldOf(dialog, id)->maxLength(), 2);
+    for (int id = 501; id <= 505; ++id)
+      EXPECT_EQ(FieldOf(dialog, id)->maxLength(), 2);
     for (int id = 500; id <= 505; ++id) {
       EXPECT_TRUE(FieldOf(dialog, id)->alignment() & Qt::AlignRight);
     }
@@ -198,7 +202,8 @@ TEST_F(ClockDialogTest, OkSendsTheTypedTimeToTheLoggerAndCloses) {
   EXPECT_THAT(h.log.boxes, ElementsAre(OwnedBox{kDialog, "本体時刻設定",
                                                 "2027/11/30 23:59:58 に設定しました。"}));
   EXPECT_FALSE(dialog.isVisible());
-  for (int id : {424, 425, 423}) EXPECT_FALSE(ButtonOf(dialog, id)->isEnabled()) << id;
+  for (int id : {424, 425, 423})
+    EXPECT_FALSE(ButtonOf(dialog, id)->isEnabled()) << id;
   EXPECT_EQ(h.link.connected, 1);
 }
 

@@ -31,7 +31,8 @@ T* Control(QWidget& dialog, int id) {
 
 std::vector<std::string> Items(QComboBox* combo) {
   std::vector<std::string> items;
-  for (int i = 0; i < combo->count(); ++i) items.push_back(combo->itemText(i).toStdString());
+  for (int i = 0; i < combo->count(); ++i)
+    items.push_back(combo->itemText(i).toStdString());
   return items;
 }
 
@@ -78,8 +79,8 @@ TEST_F(ConnectDialogTest, ShowsTextsCombosAndDefaults) {
 
   const std::optional<device::LineSettings> settings = dialog.ChosenLineSettings();
   ASSERT_TRUE(settings);
-  EXPECT_EQ(*settings, (device::LineSettings{115200, 8, device::kParityNone,
-                                             device::kTwoStopBits, 0, 0}));
+  EXPECT_EQ(*settings,
+            (device::LineSettings{115200, 8, device::kParityNone, device::kTwoStopBits, 0, 0}));
 }
 
 TEST_F(ConnectDialogTest, LaysControlsOutInDialogUnits) {
@@ -152,9 +153,11 @@ TEST_F(ConnectDialogTest, WithoutPortsShowsTheBoxAndNeverTheDialog) {
 
 TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
   const std::string noCard =
-      "SDカードが挿入されていません。\r\n時刻以外の本体設定を変更する際は、SDカードを挿入してから再接続してください。";
+      "SDカードが挿入されていません。\r\n時刻以外の本体設定を変更する際は、SDカードを挿入してから再"
+      "接続してください。";
   const std::string protectedCard =
-      "SDカードが書込保護されています。\r\n時刻以外の本体設定を変更する際は、SDカードの保護を解除してから再接続してください。";
+      "SDカードが書込保護されています。\r\n時刻以外の本体設定を変更する際は、SDカードの保護を解除し"
+      "てから再接続してください。";
   const std::string oldFirmware =
       "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。";
   struct Case {
@@ -167,12 +170,24 @@ TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
   };
   const Case cases[] = {
       {{"--answer-wake"}, 1, 101, 1, {}, "本体時刻 : 20"},
-      {{"--answer-wake", "--sd", "absent"}, 0, 101, 1,
-       {{DialogHarness::kMainWindow, "注意", noCard}}, "本体時刻 : 20"},
-      {{"--answer-wake", "--sd", "protected"}, 3, 101, 1,
-       {{DialogHarness::kMainWindow, "注意", protectedCard}}, "本体時刻 : 20"},
-      {{"--answer-wake", "--firmware", "100"}, 1, 100, 0,
-       {{DialogHarness::kMainWindow, "情報", oldFirmware}}, "本体時刻 : 20"},
+      {{"--answer-wake", "--sd", "absent"},
+       0,
+       101,
+       1,
+       {{DialogHarness::kMainWindow, "注意", noCard}},
+       "本体時刻 : 20"},
+      {{"--answer-wake", "--sd", "protected"},
+       3,
+       101,
+       1,
+       {{DialogHarness::kMainWindow, "注意", protectedCard}},
+       "本体時刻 : 20"},
+      {{"--answer-wake", "--firmware", "100"},
+       1,
+       100,
+       0,
+       {{DialogHarness::kMainWindow, "情報", oldFirmware}},
+       "本体時刻 : 20"},
       {{"--answer-wake", "--clock-unset"}, 1, 101, 1, {}, "本体時刻 : 未設定"},
   };
   for (const Case& c : cases) {
@@ -206,7 +221,8 @@ TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
     EXPECT_TRUE(h.line.IsOpen());
     EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
     ASSERT_EQ(h.log.boxes.size(), c.mainBoxes.size() + 1);
-    for (std::size_t i = 0; i < c.mainBoxes.size(); ++i) EXPECT_EQ(h.log.boxes[i], c.mainBoxes[i]);
+    for (std::size_t i = 0; i < c.mainBoxes.size(); ++i)
+      EXPECT_EQ(h.log.boxes[i], c.mainBoxes[i]);
     const OwnedBox& clockBox = h.log.boxes.back();
     EXPECT_EQ(clockBox.owner, kDialog);
     EXPECT_EQ(clockBox.title, "接続しました");
@@ -289,8 +305,8 @@ TEST_F(ConnectDialogTest, ClockThatCannotBeReadStillClosesTheDialogConnected) {
   app::ConnectDialog dialog(h.ctx);
   dialog.show();
   Click(dialog, 410);
-  EXPECT_THAT(h.log.boxes, ElementsAre(OwnedBox{kDialog, "応答エラー",
-                                                "KM-62RXからの応答が不正な値です。"}));
+  EXPECT_THAT(h.log.boxes,
+              ElementsAre(OwnedBox{kDialog, "応答エラー", "KM-62RXからの応答が不正な値です。"}));
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(h.link.connected, 1);
   device::CloseDeviceLink(h.link);
@@ -302,6 +318,9 @@ TEST_F(ConnectDialogTest, EnterAndEscapeDoNotActFromACombo) {
   dialog.show();
   QApplication::setActiveWindow(&dialog);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  // Straight after opening, the port list has the focus.
+  EXPECT_EQ(dialog.focusWidget(), Control<QComboBox>(dialog, 300));
+  QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
   QComboBox* baud = Control<QComboBox>(dialog, 303);
   baud->setFocus();
   QTest::keyClick(baud, Qt::Key_Return);

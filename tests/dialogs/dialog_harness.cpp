@@ -67,8 +67,8 @@ std::vector<std::string> DialogHarness::SimLines() const {
 
 void DialogTest::TearDown() {
   for (QWidget* widget : QApplication::topLevelWidgets()) {
-    EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString()
-                                      << " " << widget->windowTitle().toStdString();
+    EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString() << " "
+                                      << widget->windowTitle().toStdString();
   }
 }
 
@@ -100,12 +100,14 @@ TempFolder::TempFolder() {
   const char* dir = std::getenv("TMPDIR");
   std::string pattern =
       std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-dialogs-XXXXXX";
-  if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  if (mkdtemp(pattern.data()) != nullptr)
+    path_ = pattern;
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  if (!path_.empty())
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::string ReadFileBytes(const std::string& path) {

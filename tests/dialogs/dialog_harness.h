@@ -57,9 +57,9 @@ class DialogHarness {
   std::unique_ptr<Notifier> mainNotifier;
   FixedClock clock{2026, 3, 5, 7, 8, 9};
   ui::MemoryPageControls pages;
-  std::vector<std::string> ports;               // what listPorts answers
-  std::optional<std::string> chooserAnswer;     // what the file chooser answers
-  std::vector<std::string> chooserOwners;       // owner of each chooser made
+  std::vector<std::string> ports;            // what listPorts answers
+  std::optional<std::string> chooserAnswer;  // what the file chooser answers
+  std::vector<std::string> chooserOwners;    // owner of each chooser made
   app::AppServices services;
   app::AppContext ctx;
 };

@@ -25,8 +25,8 @@ namespace {
 
 using ::testing::AllOf;
 using ::testing::Contains;
-using ::testing::ElementsAre;
 using ::testing::Each;
+using ::testing::ElementsAre;
 using ::testing::Field;
 using ::testing::Not;
 using ::testing::SizeIs;
@@ -37,7 +37,8 @@ constexpr const char* kMain = DialogHarness::kMainWindow;
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   const std::size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
-  if (at != std::string::npos) text.replace(at, from.size(), to);
+  if (at != std::string::npos)
+    text.replace(at, from.size(), to);
   return text;
 }
 
@@ -45,15 +46,16 @@ class MainWindowTest : public DialogTest {
  protected:
   void Start(Options simOptions) {
     h = std::make_unique<DialogHarness>(std::move(simOptions));
-    window = std::make_unique<app::MainWindow>(h->services,
-                                               std::make_unique<device::QtSerialLine>());
+    window =
+        std::make_unique<app::MainWindow>(h->services, std::make_unique<device::QtSerialLine>());
     window->setObjectName(kMain);
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
   }
   void TearDown() override {
-    if (window) window->close();
+    if (window)
+      window->close();
     window.reset();
     h.reset();
     DialogTest::TearDown();
@@ -137,7 +139,8 @@ TEST_F(MainWindowTest, SendsThePagesAndReceivesThemBack) {
   EXPECT_THAT(sent, Each(::testing::Truly([](const std::string& line) {
                 return line.size() >= 3 && line[2] == 'S';
               })));
-  EXPECT_THAT(h->log.boxes, ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
+  EXPECT_THAT(h->log.boxes,
+              ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
   EXPECT_TRUE(pages().Enabled(ids::kSendButton));  // availability restored
 
   // Change the pages, then fetch the logger's values back onto them.
@@ -167,8 +170,8 @@ TEST_F(MainWindowTest, ARefusedSettingIsReportedAndTheRunGoesOn) {
   Click(ids::kSendButton);
   ASSERT_THAT(h->log.boxes, SizeIs(3));
   EXPECT_EQ(h->log.boxes[0].title, "応答エラー");
-  EXPECT_EQ(h->log.boxes[1],
-            (OwnedBox{kMain, "設定エラー", "ロギング設定は正しく設定できなかった可能性があります。"}));
+  EXPECT_EQ(h->log.boxes[1], (OwnedBox{kMain, "設定エラー",
+                                       "ロギング設定は正しく設定できなかった可能性があります。"}));
   EXPECT_EQ(h->log.boxes[2], (OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
   EXPECT_THAT(h->log.boxes, Each(Field(&OwnedBox::owner, kMain)));
   EXPECT_THAT(SentSinceMark(), Contains(StartsWith("PSS")));  // the last step still ran
@@ -212,7 +215,8 @@ TEST_F(MainWindowTest, LoadsAFileWithProblemsShowingEveryBoxInOrder) {
   settings::ParseSettings(in, parsed, reader);
   ASSERT_GE(reader.boxes.size(), 3u);
   std::vector<OwnedBox> expected;
-  for (const auto& box : reader.boxes) expected.push_back({kMain, box.title, box.text});
+  for (const auto& box : reader.boxes)
+    expected.push_back({kMain, box.title, box.text});
   expected.push_back({kMain, "ファイル読込完了", "読込が完了しました。"});
 
   pages().SetText(ids::kStopIdleField, "77");  // reset to the defaults by the load
@@ -237,7 +241,8 @@ TEST_F(MainWindowTest, SavingOverAFileKeepsItsClockLines) {
   pages().SetText(ids::kExtensionField, "ABC");
   h->chooserAnswer = path;
   Click(ids::kSaveFileButton);
-  EXPECT_THAT(h->log.boxes, ElementsAre(OwnedBox{kMain, "設定保存", "設定ファイルを書き出しました。"}));
+  EXPECT_THAT(h->log.boxes,
+              ElementsAre(OwnedBox{kMain, "設定保存", "設定ファイルを書き出しました。"}));
   EXPECT_EQ(ReadFileBytes(path), Replaced(old, "FILE_EXTENSION=LOG", "FILE_EXTENSION=ABC"));
 }
 

@@ -102,7 +102,8 @@ void ChooseIn(QWidget* modal, const std::string& folder, const std::string& name
   int held = 0;
   for (int attempt = 0; attempt < 200 && held < 2; ++attempt) {
     const QStringList chosen = dialog->selectedFiles();
-    if (chosen.size() == 1 && chosen.front().startsWith(QString::fromStdString(folder + "/" + name))) {
+    if (chosen.size() == 1 &&
+        chosen.front().startsWith(QString::fromStdString(folder + "/" + name))) {
       ++held;
     } else {
       held = 0;
@@ -151,9 +152,8 @@ TEST_F(QtAdaptersTest, ChooserAsksBeforeReplacingOnlyWhenTold) {
       ++questions;
       auto* box = static_cast<QMessageBox*>(question);
       box->button(QMessageBox::No) ? box->button(QMessageBox::No)->click() : box->reject();
-      WhenModalShown(Is<QFileDialog>, [](QWidget* again) {
-        static_cast<QDialog*>(again)->reject();
-      });
+      WhenModalShown(Is<QFileDialog>,
+                     [](QWidget* again) { static_cast<QDialog*>(again)->reject(); });
     });
     ChooseIn(modal, folder.path(), "OLD.CFG");
   });
