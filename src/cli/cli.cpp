@@ -11,7 +11,7 @@ namespace km62rx::cli {
 
 namespace {
 
-constexpr std::string_view kVersionLine = "km62rx 1.1.0\n";
+constexpr std::string_view kVersionLine = "km62rx " KM62RX_VERSION "\n";
 
 struct Command {
   std::string_view name;

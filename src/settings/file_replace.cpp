@@ -1,5 +1,8 @@
 #include "settings/file_replace.h"
 
+// The POSIX way of replacing a file; file_replace_windows.cpp holds the other.
+#ifndef _WIN32
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -153,3 +156,5 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
 }
 
 }  // namespace km62rx::settings
+
+#endif  // _WIN32
