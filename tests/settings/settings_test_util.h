@@ -62,28 +62,20 @@ inline LoggerSettings Parse(const std::string& text, std::vector<RecordingNotifi
   return settings;
 }
 
-// Runs fn in a forked child and returns its exit status. With
-// dropPrivileges, a child started as root runs as uid and gid 65534, so that
-// file permissions apply to it; -1 when it could not drop them (the test
-// should then be skipped) or did not exit normally.
+// Runs fn in a forked child and returns its exit status; -1 when it did not
+// exit normally. With dropPrivileges, a child started as root runs as uid and
+// gid 65534 so that file permissions apply to it; -1 when it cannot.
 inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
   const pid_t pid = fork();
   if (pid == 0) {
-    if (dropPrivileges && geteuid() == 0) {
-      if (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0)
-        _exit(120);
-    }
+    if (dropPrivileges && geteuid() == 0 &&
+        (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+      _exit(120);
     _exit(fn());
   }
   int status = 0;
   waitpid(pid, &status, 0);
-  if (!WIFEXITED(status) || WEXITSTATUS(status) == 120)
-    return -1;
-  return WEXITSTATUS(status);
-}
-
-inline int RunUnprivileged(const std::function<int()>& fn) {
-  return RunInChild(fn, true);
+  return WIFEXITED(status) && WEXITSTATUS(status) != 120 ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace km62rx::settings::test
