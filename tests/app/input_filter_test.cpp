@@ -1,4 +1,5 @@
-// Typing into the hex fields and the extension field, with real key events.
+// Typing into the filtered fields with real key events, and what leaving a
+// field does to its text.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -8,79 +9,62 @@
 namespace km62rx::testing {
 namespace {
 
-class HexFieldTest : public WindowTest {
+// Page 2 holds the start trigger bytes: row 0 is 510..513, row 1 is 514..517.
+class HexRowTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    ClickPage(2);  // start trigger by data: row 0 is 510..513, row 1 is 514..517
+    ClickPage(2);
   }
-  std::string Text(int id) { return controls().Text(id); }
+  void SetRow(const std::vector<std::string>& texts) {
+    for (std::size_t k = 0; k < texts.size(); ++k)
+      controls().SetText(510 + static_cast<int>(k), texts[k]);
+  }
+  std::vector<std::string> Row() { return {Text(510), Text(511), Text(512), Text(513)}; }
 };
 
-TEST_F(HexFieldTest, TypingTwoBytesMovesOnAfterEachSecondDigit) {
+TEST_F(HexRowTest, TypingFillsTheRowByteByByte) {
+  struct Step {
+    const char* keys;
+    std::vector<std::string> row;
+    const char* focus;
+  };
+  const Step steps[] = {
+      {"g .-z#", {"", "", "", ""}, "ctl510"},  // not hex: swallowed
+      {"4", {"4", "", "", ""}, "ctl510"},
+      {"1", {"41", "", "", ""}, "ctl511"},     // a full byte moves on
+      {"be", {"41", "BE", "", ""}, "ctl512"},  // a-f arrive as A-F
+      {"0d", {"41", "BE", "0D", ""}, "ctl513"},
+      {"FF7", {"41", "BE", "0D", "FF"}, "ctl513"},  // the row's last field stays
+  };
   Focus(510);
-  TypeChar('4');
-  EXPECT_EQ(Text(510), "4");
-  EXPECT_EQ(FocusedName(), "ctl510");
-  TypeChar('1');
-  EXPECT_EQ(Text(510), "41");
-  EXPECT_EQ(FocusedName(), "ctl511");
-  EXPECT_EQ(edit(511)->cursorPosition(), 0);
-  TypeChar('4');
-  TypeChar('2');
-  EXPECT_EQ(Text(511), "42");
-  EXPECT_EQ(FocusedName(), "ctl512");
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.keys);
+    TypeChars(step.keys);
+    EXPECT_EQ(Row(), step.row);
+    EXPECT_EQ(FocusedName(), step.focus);
+  }
 }
 
-TEST_F(HexFieldTest, LastFieldOfARowDoesNotMoveOn) {
-  controls().SetText(510, "01");
-  controls().SetText(511, "02");
-  controls().SetText(512, "03");
-  Focus(513);
-  TypeChar('F');
-  TypeChar('F');
-  EXPECT_EQ(Text(513), "FF");
-  EXPECT_EQ(FocusedName(), "ctl513");
-}
-
-TEST_F(HexFieldTest, AFieldTakesDigitsOnlyWhenTheOneBeforeIsFull) {
-  Focus(511);
-  TypeChar('5');
-  EXPECT_EQ(Text(511), "");
-  controls().SetText(510, "4");
-  Focus(511);
-  TypeChar('5');
-  EXPECT_EQ(Text(511), "");
+TEST_F(HexRowTest, AFieldTakesDigitsOnlyAfterAFullOne) {
+  for (const char* before : {"", "4"}) {
+    controls().SetText(510, before);
+    Focus(511);
+    TypeChars("5");
+    EXPECT_EQ(Text(511), "") << "after '" << before << "'";
+  }
   controls().SetText(510, "41");
-  TypeChar('5');
+  TypeChars("5");
   EXPECT_EQ(Text(511), "5");
-  controls().SetText(512, "");
-  Focus(513);  // 512 is empty, so the last field refuses too
-  TypeChar('7');
+  Focus(513);  // 512 is empty
+  TypeChars("7");
   EXPECT_EQ(Text(513), "");
 }
 
-TEST_F(HexFieldTest, LowerCaseHexBecomesUpperCaseAndOtherCharactersAreSwallowed) {
-  Focus(510);
-  for (char c : {'g', ' ', '.', '-', 'z', '#'})
-    TypeChar(c);
-  EXPECT_EQ(Text(510), "");
-  TypeChar('b');
-  EXPECT_EQ(Text(510), "B");
-  TypeChar('e');
-  EXPECT_EQ(Text(510), "BE");
-  EXPECT_EQ(FocusedName(), "ctl511");
-}
-
-TEST_F(HexFieldTest, KeyboardPasteIsSwallowed) {
+TEST_F(HexRowTest, PasteComposedInputAndDropsNeverReachAField) {
   QGuiApplication::clipboard()->setText(QStringLiteral("ZZ"));
   Focus(510);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(Text(510), "");
-}
-
-TEST_F(HexFieldTest, ComposedInputAndDropsDoNotReachTheField) {
-  Focus(510);
+  QTest::keyClick(edit(510), Qt::Key_V, Qt::ControlModifier);
   QInputMethodEvent composed;
   composed.setCommitString(QStringLiteral("ＺＺ"));
   QCoreApplication::sendEvent(edit(510), &composed);
@@ -89,128 +73,104 @@ TEST_F(HexFieldTest, ComposedInputAndDropsDoNotReachTheField) {
   EXPECT_FALSE(edit(645)->acceptDrops());
 }
 
-TEST_F(HexFieldTest, BackspaceAtTheStartMovesBackWithoutDeleting) {
-  controls().SetText(510, "41");
-  Focus(511);
-  edit(511)->setCursorPosition(0);
-  Type(Qt::Key_Backspace);
-  EXPECT_EQ(FocusedName(), "ctl510");
-  EXPECT_EQ(Text(510), "41");
-  EXPECT_EQ(edit(510)->cursorPosition(), 2);
-  Type(Qt::Key_Backspace);
-  EXPECT_EQ(Text(510), "4");
-  EXPECT_EQ(FocusedName(), "ctl510");
-}
-
-TEST_F(HexFieldTest, BackspaceInsideAFieldDeletesAsUsual) {
-  controls().SetText(510, "41");
-  controls().SetText(511, "42");
-  Focus(511);
-  edit(511)->setCursorPosition(2);
-  Type(Qt::Key_Backspace);
-  EXPECT_EQ(Text(511), "4");
-  EXPECT_EQ(FocusedName(), "ctl511");
-}
-
-TEST_F(HexFieldTest, LeftAtTheStartOfMiddleAndLastFieldsMovesBack) {
-  controls().SetText(510, "41");
-  controls().SetText(511, "42");
-  controls().SetText(512, "43");
-  controls().SetText(513, "44");
+TEST_F(HexRowTest, BackspaceAndLeftAtTheStartMoveBack) {
+  SetRow({"41", "42", "43", "44"});
   Focus(513);
   edit(513)->setCursorPosition(2);
-  Type(Qt::Key_Left);  // inside the field: the caret moves as usual
+  Type(Qt::Key_Left);  // inside the field the caret moves as usual
   EXPECT_EQ(FocusedName(), "ctl513");
-  EXPECT_EQ(edit(513)->cursorPosition(), 1);
   Type(Qt::Key_Left);
   Type(Qt::Key_Left);
   EXPECT_EQ(FocusedName(), "ctl512");
   EXPECT_EQ(edit(512)->cursorPosition(), 2);
   edit(512)->setCursorPosition(0);
-  Type(Qt::Key_Left);
+  Type(Qt::Key_Backspace);  // moves back without deleting
   EXPECT_EQ(FocusedName(), "ctl511");
-  edit(511)->setCursorPosition(0);
+  EXPECT_EQ(Row(), (std::vector<std::string>{"41", "42", "43", "44"}));
+  Type(Qt::Key_Backspace);  // at the end: deletes as usual
+  EXPECT_EQ(Text(511), "4");
+  EXPECT_EQ(FocusedName(), "ctl511");
   Type(Qt::Key_Left);
+  Type(Qt::Key_Left);  // into 510, at the end of its text
   EXPECT_EQ(FocusedName(), "ctl510");
   edit(510)->setCursorPosition(0);
   Type(Qt::Key_Left);  // the first field has nowhere to go back to
   EXPECT_EQ(FocusedName(), "ctl510");
-}
 
-TEST_F(HexFieldTest, MovingBackIntoAShortFieldPutsTheCaretAtItsEnd) {
-  controls().SetText(510, "4");
   Focus(511);
-  Type(Qt::Key_Left);
+  controls().SetText(510, "4");
+  edit(511)->setCursorPosition(0);
+  Type(Qt::Key_Left);  // a short field gets the caret at its end
   EXPECT_EQ(FocusedName(), "ctl510");
   EXPECT_EQ(edit(510)->cursorPosition(), 1);
 }
 
-TEST_F(HexFieldTest, LeavingAFieldCompletesItsByte) {
-  struct Case {
-    int field;
-    const char* text;
-    const char* nextText;  // of field + 1
-    const char* expected;
-  };
-  const Case cases[] = {
-      {510, "7", "", "07"},  {511, "A", "", "0A"}, {513, "7", "", "07"}, {510, "", "41", "00"},
-      {511, "", "41", "00"}, {510, "", "", ""},    {513, "", "", ""},    {512, "42", "", "42"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.field);
-    for (int id = 510; id <= 514; ++id)
-      controls().SetText(id, "");
-    controls().SetText(c.field, c.text);
-    controls().SetText(c.field + 1, c.nextText);
-    Focus(c.field);
-    Focus(800);
-    EXPECT_EQ(Text(c.field), c.expected);
-  }
-}
-
-TEST_F(HexFieldTest, LeavingTheLastFieldOfARowKeepsItEmptyEvenBeforeAFullRow) {
-  controls().SetText(514, "41");  // first field of the next row
-  Focus(513);
-  Focus(800);
-  EXPECT_EQ(Text(513), "");
-}
-
-TEST_F(WindowTest, ExcludedDataLineIsOneChainOfTenBytes) {
-  ClickPage(11);
+TEST_F(WindowTest, OtherFilteredFields) {
+  ClickPage(11);  // the excluded data: one chain of ten bytes
   Focus(650);
-  for (char c : std::string("00112233445566778899"))
-    TypeChar(c);
-  for (int k = 0; k < 10; ++k) {
-    EXPECT_EQ(controls().Text(650 + k), std::string(2, static_cast<char>('0' + k)));
-  }
+  TypeChars("00112233445566778899");
+  for (int k = 0; k < 10; ++k)
+    EXPECT_EQ(Text(650 + k), std::string(2, static_cast<char>('0' + k)));
   EXPECT_EQ(FocusedName(), "ctl659");
-}
 
-TEST_F(WindowTest, ExtensionFieldTakesLettersAndDigitsAndCompletesOnLeaving) {
-  ClickPage(10);
+  ClickPage(10);  // the extension takes letters and digits as typed
   Focus(645);
   edit(645)->selectAll();
   Type(Qt::Key_Backspace);
-  for (char c : {'.', '-', ' ', '*'})
-    TypeChar(c);
-  EXPECT_EQ(controls().Text(645), "");
-  TypeChar('t');
-  TypeChar('X');
-  TypeChar('9');
-  EXPECT_EQ(controls().Text(645), "tX9");  // no case change
+  TypeChars(".- *tX9");
+  EXPECT_EQ(Text(645), "tX9");
 
+  ClickPage(3);  // number and time fields take digits up to their limit
+  Focus(550);
+  edit(550)->selectAll();
+  TypeChars("a-234");
+  EXPECT_EQ(Text(550), "23");
+}
+
+TEST_F(WindowTest, LeavingAFieldAppliesItsRule) {
   struct Case {
+    int page;
+    int field;
     const char* text;
+    const char* next;  // text of field + 1, when given
     const char* expected;
   };
-  for (const Case& c : {Case{"", "LOG"}, Case{"A", "Axx"}, Case{"ab", "abx"}, Case{"DAT", "DAT"}}) {
-    SCOPED_TRACE(c.text);
-    controls().SetText(645, c.text);
-    Focus(645);
-    window->Pages().Tree()->setFocus();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(controls().Text(645), c.expected);
+  const Case cases[] = {
+      {3, 550, "24", nullptr, "23"},  // clamped into its range
+      {8, 630, "0", nullptr, "1"},
+      {7, 620, "999999999", nullptr, "999999999"},
+      {13, 696, "0", nullptr, "1"},
+      {11, 646, "ab", nullptr, ","},  // the separator is normalised
+      {11, 646, "\\t", nullptr, "\\t"},
+      {10, 645, "", nullptr, "LOG"},  // the extension is completed
+      {10, 645, "A", nullptr, "Axx"},
+      {10, 645, "DAT", nullptr, "DAT"},
+      {2, 510, "7", "", "07"},  // a hex byte is completed, never clamped
+      {2, 511, "A", "", "0A"},
+      {2, 513, "7", "", "07"},
+      {2, 510, "", "41", "00"},  // an empty byte before a typed one
+      {2, 511, "", "41", "00"},
+      {2, 510, "", "", ""},
+      {2, 513, "", "41", ""},  // the last of a row, even before a full row
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.field) + " '" + c.text + "'");
+    ClickPage(c.page);
+    for (int id = 510; id <= 514; ++id)
+      controls().SetText(id, "");
+    controls().SetText(c.field, c.text);
+    if (c.next)
+      controls().SetText(c.field + 1, c.next);
+    Focus(c.field);
+    Leave();
+    EXPECT_EQ(Text(c.field), c.expected);
   }
+
+  ClickPage(3);  // nothing happens while the field keeps the focus
+  Focus(550);
+  edit(550)->setText("99");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Text(550), "99");
 }
 
 }  // namespace

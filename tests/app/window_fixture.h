@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTreeWidget>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,62 +18,32 @@
 
 namespace km62rx::testing {
 
-// Passes every box on to one shared recorder, whichever window owns it.
-class ForwardingNotifier : public Notifier {
- public:
-  explicit ForwardingNotifier(RecordingNotifier& target) : target_(target) {}
-  void Show(std::string_view title, std::string_view text) override { target_.Show(title, text); }
-
- private:
-  RecordingNotifier& target_;
-};
-
-// A shown and active main window over a scripted serial line; boxes are
-// recorded, file prompts answer with filePath (cancel when empty).
+// A shown and active main window over a scripted serial line (line); boxes
+// are recorded, never shown, and file prompts are cancelled.
 class WindowTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    services.makeNotifier = [this](QWidget*) -> std::unique_ptr<Notifier> {
-      return std::make_unique<ForwardingNotifier>(boxes);
-    };
-    services.makeFileChooser = [this](QWidget*) -> std::unique_ptr<FileChooser> {
-      return std::make_unique<FixedFileChooser>(filePath);
-    };
-    services.listPorts = [] { return std::vector<std::string>{}; };
-    services.clock = &clock;
-    std::unique_ptr<device::SerialLine> serial = MakeLine();
-    if (!serial) {
-      auto fake = std::make_unique<FakeSerialLine>();
-      line = fake.get();
-      serial = std::move(fake);
-    }
-    window = std::make_unique<app::MainWindow>(services, std::move(serial));
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
+  void SetUp() override;
   void TearDown() override { window.reset(); }
-  // The window's serial line; null gives a scripted fake (line).
-  virtual std::unique_ptr<device::SerialLine> MakeLine() { return nullptr; }
 
   ui::QtPageControls& controls() { return window->Controls(); }
   QWidget* widget(int id) { return controls().Widget(id); }
   QLineEdit* edit(int id) { return controls().LineEdit(id); }
+  std::string Text(int id) { return controls().Text(id); }
 
+  // Sets the link's state as a handshake would and refreshes the panel.
+  void SetLink(int connected, int sdState, int firmware, int timestampSupported);
   // Clicks the tree item of a page and lets the queued page switch run.
   void ClickPage(int page);
-  // Types keys into whichever widget has the focus, letting queued work run
-  // after each.
+  // Key events to the focused widget, letting queued work run after each.
   void Type(Qt::Key key);
-  void TypeChar(char c);
+  void TypeChars(const std::string& chars);
   void Focus(int id);
+  void Leave();  // moves the focus to the page tree
   std::string FocusedName() const;
 
-  RecordingNotifier boxes;
   FixedClock clock{2026, 3, 15, 14, 25, 30};
-  std::optional<std::string> filePath;
   app::AppServices services;
-  FakeSerialLine* line = nullptr;  // when the window runs on the fake
+  FakeSerialLine* line = nullptr;
   std::unique_ptr<app::MainWindow> window;
 };
 
