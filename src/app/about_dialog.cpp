@@ -1,35 +1,15 @@
 #include "app/about_dialog.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/ui_font.h"
+#include "app/dialog_support.h"
 
 namespace km62rx::app {
 namespace {
 
 constexpr int kMajorVersion = 1;
 constexpr int kMinorVersion = 1;
-
-// Dialog units of the box's font: x by the average character width / 4,
-// y by the character height / 8.
-struct Units {
-  explicit Units(const QFont& font) {
-    // The average width of the Latin letters, as the platform's dialog base
-    // units take it (a CJK face's own average is that of its wide glyphs).
-    const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX = (letters / 26 + 1) / 2;
-    baseY = metrics.height();
-  }
-  int X(int units) const { return units * baseX / 4; }
-  int Y(int units) const { return units * baseY / 8; }
-  QRect Rect(int x, int y, int w, int h) const { return QRect(X(x), Y(y), X(w), Y(h)); }
-  int baseX;
-  int baseY;
-};
 
 }  // namespace
 
@@ -43,8 +23,8 @@ AboutDialog::AboutDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(QStringLiteral("バージョン情報"));
-  setFont(UiFontAtPoints(10));
-  const Units units(font());
+  setFont(DialogFont());
+  const DialogUnits units(font());
 
   auto* name = new QLabel(QStringLiteral("VESTRAL  DO-62REvev"), this);
   name->setObjectName(QStringLiteral("ctl270"));

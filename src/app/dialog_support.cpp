@@ -1,30 +1,20 @@
 #include "app/dialog_support.h"
 
 #include <QDialog>
-#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QString>
 #include <QWidget>
+#include <algorithm>
+
+#include "app/ui_font.h"
 
 namespace km62rx::app {
 
 QFont DialogFont() {
-  const QStringList families = QFontDatabase::families();
-  static const char* const kFaces[] = {"ＭＳ ゴシック", "MS Gothic", "Noto Sans Mono CJK JP"};
-  for (const char* face : kFaces) {
-    const QString name = QString::fromUtf8(face);
-    if (families.contains(name)) {
-      QFont font(name, 10);
-      font.setStyleHint(QFont::TypeWriter);
-      return font;
-    }
-  }
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(10);
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
+  return UiFontAtPoints(10);
 }
 
 DialogUnits::DialogUnits(const QFont& font) {
@@ -38,7 +28,11 @@ DialogUnits::DialogUnits(const QFont& font) {
   baseWidth_ = (total / 26 + 1) / 2;
   if (baseWidth_ < 1)
     baseWidth_ = 1;
-  baseHeight_ = metrics.height();
+  // The character height is the face's em: the platform takes the cell
+  // height, which for the face these dialogs were laid out in is its em. A
+  // CJK face with tall line spacing (Noto CJK: 1.45 em) would otherwise
+  // stretch every dialog by half.
+  baseHeight_ = std::min(metrics.height(), QFontInfo(font).pixelSize());
   if (baseHeight_ < 1)
     baseHeight_ = 1;
 }

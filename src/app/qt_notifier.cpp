@@ -1,8 +1,35 @@
 #include "app/qt_notifier.h"
 
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStringList>
+#include <algorithm>
 
 namespace km62rx::app {
+namespace {
+
+// QMessageBox wraps a text wider than about 500 pixels, and Japanese text
+// wraps anywhere, even inside a word. A box is made as wide as its longest
+// line instead, up to five eighths of the screen, so each line the text asks
+// for stays one line.
+void KeepLinesWhole(QMessageBox& box) {
+  auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+  if (label == nullptr)
+    return;
+  const QFontMetrics metrics(label->font());
+  int widest = 0;
+  for (const QString& line : box.text().split(QLatin1Char('\n')))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  const QScreen* screen = box.screen();
+  const int limit = screen != nullptr ? screen->availableGeometry().width() * 5 / 8 : 800;
+  label->setMinimumWidth(std::min(widest + 1, limit));
+}
+
+}  // namespace
 
 QString QtNotifier::BoxText(std::string_view text) {
   QString box = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -15,6 +42,10 @@ void QtNotifier::Show(std::string_view title, std::string_view text) {
                   QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                   BoxText(text), QMessageBox::Ok, owner_.data());
   box.setTextFormat(Qt::PlainText);
+  // A plain OK button: some styles give the standard buttons icons.
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+    ok->setIcon(QIcon());
+  KeepLinesWhole(box);
   box.exec();
 }
 
