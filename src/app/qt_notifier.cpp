@@ -12,11 +12,15 @@
 namespace km62rx::app {
 namespace {
 
+// Room the title bar takes beside the title: the icon and the buttons.
+constexpr int kTitleBarExtras = 64;
+
 // QMessageBox wraps a text wider than about 500 pixels, and Japanese text
 // wraps anywhere, even inside a word. A box is made as wide as its longest
 // line instead, up to five eighths of the screen, so each line the text asks
-// for stays one line.
-void KeepLinesWhole(QMessageBox& box) {
+// for stays one line; and wide enough that the title bar shows the whole
+// title rather than an elided one.
+void SizeToTextAndTitle(QMessageBox& box) {
   auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
   if (label == nullptr)
     return;
@@ -24,6 +28,8 @@ void KeepLinesWhole(QMessageBox& box) {
   int widest = 0;
   for (const QString& line : box.text().split(QLatin1Char('\n')))
     widest = std::max(widest, metrics.horizontalAdvance(line));
+  widest = std::max(
+      widest, QFontMetrics(box.font()).horizontalAdvance(box.windowTitle()) + kTitleBarExtras);
   const QScreen* screen = box.screen();
   const int limit = screen != nullptr ? screen->availableGeometry().width() * 5 / 8 : 800;
   label->setMinimumWidth(std::min(widest + 1, limit));
@@ -45,7 +51,7 @@ void QtNotifier::Show(std::string_view title, std::string_view text) {
   // A plain OK button: some styles give the standard buttons icons.
   if (QAbstractButton* ok = box.button(QMessageBox::Ok))
     ok->setIcon(QIcon());
-  KeepLinesWhole(box);
+  SizeToTextAndTitle(box);
   box.exec();
 }
 
