@@ -14,20 +14,16 @@ class PtyClient {
   PtyClient& operator=(const PtyClient&) = delete;
 
   bool isOpen() const { return fd_ >= 0; }
-  void Close();
   bool Write(const std::string& bytes);
-  // Reads until the newest byte received is a CR or timeoutMs passes; returns
-  // what arrived (possibly nothing).
-  std::string ReadReply(int timeoutMs = 2000);
-  // Reads everything that arrives within ms milliseconds.
-  std::string ReadFor(int ms);
-  // Writes line and CR, then reads the reply.
-  std::string Exchange(const std::string& line, int timeoutMs = 2000);
-  // Counts the read calls that delivered data during the last read.
+  // Reads what arrives within ms milliseconds; with untilCr, stops early once
+  // the newest byte received is a CR.
+  std::string Read(int ms, bool untilCr = false);
+  // Writes line and CR, then reads the reply (up to its CR, at most 2 s).
+  std::string Exchange(const std::string& line);
+  // Read calls that delivered data during the last read.
   int lastReadCalls() const { return lastReadCalls_; }
-  // Waits until the line goes away: true when a read reports end of file or
-  // an error (EIO) within timeoutMs.
-  bool WaitForHangUp(int timeoutMs);
+  // True when a read reports end of file or an error (EIO) within ms.
+  bool WaitForHangUp(int ms);
 
  private:
   int fd_ = -1;

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-
 #include <string>
 #include <vector>
 
@@ -17,82 +16,50 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-TEST(SimPty, IdentifiesAndKeepsSettingsAcrossCommands) {
+TEST(SimPty, KeepsSettingsAcrossCommandsAndReopenedPorts) {
   SimProcess sim;
-  ASSERT_FALSE(sim.path().empty());
-  PtyClient client(sim.path());
-  ASSERT_TRUE(client.isOpen());
-  EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RX\r");
-  EXPECT_EQ(client.Exchange("DEV"), "OK101\r");
-  EXPECT_EQ(client.Exchange("DEC"), "OK10\r");
-  EXPECT_EQ(client.Exchange("BDS10D0A"), "OK10D0A\r");
-  EXPECT_EQ(client.Exchange("BDG1"), "OK10D0A\r");
-  EXPECT_EQ(client.Exchange("PMSX"), "99\r");
-}
-
-TEST(SimPty, LoneCrIsSilentUnlessAnswerWake) {
   {
-    SimProcess sim(std::vector<std::string>{});
     PtyClient client(sim.path());
-    ASSERT_TRUE(client.Write("\r"));
-    EXPECT_EQ(client.ReadFor(150), "");
-    // The logger is still there afterwards.
-    EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RX\r");
-  }
-  {
-    SimProcess sim({"--answer-wake"});
-    PtyClient client(sim.path());
+    ASSERT_TRUE(client.isOpen());
     EXPECT_EQ(client.Exchange(""), "OK\r");
+    EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RX\r");
+    EXPECT_EQ(client.Exchange("\nLESCSV"), "OKCSV\r");  // an LF is ignored
   }
+  PtyClient client(sim.path());
+  EXPECT_EQ(client.Exchange("LEG"), "OKCSV\r");
+  // Commands in one write are answered in order.
+  ASSERT_TRUE(client.Write("DEV\rDEC\r"));
+  EXPECT_EQ(client.Read(200), "OK101\rOK10\r");
+  // The trace holds every line without its CR.
+  EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA", "LESCSV", "LEG", "DEV", "DEC"}));
 }
 
-TEST(SimPty, StaysSilentUntilSpokenTo) {
-  SimProcess sim;
+TEST(SimPty, OptionsReachTheLogger) {
+  SimProcess sim({"--firmware", "100", "--sd", "protected", "--clock-unset", "--model", "KM-00",
+                  "--reply", "DEC=51"});
   PtyClient client(sim.path());
-  EXPECT_EQ(client.ReadFor(100), "");
+  // Silent until spoken to, and a lone CR gets no answer without --answer-wake.
+  EXPECT_EQ(client.Read(100), "");
+  ASSERT_TRUE(client.Write("\r"));
+  EXPECT_EQ(client.Read(150), "");
+  EXPECT_EQ(client.Exchange("DEA"), "OKKM-00\r");
+  EXPECT_EQ(client.Exchange("DEV"), "OK100\r");
+  EXPECT_EQ(client.Exchange("DEC"), "51\r");
+  EXPECT_EQ(client.Exchange("TMG"), "01\r");
+  EXPECT_EQ(client.Exchange("BDG0"), "51\r");
 }
 
-TEST(SimPty, FixedRepliesWinByFirstMatchingPrefixAndChangeNothing) {
-  SimProcess sim({"--reply", "BTS1=05", "--reply", "BT=51", "--reply=DEA=OKKM-62RY"});
-  PtyClient client(sim.path());
-  EXPECT_EQ(client.Exchange("BTS1-"), "05\r");
-  EXPECT_EQ(client.Exchange("BTS0-"), "51\r");
-  EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RY\r");
-  // The overridden set did not reach the model.
-  SimProcess plain({"--reply", "BTS=00"});
-  PtyClient other(plain.path());
-  EXPECT_EQ(other.Exchange("BTS172359"), "00\r");
-  EXPECT_EQ(other.Exchange("BTG1"), "OK1-\r");
-}
-
-TEST(SimPty, SplitRepliesJoinToTheSameBytes) {
-  SimProcess sim({"--split", "2"});
-  PtyClient client(sim.path());
+TEST(SimPty, SplitAndDelayedRepliesArriveWhole) {
+  SimProcess split({"--split", "2"});
+  PtyClient client(split.path());
   EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RX\r");
   EXPECT_GT(client.lastReadCalls(), 1);
-}
 
-TEST(SimPty, ExtraBytesFollowTheCr) {
-  SimProcess sim({"--extra", "XY"});
-  PtyClient client(sim.path());
-  ASSERT_TRUE(client.Write("DEV\r"));
-  EXPECT_EQ(client.ReadFor(200), "OK101\rXY");
-}
-
-TEST(SimPty, DelayHoldsTheReplyBack) {
-  SimProcess sim({"--delay", "300"});
-  PtyClient client(sim.path());
-  ASSERT_TRUE(client.Write("DEV\r"));
-  EXPECT_EQ(client.ReadFor(100), "");
-  EXPECT_EQ(client.ReadReply(2000), "OK101\r");
-}
-
-TEST(SimPty, SilentNeverAnswers) {
-  SimProcess sim({"--silent", "--answer-wake"});
-  PtyClient client(sim.path());
-  ASSERT_TRUE(client.Write("\rDEA\r"));
-  EXPECT_EQ(client.ReadFor(200), "");
-  EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA"}));
+  SimProcess delayed({"--delay", "300"});
+  PtyClient late(delayed.path());
+  ASSERT_TRUE(late.Write("DEV\r"));
+  EXPECT_EQ(late.Read(100), "");
+  EXPECT_EQ(late.Read(2000, true), "OK101\r");
 }
 
 TEST(SimPty, HangsUpAfterNCommands) {
@@ -106,31 +73,14 @@ TEST(SimPty, HangsUpAfterNCommands) {
   EXPECT_FALSE(sim.Running());
 }
 
-TEST(SimPty, TraceRecordsEveryLineWithoutCrAndIgnoresLf) {
+TEST(SimPty, OverlongLineIsRefusedAndTheLoggerGoesOn) {
   SimProcess sim;
   PtyClient client(sim.path());
-  EXPECT_EQ(client.Exchange(""), "OK\r");
-  EXPECT_EQ(client.Exchange("\nDEA"), "OKKM-62RX\r");
-  EXPECT_EQ(client.Exchange("PPS;"), "OK;\r");
-  EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA", "PPS;"}));
-}
-
-TEST(SimPty, ClientMayCloseAndReopenThePort) {
-  SimProcess sim;
-  {
-    PtyClient first(sim.path());
-    EXPECT_EQ(first.Exchange("LESCSV"), "OKCSV\r");
-  }
-  PtyClient second(sim.path());
-  EXPECT_EQ(second.Exchange("LEG"), "OKCSV\r");
-  EXPECT_TRUE(sim.Running());
-}
-
-TEST(SimPty, CommandsInOneWriteAreAnsweredInOrder) {
-  SimProcess sim;
-  PtyClient client(sim.path());
-  ASSERT_TRUE(client.Write("DEV\rDEC\r"));
-  EXPECT_EQ(client.ReadFor(200), "OK101\rOK10\r");
+  EXPECT_EQ(client.Exchange("BDS0" + std::string(3000, 'A')), "99\r");
+  EXPECT_EQ(client.Exchange("DEV"), "OK101\r");
+  const Lines lines = sim.ReceivedLines();
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0].size(), 1024u);
 }
 
 TEST(SimPty, LinkPointsToTheTerminalAndIsRemovedOnExit) {
@@ -147,56 +97,23 @@ TEST(SimPty, LinkPointsToTheTerminalAndIsRemovedOnExit) {
   EXPECT_NE(access(link.c_str(), F_OK), 0);
 }
 
-TEST(SimPty, LoggerOptionsReachTheModel) {
-  SimProcess sim({"--firmware", "100", "--sd", "protected", "--clock-unset", "--model", "KM-00"});
-  PtyClient client(sim.path());
-  EXPECT_EQ(client.Exchange("DEA"), "OKKM-00\r");
-  EXPECT_EQ(client.Exchange("DEV"), "OK100\r");
-  EXPECT_EQ(client.Exchange("DEC"), "OK11\r");
-  EXPECT_EQ(client.Exchange("TMG"), "01\r");
-  EXPECT_EQ(client.Exchange("PMG"), "01\r");
-  EXPECT_EQ(client.Exchange("BDG0"), "51\r");
-}
-
-TEST(SimPty, OverlongLineIsRefusedAndTheLoggerGoesOn) {
-  SimProcess sim;
-  PtyClient client(sim.path());
-  EXPECT_EQ(client.Exchange("BDS0" + std::string(3000, 'A')), "99\r");
-  EXPECT_EQ(client.Exchange("DEV"), "OK101\r");
-  const Lines lines = sim.ReceivedLines();
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].size(), 1024u);
-}
-
-// Runs the simulator binary directly with a shell command line; returns its
-// exit status and what it printed.
-int RunSimulator(const std::string& args, std::string& output) {
-  const std::string command = "'" + SimulatorPath() + "' " + args + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return -1;
-  char buffer[512];
-  output.clear();
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
-    output += buffer;
-  const int status = pclose(pipe);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 TEST(SimBinary, HelpAndUsageErrors) {
-  std::string output;
-  EXPECT_EQ(RunSimulator("--help", output), 0);
-  EXPECT_NE(output.find("--hangup-after N"), std::string::npos) << output;
-  EXPECT_EQ(RunSimulator("--split 0", output), 2);
-  EXPECT_NE(output.find("--split"), std::string::npos) << output;
-  EXPECT_EQ(RunSimulator("--no-such-option", output), 2);
-  EXPECT_NE(output.find("unknown option: --no-such-option"), std::string::npos) << output;
-}
-
-TEST(SimBinary, UnwritableTraceFileFailsAtStart) {
-  std::string output;
-  EXPECT_EQ(RunSimulator("--trace /nonexistent-dir/trace.txt", output), 1);
-  EXPECT_NE(output.find("cannot open trace file"), std::string::npos) << output;
+  const std::vector<std::tuple<std::string, int, std::string>> cases{
+      {"--help", 0, "--hangup-after N"},
+      {"--split 0", 2, "--split"},
+      {"--no-such-option", 2, "unknown option: --no-such-option"},
+      {"--trace /nonexistent-dir/trace.txt", 1, "cannot open trace file"}};
+  for (const auto& [args, status, mentions] : cases) {
+    FILE* pipe = popen(("'" + SimulatorPath() + "' " + args + " 2>&1").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr)
+      output += buffer;
+    const int result = pclose(pipe);
+    EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, status) << args;
+    EXPECT_NE(output.find(mentions), std::string::npos) << output;
+  }
 }
 
 }  // namespace
