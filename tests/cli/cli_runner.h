@@ -14,8 +14,8 @@ struct CliRun {
 };
 
 // Runs the km62rx binary of this build with args and collects its exit
-// status, stdout and stderr. stdin is a pipe that carries stdinData (at most
-// a pipe's buffer, 64 KiB), or /dev/null without it.
+// status, stdout and stderr. stdin is a pipe that carries stdinData, or
+// /dev/null without it.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt);
 
