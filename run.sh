@@ -11,10 +11,28 @@ sim_log=$(mktemp)
 build/bin/km62rx-sim "$@" >"$sim_log" &
 sim_pid=$!
 trap 'kill $sim_pid 2>/dev/null || true; rm -f "$sim_log"' EXIT
+
+# The simulator prints its terminal's path as its first line, or ends at once
+# (--help, or an option it does not know).
 for _ in $(seq 50); do
-  [[ -s $sim_log ]] && break
+  (($(wc -l <"$sim_log") > 0)) && break
+  kill -0 $sim_pid 2>/dev/null || break
   sleep 0.1
 done
 port=$(head -n1 "$sim_log")
-echo "Simulated KM-62RX on $port"
+if [[ $port != /* ]]; then
+  for _ in $(seq 20); do
+    kill -0 $sim_pid 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 $sim_pid 2>/dev/null; then
+    echo "km62rx-sim did not report its port" >&2
+    exit 1
+  fi
+  status=0
+  wait $sim_pid || status=$?
+  cat "$sim_log"
+  exit $status
+fi
+echo "Simulated KM-62RX on $port (the last port in the connect dialog's list)"
 build/bin/km62rx-settings "$port"
