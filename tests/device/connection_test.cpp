@@ -4,9 +4,11 @@
 #include <map>
 #include <string>
 
+#include "device/clock_commands.h"
 #include "device/connection.h"
 #include "device/link.h"
 #include "link_view_recorder.h"
+#include "settings/clock.h"
 #include "settings/notifier.h"
 #include "support/fake_serial_line.h"
 
@@ -15,6 +17,10 @@ namespace {
 
 using testing::FakeSerialLine;
 using Box = RecordingNotifier::Box;
+using Boxes = std::vector<Box>;
+
+const Box kLinkFailed{"接続エラー", "送受信に失敗しました。"};
+const Box kInvalid{"応答エラー", "KM-62RXからの応答が不正な値です。"};
 
 // A logger on the fake line: a fixed reply per command line.
 class ConnectionTest : public ::testing::Test {
@@ -27,6 +33,9 @@ class ConnectionTest : public ::testing::Test {
         return {};
       return {{0, it->second}};
     };
+  }
+  int Open(const std::string& port = "ttyUSB0") {
+    return OpenDevicePort(link, port, LineSettings{});
   }
 
   FakeSerialLine line;
@@ -44,66 +53,49 @@ TEST_F(ConnectionTest, OpenWakesAndIdentifies) {
   settings.baudRate = 9600;
   ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", settings), kLinkOk);
   EXPECT_EQ(link.connected, 1);
-  EXPECT_EQ(link.sdState, 0);
-  EXPECT_EQ(link.pollIntervalMs, 10);
-  ASSERT_EQ(line.openedNames.size(), 1u);
-  EXPECT_EQ(line.openedNames[0], "ttyUSB0");
+  EXPECT_EQ(line.openedNames, std::vector<std::string>{"ttyUSB0"});
   EXPECT_EQ(line.openedSettings[0], settings);
   EXPECT_EQ(line.written, (std::vector<std::string>{"\r", "DEA\r"}));
-  ASSERT_FALSE(view.texts.empty());
   EXPECT_EQ(view.texts.back().connectButton, "再接続");
 }
 
 TEST_F(ConnectionTest, PortThatCannotBeOpenedIsCodeOne) {
   line.openSucceeds = false;
-  EXPECT_EQ(OpenDevicePort(link, "ttyUSB9", LineSettings{}), kPortNotOpened);
+  EXPECT_EQ(Open(), kPortNotOpened);
   EXPECT_EQ(link.connected, 0);
   EXPECT_TRUE(line.written.empty());
 }
 
-TEST_F(ConnectionTest, IdentifyReplyMustBeExactlyTheModel) {
+// A port left open by a failed attempt is closed before the next one opens
+// it again.
+TEST_F(ConnectionTest, IdentifyComparesTheFirstTenBytesExactly) {
   for (const std::string wrong :
        {"OKKM-62RY\r", "okkm-62rx\r", "OK KM-62RX\r", "OKKM-62\r", "01\r", "OKKM-62R\r"}) {
-    SCOPED_TRACE(wrong);
     replies["DEA\r"] = wrong;
-    EXPECT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kNotKm62rx);
+    EXPECT_EQ(Open(), kNotKm62rx) << wrong;
     EXPECT_EQ(link.connected, 0);
     EXPECT_TRUE(line.IsOpen());  // the caller reports and closes
-    CloseDeviceLink(link);
-    EXPECT_FALSE(line.IsOpen());
   }
-}
-
-TEST_F(ConnectionTest, IdentifyComparesTheFirstTenBytes) {
   replies["DEA\r"] = "OKKM-62RX\rV2\r";
-  EXPECT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
+  EXPECT_EQ(Open(), kLinkOk);
+  EXPECT_EQ(line.closeCount, 6);
 }
 
 TEST_F(ConnectionTest, ReconnectClosesFirstAndWaits) {
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  link.sdState = 1;
+  ASSERT_EQ(Open(), kLinkOk);
   link.timestampSupported = 0;
   view.connectedFlags.clear();
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB1", LineSettings{}), kLinkOk);
+  ASSERT_EQ(Open("ttyUSB1"), kLinkOk);
   ASSERT_EQ(line.closeTimes.size(), 1u);
   ASSERT_EQ(line.openTimes.size(), 2u);
   EXPECT_GE(line.openTimes[1] - line.closeTimes[0], std::chrono::milliseconds(10));
-  // The panel saw the disconnect before the new connection.
-  EXPECT_EQ(view.connectedFlags, (std::vector<int>{0, 1}));
+  EXPECT_EQ(view.connectedFlags, (std::vector<int>{0, 1}));  // disconnect shown first
   EXPECT_EQ(link.timestampSupported, 1);
 }
 
-TEST_F(ConnectionTest, PortLeftOpenByAFailedAttemptIsClosedBeforeOpeningAgain) {
-  replies["DEA\r"] = "OKXX\r";
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kNotKm62rx);
-  replies["DEA\r"] = "OKKM-62RX\r";
-  EXPECT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  EXPECT_EQ(line.closeCount, 1);
-}
-
 TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
   replies["DEV\r"] = "OK100\r";
+  ASSERT_EQ(Open(), kLinkOk);
   ASSERT_EQ(QueryDeviceStatus(link, boxes), 1);
   EXPECT_EQ(link.timestampSupported, 0);
   CloseDeviceLink(link);
@@ -116,114 +108,106 @@ TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
 }
 
 TEST_F(ConnectionTest, DestroyClosesAnOpenLinkWithoutTouchingThePanel) {
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
+  ASSERT_EQ(Open(), kLinkOk);
   const std::size_t refreshes = view.texts.size();
   DestroyDeviceLink(link);
   EXPECT_FALSE(line.IsOpen());
-  EXPECT_EQ(link.connected, 0);
   EXPECT_EQ(view.texts.size(), refreshes);
 }
 
-// The handshake for each combination of firmware and card state.
+// The handshake for each firmware and card reply; without a version reply
+// (nullptr) the adapter is pulled before the handshake.
 struct HandshakeCase {
   const char* dev;
   const char* dec;
-  int firmware;
-  int sdState;
-  int timestampSupported;
-  std::vector<std::string> boxTitles;
+  int result;
+  int firmware, sdState, timestampSupported;
+  std::vector<std::string> titles;
 };
 
 class HandshakeTest : public ConnectionTest, public ::testing::WithParamInterface<HandshakeCase> {};
 
 TEST_P(HandshakeTest, SetsStateAndShowsTheFindings) {
   const HandshakeCase& c = GetParam();
-  replies["DEV\r"] = c.dev;
   replies["DEC\r"] = c.dec;
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  EXPECT_EQ(QueryDeviceStatus(link, boxes), 1);
-  EXPECT_EQ(link.connected, 1);
+  if (c.dev != nullptr)
+    replies["DEV\r"] = c.dev;
+  ASSERT_EQ(Open(), kLinkOk);
+  line.vanished = c.dev == nullptr;
+  EXPECT_EQ(QueryDeviceStatus(link, boxes), c.result);
+  EXPECT_EQ(link.connected, c.result);
+  EXPECT_EQ(line.IsOpen(), c.result == 1);
   EXPECT_EQ(link.firmwareVersion, c.firmware);
   EXPECT_EQ(link.sdState, c.sdState);
   EXPECT_EQ(link.timestampSupported, c.timestampSupported);
   std::vector<std::string> titles;
   for (const Box& box : boxes.boxes)
     titles.push_back(box.title);
-  EXPECT_EQ(titles, c.boxTitles);
+  EXPECT_EQ(titles, c.titles);
+  if (c.result == 0) {
+    EXPECT_EQ(view.texts.back().statusLine, "接続状態 : 未接続");
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cards, HandshakeTest,
-                         ::testing::Values(HandshakeCase{"OK101\r", "OK10\r", 101, 1, 1, {}},
-                                           HandshakeCase{"OK101\r", "OK11\r", 101, 3, 1, {"注意"}},
-                                           HandshakeCase{"OK101\r", "OK00\r", 101, 0, 1, {"注意"}},
-                                           HandshakeCase{"OK101\r", "OK01\r", 101, 0, 1, {"注意"}},
-                                           HandshakeCase{"OK100\r", "OK10\r", 100, 1, 0, {"情報"}},
-                                           HandshakeCase{"OK100\r", "OK11\r", 100, 3, 1, {"注意"}},
-                                           HandshakeCase{"OK100\r", "OK00\r", 100, 0, 1, {"注意"}},
-                                           HandshakeCase{"OK123\r", "OK1\r", 123, 1, 1, {}},
-                                           HandshakeCase{"OK\r", "OK10\r", 0, 1, 0, {"情報"}},
-                                           HandshakeCase{"OKv2\r", "OK\r", 0, 0, 1, {"注意"}}));
+INSTANTIATE_TEST_SUITE_P(
+    Replies, HandshakeTest,
+    ::testing::Values(HandshakeCase{"OK101\r", "OK10\r", 1, 101, 1, 1, {}},
+                      HandshakeCase{"OK101\r", "OK11\r", 1, 101, 3, 1, {"注意"}},
+                      HandshakeCase{"OK101\r", "OK00\r", 1, 101, 0, 1, {"注意"}},
+                      HandshakeCase{"OK101\r", "OK01\r", 1, 101, 0, 1, {"注意"}},
+                      HandshakeCase{"OK100\r", "OK10\r", 1, 100, 1, 0, {"情報"}},
+                      HandshakeCase{"OK100\r", "OK11\r", 1, 100, 3, 1, {"注意"}},
+                      HandshakeCase{"OK100\r", "OK00\r", 1, 100, 0, 1, {"注意"}},
+                      HandshakeCase{"OK123\r", "OK1\r", 1, 123, 1, 1, {}},
+                      HandshakeCase{"OK\r", "OK10\r", 1, 0, 1, 0, {"情報"}},
+                      HandshakeCase{"OKv2\r", "OK\r", 1, 0, 0, 1, {"注意"}},
+                      // Without "OK" the link is closed with the matching box.
+                      HandshakeCase{"01\r", "OK10\r", 0, 0, 0, 1, {"エラー"}},
+                      HandshakeCase{"OK101\r", "99\r", 0, 101, 0, 1, {"応答エラー"}},
+                      HandshakeCase{nullptr, "OK10\r", 0, 0, 0, 1, {"接続エラー"}}));
 
-TEST_F(ConnectionTest, HandshakeBoxTextsAreTheLinkTable) {
-  replies["DEC\r"] = "OK00\r";
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  ASSERT_EQ(QueryDeviceStatus(link, boxes), 1);
-  ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text,
-            "SDカードが挿入されていません。\r\n時刻以外の本体設定を変更する際は、"
-            "SDカードを挿入してから再接続してください。");
-}
-
-TEST_F(ConnectionTest, VersionReplyWithoutOkDisconnectsWithTheUnknownErrorBox) {
-  replies["DEV\r"] = "01\r";
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  EXPECT_EQ(QueryDeviceStatus(link, boxes), 0);
-  EXPECT_EQ(link.connected, 0);
-  EXPECT_FALSE(line.IsOpen());
-  EXPECT_EQ(boxes.boxes, (std::vector<Box>{{"エラー", "不明なエラーが発生しました。"}}));
-  EXPECT_EQ(view.texts.back().statusLine, "接続状態 : 未接続");
-}
-
-TEST_F(ConnectionTest, CardReplyWithoutOkDisconnectsWithTheInvalidReplyBox) {
-  replies["DEC\r"] = "99\r";
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  EXPECT_EQ(QueryDeviceStatus(link, boxes), 0);
-  EXPECT_EQ(link.connected, 0);
-  EXPECT_EQ(boxes.boxes, (std::vector<Box>{{"応答エラー", "KM-62RXからの応答が不正な値です。"}}));
-}
-
-TEST_F(ConnectionTest, HandshakeExchangeFailureDisconnects) {
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  line.vanished = true;  // the adapter was pulled
-  EXPECT_EQ(QueryDeviceStatus(link, boxes), 0);
-  EXPECT_EQ(link.connected, 0);
-  EXPECT_EQ(boxes.boxes, (std::vector<Box>{{"接続エラー", "送受信に失敗しました。"}}));
-}
-
+// Reading the clock at connect time, and setting it from the PC's time
+// (without a reply the adapter is pulled after the write).
 struct ClockCase {
-  const char* tmg;
+  bool set;
+  const char* reply;
   int result;
   Box box;
 };
 
-class DeviceClockTest : public ConnectionTest, public ::testing::WithParamInterface<ClockCase> {};
+class ClockTest : public ConnectionTest, public ::testing::WithParamInterface<ClockCase> {};
 
-TEST_P(DeviceClockTest, ShowsTheClockOrWhyNot) {
-  replies["TMG\r"] = GetParam().tmg;
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", LineSettings{}), kLinkOk);
-  EXPECT_EQ(ShowDeviceClock(link, boxes), GetParam().result);
-  EXPECT_EQ(boxes.boxes, std::vector<Box>{GetParam().box});
+TEST_P(ClockTest, ShowsTheClockOrWhyNot) {
+  const ClockCase& c = GetParam();
+  ASSERT_EQ(Open(), kLinkOk);
+  const std::string command = c.set ? "TMS260305070809\r" : "TMG\r";
+  if (c.reply != nullptr)
+    replies[command] = c.reply;
+  else
+    line.vanishAfterWrites = static_cast<int>(line.written.size()) + 1;
+  EXPECT_EQ(c.set ? SetLoggerClockFromPc(link, FixedClock(2026, 3, 5, 7, 8, 9), boxes)
+                  : ShowDeviceClock(link, boxes),
+            c.result);
+  EXPECT_EQ(line.written.back(), command);
+  EXPECT_EQ(boxes.boxes, Boxes{c.box});
   EXPECT_EQ(link.connected, 1);  // a clock failure never disconnects
 }
 
+const Box kShown{"接続しました", "本体時刻 : 2026/03/15 14:25:30"};
+const Box kSet{"本体時刻設定", "2026/03/05 07:08:09 に設定しました。"};
+
 INSTANTIATE_TEST_SUITE_P(
-    Replies, DeviceClockTest,
+    Replies, ClockTest,
     ::testing::Values(
-        ClockCase{"OK260315142530\r", 1, {"接続しました", "本体時刻 : 2026/03/15 14:25:30"}},
-        ClockCase{"01\r", 1, {"接続しました", "本体時刻 : 未設定"}},
-        ClockCase{"99\r", 0, {"応答エラー", "KM-62RXからの応答が不正な値です。"}},
-        ClockCase{"OX260315142530\r", 0, {"応答エラー", "KM-62RXからの応答が不正な値です。"}},
-        ClockCase{"OK\r", 1, {"接続しました", "本体時刻 : 2000/00/00 00:00:00"}}));
+        ClockCase{false, "OK260315142530\r", 1, kShown},
+        ClockCase{false, "01\r", 1, {"接続しました", "本体時刻 : 未設定"}},
+        ClockCase{false, "99\r", 0, kInvalid}, ClockCase{false, "OX260315142530\r", 0, kInvalid},
+        ClockCase{false, "OK\r", 1, {"接続しました", "本体時刻 : 2000/00/00 00:00:00"}},
+        ClockCase{false, nullptr, 0, kLinkFailed}, ClockCase{true, "OK260305070809\r", 1, kSet},
+        ClockCase{true, "01\r", 0, {"応答エラー", "ハードウェア設定が不正です。"}},
+        ClockCase{true, "99\r", 0, {"応答エラー", "コマンドのパラメータが不一致です。"}},
+        ClockCase{true, "51\r", 0, kInvalid}, ClockCase{true, "OX\r", 0, kInvalid},
+        ClockCase{true, nullptr, 0, kLinkFailed}));
 
 }  // namespace
 }  // namespace km62rx::device

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 #include "device/device_link.h"
@@ -11,196 +12,110 @@ namespace km62rx::device {
 namespace {
 
 using testing::FakeSerialLine;
-using Clock = std::chrono::steady_clock;
 
-class ExchangeTest : public ::testing::Test {
- protected:
-  void SetUp() override { ASSERT_TRUE(line.Open("ttyFAKE0", LineSettings{})); }
-
-  // Runs one exchange and measures it.
-  int Exchange(std::string_view command) {
-    const auto start = Clock::now();
-    const int code = ExchangeCommand(link, command, reply);
-    elapsedMs = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-    return code;
-  }
-
-  FakeSerialLine line;
-  DeviceLink link{line};
-  Reply reply;
-  long long elapsedMs = 0;
+// One command over a line that answers (chunks after the write) or
+// misbehaves as scripted.
+struct ExchangeCase {
+  const char* name;
+  FakeSerialLine::Answer answer;
+  int code;
+  std::string reply;  // when the exchange succeeds
+  long long minMs = 0;
+  long long maxMs = 500;
+  std::function<void(FakeSerialLine&)> fault = {};
 };
 
-TEST_F(ExchangeTest, CompleteReplyIsReturnedAndZeroTerminated) {
-  line.ThenReply("OK101\r");
-  ASSERT_EQ(Exchange("DEV\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OK101\r");
-  EXPECT_EQ(reply.Payload(), "101");
+ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, int code, std::string reply,
+                  long long minMs = 0, long long maxMs = 500,
+                  std::function<void(FakeSerialLine&)> fault = {}) {
+  return {name, std::move(answer), code, std::move(reply), minMs, maxMs, std::move(fault)};
+}
+
+class ExchangeTest : public ::testing::TestWithParam<ExchangeCase> {};
+
+TEST_P(ExchangeTest, ReplyOrFailure) {
+  const ExchangeCase& c = GetParam();
+  FakeSerialLine line;
+  ASSERT_TRUE(line.Open("ttyFAKE0", LineSettings{}));
+  DeviceLink link{line};
+  if (!c.answer.empty())
+    line.Then(c.answer);
+  if (c.fault)
+    c.fault(line);
+  Reply reply;
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ExchangeCommand(link, "DEV\r", reply), c.code);
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - start)
+                      .count();
+  EXPECT_GE(ms, c.minMs);
+  EXPECT_LT(ms, c.maxMs);
+  // Whatever happened, the reply stays inside its area and is terminated.
+  ASSERT_LT(reply.length, Reply::kCapacity);
   EXPECT_EQ(reply.bytes[reply.length], '\0');
-  ASSERT_EQ(line.written.size(), 1u);
-  EXPECT_EQ(line.written[0], "DEV\r");
-  EXPECT_LT(elapsedMs, 100);
+  if (c.code == kLinkOk) {
+    EXPECT_EQ(reply.View(), c.reply);
+    EXPECT_EQ(line.written, std::vector<std::string>{"DEV\r"});
+  }
 }
 
-TEST_F(ExchangeTest, StaleBytesAreDrainedAndNeverMixedIntoTheReply) {
-  line.QueueNow("late reply\rnoise");
-  line.ThenReply("OK10\r");
-  ASSERT_EQ(Exchange("DEC\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OK10\r");
-  EXPECT_EQ(line.PendingBytes(), 0u);
-}
+const std::string kLongest = "OK" + std::string(96, '5') + "\r";  // 99 bytes: fits
+constexpr int kFailed = kExchangeFailed;
 
-TEST_F(ExchangeTest, LongStaleInputIsDrainedInChunks) {
-  line.QueueNow(std::string(350, 'x'));
-  line.ThenReply("OK\r");
-  ASSERT_EQ(Exchange("TMG\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OK\r");
-  EXPECT_GE(line.readCalls, 4 + 1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ExchangeTest,
+    ::testing::Values(
+        Case("Complete", {{0, "OK101\r"}}, kLinkOk, "OK101\r", 0, 100),
+        Case("StaleBytesDrained", {{0, "OK10\r"}}, kLinkOk, "OK10\r", 0, 500,
+             [](auto& l) { l.QueueNow("late reply\rnoise"); }),
+        Case("LongStaleInputDrainedInChunks", {{0, "OK\r"}}, kLinkOk, "OK\r", 0, 500,
+             [](auto& l) { l.QueueNow(std::string(350, 'x')); }),
+        Case("SplitOverPolls", {{0, "O"}, {25, "K12"}, {60, "\r"}}, kLinkOk, "OK12\r", 60, 400),
+        Case("ShortReads", {{0, "OKKM-62RX\r"}}, kLinkOk, "OKKM-62RX\r", 0, 500,
+             [](auto& l) { l.maxReadSize = 3; }),
+        Case("CrInTheMiddle", {{0, "OK1\r2"}, {30, "\r"}}, kLinkOk, "OK1\r2\r", 30),
+        Case("LongestThatFits", {{0, kLongest}}, kLinkOk, kLongest),
+        Case("BytesAfterTheCrTimeOut", {{0, "OK00\rZ"}}, kFailed, "", 900, 1500),
+        Case("SilentForAboutOneSecond", {}, kFailed, "", 1000, 1400),
+        Case("WouldOverrunTheArea", {{0, "OK" + std::string(120, '7') + "\r"}}, kFailed, ""),
+        Case("OneByteTooLongArrivingLater", {{0, "OK" + std::string(97, '5')}, {30, "\r"}}, kFailed,
+             ""),
+        Case("PartialWrite", {{0, "OK\r"}}, kFailed, "", 0, 100, [](auto& l) { l.writeLimit = 2; }),
+        Case("WriteOfNothing", {{0, "OK\r"}}, kFailed, "", 0, 100,
+             [](auto& l) { l.writeLimit = 0; }),
+        Case("PhantomBytesWhileDraining", {{0, "OK\r"}}, kFailed, "", 0, 100,
+             [](auto& l) { l.phantomBytes = 5; }),
+        Case("PhantomBytesWhilePolling", {}, kFailed, "", 0, 200,
+             [](auto& l) {
+               l.responder = [&l](std::string_view) {
+                 l.phantomBytes = 3;  // the driver starts lying once the command is out
+                 return FakeSerialLine::Answer{{0, "OK"}};
+               };
+             }),
+        Case("VanishesAfterTheWrite", {{0, "OK\r"}}, kFailed, "", 0, 100,
+             [](auto& l) { l.vanishAfterWrites = 1; }),
+        Case("VanishesMidReply", {{0, "OK1"}, {30, "01\r"}}, kFailed, "", 0, 200,
+             [](auto& l) { l.vanishAfterReads = 1; }),
+        Case("VanishedBeforeWriting", {}, kFailed, "", 0, 100, [](auto& l) { l.vanished = true; }),
+        Case("Closed", {}, kFailed, "", 0, 100, [](auto& l) { l.Close(); })),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ExchangeTest, ReplySplitOverSeveralPollsIsJoined) {
-  line.Then({{0, "O"}, {25, "K12"}, {60, "\r"}});
-  ASSERT_EQ(Exchange("DEV\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OK12\r");
-  EXPECT_GE(elapsedMs, 60);
-  EXPECT_LT(elapsedMs, 400);
-}
-
-TEST_F(ExchangeTest, ReadsThatDeliverLessThanAskedAreJoined) {
-  line.maxReadSize = 3;
-  line.ThenReply("OKKM-62RX\r");
-  ASSERT_EQ(Exchange("DEA\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OKKM-62RX\r");
-}
-
-TEST_F(ExchangeTest, CarriageReturnFollowedByMoreBytesDoesNotEndTheReply) {
-  line.Then({{0, "OK1\r2"}, {30, "\r"}});
-  ASSERT_EQ(Exchange("X\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), "OK1\r2\r");
-  EXPECT_GE(elapsedMs, 30);
-}
-
-TEST_F(ExchangeTest, BytesAfterTheCarriageReturnTimeOut) {
-  line.ThenReply("OK00\rZ");
-  EXPECT_EQ(Exchange("BDS\r"), kExchangeFailed);
-  EXPECT_GE(elapsedMs, 900);
-  EXPECT_LT(elapsedMs, 1500);
-}
-
-TEST_F(ExchangeTest, SilentLineFailsAfterAboutOneSecond) {
-  line.ThenSilence();
-  EXPECT_EQ(Exchange("DEA\r"), kExchangeFailed);
-  // 101 poll intervals of 10 ms.
-  EXPECT_GE(elapsedMs, 1000);
-  EXPECT_LT(elapsedMs, 1400);
-  EXPECT_EQ(reply.length, 0u);
-}
-
-TEST_F(ExchangeTest, ReplyThatWouldOverrunTheAreaFails) {
-  line.ThenReply("OK" + std::string(120, '7') + "\r");
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_LE(reply.length, Reply::kCapacity - 1);
-  EXPECT_EQ(reply.bytes[Reply::kCapacity - 1], '\0');
-  EXPECT_LT(elapsedMs, 500);
-}
-
-TEST_F(ExchangeTest, LongestReplyThatFitsIsAccepted) {
-  const std::string longest = "OK" + std::string(96, '5') + "\r";  // 99 bytes
-  line.ThenReply(longest);
-  ASSERT_EQ(Exchange("DEV\r"), kLinkOk);
-  EXPECT_EQ(reply.View(), longest);
-  EXPECT_EQ(reply.bytes[99], '\0');
-}
-
-TEST_F(ExchangeTest, OneByteTooLongFailsEvenWhenItArrivesLater) {
-  line.Then({{0, "OK" + std::string(97, '5')}, {30, "\r"}});  // 100 bytes with the CR
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_EQ(reply.bytes[Reply::kCapacity - 1], '\0');
-}
-
-TEST_F(ExchangeTest, PartialWriteFails) {
-  line.writeLimit = 2;
-  line.ThenReply("OK\r");
-  EXPECT_EQ(Exchange("TMG\r"), kExchangeFailed);
-}
-
-TEST_F(ExchangeTest, WriteOfNothingFails) {
-  line.writeLimit = 0;
-  EXPECT_EQ(Exchange("TMG\r"), kExchangeFailed);
-}
-
-TEST_F(ExchangeTest, BytesReportedButNeverDeliveredWhileDrainingGiveUp) {
-  line.phantomBytes = 5;
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_LT(elapsedMs, 100);
-  EXPECT_LT(line.readCalls, 5);
-}
-
-TEST_F(ExchangeTest, BytesReportedButNeverDeliveredWhilePollingGiveUp) {
-  line.responder = [this](std::string_view) {
-    line.phantomBytes = 3;  // the driver starts lying once the command is out
-    return FakeSerialLine::Answer{{0, "OK"}};
+TEST(ExchangeSequenceTest, EachExchangeStartsZeroedAndIsTraced) {
+  FakeSerialLine line;
+  ASSERT_TRUE(line.Open("ttyFAKE0", LineSettings{}));
+  DeviceLink link{line};
+  std::vector<std::string> trace;
+  link.trace = [&](std::string_view dir, std::string_view bytes) {
+    trace.push_back(std::string(dir) + std::string(bytes));
   };
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_LT(elapsedMs, 200);
-  EXPECT_LT(line.readCalls, 10);
-}
-
-TEST_F(ExchangeTest, PortThatVanishesAfterTheWriteFailsAtOnce) {
-  line.vanishAfterWrites = 1;
-  line.ThenReply("OK\r");
-  EXPECT_EQ(Exchange("TMG\r"), kExchangeFailed);
-  EXPECT_LT(elapsedMs, 100);
-}
-
-TEST_F(ExchangeTest, PortThatVanishesInTheMiddleOfAReplyFails) {
-  line.vanishAfterReads = 1;
-  line.Then({{0, "OK1"}, {30, "01\r"}});
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_LT(elapsedMs, 200);
-}
-
-TEST_F(ExchangeTest, VanishedPortFailsBeforeWriting) {
-  line.vanished = true;
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-  EXPECT_TRUE(line.written.empty());
-}
-
-TEST_F(ExchangeTest, ClosedPortFails) {
-  line.Close();
-  EXPECT_EQ(Exchange("DEV\r"), kExchangeFailed);
-}
-
-TEST_F(ExchangeTest, EveryExchangeStartsFromAZeroedArea) {
   line.ThenReply("OKKM-62RX\r").ThenReply("01\r");
-  ASSERT_EQ(Exchange("DEA\r"), kLinkOk);
-  ASSERT_EQ(Exchange("TMG\r"), kLinkOk);
+  Reply reply;
+  ASSERT_EQ(ExchangeCommand(link, "DEA\r", reply), kLinkOk);
+  ASSERT_EQ(ExchangeCommand(link, "TMG\r", reply), kLinkOk);
   EXPECT_EQ(reply.View(), "01\r");
   for (std::size_t i = reply.length; i < Reply::kCapacity; ++i)
     ASSERT_EQ(reply.bytes[i], '\0');
-}
-
-TEST_F(ExchangeTest, TraceGetsTheLineSentAndTheReplyReceived) {
-  std::vector<std::pair<std::string, std::string>> lines;
-  link.trace = [&](std::string_view dir, std::string_view bytes) {
-    lines.emplace_back(std::string(dir), std::string(bytes));
-  };
-  line.ThenReply("OK101\r");
-  ASSERT_EQ(Exchange("DEV\r"), kLinkOk);
-  ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0], std::make_pair(std::string(">"), std::string("DEV\r")));
-  EXPECT_EQ(lines[1], std::make_pair(std::string("<"), std::string("OK101\r")));
-}
-
-TEST(ReplyTest, PayloadRunsFromTheThirdByteToTheFirstCr) {
-  Reply reply;
-  const std::string text = "OK2603\rxx";
-  std::copy(text.begin(), text.end(), reply.bytes.begin());
-  reply.length = text.size();
-  EXPECT_EQ(reply.Payload(), "2603");
-  reply.Clear();
-  EXPECT_EQ(reply.Payload(), "");
-  EXPECT_EQ(reply.At(5), '\0');
+  EXPECT_EQ(trace, (std::vector<std::string>{">DEA\r", "<OKKM-62RX\r", ">TMG\r", "<01\r"}));
 }
 
 }  // namespace
