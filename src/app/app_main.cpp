@@ -2,7 +2,10 @@
 // listed in the connect dialog after the ports found on the machine (device
 // paths such as /dev/pts/7 of the simulator work too).
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QStringList>
+#include <QTranslator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,6 +23,14 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("km62rx-settings"));
   application.setWindowIcon(km62rx::app::AppIcon());
+
+  // Every text of the program is Japanese; Qt's own dialogs (the file
+  // dialog) follow where Qt's Japanese translation is installed.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   std::vector<std::string> extraPorts;
   const QStringList arguments = QApplication::arguments();
