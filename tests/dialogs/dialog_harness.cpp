@@ -1,14 +1,12 @@
 #include "dialog_harness.h"
 
 #include <QApplication>
+#include <QTest>
 #include <QTimer>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <ostream>
 #include <sstream>
-
-#include <stdlib.h>
 
 #include "settings/file_chooser.h"
 
@@ -96,18 +94,27 @@ void WhenModalShown(std::function<bool(QWidget* modal)> matches,
   timer->start();
 }
 
-TempFolder::TempFolder() {
-  const char* dir = std::getenv("TMPDIR");
-  std::string pattern =
-      std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-dialogs-XXXXXX";
-  if (mkdtemp(pattern.data()) != nullptr)
-    path_ = pattern;
+std::string ControlText(QWidget& window, int id) {
+  QWidget* control = ChildControl(window, id);
+  return control ? control->property("text").toString().toStdString() : std::string();
 }
 
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  if (!path_.empty())
-    std::filesystem::remove_all(path_, ignored);
+void ShowActive(QWidget& window) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+void ClickControl(QWidget& window, int id) {
+  QTest::mouseClick(ChildControl(window, id), Qt::LeftButton);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  const std::size_t at = text.find(from);
+  EXPECT_NE(at, std::string::npos) << from;
+  if (at != std::string::npos)
+    text.replace(at, from.size(), to);
+  return text;
 }
 
 std::string ReadFileBytes(const std::string& path) {

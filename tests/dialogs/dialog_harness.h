@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -79,19 +80,26 @@ void WhenModalShown(std::function<bool(QWidget* modal)> matches,
                     std::function<void(QWidget* modal)> action);
 
 // A fresh temporary folder, removed with the object.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
+struct TempFolder {
+  QTemporaryDir dir;
+  std::string path() const { return dir.path().toStdString(); }
+  std::string File(const std::string& name) const { return path() + "/" + name; }
 };
 
+// The child control "ctl<id>" of a window; its text; a mouse click on it.
+template <typename T = QWidget>
+T* ChildControl(QWidget& window, int id) {
+  T* control = window.findChild<T*>(QStringLiteral("ctl%1").arg(id));
+  EXPECT_NE(control, nullptr) << "control " << id;
+  return control;
+}
+std::string ControlText(QWidget& window, int id);
+// Shows a window and waits until it is active, for key events.
+void ShowActive(QWidget& window);
+void ClickControl(QWidget& window, int id);
+
+// text with the first from replaced by to.
+std::string Replaced(std::string text, const std::string& from, const std::string& to);
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 
