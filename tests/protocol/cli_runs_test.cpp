@@ -1,21 +1,82 @@
-// km62rx send, receive and clock-file, run as a user runs them, against the
-// simulator.
+// The km62rx commands that talk to the logger or write its clock to a file,
+// run as a user runs them, against the simulator.
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "settings/logger_settings.h"
+#include "settings/notifier.h"
 #include "settings/settings_file.h"
-#include "sim_connection.h"
+#include "support/sim_process.h"
 
 namespace km62rx::testing {
 namespace {
 
 using settings::LoggerSettings;
+
+// What a command printed and its exit status.
+struct CommandOutput {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// A fresh temporary folder, removed with the object.
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "km62rx-protocol-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr)
+      ADD_FAILURE() << "cannot create a temporary folder";
+    path_ = pattern;
+  }
+  ~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (const char c : text)
+    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// Runs the km62rx binary of this build with the arguments.
+CommandOutput Km62rx(const std::vector<std::string>& args) {
+  TempDir dir;
+  std::string command = ShellQuoted(CliPath());
+  for (const std::string& arg : args)
+    command += " " + ShellQuoted(arg);
+  command += " >" + ShellQuoted(dir.File("out")) + " 2>" + ShellQuoted(dir.File("err"));
+  const int status = std::system(command.c_str());
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(dir.File("out")),
+          ReadWholeFile(dir.File("err"))};
+}
 
 LoggerSettings ChangedSettings() {
   LoggerSettings s = settings::DefaultSettings();
@@ -44,150 +105,142 @@ void WriteText(const std::string& path, const std::string& text) {
   out << text;
 }
 
+// The settings of a file, with its clock lines; reports counts the reader's
+// boxes.
 LoggerSettings ParseFile(const std::string& path, int& reports) {
   std::ifstream in(path, std::ios::binary);
   LoggerSettings settings;
   RecordingNotifier boxes;
   settings::ParseSettings(in, settings, boxes);
   reports = static_cast<int>(boxes.boxes.size());
-  // The reader leaves the clock lines to the writer's rule; take them here.
   EXPECT_TRUE(settings::ReadFileClockFields(path, settings));
   return settings;
-}
-
-int CountLines(const std::string& text) {
-  int lines = 0;
-  for (char c : text)
-    lines += c == '\n';
-  return lines;
-}
-
-CommandOutput Km62rx(std::vector<std::string> args) {
-  args.insert(args.begin(), CliPath());
-  return RunCommand(args);
 }
 
 TEST(CliRuns, SendThenReceiveGivesTheSameSettings) {
   TempDir dir;
   const LoggerSettings original = ChangedSettings();
   WriteText(dir.File("A.CFG"), settings::FormatSettingsFile(original));
-  SimProcess sim({"--answer-wake"});
+  SimProcess sim;
 
   const CommandOutput sent = Km62rx({"send", "--port", sim.path(), dir.File("A.CFG")});
   EXPECT_EQ(sent.status, 0) << sent.err;
-  EXPECT_EQ(CountLines(sent.out), 17);
+  EXPECT_EQ(std::count(sent.out.begin(), sent.out.end(), '\n'), 17);
   EXPECT_NE(sent.out.find("1/17 開始トリガー(データ): ok\n"), std::string::npos) << sent.out;
-  EXPECT_NE(sent.err.find("設定完了: 本体への設定送信が完了しました。\n"), std::string::npos);
 
   const CommandOutput received = Km62rx({"receive", "--port", sim.path(), "-o", dir.File("B.CFG")});
   EXPECT_EQ(received.status, 0) << received.err;
-  EXPECT_EQ(CountLines(received.out), 17);
-  EXPECT_NE(received.err.find("取得完了: 本体からの設定取得が完了しました。\n"), std::string::npos);
+  EXPECT_EQ(std::count(received.out.begin(), received.out.end(), '\n'), 17);
   int reports = 0;
   EXPECT_EQ(ParseFile(dir.File("B.CFG"), reports), original);
   EXPECT_EQ(reports, 0);
-
-  // The file the logger gave back checks exactly like the one sent.
-  const CommandOutput checkA = Km62rx({"check", dir.File("A.CFG")});
-  const CommandOutput checkB = Km62rx({"check", dir.File("B.CFG")});
-  EXPECT_EQ(checkA.status, 0);
-  EXPECT_EQ(checkA.out, checkB.out);
 }
 
+TEST(CliRuns, ClockFileStoresTheClampedTimeAndKeepsTheSettings) {
+  TempDir dir;
+  const std::string path = dir.File("SETTING.CFG");
+  WriteText(path, settings::FormatSettingsFile(ChangedSettings()));
+  const CommandOutput output = Km62rx({"clock-file", path, "--time", "1999-13-00 24:60:61"});
+  EXPECT_EQ(output.status, 0) << output.err;
+  int reports = 0;
+  LoggerSettings expected = ChangedSettings();
+  expected.TIME_CALENDAR = "001201235959";
+  expected.TIME_SET = 0;
+  EXPECT_EQ(ParseFile(path, reports), expected);
+}
+
+TEST(CliRuns, MalformedTimeIsAUsageError) {
+  for (const char* bad :
+       {"", "2026-03-05", "2026-03-05 07:08", "2026/03/05 07:08:09", "2026-03-05 07:08:09 ",
+        "20260-03-05 07:08:09", "2026-03-05T07:08:09", "-2026-03-05 07:08:09"}) {
+    const CommandOutput r = Km62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
+    EXPECT_EQ(r.status, 2) << bad;
+    EXPECT_EQ(r.err.find("接続エラー"), std::string::npos) << bad;  // never got to the port
+  }
+}
+
+// One command line: PORT becomes the simulator's terminal (started with
+// --answer-wake and simOptions), IN a file holding fileText, and OUT a file
+// that does not exist yet.
 struct ExitCase {
   std::string name;
-  std::vector<std::string> simOptions;  // empty: no simulator, the port does not exist
-  std::vector<std::string> args;        // PORT, IN and OUT are replaced
-  std::string fileText;                 // written to IN
+  std::vector<std::string> simOptions;
+  std::vector<std::string> args;
   int status;
-  std::string inStderr;
-  std::string inStdout = {};
+  std::vector<std::string> inStderr;
+  std::string inStdout;
+  std::string fileText;
 };
 
+void PrintTo(const ExitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 const std::string kGoodFile = settings::FormatSettingsFile(settings::DefaultSettings());
+const std::string kNoPort = "/dev/km62rx-no-such-port";
+const std::string kTime = "2026-03-05 07:08:09";
+
+ExitCase Run(std::string name, std::vector<std::string> simOptions, std::vector<std::string> args,
+             int status, std::vector<std::string> inStderr = {}, std::string inStdout = {},
+             std::string fileText = kGoodFile) {
+  return {std::move(name),     std::move(simOptions), std::move(args),    status,
+          std::move(inStderr), std::move(inStdout),   std::move(fileText)};
+}
 
 std::vector<ExitCase> ExitCases() {
+  const std::vector<std::string> send = {"send", "--port", "PORT", "IN"};
+  const std::vector<std::string> receive = {"receive", "--port", "PORT", "-o", "OUT"};
+  const std::vector<std::string> info = {"info", "--port", "PORT"};
   return {
-      {"SendDone", {"--answer-wake"}, {"send", "--port", "PORT", "IN"}, kGoodFile, 0, "設定完了"},
-      {"SendMissingFile",
-       {"--answer-wake"},
-       {"send", "--port", "PORT", "MISSING"},
-       kGoodFile,
-       2,
-       "エラー: ファイルを開けませんでした。"},
-      {"SendNoHeader",
-       {"--answer-wake"},
-       {"send", "--port", "PORT", "IN"},
-       "FILE_EXTENSION=LOG\r\n",
-       2,
-       "エラー: 有効なKM-62RX設定ファイルではありません。"},
-      {"SendNoPort", {}, {"send", "IN"}, kGoodFile, 2, "--port"},
-      {"SendPortMissing",
-       {},
-       {"send", "--port", "/dev/km62rx-no-such-port", "IN"},
-       kGoodFile,
-       3,
-       "接続エラー: COMポートエラー。"},
-      {"SendRefusedEntry",
-       {"--answer-wake", "--reply", "BTS1=05"},
-       {"send", "--port", "PORT", "IN"},
-       kGoodFile,
-       1,
-       "設定エラー: 開始トリガー(時刻)は正しく設定できなかった可能性があります。",
-       "2/17 開始トリガー(時刻): failed\n"},
-      {"SendReaderReport",
-       {"--answer-wake"},
-       {"send", "--port", "PORT", "IN"},
-       kGoodFile + "NO_SUCH_KEY=1\r\n",
-       1,
-       "ファイル読込完了"},
-      {"SendLinkBreaks",
-       {"--answer-wake", "--hangup-after", "10"},
-       {"send", "--port", "PORT", "IN"},
-       kGoodFile,
-       3,
-       "接続エラー: 設定の送信中に接続エラーが発生しました。 不完全な設定が本体に反映された"
-       "可能性があります。 接続を確認して再度設定を試みてください。"},
-      {"SendSdCardAbsent",
-       {"--answer-wake", "--sd", "absent"},
-       {"send", "--port", "PORT", "IN"},
-       kGoodFile,
-       1,
-       "注意: SDカードが挿入されていません。"},
-      {"ReceiveDone",
-       {"--answer-wake"},
-       {"receive", "--port", "PORT", "-o", "OUT"},
-       "",
-       0,
-       "設定保存: 設定ファイルを書き出しました。"},
-      {"ReceiveOldFirmware",
-       {"--answer-wake", "--firmware", "100"},
-       {"receive", "--port", "PORT", "-o", "OUT"},
-       "",
-       0,
-       "取得完了",
-       "8/8 ロギング設定: ok\n"},
-      {"ReceiveItemFailure",
-       {"--answer-wake", "--reply", "ESG=NG"},
-       {"receive", "--port", "PORT", "-o", "OUT"},
-       "",
-       1,
-       "読込エラー: 停止トリガー(データサイズ)は正しく取得できなかった可能性があります。",
-       "6/17 停止トリガー(データサイズ): failed\n"},
-      {"ReceiveSdCardError",
-       {"--answer-wake", "--reply", "LEG=51"},
-       {"receive", "--port", "PORT", "-o", "OUT"},
-       "",
-       3,
-       "接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。",
-       "8/17 ロギング設定: link failed\n"},
-      {"ReceiveWithoutOutput", {"--answer-wake"}, {"receive", "--port", "PORT"}, "", 2, "-o"},
-      {"ReceiveUnwritable",
-       {"--answer-wake"},
-       {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"},
-       "",
-       2,
-       "エラー: ファイルを開けませんでした。"},
+      Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
+      Run("SendNoHeader", {}, send, 2, {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "",
+          "FILE_EXTENSION=LOG\r\n"),
+      Run("SendRefusedEntry", {"--reply", "BTS1=05"}, send, 1,
+          {"設定エラー: 開始トリガー(時刻)は正しく設定できなかった可能性があります。"},
+          "2/17 開始トリガー(時刻): failed\n"),
+      Run("SendReaderReport", {}, send, 1, {"ファイル読込完了"}, "",
+          kGoodFile + "NO_SUCH_KEY=1\r\n"),
+      Run("SendLinkBreaks", {"--hangup-after", "10"}, send, 3,
+          {"接続エラー: 設定の送信中に接続エラーが発生しました。 不完全な設定が本体に反映された"
+           "可能性があります。 接続を確認して再度設定を試みてください。"}),
+      Run("SendSdCardAbsent", {"--sd", "absent"}, send, 1,
+          {"注意: SDカードが挿入されていません。"}),
+      Run("ReceiveDone", {}, receive, 0,
+          {"取得完了: 本体からの設定取得が完了しました。\n",
+           "設定保存: 設定ファイルを書き出しました。"}),
+      Run("ReceiveOldFirmware", {"--firmware", "100"}, receive, 0, {"取得完了"},
+          "8/8 ロギング設定: ok\n"),
+      Run("ReceiveItemFailure", {"--reply", "ESG=NG"}, receive, 1,
+          {"読込エラー: 停止トリガー(データサイズ)は正しく取得できなかった可能性があります。"},
+          "6/17 停止トリガー(データサイズ): failed\n"),
+      Run("ReceiveSdCardError", {"--reply", "LEG=51"}, receive, 3,
+          {"接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。"},
+          "8/17 ロギング設定: link failed\n"),
+      Run("ReceiveWithoutOutput", {}, {"receive", "--port", "PORT"}, 2, {"-o"}),
+      Run("ReceiveUnwritable", {}, {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"}, 2,
+          {"エラー: ファイルを開けませんでした。"}),
+      Run("InfoPanelLines", {"--firmware", "123", "--sd", "protected"}, info, 0,
+          {"注意: SDカードが書込保護されています。 時刻以外の", "接続しました: 本体時刻 : 20"},
+          "接続状態 : 接続中 (ファームウェア Ver1.23)\nSDカード : 書込保護\n"),
+      Run("InfoTraceShowsTheWire", {}, {"info", "--port", "PORT", "--trace", "--parity", "even"}, 0,
+          {"> DEA\\r\n< OKKM-62RX\\r\n"}),
+      Run("InfoOtherModel", {"--model", "KM-62RY"}, info, 3,
+          {"接続エラー: 有効なKM-62RXではありません。"}),
+      Run("InfoPortMissing", {}, {"info", "--port", kNoPort}, 3,
+          {"接続エラー: COMポートエラー。\n"}),
+      Run("ClockTypedTimeIsClamped", {},
+          {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
+          {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
+      Run("ClockRefused", {"--reply", "TMS=01"}, {"clock", "--port", "PORT"}, 1,
+          {"応答エラー: ハードウェア設定が不正です。"}),
+      Run("ClockFileDone", {}, {"clock-file", "IN", "--time", kTime}, 0,
+          {"設定保存: 設定ファイルに書き出しました。"}),
+      Run("ClockFileReaderReport", {}, {"clock-file", "IN", "--time", kTime}, 1, {}, "",
+          kGoodFile + "NO_SUCH_KEY=1\r\n"),
+      Run("ClockFileUnwritable", {}, {"clock-file", "/nonexistent-dir/A.CFG", "--time", kTime}, 2),
+      Run("UsageClockFileWithoutTime", {}, {"clock-file", "IN"}, 2),
+      Run("UsageInfoWithoutPort", {}, {"info"}, 2, {"--port"}),
+      Run("UsageBadFlow", {}, {"info", "--port", "x", "--flow", "none"}, 2),
   };
 }
 
@@ -198,73 +251,29 @@ TEST_P(CliExit, StatusAndMessages) {
   TempDir dir;
   WriteText(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
-  if (!c.simOptions.empty())
-    sim.emplace(c.simOptions);
+  if (std::find(c.args.begin(), c.args.end(), "PORT") != c.args.end()) {
+    std::vector<std::string> options = c.simOptions;
+    options.insert(options.begin(), "--answer-wake");
+    sim.emplace(options);
+  }
   std::vector<std::string> args;
   for (const std::string& arg : c.args) {
-    if (arg == "PORT") {
-      args.push_back(sim ? sim->path() : "");
-    } else if (arg == "IN") {
-      args.push_back(dir.File("IN.CFG"));
-    } else if (arg == "MISSING") {
-      args.push_back(dir.File("MISSING.CFG"));
-    } else if (arg == "OUT") {
-      args.push_back(dir.File("OUT.CFG"));
-    } else {
+    if (arg == "PORT")
+      args.push_back(sim->path());
+    else if (arg == "IN" || arg == "OUT")
+      args.push_back(dir.File(arg + ".CFG"));
+    else
       args.push_back(arg);
-    }
   }
   const CommandOutput output = Km62rx(args);
   EXPECT_EQ(output.status, c.status) << output.err;
-  EXPECT_NE(output.err.find(c.inStderr), std::string::npos) << output.err;
+  for (const std::string& text : c.inStderr)
+    EXPECT_NE(output.err.find(text), std::string::npos) << output.err;
   EXPECT_NE(output.out.find(c.inStdout), std::string::npos) << output.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliExit, ::testing::ValuesIn(ExitCases()),
                          [](const auto& info) { return info.param.name; });
-
-TEST(CliClockFile, StoresTheTimeAndKeepsTheSettings) {
-  TempDir dir;
-  const std::string path = dir.File("SETTING.CFG");
-  WriteText(path, settings::FormatSettingsFile(ChangedSettings()));
-  const CommandOutput output = Km62rx({"clock-file", path, "--time", "2026-03-05 07:08:09"});
-  EXPECT_EQ(output.status, 0) << output.err;
-  EXPECT_NE(output.err.find("設定保存: 設定ファイルに書き出しました。"), std::string::npos);
-  int reports = 0;
-  LoggerSettings expected = ChangedSettings();
-  expected.TIME_CALENDAR = "260305070809";
-  expected.TIME_SET = 0;
-  EXPECT_EQ(ParseFile(path, reports), expected);
-}
-
-TEST(CliClockFile, FieldsAreClampedAsInTheDialog) {
-  TempDir dir;
-  const std::string path = dir.File("NEW.CFG");
-  const CommandOutput output = Km62rx({"clock-file", path, "--time", "1999-13-00 24:60:61"});
-  EXPECT_EQ(output.status, 0) << output.err;
-  int reports = 0;
-  LoggerSettings expected = settings::DefaultSettings();
-  expected.TIME_CALENDAR = "001201235959";
-  expected.TIME_SET = 0;
-  EXPECT_EQ(ParseFile(path, reports), expected);
-}
-
-TEST(CliClockFile, ReaderReportsGiveStatusOne) {
-  TempDir dir;
-  const std::string path = dir.File("SETTING.CFG");
-  WriteText(path, kGoodFile + "NO_SUCH_KEY=1\r\n");
-  const CommandOutput output = Km62rx({"clock-file", path, "--time", "2030-01-02 03:04:05"});
-  EXPECT_EQ(output.status, 1) << output.err;
-}
-
-TEST(CliClockFile, UsageErrors) {
-  TempDir dir;
-  EXPECT_EQ(Km62rx({"clock-file", dir.File("A.CFG")}).status, 2);
-  EXPECT_EQ(Km62rx({"clock-file", dir.File("A.CFG"), "--time", "2026-03-05"}).status, 2);
-  EXPECT_EQ(Km62rx({"clock-file", "--time", "2026-03-05 07:08:09"}).status, 2);
-  EXPECT_EQ(
-      Km62rx({"clock-file", "/nonexistent-dir/A.CFG", "--time", "2026-03-05 07:08:09"}).status, 2);
-}
 
 }  // namespace
 }  // namespace km62rx::testing

@@ -1,16 +1,15 @@
 // Replies that are not the expected "OK": device errors, the SD-card error,
 // invalid, mismatching and cut-short replies. None may crash, and none may
-// change the controls of the entry it belongs to.
+// change the pages.
 
 #include <gtest/gtest.h>
 
-#include "device/control_ids.h"
-#include "reply_case.h"
+#include "op_case.h"
 
 namespace km62rx::testing {
 namespace {
 
-using device::PageControls;
+using namespace device;
 
 const RecordingNotifier::Box kDeviceError05{"応答エラー", "エラーが発生しました。 (コード : 05)"};
 const RecordingNotifier::Box kOldFirmware{
@@ -18,146 +17,56 @@ const RecordingNotifier::Box kOldFirmware{
     "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
 const RecordingNotifier::Box kParameterMismatch{"応答エラー", "コマンドのパラメータが不一致です。"};
 
-using Lines = std::vector<std::string>;
-
-std::vector<ReplyCase> ErrorCases() {
+std::vector<OpCase> ErrorCases() {
   return {
-      {"SdCardErrorOnGet",
-       {"BDG0=51"},
-       device::ReceiveStartDataTriggers,
-       {},
-       -1,
-       {kSdCard},
-       {},
-       Lines{"BDG0"}},
-      {"SdCardErrorOnSet",
-       {"BTS2=51"},
-       device::SendStartTimeTriggers,
-       {},
-       -1,
-       {kSdCard},
-       {},
-       Lines{"BTS0-", "BTS1-", "BTS2-"}},
-      {"DeviceErrorStopsTheEntries",
-       {"BTS1=05"},
-       device::SendStartTimeTriggers,
-       {},
-       0,
-       {kDeviceError05},
-       {},
-       Lines{"BTS0-", "BTS1-"}},
-      {"DeviceErrorOneDigit",
-       {"EIG=5"},
-       device::ReceiveStopIdleTime,
-       {},
-       0,
-       {kDeviceError05},
-       {TextIs(620, "1"), CheckedIs(840, false)}},
-      {"DeviceError01", {"PMS=01"}, device::SendTimestampMode, {}, 0, {kOldFirmware}},
-      {"DeviceError99", {"PTG=99"}, device::ReceiveTimestampType, {}, 0, {kParameterMismatch}},
-      {"NotANumber",
-       {"LEG=NG"},
-       device::ReceiveLogFileExtension,
-       {},
-       0,
-       {kInvalidReply},
-       {TextIs(645, "LOG")}},
-      {"ErrorCodeZero", {"LEG=00"}, device::ReceiveLogFileExtension, {}, 0, {kInvalidReply}},
-      {"ErrorCodeAboveRange", {"ESS=100"}, device::SendStopDataSize, {}, 0, {kInvalidReply}},
-      {"LetterOThenOther", {"PPS=OX,"}, device::SendTimestampSeparator, {}, 0, {kInvalidReply}},
-      {"EchoDiffers",
-       {"BDS0=OK0X"},
-       device::SendStartDataTriggers,
-       {},
-       0,
-       {kMismatch},
-       {},
-       Lines{"BDS0-"}},
-      {"EchoShorter", {"ESS=OK"}, device::SendStopDataSize, {}, 0, {kMismatch}},
-      {"EchoCaseDiffers", {"LES=OKlog"}, device::SendLogFileExtension, {}, 0, {kMismatch}},
-      {"WrongEntryIndex",
-       {"BDG0=OK1-"},
-       device::ReceiveStartDataTriggers,
-       [](PageControls& p) {
-         p.SetChecked(800, true);
-         p.SetText(510, "AA");
-       },
-       0,
-       {kMismatch},
-       {CheckedIs(800, true), TextIs(510, "AA")},
-       Lines{"BDG0"}},
-      {"NoEntryIndex",
-       {"ETG0=OK"},
-       device::ReceiveStopTimeTriggers,
-       {},
-       0,
-       {kMismatch},
-       {},
-       Lines{"ETG0"}},
-      {"ExtensionTooShort",
-       {"LEG=OKLO"},
-       device::ReceiveLogFileExtension,
-       {},
-       0,
-       {kInvalidReply},
-       {TextIs(645, "LOG")}},
-      {"ExtensionEmpty",
-       {"LEG=OK"},
-       device::ReceiveLogFileExtension,
-       {},
-       0,
-       {kInvalidReply},
-       {TextIs(645, "LOG")}},
-      {"TimeCutShort",
-       {"BTG0=OK01"},
-       device::ReceiveStartTimeTriggers,
-       [](PageControls& p) { p.SetText(550, "7"); },
-       0,
-       {kInvalidReply},
-       {CheckedIs(810, false), TextIs(550, "7"), ComboIs(310, 0)},
-       Lines{"BTG0"}},
-      {"TimeMissingMinute",
-       {"ETG1=OK11230"},
-       device::ReceiveStopTimeTriggers,
-       {},
-       0,
-       {kInvalidReply},
-       {CheckedIs(831, false)}},
-      {"DataOddLastCharacter",
-       {"BDG0=OK00D0"},
-       device::ReceiveStartDataTriggers,
-       [](PageControls& p) { p.SetText(510, "EE"); },
-       0,
-       {kInvalidReply},
-       {CheckedIs(800, false), TextIs(510, "EE"), TextIs(511, "")}},
-      {"ExcludedDataOddLastCharacter",
-       {"PDG=OK0D0"},
-       device::ReceiveTimestampExcludedData,
-       [](PageControls& p) { p.SetText(652, "FF"); },
-       0,
-       {kInvalidReply},
-       {TextIs(650, ""), TextIs(652, "FF")}},
-      {"SizeBeyond32Bits",
-       {"ESG=OK99999999999"},
-       device::ReceiveStopDataSize,
-       [](PageControls& p) { p.SetText(630, "33"); },
-       0,
-       {kInvalidReply},
-       {TextIs(630, "33"), CheckedIs(845, false)}},
-      {"LogTimeBeyond32Bits",
-       {"ELG=OK3000000000"},
-       device::ReceiveStopLogTime,
-       {},
-       0,
-       {kInvalidReply},
-       {TextIs(640, "1"), CheckedIs(850, false)}},
+      // 51 is the SD-card error: the link counts as failed and the entries stop.
+      OnReply("SdCardErrorOnSet", "BTS2=51", SendStartTimeTriggers, -1, {kSdCard}, {}, {},
+              {"BTS0-", "BTS1-", "BTS2-"}),
+      // Other codes 1 to 99 are device errors.
+      OnReply("DeviceErrorOneDigit", "EIG=5", ReceiveStopIdleTime, 0, {kDeviceError05}),
+      OnReply("DeviceError01", "PMS=01", SendTimestampMode, 0, {kOldFirmware}),
+      OnReply("DeviceError99", "PTG=99", ReceiveTimestampType, 0, {kParameterMismatch}),
+      OnReply("NotANumber", "LEG=NG", ReceiveLogFileExtension, 0, {kInvalidReply}),
+      OnReply("ErrorCodeZero", "LEG=00", ReceiveLogFileExtension, 0, {kInvalidReply}),
+      OnReply("ErrorCodeAboveRange", "ESS=100", SendStopDataSize, 0, {kInvalidReply}),
+      OnReply("LetterOThenOther", "PPS=OX,", SendTimestampSeparator, 0, {kInvalidReply}),
+      // A set reply echoes the request after its mnemonic.
+      OnReply("EchoDiffers", "BDS0=OK0X", SendStartDataTriggers, 0, {kMismatch}, {}, {}, {"BDS0-"}),
+      OnReply("EchoShorter", "ESS=OK", SendStopDataSize, 0, {kMismatch}),
+      OnReply("WrongEntryIndex", "BDG0=OK1-", ReceiveStartDataTriggers, 0, {kMismatch}, {},
+              {Check(800), Text(510, "AA")}, {"BDG0"}),
+      OnReply("NoEntryIndex", "ETG0=OK", ReceiveStopTimeTriggers, 0, {kMismatch}, {}, {}, {"ETG0"}),
+      // Cut short or out of range.
+      OnReply("ExtensionTooShort", "LEG=OKLO", ReceiveLogFileExtension, 0, {kInvalidReply}),
+      OnReply("ExtensionEmpty", "LEG=OK", ReceiveLogFileExtension, 0, {kInvalidReply}),
+      OnReply("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, 0, {kInvalidReply}, {},
+              {Text(550, "7")}, {"BTG0"}),
+      OnReply("TimeMissingMinute", "ETG1=OK11230", ReceiveStopTimeTriggers, 0, {kInvalidReply}),
+      OnReply("DataOddLastCharacter", "BDG0=OK00D0", ReceiveStartDataTriggers, 0, {kInvalidReply},
+              {}, {Text(510, "EE")}),
+      OnReply("ExcludedDataOddLastCharacter", "PDG=OK0D0", ReceiveTimestampExcludedData, 0,
+              {kInvalidReply}, {}, {Text(652, "FF")}),
+      OnReply("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, 0, {kInvalidReply}, {},
+              {Text(630, "33")}),
+      OnReply("LogTimeBeyond32Bits", "ELG=OK3000000000", ReceiveStopLogTime, 0, {kInvalidReply}),
   };
 }
 
-class ReplyErrors : public ::testing::TestWithParam<ReplyCase> {};
+class ReplyErrors : public ::testing::TestWithParam<OpCase> {};
 
-TEST_P(ReplyErrors, UserIsToldAndNothingBreaks) {
-  RunReplyCase(GetParam());
+TEST_P(ReplyErrors, UserIsToldAndThePagesStay) {
+  SimConnection connection({"--reply", GetParam().reply});
+  ASSERT_TRUE(connection.connected);
+  SetPages(connection.pages, GetParam().setup);
+  const std::vector<std::string> before = PagesSnapshot(connection.pages);
+  RunOpCase(connection, GetParam(), connection.pages);
+  const std::vector<std::string> after = PagesSnapshot(connection.pages);
+  Lines changed;
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    if (after[i] != before[i])
+      changed.push_back(before[i] + " -> " + after[i]);
+  }
+  EXPECT_EQ(changed, Lines{});
 }
 
 INSTANTIATE_TEST_SUITE_P(Replies, ReplyErrors, ::testing::ValuesIn(ErrorCases()),
@@ -167,7 +76,7 @@ TEST(ReplyErrorsLink, SilentLoggerFailsTheLinkWithoutABox) {
   SimConnection connection;
   ASSERT_TRUE(connection.connected);
   connection.sim.Stop();
-  EXPECT_EQ(device::ReceiveLogFileExtension(connection.ctx), -1);
+  EXPECT_EQ(ReceiveLogFileExtension(connection.ctx), -1);
   EXPECT_TRUE(connection.boxes.boxes.empty());
 }
 
