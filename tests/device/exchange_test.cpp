@@ -25,6 +25,10 @@ struct ExchangeCase {
   std::function<void(FakeSerialLine&)> fault = {};
 };
 
+void PrintTo(const ExchangeCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
 ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, int code, std::string reply,
                   long long minMs = 0, long long maxMs = 500,
                   std::function<void(FakeSerialLine&)> fault = {}) {
