@@ -270,6 +270,9 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& text : c.inStderr)
     EXPECT_NE(output.err.find(text), std::string::npos) << output.err;
   EXPECT_NE(output.out.find(c.inStdout), std::string::npos) << output.out;
+  if (c.status == 3) {
+    EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliExit, ::testing::ValuesIn(ExitCases()),
