@@ -61,10 +61,10 @@ void ConnectDialog::BuildControls() {
       {214, "通信速度", 10, 65, 70, 15},
       {215, "フロー制御", 90, 65, 70, 15},
   };
-  for (const LabelSpec& spec : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(spec.text), this);
-    label->setObjectName(ObjectName(spec.id));
-    PlaceInUnits(label, units, spec.x, spec.y, spec.width, spec.height);
+  for (const LabelSpec& def : kLabels) {
+    auto* label = new QLabel(QString::fromUtf8(def.text), this);
+    label->setObjectName(ObjectName(def.id));
+    PlaceInUnits(label, units, def.x, def.y, def.width, def.height);
   }
 
   connectButton_ = new QPushButton(QStringLiteral("接続"), this);

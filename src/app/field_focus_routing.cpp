@@ -31,11 +31,11 @@ bool FieldFocusRouting::eventFilter(QObject*, QEvent* event) {
 }
 
 void AttachFieldFocusRouting(ui::QtPageControls& controls) {
-  for (const ui::ControlSpec& spec : ui::PageControlSpecs()) {
-    if (!ui::IsClampedField(spec.id) && spec.id != ids::kSeparatorField)
+  for (const ui::ControlSpec& def : ui::PageControlSpecs()) {
+    if (!ui::IsClampedField(def.id) && def.id != ids::kSeparatorField)
       continue;
-    if (QWidget* field = controls.LineEdit(spec.id)) {
-      field->installEventFilter(new FieldFocusRouting(spec.id, controls, field));
+    if (QWidget* field = controls.LineEdit(def.id)) {
+      field->installEventFilter(new FieldFocusRouting(def.id, controls, field));
     }
   }
 }

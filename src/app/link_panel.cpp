@@ -11,8 +11,8 @@ namespace km62rx::app {
 LinkPanel::LinkPanel(QWidget* parent, ui::QtPageControls& controls,
                      std::function<void(int, int)> applyAvailability)
     : controls_(controls), applyAvailability_(std::move(applyAvailability)) {
-  for (const ui::ControlSpec& spec : ui::LinkPanelControls()) {
-    controls_.Register(spec.id, ui::CreateControl(spec, parent));
+  for (const ui::ControlSpec& def : ui::LinkPanelControls()) {
+    controls_.Register(def.id, ui::CreateControl(def, parent));
   }
 }
 

@@ -23,10 +23,10 @@ ArgParser& ArgParser::Positionals(std::size_t minimum, std::size_t maximum) {
   return *this;
 }
 
-const ArgParser::Spec* ArgParser::Find(std::string_view nameOrAlias) const {
-  for (const Spec& spec : specs_) {
-    if (spec.name == nameOrAlias || (!spec.alias.empty() && spec.alias == nameOrAlias)) {
-      return &spec;
+const ArgParser::OptionDef* ArgParser::Find(std::string_view nameOrAlias) const {
+  for (const OptionDef& def : specs_) {
+    if (def.name == nameOrAlias || (!def.alias.empty() && def.alias == nameOrAlias)) {
+      return &def;
     }
   }
   return nullptr;
@@ -37,10 +37,10 @@ bool ArgParser::Fail(std::string message) {
   return false;
 }
 
-bool ArgParser::Store(const Spec& spec, std::string value) {
-  if (Has(spec.name))
-    return Fail("option " + spec.name + " given twice");
-  given_.push_back({spec.name, std::move(value)});
+bool ArgParser::Store(const OptionDef& def, std::string value) {
+  if (Has(def.name))
+    return Fail("option " + def.name + " given twice");
+  given_.push_back({def.name, std::move(value)});
   return true;
 }
 
@@ -72,13 +72,13 @@ bool ArgParser::Parse(const Args& args) {
       name = arg.substr(0, 2);
       inlineValue = arg.substr(2);
     }
-    const Spec* spec = Find(name);
-    if (spec == nullptr)
+    const OptionDef* def = Find(name);
+    if (def == nullptr)
       return Fail("unknown option " + arg);
-    if (!spec->takesValue) {
+    if (!def->takesValue) {
       if (inlineValue)
-        return Fail("option " + spec->name + " takes no value");
-      if (!Store(*spec, {}))
+        return Fail("option " + def->name + " takes no value");
+      if (!Store(*def, {}))
         return false;
       continue;
     }
@@ -91,7 +91,7 @@ bool ArgParser::Parse(const Args& args) {
       }
       inlineValue = args[++i];
     }
-    if (!Store(*spec, std::move(*inlineValue)))
+    if (!Store(*def, std::move(*inlineValue)))
       return false;
   }
   if (positional_.size() < minPositional_)

@@ -42,7 +42,7 @@ class ArgParser {
   const std::vector<std::string>& positional() const { return positional_; }
 
  private:
-  struct Spec {
+  struct OptionDef {
     std::string name;
     std::string alias;
     bool takesValue;
@@ -52,12 +52,12 @@ class ArgParser {
     std::string value;
   };
 
-  const Spec* Find(std::string_view nameOrAlias) const;
+  const OptionDef* Find(std::string_view nameOrAlias) const;
   bool Fail(std::string message);
-  bool Store(const Spec& spec, std::string value);
+  bool Store(const OptionDef& def, std::string value);
 
   std::string command_;
-  std::vector<Spec> specs_;
+  std::vector<OptionDef> specs_;
   std::size_t minPositional_ = 0;
   std::size_t maxPositional_ = 0;
   std::vector<Given> given_;

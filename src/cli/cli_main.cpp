@@ -1,3 +1,5 @@
 #include "cli/cli.h"
 
-int main(int argc, char** argv) { return km62rx::cli::RunCli(argc, argv); }
+int main(int argc, char** argv) {
+  return km62rx::cli::RunCli(argc, argv);
+}

@@ -30,9 +30,9 @@ void RefreshLinkStatus(DeviceLink& link);
 
 // What the connection panel shows for a link.
 struct LinkPanelTexts {
-  std::string statusLine;     // control 200
-  std::string sdLine;         // control 201
-  std::string connectButton;  // control 400: "接続" or "再接続"
+  std::string statusLine;          // control 200
+  std::string sdLine;              // control 201
+  std::string connectButton;       // control 400: "接続" or "再接続"
   bool disconnectEnabled = false;  // control 401
   friend bool operator==(const LinkPanelTexts&, const LinkPanelTexts&) = default;
 };

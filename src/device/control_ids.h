@@ -21,24 +21,56 @@ inline constexpr int kClockToFileButton = 422;
 inline constexpr int kPageTree = 700;
 
 // Data rows: check box and the first of four hex fields.
-constexpr int StartDataCheck(int r) { return 800 + r; }
-constexpr int StartDataByte(int r, int k) { return 510 + 4 * r + k; }
-constexpr int StopDataCheck(int r) { return 820 + r; }
-constexpr int StopDataByte(int r, int k) { return 570 + 4 * r + k; }
-constexpr int TimestampStartCheck(int r) { return 860 + r; }
-constexpr int TimestampStartByte(int r, int k) { return 660 + 4 * r + k; }
-constexpr int TimestampStopCheck(int r) { return 870 + r; }
-constexpr int TimestampStopByte(int r, int k) { return 680 + 4 * r + k; }
+constexpr int StartDataCheck(int r) {
+  return 800 + r;
+}
+constexpr int StartDataByte(int r, int k) {
+  return 510 + 4 * r + k;
+}
+constexpr int StopDataCheck(int r) {
+  return 820 + r;
+}
+constexpr int StopDataByte(int r, int k) {
+  return 570 + 4 * r + k;
+}
+constexpr int TimestampStartCheck(int r) {
+  return 860 + r;
+}
+constexpr int TimestampStartByte(int r, int k) {
+  return 660 + 4 * r + k;
+}
+constexpr int TimestampStopCheck(int r) {
+  return 870 + r;
+}
+constexpr int TimestampStopByte(int r, int k) {
+  return 680 + 4 * r + k;
+}
 
 // Time rows.
-constexpr int StartTimeCheck(int r) { return 810 + r; }
-constexpr int StartTimeWeekday(int r) { return 310 + r; }
-constexpr int StartTimeHour(int r) { return 550 + r; }
-constexpr int StartTimeMinute(int r) { return 560 + r; }
-constexpr int StopTimeCheck(int r) { return 830 + r; }
-constexpr int StopTimeWeekday(int r) { return 320 + r; }
-constexpr int StopTimeHour(int r) { return 600 + r; }
-constexpr int StopTimeMinute(int r) { return 610 + r; }
+constexpr int StartTimeCheck(int r) {
+  return 810 + r;
+}
+constexpr int StartTimeWeekday(int r) {
+  return 310 + r;
+}
+constexpr int StartTimeHour(int r) {
+  return 550 + r;
+}
+constexpr int StartTimeMinute(int r) {
+  return 560 + r;
+}
+constexpr int StopTimeCheck(int r) {
+  return 830 + r;
+}
+constexpr int StopTimeWeekday(int r) {
+  return 320 + r;
+}
+constexpr int StopTimeHour(int r) {
+  return 600 + r;
+}
+constexpr int StopTimeMinute(int r) {
+  return 610 + r;
+}
 
 // Single settings.
 inline constexpr int kStopIdleCheck = 840;
@@ -56,7 +88,9 @@ inline constexpr int kTimestampModeCombo = 335;
 inline constexpr int kTimestampTypeCombo = 336;
 inline constexpr int kTimestampSerialCombo = 337;
 inline constexpr int kSeparatorField = 646;
-constexpr int ExcludedByte(int k) { return 650 + k; }
+constexpr int ExcludedByte(int k) {
+  return 650 + k;
+}
 inline constexpr int kTimestampIdleCheck = 880;
 inline constexpr int kTimestampIdleField = 695;
 inline constexpr int kTimestampSizeCheck = 885;
@@ -69,7 +103,9 @@ inline constexpr int kClockSecond = 505;
 
 // Weekday combo index to day code and back (index 0 every day = 7,
 // index 7 Sunday = 0).
-constexpr int WeekdayCode(int index) { return index == 0 ? 7 : (index == 7 ? 0 : index); }
+constexpr int WeekdayCode(int index) {
+  return index == 0 ? 7 : (index == 7 ? 0 : index);
+}
 constexpr int WeekdayIndex(int code) {
   return code == 7 ? 0 : (code == 0 ? 7 : (code >= 1 && code <= 6 ? code : 0));
 }

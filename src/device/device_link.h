@@ -31,8 +31,8 @@ struct DeviceLink {
   int pollIntervalMs = 10;     // one poll interval of an exchange
   int timestampSupported = 1;  // 0 only while connected to an old firmware with a usable card
 
-  SerialLine* port;                 // the one serial port (not owned)
-  LinkStatusView* view = nullptr;   // the connection panel, if any
+  SerialLine* port;                // the one serial port (not owned)
+  LinkStatusView* view = nullptr;  // the connection panel, if any
   // When set, every line sent (">") and received ("<") is passed here.
   std::function<void(std::string_view direction, std::string_view bytes)> trace;
 };

@@ -30,7 +30,8 @@ class FixedText {
   void Assign(std::string_view text) {
     bytes_.fill('\0');
     const std::size_t nul = text.find('\0');
-    if (nul != std::string_view::npos) text = text.substr(0, nul);
+    if (nul != std::string_view::npos)
+      text = text.substr(0, nul);
     const std::size_t n = text.size() < kCapacity ? text.size() : kCapacity;
     std::memcpy(bytes_.data(), text.data(), n);
   }

@@ -42,7 +42,9 @@ LoggerSettings DefaultSettings() {
 
 namespace {
 
-bool IsHexDigit(char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; }
+bool IsHexDigit(char c) {
+  return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+}
 
 // The separator rule without side effects: returns whether the text is
 // valid and, through collapse, whether it must be cut to one backslash.
@@ -50,9 +52,12 @@ bool IsValidSeparator(std::string_view text, bool& collapse) {
   collapse = false;
   const char c0 = text.empty() ? '\0' : text[0];
   const char c1 = text.size() > 1 ? text[1] : '\0';
-  if (c0 < 0x20 || c0 > 0x7E) return false;
-  if (c0 != '\\') return text.size() == 1;
-  if (text.size() == 1) return true;
+  if (c0 < 0x20 || c0 > 0x7E)
+    return false;
+  if (c0 != '\\')
+    return text.size() == 1;
+  if (text.size() == 1)
+    return true;
   switch (c1) {
     case '\\':
       collapse = true;
@@ -73,14 +78,17 @@ bool IsValidSeparator(std::string_view text, bool& collapse) {
 int NormalizeDelimiter(std::string& text) {
   // The text lives in a 100-byte buffer: at most 99 characters, up to a NUL.
   const std::size_t nul = text.find('\0');
-  if (nul != std::string::npos) text.resize(nul);
-  if (text.size() > 99) text.resize(99);
+  if (nul != std::string::npos)
+    text.resize(nul);
+  if (text.size() > 99)
+    text.resize(99);
   bool collapse = false;
   if (!IsValidSeparator(text, collapse)) {
     text = ",";
     return 0;
   }
-  if (collapse) text = "\\";
+  if (collapse)
+    text = "\\";
   return 1;
 }
 

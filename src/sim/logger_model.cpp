@@ -65,22 +65,22 @@ std::string LoggerModel::Answer(std::string_view line) {
 std::string LoggerModel::AnswerSettingsCommand(std::string_view line) {
   if (line.size() < 3)
     return Error(kUnknown);
-  const SettingSpec* spec = FindSetting(line.substr(0, 2));
+  const SettingSpec* def = FindSetting(line.substr(0, 2));
   const char action = line[2];
-  if (spec == nullptr || (action != 'S' && action != 'G'))
+  if (def == nullptr || (action != 'S' && action != 'G'))
     return Error(kUnknown);
 
   // An old firmware does not know the time-stamp commands at all; without a
   // usable card the logger cannot keep any setting.
-  if (spec->name[0] == 'P' && config_.firmware < kTimestampFirmware)
+  if (def->name[0] == 'P' && config_.firmware < kTimestampFirmware)
     return Error(kOldFirmware);
   if (config_.sdCard != SdCard::kUsable)
     return Error(kSdFailure);
 
   std::string_view params = line.substr(3);
   int entry = 0;
-  if (spec->entries > 0) {
-    if (params.empty() || params[0] < '0' || params[0] >= '0' + spec->entries) {
+  if (def->entries > 0) {
+    if (params.empty() || params[0] < '0' || params[0] >= '0' + def->entries) {
       return Error(kUnknown);
     }
     entry = params[0] - '0';
@@ -90,12 +90,12 @@ std::string LoggerModel::AnswerSettingsCommand(std::string_view line) {
   if (action == 'G') {
     if (!params.empty())
       return Error(kUnknown);
-    return Ok(spec->get(settings_, entry));
+    return Ok(def->get(settings_, entry));
   }
-  if (!IsValidValue(*spec, params))
+  if (!IsValidValue(*def, params))
     return Error(kUnknown);
   // Repeated settings keep the whole entry, index digit first, as the file does.
-  spec->set(settings_, entry, spec->entries > 0 ? line.substr(3) : params);
+  def->set(settings_, entry, def->entries > 0 ? line.substr(3) : params);
   return Ok(line.substr(3));
 }
 

@@ -81,21 +81,21 @@ bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> cod
 }  // namespace
 
 const SettingSpec* FindSetting(std::string_view name) {
-  for (const SettingSpec& spec : kSettings) {
-    if (spec.name == name)
-      return &spec;
+  for (const SettingSpec& def : kSettings) {
+    if (def.name == name)
+      return &def;
   }
   return nullptr;
 }
 
-bool IsValidValue(const SettingSpec& spec, std::string_view value) {
-  switch (spec.kind) {
+bool IsValidValue(const SettingSpec& def, std::string_view value) {
+  switch (def.kind) {
     case ValueKind::kDataPattern:
-      return value == "-" || IsHexPairs(value, spec.minPairs, 4);
+      return value == "-" || IsHexPairs(value, def.minPairs, 4);
     case ValueKind::kTimeOfDay:
       return value == "-" || IsTimeOfDay(value);
     case ValueKind::kNumber:
-      return value == "-" || IsNumberInRange(value, spec.maxNumber);
+      return value == "-" || IsNumberInRange(value, def.maxNumber);
     case ValueKind::kExtension:
       return IsExtension(value);
     case ValueKind::kOnOff:

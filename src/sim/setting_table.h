@@ -37,6 +37,6 @@ struct SettingSpec {
 const SettingSpec* FindSetting(std::string_view name);
 
 // Whether the value text (after mnemonic and entry index) is acceptable.
-bool IsValidValue(const SettingSpec& spec, std::string_view value);
+bool IsValidValue(const SettingSpec& def, std::string_view value);
 
 }  // namespace km62rx::sim

@@ -6,14 +6,14 @@ namespace km62rx::ui {
 
 MemoryPageControls::MemoryPageControls() {
   for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
-    for (const ControlSpec& spec : *table) {
+    for (const ControlSpec& def : *table) {
       State state;
-      state.text = spec.kind == ControlKind::kCombo ? std::string() : spec.text;
-      state.comboSize = static_cast<int>(spec.items.size());
-      state.comboIndex = state.comboSize > 0 ? spec.initialIndex : 0;
-      state.limit = spec.limit;
-      state.enabled = spec.initiallyEnabled;
-      controls_.emplace(spec.id, std::move(state));  // the shared frame ID keeps its first entry
+      state.text = def.kind == ControlKind::kCombo ? std::string() : def.text;
+      state.comboSize = static_cast<int>(def.items.size());
+      state.comboIndex = state.comboSize > 0 ? def.initialIndex : 0;
+      state.limit = def.limit;
+      state.enabled = def.initiallyEnabled;
+      controls_.emplace(def.id, std::move(state));  // the shared frame ID keeps its first entry
     }
   }
 }

@@ -228,26 +228,26 @@ constexpr InputFilter RowByteFilter(int k) {
 }
 
 ControlSpec SpecOf(const Row& row, int page, int slot) {
-  ControlSpec spec;
-  spec.id = row.id;
-  spec.kind = row.kind;
-  spec.text = std::string(row.text);
-  spec.geometry = row.geometry;
-  spec.limit = row.limit;
-  spec.items = ItemsOf(row.itemList);
-  spec.initialIndex = row.initialIndex;
-  spec.filter = row.filter;
-  spec.page = page;
-  spec.slot = slot;
-  spec.initiallyEnabled = row.enabled;
-  return spec;
+  ControlSpec def;
+  def.id = row.id;
+  def.kind = row.kind;
+  def.text = std::string(row.text);
+  def.geometry = row.geometry;
+  def.limit = row.limit;
+  def.items = ItemsOf(row.itemList);
+  def.initialIndex = row.initialIndex;
+  def.filter = row.filter;
+  def.page = page;
+  def.slot = slot;
+  def.initiallyEnabled = row.enabled;
+  return def;
 }
 
 std::vector<ControlSpec> SpecsOf(const Row* rows, std::size_t count) {
-  std::vector<ControlSpec> specs;
+  std::vector<ControlSpec> defs;
   for (std::size_t i = 0; i < count; ++i)
-    specs.push_back(SpecOf(rows[i], 0, 0));
-  return specs;
+    defs.push_back(SpecOf(rows[i], 0, 0));
+  return defs;
 }
 
 std::string FormatRowLabel(const char* format, int row) {
@@ -261,10 +261,10 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
   const device::PageRows rows;
   int slot = 0;
   auto add = [&](const Row& row, std::string text = {}) {
-    ControlSpec spec = SpecOf(row, page.page, slot++);
+    ControlSpec def = SpecOf(row, page.page, slot++);
     if (!text.empty())
-      spec.text = std::move(text);
-    out.push_back(std::move(spec));
+      def.text = std::move(text);
+    out.push_back(std::move(def));
   };
 
   add({page.frameId, K::kFrame, page.frameText, kPageFrame});
@@ -301,10 +301,10 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
 }
 
 std::vector<ControlSpec> BuildPageControls() {
-  std::vector<ControlSpec> specs;
+  std::vector<ControlSpec> defs;
   for (const PageDescription& page : kPages)
-    AppendPage(page, specs);
-  return specs;
+    AppendPage(page, defs);
+  return defs;
 }
 
 // ---------------------------------------------------------------------------
@@ -334,19 +334,19 @@ constexpr RangeRow kRanges[] = {
 }  // namespace
 
 const std::vector<ControlSpec>& LinkPanelControls() {
-  static const std::vector<ControlSpec> specs = SpecsOf(kLinkPanelRows, CountOf(kLinkPanelRows));
-  return specs;
+  static const std::vector<ControlSpec> defs = SpecsOf(kLinkPanelRows, CountOf(kLinkPanelRows));
+  return defs;
 }
 
 const std::vector<ControlSpec>& SettingsAreaControls() {
-  static const std::vector<ControlSpec> specs =
+  static const std::vector<ControlSpec> defs =
       SpecsOf(kSettingsAreaRows, CountOf(kSettingsAreaRows));
-  return specs;
+  return defs;
 }
 
 const std::vector<ControlSpec>& PageControlSpecs() {
-  static const std::vector<ControlSpec> specs = BuildPageControls();
-  return specs;
+  static const std::vector<ControlSpec> defs = BuildPageControls();
+  return defs;
 }
 
 const std::vector<TreeItemSpec>& TreeItems() {
@@ -377,8 +377,8 @@ const ControlSpec* FindControlSpec(int id) {
   static const std::unordered_map<int, const ControlSpec*> byId = [] {
     std::unordered_map<int, const ControlSpec*> map;
     for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
-      for (const ControlSpec& spec : *table)
-        map.emplace(spec.id, &spec);  // first one wins
+      for (const ControlSpec& def : *table)
+        map.emplace(def.id, &def);  // first one wins
     }
     return map;
   }();

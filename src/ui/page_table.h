@@ -18,8 +18,8 @@ enum class ControlKind {
   kTimeField,    // digits only, initial "0", limit 2
   kNumberField,  // digits only, right-aligned
   kTextField,
-  kCombo,     // drop-down list
-  kTreeView,  // the page tree
+  kCombo,       // drop-down list
+  kTreeView,    // the page tree
   kStatusText,  // always visible text (connection panel)
 };
 
@@ -41,7 +41,7 @@ struct ControlSpec {
   ControlKind kind = ControlKind::kLabel;
   std::string text;  // initial text (UTF-8)
   Geometry geometry;
-  int limit = 0;  // most characters an edit takes; 0 for none
+  int limit = 0;                   // most characters an edit takes; 0 for none
   std::vector<std::string> items;  // combo items in order
   int initialIndex = 0;            // combo selection at start
   InputFilter filter = InputFilter::kNone;
@@ -52,7 +52,7 @@ struct ControlSpec {
 
 // One item of the page tree.
 struct TreeItemSpec {
-  int page = 0;        // the page it shows, 1..13
+  int page = 0;  // the page it shows, 1..13
   std::string text;
   int parentPage = 0;  // 0 for a root item
 };

@@ -18,34 +18,33 @@ template <typename Visit>
 void ForEachSpec(Visit visit) {
   for (const auto* table :
        {&ui::LinkPanelControls(), &ui::SettingsAreaControls(), &ui::PageControlSpecs()}) {
-    for (const ui::ControlSpec& spec : *table)
-      visit(spec);
+    for (const ui::ControlSpec& def : *table)
+      visit(def);
   }
 }
 
 TEST_F(WindowTest, ControlsFollowTheTable) {
   // One control of each kind.
   for (int id : {1000, 200, 400, 700, 1003, 800, 510, 550, 620, 645, 330}) {
-    const ui::ControlSpec& spec = *ui::FindControlSpec(id);
+    const ui::ControlSpec& def = *ui::FindControlSpec(id);
     SCOPED_TRACE(id);
     QWidget* w = widget(id);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->parentWidget(), window->ClientArea());
-    const ui::Geometry& g = spec.geometry;
-    const int height = spec.kind == ControlKind::kCombo ? ui::kClosedComboHeight : g.height;
+    const ui::Geometry& g = def.geometry;
+    const int height = def.kind == ControlKind::kCombo ? ui::kClosedComboHeight : g.height;
     EXPECT_EQ(w->geometry(), QRect(g.x, g.y, g.width, height));
-    EXPECT_EQ(w->isHidden(), spec.page > 0);
+    EXPECT_EQ(w->isHidden(), def.page > 0);
     if (QLineEdit* field = edit(id)) {
-      EXPECT_EQ(field->text().toStdString(), spec.text);
-      EXPECT_EQ(field->maxLength(), spec.limit > 0 ? spec.limit : 32767);
+      EXPECT_EQ(field->text().toStdString(), def.text);
+      EXPECT_EQ(field->maxLength(), def.limit > 0 ? def.limit : 32767);
       const bool digits =
-          spec.kind == ControlKind::kTimeField || spec.kind == ControlKind::kNumberField;
+          def.kind == ControlKind::kTimeField || def.kind == ControlKind::kNumberField;
       EXPECT_EQ(field->validator() != nullptr, digits);
-      EXPECT_EQ(field->alignment().testFlag(Qt::AlignRight),
-                spec.kind == ControlKind::kNumberField);
+      EXPECT_EQ(field->alignment().testFlag(Qt::AlignRight), def.kind == ControlKind::kNumberField);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      EXPECT_EQ(combo->count(), static_cast<int>(spec.items.size()));
-      EXPECT_EQ(combo->currentIndex(), spec.initialIndex);
+      EXPECT_EQ(combo->count(), static_cast<int>(def.items.size()));
+      EXPECT_EQ(combo->currentIndex(), def.initialIndex);
     }
   }
   EXPECT_EQ(Text(336), "日付 + 時刻");  // a combo that starts past its first item
@@ -85,15 +84,15 @@ TEST_F(WindowTest, TextsHaveGlyphsAndFitTheirControls) {
                                     "SDカード : 書込保護", "再接続"};
   for (const ui::TreeItemSpec& item : ui::TreeItems())
     texts.push_back(item.text);
-  ForEachSpec([&](const ui::ControlSpec& spec) {
-    texts.push_back(spec.text);
-    texts.insert(texts.end(), spec.items.begin(), spec.items.end());
-    if (spec.kind == ControlKind::kLabel || spec.kind == ControlKind::kPushButton ||
-        spec.kind == ControlKind::kCheck) {
-      const QWidget* w = widget(spec.id);
-      const int room = w->width() - (spec.kind == ControlKind::kCheck ? 20 : 4);
-      EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromStdString(spec.text)), room)
-          << spec.id << " " << spec.text;
+  ForEachSpec([&](const ui::ControlSpec& def) {
+    texts.push_back(def.text);
+    texts.insert(texts.end(), def.items.begin(), def.items.end());
+    if (def.kind == ControlKind::kLabel || def.kind == ControlKind::kPushButton ||
+        def.kind == ControlKind::kCheck) {
+      const QWidget* w = widget(def.id);
+      const int room = w->width() - (def.kind == ControlKind::kCheck ? 20 : 4);
+      EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromStdString(def.text)), room)
+          << def.id << " " << def.text;
     }
   });
   for (const std::string& text : texts) {

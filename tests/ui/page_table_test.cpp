@@ -11,16 +11,16 @@ namespace {
 std::vector<const ControlSpec*> AllSpecs() {
   std::vector<const ControlSpec*> all;
   for (const auto* table : {&LinkPanelControls(), &SettingsAreaControls(), &PageControlSpecs()}) {
-    for (const ControlSpec& spec : *table)
-      all.push_back(&spec);
+    for (const ControlSpec& def : *table)
+      all.push_back(&def);
   }
   return all;
 }
 
 TEST(PageTable, IdsAreUniqueExceptTheSharedFrame) {
   std::map<int, int> count;
-  for (const ControlSpec* spec : AllSpecs())
-    ++count[spec->id];
+  for (const ControlSpec* def : AllSpecs())
+    ++count[def->id];
   for (const auto& [id, n] : count)
     EXPECT_EQ(n, id == 1003 ? 2 : 1) << "id " << id;
   EXPECT_EQ(FindControlSpec(1003)->page, 1);
@@ -47,17 +47,17 @@ TEST(PageTable, EveryPageStartsWithItsFrameAndCountsItsSlots) {
   int lastPage = 0;
   int expectedSlot = 0;
   std::map<int, int> seen;
-  for (const ControlSpec& spec : PageControlSpecs()) {
-    ASSERT_GE(spec.page, lastPage) << "pages out of order at id " << spec.id;
-    if (spec.page != lastPage) {
-      lastPage = spec.page;
+  for (const ControlSpec& def : PageControlSpecs()) {
+    ASSERT_GE(def.page, lastPage) << "pages out of order at id " << def.id;
+    if (def.page != lastPage) {
+      lastPage = def.page;
       expectedSlot = 0;
-      EXPECT_EQ(spec.id, std::get<0>(pages.at(spec.page)));
-      EXPECT_EQ(spec.text, std::get<1>(pages.at(spec.page)));
-      EXPECT_EQ(spec.kind, ControlKind::kFrame);
+      EXPECT_EQ(def.id, std::get<0>(pages.at(def.page)));
+      EXPECT_EQ(def.text, std::get<1>(pages.at(def.page)));
+      EXPECT_EQ(def.kind, ControlKind::kFrame);
     }
-    EXPECT_EQ(spec.slot, expectedSlot++) << "id " << spec.id;
-    ++seen[spec.page];
+    EXPECT_EQ(def.slot, expectedSlot++) << "id " << def.id;
+    ++seen[def.page];
   }
   for (const auto& [page, frame] : pages)
     EXPECT_EQ(seen[page], std::get<2>(frame)) << "page " << page;
@@ -99,19 +99,19 @@ TEST(PageTable, FiltersOfTheHexAndExtensionFields) {
     }
   }
   std::map<int, InputFilter> actual;
-  for (const ControlSpec* spec : AllSpecs()) {
-    if (spec->filter != InputFilter::kNone)
-      actual[spec->id] = spec->filter;
+  for (const ControlSpec* def : AllSpecs()) {
+    if (def->filter != InputFilter::kNone)
+      actual[def->id] = def->filter;
   }
   EXPECT_EQ(actual, expected);
 }
 
 TEST(PageTable, SettingsAreaInCreationOrder) {
   std::vector<int> order;
-  for (const ControlSpec& spec : SettingsAreaControls()) {
-    order.push_back(spec.id);
-    const bool deviceButton = spec.id == 415 || spec.id == 416 || spec.id == 420 || spec.id == 421;
-    EXPECT_EQ(spec.initiallyEnabled, !deviceButton) << spec.id;
+  for (const ControlSpec& def : SettingsAreaControls()) {
+    order.push_back(def.id);
+    const bool deviceButton = def.id == 415 || def.id == 416 || def.id == 420 || def.id == 421;
+    EXPECT_EQ(def.initiallyEnabled, !deviceButton) << def.id;
   }
   EXPECT_EQ(order, (std::vector<int>{1001, 700, 415, 416, 417, 418, 1002, 420, 421, 422}));
 }

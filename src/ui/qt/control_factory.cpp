@@ -17,8 +17,8 @@
 namespace km62rx::ui {
 namespace {
 
-QString TextOf(const ControlSpec& spec) {
-  return QString::fromStdString(spec.text);
+QString TextOf(const ControlSpec& def) {
+  return QString::fromStdString(def.text);
 }
 
 // Group boxes draw their title over the frame line, as the frames of this
@@ -34,28 +34,28 @@ QStyle* GroupBoxStyle() {
   return style;
 }
 
-QGroupBox* MakeGroupBox(const ControlSpec& spec, QWidget* parent) {
-  auto* group = new QGroupBox(TextOf(spec), parent);
+QGroupBox* MakeGroupBox(const ControlSpec& def, QWidget* parent) {
+  auto* group = new QGroupBox(TextOf(def), parent);
   if (QStyle* style = GroupBoxStyle())
     group->setStyle(style);
   return group;
 }
 
-QLabel* MakeLabel(const ControlSpec& spec, QWidget* parent) {
-  auto* label = new QLabel(TextOf(spec), parent);
+QLabel* MakeLabel(const ControlSpec& def, QWidget* parent) {
+  auto* label = new QLabel(TextOf(def), parent);
   label->setTextFormat(Qt::PlainText);
   // A static control draws its text from the top of its box.
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   return label;
 }
 
-QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent) {
+QLineEdit* MakeEdit(const ControlSpec& def, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setAcceptDrops(false);  // text arrives by typing or from the program only
-  if (spec.limit > 0)
-    edit->setMaxLength(spec.limit);
-  edit->setText(TextOf(spec));
-  switch (spec.kind) {
+  if (def.limit > 0)
+    edit->setMaxLength(def.limit);
+  edit->setText(TextOf(def));
+  switch (def.kind) {
     case ControlKind::kNumberField:
       edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
       [[fallthrough]];
@@ -74,17 +74,17 @@ QLineEdit* MakeEdit(const ControlSpec& spec, QWidget* parent) {
   return edit;
 }
 
-QComboBox* MakeCombo(const ControlSpec& spec, QWidget* parent) {
+QComboBox* MakeCombo(const ControlSpec& def, QWidget* parent) {
   auto* combo = new QComboBox(parent);
   // The lists were laid out for a narrow drop-down arrow: keep the text's
   // room ("水曜日" in 60 pixels).
   combo->setStyleSheet(
       QStringLiteral("QComboBox { padding-left: 2px; padding-right: 0px; }"
                      "QComboBox::drop-down { width: 14px; }"));
-  for (const std::string& item : spec.items)
+  for (const std::string& item : def.items)
     combo->addItem(QString::fromStdString(item));
-  if (spec.initialIndex >= 0 && spec.initialIndex < combo->count()) {
-    combo->setCurrentIndex(spec.initialIndex);
+  if (def.initialIndex >= 0 && def.initialIndex < combo->count()) {
+    combo->setCurrentIndex(def.initialIndex);
   }
   return combo;
 }
@@ -99,28 +99,28 @@ QTreeWidget* MakeTree(QWidget* parent) {
   return tree;
 }
 
-QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
-  switch (spec.kind) {
+QWidget* MakeWidget(const ControlSpec& def, QWidget* parent) {
+  switch (def.kind) {
     case ControlKind::kFrame:
     case ControlKind::kVisibleFrame:
-      return MakeGroupBox(spec, parent);
+      return MakeGroupBox(def, parent);
     case ControlKind::kPushButton: {
-      auto* button = new QPushButton(TextOf(spec), parent);
+      auto* button = new QPushButton(TextOf(def), parent);
       button->setAutoDefault(false);
       return button;
     }
     case ControlKind::kLabel:
     case ControlKind::kStatusText:
-      return MakeLabel(spec, parent);
+      return MakeLabel(def, parent);
     case ControlKind::kCheck:
-      return new QCheckBox(TextOf(spec), parent);
+      return new QCheckBox(TextOf(def), parent);
     case ControlKind::kHexField:
     case ControlKind::kTimeField:
     case ControlKind::kNumberField:
     case ControlKind::kTextField:
-      return MakeEdit(spec, parent);
+      return MakeEdit(def, parent);
     case ControlKind::kCombo:
-      return MakeCombo(spec, parent);
+      return MakeCombo(def, parent);
     case ControlKind::kTreeView:
       return MakeTree(parent);
   }
@@ -129,15 +129,15 @@ QWidget* MakeWidget(const ControlSpec& spec, QWidget* parent) {
 
 }  // namespace
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-  QWidget* widget = MakeWidget(spec, parent);
+QWidget* CreateControl(const ControlSpec& def, QWidget* parent) {
+  QWidget* widget = MakeWidget(def, parent);
   if (widget == nullptr)
     return nullptr;
-  const Geometry& g = spec.geometry;
-  const int height = spec.kind == ControlKind::kCombo ? kClosedComboHeight : g.height;
+  const Geometry& g = def.geometry;
+  const int height = def.kind == ControlKind::kCombo ? kClosedComboHeight : g.height;
   widget->setGeometry(g.x, g.y, g.width, height);
-  widget->setEnabled(spec.initiallyEnabled);
-  if (spec.page > 0 || spec.kind == ControlKind::kFrame)
+  widget->setEnabled(def.initiallyEnabled);
+  if (def.page > 0 || def.kind == ControlKind::kFrame)
     widget->hide();
   return widget;
 }

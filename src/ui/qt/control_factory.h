@@ -14,6 +14,6 @@ inline constexpr int kClosedComboHeight = 22;
 // geometry, with its text, limit, items and initial selection. Page
 // controls (and hidden frames) start hidden. Input filters are attached
 // separately, once every field exists.
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent);
+QWidget* CreateControl(const ControlSpec& def, QWidget* parent);
 
 }  // namespace km62rx::ui

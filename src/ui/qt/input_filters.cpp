@@ -192,11 +192,11 @@ void FieldInputFilter::MoveToPrevious() {
 }
 
 void AttachInputFilters(const QtPageControls& controls) {
-  for (const ControlSpec& spec : PageControlSpecs()) {
-    if (spec.filter == InputFilter::kNone)
+  for (const ControlSpec& def : PageControlSpecs()) {
+    if (def.filter == InputFilter::kNone)
       continue;
-    if (QLineEdit* field = controls.LineEdit(spec.id)) {
-      new FieldInputFilter(spec.filter, spec.id, controls, field);
+    if (QLineEdit* field = controls.LineEdit(def.id)) {
+      new FieldInputFilter(def.filter, def.id, controls, field);
     }
   }
 }

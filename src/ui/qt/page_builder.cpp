@@ -14,13 +14,13 @@ namespace km62rx::ui {
 
 void BuildPageTree(QTreeWidget& tree) {
   std::map<int, QTreeWidgetItem*> byPage;
-  for (const TreeItemSpec& spec : TreeItems()) {
-    const auto parent = byPage.find(spec.parentPage);
+  for (const TreeItemSpec& def : TreeItems()) {
+    const auto parent = byPage.find(def.parentPage);
     QTreeWidgetItem* item =
         parent == byPage.end() ? new QTreeWidgetItem(&tree) : new QTreeWidgetItem(parent->second);
-    item->setText(0, QString::fromStdString(spec.text));
-    item->setData(0, kPageRole, spec.page);
-    byPage[spec.page] = item;
+    item->setText(0, QString::fromStdString(def.text));
+    item->setData(0, kPageRole, def.page);
+    byPage[def.page] = item;
   }
   for (int page : ExpandedBranchPages()) {
     const auto it = byPage.find(page);
@@ -31,20 +31,20 @@ void BuildPageTree(QTreeWidget& tree) {
 
 SettingsAreaWidgets BuildMainControls(QWidget* parent, QtPageControls& controls) {
   SettingsAreaWidgets built;
-  for (const ControlSpec& spec : SettingsAreaControls()) {
-    QWidget* widget = CreateControl(spec, parent);
-    controls.Register(spec.id, widget);
-    if (spec.kind == ControlKind::kTreeView)
+  for (const ControlSpec& def : SettingsAreaControls()) {
+    QWidget* widget = CreateControl(def, parent);
+    controls.Register(def.id, widget);
+    if (def.kind == ControlKind::kTreeView)
       built.tree = qobject_cast<QTreeWidget*>(widget);
   }
   if (built.tree != nullptr)
     BuildPageTree(*built.tree);
 
-  for (const ControlSpec& spec : PageControlSpecs()) {
-    QWidget* widget = CreateControl(spec, parent);
-    controls.Register(spec.id, widget);  // the second frame 1003 keeps no ID of its own
-    if (spec.page > 0 && spec.page < static_cast<int>(built.pages.size())) {
-      built.pages[static_cast<std::size_t>(spec.page)].push_back(widget);
+  for (const ControlSpec& def : PageControlSpecs()) {
+    QWidget* widget = CreateControl(def, parent);
+    controls.Register(def.id, widget);  // the second frame 1003 keeps no ID of its own
+    if (def.page > 0 && def.page < static_cast<int>(built.pages.size())) {
+      built.pages[static_cast<std::size_t>(def.page)].push_back(widget);
     }
   }
   AttachInputFilters(controls);
