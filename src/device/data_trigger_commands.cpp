@@ -59,50 +59,40 @@ std::array<int, kBytesPerEntry> ByteFields(const DataSetting& setting, int row) 
 }
 
 int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
-  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
-    std::string request;
-    if (ctx.pages.Checked(setting.check(i))) {
-      request = detail::RequestNumber(setting.setMnemonic, i);
-      const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
-      if (pairs == 0 && !setting.emptyDataText.empty()) {
-        ctx.mainWindow.Show(kEmptyDataTitle, setting.emptyDataText);
-        request = detail::RequestDisabledEntry(setting.setMnemonic, i);
-      }
-    } else {
-      request = detail::RequestDisabledEntry(setting.setMnemonic, i);
+  return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
+    if (!ctx.pages.Checked(setting.check(i)))
+      return detail::RequestDisabledEntry(setting.setMnemonic, i);
+    std::string request = detail::RequestNumber(setting.setMnemonic, i);
+    const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
+    if (pairs == 0 && !setting.emptyDataText.empty()) {
+      ctx.mainWindow.Show(kEmptyDataTitle, setting.emptyDataText);
+      return detail::RequestDisabledEntry(setting.setMnemonic, i);
     }
-    const int result = detail::RunSetCommand(ctx, request);
-    if (result != 1)
-      return result;
-  }
-  return 1;
+    return request;
+  });
 }
 
 int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
-  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
-    Reply reply;
-    const int result =
-        detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
-    if (result != 1)
-      return result;
-    const bool disabled = reply.At(3) == '-';
-    std::vector<std::string> pairs;
-    if (!disabled) {
-      // A reply cut inside a byte pair is not a valid reply: leave the
-      // entry's controls as they were.
-      auto parsed = detail::ReplyDataPairs(reply, 3, kBytesPerEntry);
-      if (!parsed)
-        return detail::ReportInvalidReply(ctx);
-      pairs = std::move(*parsed);
-    }
-    const auto fields = ByteFields(setting, i);
-    for (const int id : fields)
-      ctx.pages.SetText(id, "");
-    ctx.pages.SetChecked(setting.check(i), !disabled);
-    for (std::size_t j = 0; j < pairs.size(); ++j)
-      ctx.pages.SetText(fields[j], pairs[j]);
-  }
-  return 1;
+  return detail::ReceiveEntries(ctx, setting.rowsIndex, setting.getMnemonic,
+                                [&](int i, const Reply& reply) {
+                                  const bool disabled = reply.At(3) == '-';
+                                  std::vector<std::string> pairs;
+                                  if (!disabled) {
+                                    // A reply cut inside a byte pair is not a valid reply: leave
+                                    // the entry's controls as they were.
+                                    auto parsed = detail::ReplyDataPairs(reply, 3, kBytesPerEntry);
+                                    if (!parsed)
+                                      return detail::ReportInvalidReply(ctx);
+                                    pairs = std::move(*parsed);
+                                  }
+                                  const auto fields = ByteFields(setting, i);
+                                  for (const int id : fields)
+                                    ctx.pages.SetText(id, "");
+                                  ctx.pages.SetChecked(setting.check(i), !disabled);
+                                  for (std::size_t j = 0; j < pairs.size(); ++j)
+                                    ctx.pages.SetText(fields[j], pairs[j]);
+                                  return 1;
+                                });
 }
 
 }  // namespace

@@ -234,4 +234,27 @@ int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index,
   return 1;
 }
 
+int SendEntries(CommandContext& ctx, int rowsIndex,
+                const std::function<std::string(int index)>& entryRequest) {
+  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+    const int result = RunSetCommand(ctx, entryRequest(i));
+    if (result != 1)
+      return result;
+  }
+  return 1;
+}
+
+int ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+                   const std::function<int(int index, const Reply& reply)>& showEntry) {
+  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+    Reply reply;
+    int result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);
+    if (result == 1)
+      result = showEntry(i, reply);
+    if (result != 1)
+      return result;
+  }
+  return 1;
+}
+
 }  // namespace km62rx::device::detail

@@ -65,48 +65,36 @@ std::string TimeRequest(const TimeSetting& setting, int index, int dayCode, int 
 }
 
 int SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
-  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
-    std::string request;
-    if (ctx.pages.Checked(setting.check(i))) {
-      const int dayCode = ids::WeekdayCode(ctx.pages.ComboIndex(setting.weekday(i)));
-      const int hour = detail::AtoiValue(detail::ControlText(ctx.pages, setting.hour(i)));
-      const int minute = detail::AtoiValue(detail::ControlText(ctx.pages, setting.minute(i)));
-      request = TimeRequest(setting, i, dayCode, hour, minute);
-    } else {
-      request = detail::RequestDisabledEntry(setting.setMnemonic, i);
-    }
-    const int result = detail::RunSetCommand(ctx, request);
-    if (result != 1)
-      return result;
-  }
-  return 1;
+  return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
+    if (!ctx.pages.Checked(setting.check(i)))
+      return detail::RequestDisabledEntry(setting.setMnemonic, i);
+    const int dayCode = ids::WeekdayCode(ctx.pages.ComboIndex(setting.weekday(i)));
+    const int hour = detail::AtoiValue(detail::ControlText(ctx.pages, setting.hour(i)));
+    const int minute = detail::AtoiValue(detail::ControlText(ctx.pages, setting.minute(i)));
+    return TimeRequest(setting, i, dayCode, hour, minute);
+  });
 }
 
 int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
-  for (int i = 0; i < ctx.rows.rowCount[setting.rowsIndex]; ++i) {
-    Reply reply;
-    const int result =
-        detail::RunGetEntryCommand(ctx, detail::RequestNumber(setting.getMnemonic, i), i, reply);
-    if (result != 1)
-      return result;
-    const bool disabled = reply.At(3) == '-';
-    // An enabled entry carries weekday, hour and minute (positions 3 to 7);
-    // a reply cut short is not valid and leaves the entry's controls alone.
-    if (!disabled && !detail::HasCharacters(reply, 3, 7))
-      return detail::ReportInvalidReply(ctx);
-    ctx.pages.SetComboIndex(setting.weekday(i), 0);
-    ctx.pages.SetText(setting.hour(i), "0");
-    ctx.pages.SetText(setting.minute(i), "0");
-    if (disabled) {
-      ctx.pages.SetChecked(setting.check(i), false);
-      continue;
-    }
-    ctx.pages.SetChecked(setting.check(i), true);
-    ctx.pages.SetComboIndex(setting.weekday(i), ids::WeekdayIndex(reply.At(3) - '0'));
-    ctx.pages.SetText(setting.hour(i), std::string{reply.At(4), reply.At(5)});
-    ctx.pages.SetText(setting.minute(i), std::string{reply.At(6), reply.At(7)});
-  }
-  return 1;
+  return detail::ReceiveEntries(
+      ctx, setting.rowsIndex, setting.getMnemonic, [&](int i, const Reply& reply) {
+        const bool disabled = reply.At(3) == '-';
+        // An enabled entry carries weekday, hour and minute (positions 3 to
+        // 7); a reply cut short is not valid and leaves the entry's controls
+        // alone.
+        if (!disabled && !detail::HasCharacters(reply, 3, 7))
+          return detail::ReportInvalidReply(ctx);
+        ctx.pages.SetComboIndex(setting.weekday(i), 0);
+        ctx.pages.SetText(setting.hour(i), "0");
+        ctx.pages.SetText(setting.minute(i), "0");
+        ctx.pages.SetChecked(setting.check(i), !disabled);
+        if (disabled)
+          return 1;
+        ctx.pages.SetComboIndex(setting.weekday(i), ids::WeekdayIndex(reply.At(3) - '0'));
+        ctx.pages.SetText(setting.hour(i), std::string{reply.At(4), reply.At(5)});
+        ctx.pages.SetText(setting.minute(i), std::string{reply.At(6), reply.At(7)});
+        return 1;
+      });
 }
 
 }  // namespace
