@@ -31,32 +31,20 @@ int CmdReceive(const Args& args) {
     return UsageError("receive", "-o FILE is required");
 
   StderrNotifier stderrBoxes;
-  LinkFailureWatch connectBoxes(stderrBoxes);
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, connectBoxes);
-  if (!logger)
-    return kExitLink;
-  device::DeviceLink& link = logger->link();
-  // The window offers the run only for a card that is inserted and writable;
-  // the handshake has already said why it is not.
-  if (link.sdState != 1)
-    return kExitProblem;
-
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
-  ApplyControlAvailability(pages, link);
-  ProblemWatch runBoxes(stderrBoxes, {"取得完了"});
-  device::CommandContext ctx{link, pages, runBoxes};
-  const int finished = device::ReceiveAllSettings(ctx, PrintRunProgress(link));
-  ApplyControlAvailability(pages, link);
-  // A run cut short by the link leaves the pages half filled: no file.
-  if (finished != 1)
-    return kExitLink;
+  int runProblems = 0;
+  const int status = ConnectAndRun(*options, stderrBoxes, pages, device::ReceiveAllSettings,
+                                   "取得完了", runProblems);
+  // A run cut short leaves the pages half filled: no file.
+  if (status != kExitDone)
+    return status;
 
   ProblemWatch saveBoxes(stderrBoxes, {"設定保存"});
   FixedFileChooser chooser(*output);
   if (ui::SaveSettingsToFile(pages, chooser, saveBoxes) != 1)
     return kExitUsage;
-  return runBoxes.problems() > 0 || saveBoxes.problems() > 0 ? kExitProblem : kExitDone;
+  return runProblems > 0 || saveBoxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

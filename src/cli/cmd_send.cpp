@@ -33,24 +33,12 @@ int CmdSend(const Args& args) {
   if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes) != 1)
     return kExitUsage;
 
-  LinkFailureWatch connectBoxes(stderrBoxes);
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, connectBoxes);
-  if (!logger)
-    return kExitLink;
-  device::DeviceLink& link = logger->link();
-  // The window offers the run only for a card that is inserted and writable;
-  // the handshake has already said why it is not.
-  if (link.sdState != 1)
-    return kExitProblem;
-
-  ApplyControlAvailability(pages, link);
-  ProblemWatch runBoxes(stderrBoxes, {"設定完了"});
-  device::CommandContext ctx{link, pages, runBoxes};
-  const int finished = device::SendAllSettings(ctx, PrintRunProgress(link));
-  ApplyControlAvailability(pages, link);
-  if (finished != 1)
-    return kExitLink;
-  return loadBoxes.problems() > 0 || runBoxes.problems() > 0 ? kExitProblem : kExitDone;
+  int runProblems = 0;
+  const int status =
+      ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, "設定完了", runProblems);
+  if (status != kExitDone)
+    return status;
+  return loadBoxes.problems() > 0 || runProblems > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

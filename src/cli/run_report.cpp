@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "cli/cli.h"
 #include "device/connection.h"
 
 namespace km62rx::cli {
@@ -39,6 +40,25 @@ void ApplyControlAvailability(device::PageControls& pages, const device::DeviceL
        device::UpdateControlAvailability(link.connected, link.sdState, link.timestampSupported)) {
     pages.SetEnabled(control.id, control.enabled);
   }
+}
+
+int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
+                  SettingsRun run, std::string_view completionTitle, int& problems) {
+  LinkFailureWatch connectBoxes(boxes);
+  std::optional<ConnectedLogger> logger = ConnectForCli(options, connectBoxes);
+  if (!logger)
+    return kExitLink;
+  device::DeviceLink& link = logger->link();
+  if (link.sdState != 1)
+    return kExitProblem;
+
+  ApplyControlAvailability(pages, link);
+  ProblemWatch runBoxes(boxes, {completionTitle});
+  device::CommandContext ctx{link, pages, runBoxes};
+  const int finished = run(ctx, PrintRunProgress(link));
+  ApplyControlAvailability(pages, link);
+  problems = runBoxes.problems();
+  return finished == 1 ? kExitDone : kExitLink;
 }
 
 }  // namespace km62rx::cli

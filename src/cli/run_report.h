@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/device_options.h"
 #include "device/device_link.h"
 #include "device/page_controls.h"
 #include "device/settings_runs.h"
@@ -33,5 +34,17 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link);
 // Applies the availability rule of the connected logger to the pages, as the
 // window does after connecting: the time-stamp controls follow the logger.
 void ApplyControlAvailability(device::PageControls& pages, const device::DeviceLink& link);
+
+// A send or receive run over the pages.
+using SettingsRun = int (*)(device::CommandContext& ctx, const device::RunProgress& progress);
+
+// Connects as the window does, then, for a card that is inserted and
+// writable (the only state in which the window offers the runs), runs run on
+// pages with one progress line per setting. Returns kExitDone when the run
+// reached its end, problems counting its boxes other than completionTitle;
+// kExitProblem when the card was not usable (the handshake said why);
+// kExitLink when the port, the identification or the link failed.
+int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
+                  SettingsRun run, std::string_view completionTitle, int& problems);
 
 }  // namespace km62rx::cli
