@@ -5,8 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <QCoreApplication>
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -21,13 +22,6 @@ namespace {
 
 using namespace km62rx;
 using SteadyClock = std::chrono::steady_clock;
-
-double MedianMicros(std::vector<double>& samples) {
-  if (samples.empty())
-    return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() / 2];
-}
 
 double MicrosSince(SteadyClock::time_point start) {
   return std::chrono::duration<double, std::micro>(SteadyClock::now() - start).count();
@@ -52,7 +46,7 @@ void BM_Exchange(benchmark::State& state) {
       break;
     }
   }
-  state.counters["median_us"] = MedianMicros(samples);
+  state.counters["median_us"] = bench::Median(samples);
   device::DestroyDeviceLink(link);
 }
 BENCHMARK(BM_Exchange)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
@@ -79,18 +73,12 @@ void BM_Connect(benchmark::State& state) {
       break;
     }
   }
-  state.counters["median_us"] = MedianMicros(samples);
+  state.counters["median_us"] = bench::Median(samples);
 }
 BENCHMARK(BM_Connect)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return km62rx::bench::RunBenchmarks(argc, argv);
 }

@@ -5,8 +5,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <QCoreApplication>
-#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -22,13 +23,6 @@ namespace {
 
 using namespace km62rx;
 using SteadyClock = std::chrono::steady_clock;
-
-double Median(std::vector<double>& samples) {
-  if (samples.empty())
-    return 0;
-  std::sort(samples.begin(), samples.end());
-  return samples[samples.size() / 2];
-}
 
 void BenchmarkRun(benchmark::State& state,
                   int (*run)(device::CommandContext&, const device::RunProgress&)) {
@@ -60,7 +54,7 @@ void BenchmarkRun(benchmark::State& state,
       break;
     }
   }
-  state.counters["median_ms"] = Median(samples);
+  state.counters["median_ms"] = bench::Median(samples);
   device::DestroyDeviceLink(link);
 }
 
@@ -77,11 +71,5 @@ BENCHMARK(BM_ReceiveAllSettings)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return km62rx::bench::RunBenchmarks(argc, argv);
 }
