@@ -1,9 +1,10 @@
 #include "device/settings_exchange.h"
 
 #include <charconv>
-#include <climits>
 #include <cstdint>
+#include <limits>
 
+#include "device/leading_decimal.h"
 #include "device/link.h"
 
 namespace km62rx::device::detail {
@@ -15,51 +16,6 @@ constexpr std::string_view kResponseErrorTitle = "応答エラー";
 constexpr std::string_view kSdCardText = "本体内SDカードへのアクセスに失敗しました。";
 constexpr std::string_view kSdCardTitle = "エラー";
 constexpr int kSdCardErrorCode = 51;
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// The leading number of text by the atoi rule, in 64 bits; nothing when it
-// does not even fit there (then it certainly does not fit in 32 bits).
-struct LeadingNumber {
-  long long value = 0;
-  bool overflow = false;
-};
-
-LeadingNumber ParseLeadingNumber(std::string_view text) {
-  std::size_t pos = 0;
-  while (pos < text.size() && IsBlank(text[pos]))
-    ++pos;
-  bool negative = false;
-  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-    negative = text[pos] == '-';
-    ++pos;
-  }
-  std::size_t end = pos;
-  while (end < text.size() && text[end] >= '0' && text[end] <= '9')
-    ++end;
-  LeadingNumber result;
-  if (end == pos)
-    return result;
-  std::uint64_t magnitude = 0;
-  const auto [ptr, ec] = std::from_chars(text.data() + pos, text.data() + end, magnitude);
-  (void)ptr;
-  if (ec != std::errc() || magnitude > static_cast<std::uint64_t>(INT_MAX) + 1) {
-    result.overflow = true;
-    result.value = negative ? INT_MIN : INT_MAX;
-    return result;
-  }
-  const long long signedValue =
-      negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
-  if (signedValue > INT_MAX || signedValue < INT_MIN) {
-    result.overflow = true;
-    result.value = signedValue > 0 ? INT_MAX : INT_MIN;
-    return result;
-  }
-  result.value = signedValue;
-  return result;
-}
 
 }  // namespace
 
@@ -74,14 +30,14 @@ std::string ControlText(const PageControls& pages, int id) {
 }
 
 int AtoiValue(std::string_view text) {
-  return static_cast<int>(ParseLeadingNumber(text).value);
+  return LeadingInt(text);
 }
 
 std::optional<int> ReplyNumber(std::string_view text) {
-  const LeadingNumber number = ParseLeadingNumber(text);
-  if (number.overflow)
+  const long long value = LeadingDecimal(text);
+  if (value > std::numeric_limits<int>::max() || value < std::numeric_limits<int>::min())
     return std::nullopt;
-  return static_cast<int>(number.value);
+  return static_cast<int>(value);
 }
 
 std::string_view ReplyText(const Reply& reply) {

@@ -1,5 +1,7 @@
 #include "ui/decimal_text.h"
 
+#include "device/leading_decimal.h"
+
 #include <charconv>
 #include <limits>
 
@@ -42,13 +44,7 @@ std::uint64_t LeadingDigits(std::string_view text, std::size_t i, std::uint64_t 
 }  // namespace
 
 int DecimalValue(std::string_view text) {
-  bool negative = false;
-  const std::size_t start = SkipBlanksAndSign(text, true, negative);
-  constexpr std::uint64_t kMax = std::numeric_limits<int>::max();
-  const std::uint64_t magnitude = LeadingDigits(text, start, kMax + 1);
-  if (negative)
-    return magnitude > kMax ? std::numeric_limits<int>::min() : -static_cast<int>(magnitude);
-  return magnitude > kMax ? std::numeric_limits<int>::max() : static_cast<int>(magnitude);
+  return device::LeadingInt(text);
 }
 
 std::uint32_t UnsignedDecimalValue(std::string_view text) {
