@@ -175,6 +175,7 @@ void ClockDialog::ApplyAndClose() {
   const int focused = FieldId(focusWidget());
   if (focused != 0)
     ui::ClampNumericField(focused, *fieldControls_);
+  ui::KeepClockDayInMonth(*fieldControls_);
   okButton_->setEnabled(false);
   cancelButton_->setEnabled(false);
   pcTimeButton_->setEnabled(false);

@@ -7,6 +7,7 @@
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
+#include "cli/value_notes.h"
 #include "settings/notifier.h"
 #include "settings/settings_file.h"
 
@@ -75,6 +76,7 @@ int CmdCheck(const Args& args) {
   CountingNotifier reader;
   settings::LoggerSettings record;
   settings::ParseSettings(*in, record, reader);
+  NoteFileValuesChanged(record, "is sent and saved as");
 
   // The writer's clock rule: the file's valid clock lines, else the defaults
   // that the reader left in the record.

@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/value_notes.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
@@ -34,8 +35,10 @@ int CmdReceive(const Args& args) {
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
   int runProblems = 0;
-  const int status = ConnectAndRun(*options, stderrBoxes, pages, device::ReceiveAllSettings,
-                                   "取得完了", runProblems);
+  LoggerValues loggerValues;
+  const int status =
+      ConnectAndRun(*options, stderrBoxes, pages,
+                    loggerValues.Recording(device::ReceiveAllSettings), "取得完了", runProblems);
   // A run cut short leaves the pages half filled: no file.
   if (status != kExitDone)
     return status;
@@ -44,6 +47,7 @@ int CmdReceive(const Args& args) {
   FixedFileChooser chooser(*output);
   if (ui::SaveSettingsToFile(pages, chooser, saveBoxes) != 1)
     return kExitUsage;
+  loggerValues.NoteSavedValuesChanged(pages);
   return runProblems > 0 || saveBoxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 

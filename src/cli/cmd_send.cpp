@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/value_notes.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
@@ -30,7 +31,8 @@ int CmdSend(const Args& args) {
   ui::MemoryPageControls pages;
   ProblemWatch loadBoxes(stderrBoxes, {"ファイル読込完了"});
   FixedFileChooser chooser(parser.positional().front());
-  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes) != 1)
+  settings::LoggerSettings loaded;
+  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes, &loaded) != 1)
     return kExitUsage;
 
   int runProblems = 0;
@@ -38,6 +40,7 @@ int CmdSend(const Args& args) {
       ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, "設定完了", runProblems);
   if (status != kExitDone)
     return status;
+  NoteFileValuesChanged(loaded, "is sent as");
   return loadBoxes.problems() > 0 || runProblems > 0 ? kExitProblem : kExitDone;
 }
 

@@ -210,7 +210,7 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {
   time.hour = Clamp(fields[3], 0, 23);
   time.minute = Clamp(fields[4], 0, 59);
   time.second = Clamp(fields[5], 0, 59);
-  return time;
+  return device::KeepDayInMonth(time);
 }
 
 }  // namespace km62rx::cli

@@ -83,7 +83,8 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
 
 // Parses "YYYY-MM-DD hh:mm:ss" and clamps each field as the clock dialog
 // does (year 2000-2099, month 1-12, day 1-31, hour 0-23, minute and second
-// 0-59). Nothing when the text does not have that shape.
+// 0-59) and keeps the day within its month. Nothing when the text does not
+// have that shape.
 std::optional<device::TypedTime> ParseTimeOption(std::string_view text);
 
 }  // namespace km62rx::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -36,7 +37,8 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link);
 void ApplyControlAvailability(device::PageControls& pages, const device::DeviceLink& link);
 
 // A send or receive run over the pages.
-using SettingsRun = int (*)(device::CommandContext& ctx, const device::RunProgress& progress);
+using SettingsRun =
+    std::function<int(device::CommandContext& ctx, const device::RunProgress& progress)>;
 
 // Connects as the window does, then, for a card that is inserted and
 // writable (the only state in which the window offers the runs), runs run on

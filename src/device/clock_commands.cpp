@@ -21,7 +21,9 @@ int ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifier& owne
     ReportLinkError(code, owner);
     return 0;
   }
-  if (reply.BeginsWithOk()) {
+  // The logger answers with the time it now holds; anything but a real date
+  // and time is no valid reply.
+  if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
     owner.Show("本体時刻設定", FormatDeviceTime(reply.Payload()) + " に設定しました。");
     return 1;
   }

@@ -20,6 +20,13 @@ struct TypedTime {
 
 TypedTime TypedTimeFromTm(const std::tm& local);
 
+// The number of days of a month (1..12) of a year of the Gregorian calendar.
+int DaysInMonth(int year, int month);
+
+// The time with its day kept within its month: 30 February 2026 becomes the
+// 28th. A month outside 1..12 leaves the day alone.
+TypedTime KeepDayInMonth(TypedTime time);
+
 // "TMS" and yyMMddhhmmss and CR.
 std::string BuildClockCommand(const TypedTime& time);
 

@@ -98,7 +98,8 @@ int ShowDeviceClock(DeviceLink& link, Notifier& owner) {
     ReportLinkError(code, owner);
     return 0;
   }
-  if (reply.BeginsWithOk()) {
+  // A clock that is not a real date and time is no valid reply.
+  if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
     owner.Show(kConnectedTitle, "本体時刻 : " + FormatDeviceTime(reply.Payload()));
     return 1;
   }

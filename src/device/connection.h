@@ -25,6 +25,11 @@ int ShowDeviceClock(DeviceLink& link, Notifier& owner);
 // yyMMddhhmmss payload to "2026/03/15 14:25:30".
 std::string FormatDeviceTime(std::string_view payload);
 
+// Whether a clock reply's payload is a real time: exactly twelve digits
+// yyMMddhhmmss of an existing day of 2000-2099, hour 00-23, minute and second
+// 00-59.
+bool IsDeviceTime(std::string_view payload);
+
 // Tells the link's view (if any) that the link changed.
 void RefreshLinkStatus(DeviceLink& link);
 

@@ -24,7 +24,8 @@ struct DataSetting {
   int (*check)(int row);
   int (*byteField)(int row, int k);
   // Stop triggers refuse an enabled entry without data: this box is shown
-  // and the entry goes out disabled. Empty for the start settings.
+  // and the entry goes out disabled, its check box cleared. Empty for the
+  // start settings.
   std::string_view emptyDataText;
 };
 
@@ -66,6 +67,8 @@ int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
     const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
     if (pairs == 0 && !setting.emptyDataText.empty()) {
       ctx.mainWindow.Show(kEmptyDataTitle, setting.emptyDataText);
+      // The entry goes out as off: so does its check box.
+      ctx.pages.SetChecked(setting.check(i), false);
       return detail::RequestDisabledEntry(setting.setMnemonic, i);
     }
     return request;
@@ -78,7 +81,7 @@ int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
                                   const bool disabled = reply.At(3) == '-';
                                   std::vector<std::string> pairs;
                                   if (!disabled) {
-                                    // A reply cut inside a byte pair is not a valid reply: leave
+                                    // Bytes the fields would not take are no valid reply: leave
                                     // the entry's controls as they were.
                                     auto parsed = detail::ReplyDataPairs(reply, 3, kBytesPerEntry);
                                     if (!parsed)

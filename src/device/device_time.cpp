@@ -1,5 +1,7 @@
+#include <algorithm>
 #include <cstdio>
 
+#include "device/clock_commands.h"
 #include "device/connection.h"
 #include "device/leading_decimal.h"
 
@@ -19,6 +21,33 @@ std::string FormatDeviceTime(std::string_view payload) {
   std::snprintf(text, sizeof text, "%d/%02d/%02d %02d:%02d:%02d", year, month, day, hour, minute,
                 second);
   return text;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12)
+    return 31;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+TypedTime KeepDayInMonth(TypedTime time) {
+  time.day = std::min(time.day, DaysInMonth(time.year, time.month));
+  return time;
+}
+
+bool IsDeviceTime(std::string_view payload) {
+  if (payload.size() != 12 ||
+      !std::all_of(payload.begin(), payload.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    return false;
+  }
+  const auto two = [&](std::size_t pos) {
+    return (payload[pos] - '0') * 10 + payload[pos + 1] - '0';
+  };
+  const int month = two(2);
+  const int day = two(4);
+  return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(2000 + two(0), month) &&
+         two(6) <= 23 && two(8) <= 59 && two(10) <= 59;
 }
 
 }  // namespace km62rx::device

@@ -3,11 +3,14 @@
 // off.
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "device/control_ids.h"
+#include "device/field_limits.h"
+#include "device/leading_decimal.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 
@@ -17,8 +20,6 @@ namespace {
 constexpr long long kBytesPerMByte = 1048576;
 constexpr long long kBytesPerKByte = 1024;
 constexpr int kMaxMBytes = 2000;
-constexpr long long kMByteDisplayFrom = 10240000;
-constexpr long long kKByteDisplayFrom = 10000;
 constexpr int kSecondsPerDay = 86400;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kSecondsPerMinute = 60;
@@ -70,13 +71,26 @@ int FieldValue(const PageControls& pages, int id) {
   return detail::AtoiValue(detail::ControlText(pages, id));
 }
 
-// The number of a get reply, from position 2 up to its CR. A number beyond
-// 32 bits is not a valid reply.
-std::optional<int> ReplyValue(CommandContext& ctx, const Reply& reply) {
-  const std::optional<int> value = detail::ReplyNumber(detail::ReplyText(reply).substr(2));
-  if (!value)
+// The text of a get reply from position 2 up to its CR (the whole rest when
+// there is none).
+std::string_view ReplyValueText(const Reply& reply) {
+  std::string_view text = detail::ReplyText(reply).substr(2);
+  return text.substr(0, text.find('\r'));
+}
+
+// The number of a get reply: digits only, up to the CR, at most largest. Any
+// other reply is not valid: the user is told and nothing is returned.
+std::optional<std::int64_t> ReplyValue(CommandContext& ctx, const Reply& reply,
+                                       std::int64_t largest) {
+  const std::string_view text = ReplyValueText(reply);
+  const bool digits = !text.empty() && text.size() <= 10 &&
+                      text.find_first_not_of("0123456789") == std::string_view::npos;
+  // Ten digits at most, so the value fits before it is compared.
+  if (!digits || LeadingDecimal(text) > largest) {
     detail::ReportInvalidReply(ctx);
-  return value;
+    return std::nullopt;
+  }
+  return LeadingDecimal(text);
 }
 
 int SendIdle(CommandContext& ctx, const IdleSetting& setting) {
@@ -93,17 +107,16 @@ int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
   if (result != 1)
     return result;
-  ctx.pages.SetText(setting.field, "1");
   if (reply.At(2) == '-') {
+    ctx.pages.SetText(setting.field, "1");
     ctx.pages.SetChecked(setting.check, false);
     return 1;
   }
+  // The value runs up to the CR and must be one the field would take.
+  const std::string_view text = ReplyValueText(reply);
+  if (!FieldAccepts(setting.field, text))
+    return detail::ReportInvalidReply(ctx);
   ctx.pages.SetChecked(setting.check, true);
-  // The value runs up to the CR; the CR itself never goes into the field.
-  std::string_view text = detail::ReplyText(reply).substr(2);
-  const std::size_t cr = text.find('\r');
-  if (cr != std::string_view::npos)
-    text = text.substr(0, cr);
   ctx.pages.SetText(setting.field, text);
   return 1;
 }
@@ -144,25 +157,18 @@ int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
     ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
     return 1;
   }
-  const std::optional<int> received = ReplyValue(ctx, reply);
+  // Any 32-bit count is taken (above 2000 MByte it shows as 2000), but not
+  // one the size field cannot show: no bytes at all.
+  const std::optional<std::int64_t> received =
+      ReplyValue(ctx, reply, std::numeric_limits<std::int32_t>::max());
   if (!received)
     return 0;
-  ctx.pages.SetText(setting.field, "1");
+  const SizeOnPage shown = SizeShownOnPage(static_cast<std::uint32_t>(*received));
+  if (!FieldAccepts(setting.field, NumberText(shown.value)))
+    return detail::ReportInvalidReply(ctx);
   ctx.pages.SetChecked(setting.check, true);
-  const long long n = *received;
-  long long shown = n;
-  int unit = ids::kUnitByte;
-  if (n >= kMByteDisplayFrom) {
-    shown = (n + kBytesPerMByte / 2) / kBytesPerMByte;
-    if (shown > kMaxMBytes)
-      shown = kMaxMBytes;
-    unit = ids::kUnitMByte;
-  } else if (n >= kKByteDisplayFrom) {
-    shown = (n + kBytesPerKByte / 2) / kBytesPerKByte;
-    unit = ids::kUnitKByte;
-  }
-  ctx.pages.SetText(setting.field, NumberText(shown));
-  ctx.pages.SetComboIndex(setting.unit, unit);
+  ctx.pages.SetText(setting.field, NumberText(shown.value));
+  ctx.pages.SetComboIndex(setting.unit, shown.unit);
   return 1;
 }
 
@@ -205,6 +211,7 @@ int SendStopLogTime(CommandContext& ctx) {
   if (!ctx.pages.Checked(ids::kStopLogTimeCheck)) {
     return detail::RunSetCommand(ctx, detail::RequestDisabled("ELS"));
   }
+  KeepLogTimeWithinLimit(ctx.pages);
   long long total =
       static_cast<long long>(FieldValue(ctx.pages, ids::kLogDays)) * kSecondsPerDay +
       static_cast<long long>(FieldValue(ctx.pages, ids::kLogHours)) * kSecondsPerHour +
@@ -230,7 +237,8 @@ int ReceiveStopLogTime(CommandContext& ctx) {
     ctx.pages.SetChecked(ids::kStopLogTimeCheck, false);
     return 1;
   }
-  const std::optional<int> received = ReplyValue(ctx, reply);
+  // More than 9999 days is more than the fields hold.
+  const std::optional<std::int64_t> received = ReplyValue(ctx, reply, kLargestLogTimeSeconds);
   if (!received)
     return 0;
   const long long s = *received;

@@ -17,6 +17,10 @@ constexpr std::string_view kSdCardText = "本体内SDカードへのアクセス
 constexpr std::string_view kSdCardTitle = "エラー";
 constexpr int kSdCardErrorCode = 51;
 
+bool IsHexDigit(char c) {
+  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
 }  // namespace
 
 std::string ControlText(const PageControls& pages, int id) {
@@ -126,14 +130,14 @@ bool HasCharacters(const Reply& reply, std::size_t first, std::size_t last) {
 std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::size_t start,
                                                        int maxPairs) {
   std::vector<std::string> pairs;
-  for (int j = 0; j < maxPairs; ++j) {
-    const std::size_t pos = start + 2 * static_cast<std::size_t>(j);
-    const char first = reply.At(pos);
-    if (first == '\r')
-      break;
-    if (!HasCharacters(reply, pos, pos + 1))
+  for (std::size_t pos = start; reply.At(pos) != '\r'; pos += 2) {
+    // More bytes than the fields hold, a pair cut short or a character the
+    // hex fields would refuse: not a valid reply.
+    if (static_cast<int>(pairs.size()) == maxPairs || !IsHexDigit(reply.At(pos)) ||
+        !IsHexDigit(reply.At(pos + 1))) {
       return std::nullopt;
-    pairs.emplace_back(std::string{first, reply.At(pos + 1)});
+    }
+    pairs.emplace_back(std::string{reply.At(pos), reply.At(pos + 1)});
   }
   return pairs;
 }

@@ -50,9 +50,9 @@ std::string RequestText(std::string_view mnemonic, std::string_view text);
 // request keeps its final CR. Returns the number of pairs written.
 int AppendDataPairs(const PageControls& pages, std::span<const int> fieldIds, std::string& request);
 
-// Byte pairs of a get reply from position start: at most maxPairs, ending at
-// the CR. Nothing when a pair is cut short (an odd last character) or the
-// reply ends without its CR.
+// Byte pairs of a get reply from position start up to its CR. Nothing when
+// there are more than maxPairs, a pair is cut short (an odd last character),
+// a character is not a hex digit, or the reply ends without its CR.
 std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::size_t start,
                                                        int maxPairs);
 

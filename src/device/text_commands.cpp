@@ -111,7 +111,12 @@ int ReceiveTimestampSeparator(CommandContext& ctx) {
   const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
   if (result != 1)
     return result;
-  ctx.pages.SetText(ids::kSeparatorField, detail::ReplyTail(reply));
+  // Only a separator the field keeps as it stands is taken.
+  const std::string_view separator = detail::ReplyTail(reply);
+  std::string normalized(separator);
+  if (settings::NormalizeDelimiter(normalized) != 1 || normalized != separator)
+    return detail::ReportInvalidReply(ctx);
+  ctx.pages.SetText(ids::kSeparatorField, separator);
   return 1;
 }
 

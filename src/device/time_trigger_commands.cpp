@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "device/control_ids.h"
+#include "device/field_limits.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 
@@ -79,11 +80,16 @@ int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
   return detail::ReceiveEntries(
       ctx, setting.rowsIndex, setting.getMnemonic, [&](int i, const Reply& reply) {
         const bool disabled = reply.At(3) == '-';
-        // An enabled entry carries weekday, hour and minute (positions 3 to
-        // 7); a reply cut short is not valid and leaves the entry's controls
-        // alone.
-        if (!disabled && !detail::HasCharacters(reply, 3, 7))
+        // An enabled entry is exactly weekday, hour and minute (positions 3
+        // to 7) as the entry's controls would take them; any other reply is
+        // not valid and leaves the entry's controls alone.
+        const std::string hour{reply.At(4), reply.At(5)};
+        const std::string minute{reply.At(6), reply.At(7)};
+        if (!disabled &&
+            (reply.At(3) < '0' || reply.At(3) > '7' || reply.At(8) != '\r' ||
+             !FieldAccepts(setting.hour(i), hour) || !FieldAccepts(setting.minute(i), minute))) {
           return detail::ReportInvalidReply(ctx);
+        }
         ctx.pages.SetComboIndex(setting.weekday(i), 0);
         ctx.pages.SetText(setting.hour(i), "0");
         ctx.pages.SetText(setting.minute(i), "0");
@@ -91,8 +97,8 @@ int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
         if (disabled)
           return 1;
         ctx.pages.SetComboIndex(setting.weekday(i), ids::WeekdayIndex(reply.At(3) - '0'));
-        ctx.pages.SetText(setting.hour(i), std::string{reply.At(4), reply.At(5)});
-        ctx.pages.SetText(setting.minute(i), std::string{reply.At(6), reply.At(7)});
+        ctx.pages.SetText(setting.hour(i), hour);
+        ctx.pages.SetText(setting.minute(i), minute);
         return 1;
       });
 }

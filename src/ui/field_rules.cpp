@@ -2,6 +2,9 @@
 
 #include <string>
 
+#include "device/clock_commands.h"
+#include "device/control_ids.h"
+#include "device/field_limits.h"
 #include "settings/logger_settings.h"
 #include "ui/decimal_text.h"
 #include "ui/page_table.h"
@@ -17,6 +20,9 @@ std::string ReadField(const device::PageControls& controls, int id) {
   return text;
 }
 
+constexpr int kClockMonth = ids::kClockYear + 1;
+constexpr int kClockDay = ids::kClockYear + 2;
+
 }  // namespace
 
 void ClampNumericField(int id, device::PageControls& controls) {
@@ -30,6 +36,21 @@ void ClampNumericField(int id, device::PageControls& controls) {
   } else if (value < range->minimum || text.empty()) {
     controls.SetText(id, FormatDecimal(range->minimum));
   }
+  // Limits that span several fields.
+  if (id >= ids::kLogDays && id <= ids::kLogSeconds) {
+    device::KeepLogTimeWithinLimit(controls);
+  } else if (id >= ids::kClockYear && id <= kClockDay) {
+    KeepClockDayInMonth(controls);
+  }
+}
+
+void KeepClockDayInMonth(device::PageControls& controls) {
+  const int year = DecimalValue(ReadField(controls, ids::kClockYear));
+  const int month = DecimalValue(ReadField(controls, kClockMonth));
+  const int day = DecimalValue(ReadField(controls, kClockDay));
+  const int kept = device::KeepDayInMonth({year, month, day}).day;
+  if (kept != day)
+    controls.SetText(kClockDay, FormatDecimal(kept));
 }
 
 void NormalizeSeparatorField(int id, device::PageControls& controls) {

@@ -5,8 +5,13 @@
 namespace km62rx::ui {
 
 // The range clamp run when a numeric field loses the focus. A field without
-// a range is left alone.
+// a range is left alone. Leaving a logging time field also keeps the total
+// within 9999 days, and leaving the clock dialog's year, month or day keeps
+// the day within its month.
 void ClampNumericField(int id, device::PageControls& controls);
+// Keeps the clock dialog's day (field 502) within the month of fields 500
+// and 501: 30 in February 2026 becomes 28.
+void KeepClockDayInMonth(device::PageControls& controls);
 // Applies the separator rule to the separator field and writes the result
 // back.
 void NormalizeSeparatorField(int id, device::PageControls& controls);

@@ -58,7 +58,8 @@ std::string CalendarText(const device::TypedTime& time) {
 
 }  // namespace
 
-int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
+int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow,
+                         settings::LoggerSettings* loaded) {
   const std::optional<std::string> path = chooser.ChooseFileToOpen();
   if (!path)
     return 0;
@@ -80,6 +81,8 @@ int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Noti
   settings::LoggerSettings record;
   settings::ParseSettings(in, record, mainWindow);
   ShowSettingsOnPages(pages, record);
+  if (loaded != nullptr)
+    *loaded = record;
   mainWindow.Show(kLoadedTitle, kLoaded);
   return 1;
 }

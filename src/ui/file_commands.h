@@ -3,13 +3,16 @@
 #include "device/clock_commands.h"
 #include "device/page_controls.h"
 #include "settings/file_chooser.h"
+#include "settings/logger_settings.h"
 #include "settings/notifier.h"
 
 namespace km62rx::ui {
 
 // "ファイル読込": choose a file, find its header, reset the pages, parse,
-// show. Returns 1 when a file was loaded.
-int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow);
+// show. Returns 1 when a file was loaded; the record read from it then goes
+// to loaded, when given.
+int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow,
+                         settings::LoggerSettings* loaded = nullptr);
 
 // "ファイル保存": choose a file, read the pages, write with the old file's
 // clock lines. Returns 1 when the file was written (the window ignores it).

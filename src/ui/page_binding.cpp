@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "device/control_ids.h"
+#include "device/field_limits.h"
 #include "ui/decimal_text.h"
 
 namespace km62rx::ui {
@@ -35,8 +36,6 @@ constexpr int kBytesPerRow = 4;
 constexpr int kLargestSizeInMByte = 2000;
 constexpr std::int64_t kMByte = 1048576;
 constexpr std::int64_t kKByte = 1024;
-// The largest number the size field takes (four digits).
-constexpr std::uint32_t kLargestSizeShown = 9999;
 
 // Control texts are read as into a 100-byte buffer.
 std::string ReadField(const device::PageControls& pages, int id) {
@@ -122,20 +121,9 @@ void ShowDataSize(device::PageControls& pages, const settings::NumberText& value
     return;
   }
   pages.SetChecked(checkId, true);
-  const std::uint32_t bytes = UnsignedDecimalValue(value.View());
-  std::uint32_t shown = bytes;
-  int unit = ids::kUnitByte;
-  if (bytes >= 10240000) {
-    unit = ids::kUnitMByte;
-    shown = (bytes / 1024 + 512) / 1024;
-  } else if (bytes >= 10000) {
-    unit = ids::kUnitKByte;
-    // Rounding just below 10,240,000 bytes gives 10000, which the four-digit
-    // field cannot hold; the nearest value it can hold is 9999.
-    shown = std::min((bytes + 512) / 1024, kLargestSizeShown);
-  }
-  pages.SetComboIndex(unitId, unit);
-  pages.SetText(fieldId, FormatDecimal(shown));
+  const device::SizeOnPage shown = device::SizeShownOnPage(UnsignedDecimalValue(value.View()));
+  pages.SetComboIndex(unitId, shown.unit);
+  pages.SetText(fieldId, FormatDecimal(shown.value));
 }
 
 void ShowLogTime(device::PageControls& pages, const settings::NumberText& value) {
@@ -191,14 +179,16 @@ std::string ReadStartDataEntry(const device::PageControls& pages, int r, int che
 }
 
 // A stop condition on data needs at least one byte: a checked row without
-// one is stored as off, with a message; its check box stays as it is.
-std::string ReadStopDataEntry(const device::PageControls& pages, int r, int checkId,
-                              int firstByteId, std::string_view refusal, Notifier& notifier) {
+// one is stored as off, with a message, and its check box is cleared so the
+// page shows what is written.
+std::string ReadStopDataEntry(device::PageControls& pages, int r, int checkId, int firstByteId,
+                              std::string_view refusal, Notifier& notifier) {
   if (!pages.Checked(checkId))
     return EntryOff(r);
   const std::string pairs = PairsFromFields(pages, firstByteId, kBytesPerRow);
   if (pairs.empty()) {
     notifier.Show(kParameterErrorTitle, refusal);
+    pages.SetChecked(checkId, false);
     return EntryOff(r);
   }
   return FormatDecimal(r) + pairs;
@@ -251,9 +241,11 @@ std::string ReadDataSize(device::PageControls& pages, int checkId, int fieldId, 
   return FormatDecimal(ClampToInt(size));
 }
 
-std::string ReadLogTime(const device::PageControls& pages, Notifier& notifier) {
+std::string ReadLogTime(device::PageControls& pages, Notifier& notifier) {
   if (!pages.Checked(ids::kStopLogTimeCheck))
     return "-";
+  // At most 9999 days, silently, as leaving the fields keeps it.
+  device::KeepLogTimeWithinLimit(pages);
   const std::int64_t days = DecimalValue(ReadField(pages, ids::kLogDays));
   const std::int64_t hours = DecimalValue(ReadField(pages, ids::kLogHours));
   const std::int64_t minutes = DecimalValue(ReadField(pages, ids::kLogMinutes));

@@ -11,7 +11,8 @@ void ShowSettingsOnPages(device::PageControls& pages, settings::LoggerSettings s
 // Shows a default record.
 void ResetPagesToDefaults(device::PageControls& pages);
 // Fills the record from the pages, starting from the defaults. Limits it
-// applies are reported through notifier (the main window).
+// applies are reported through notifier (the main window); the pages are
+// changed where needed to show what goes into the record.
 void ReadSettingsFromPages(device::PageControls& pages, settings::LoggerSettings& settings,
                            Notifier& notifier);
 

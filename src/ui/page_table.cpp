@@ -307,30 +307,6 @@ std::vector<ControlSpec> BuildPageControls() {
   return defs;
 }
 
-// ---------------------------------------------------------------------------
-// Numeric field ranges: IDs first..last share one range.
-
-struct RangeRow {
-  int first;
-  int last;
-  int minimum;
-  int maximum;
-};
-
-constexpr RangeRow kRanges[] = {
-    {500, 500, 2000, 2099},  // clock dialog: year
-    {501, 501, 1, 12},       // month
-    {502, 502, 1, 31},       // day
-    {503, 503, 0, 23},       // hour
-    {504, 505, 0, 59},       // minute, second
-    {550, 556, 0, 23},       // start time hours
-    {560, 566, 0, 59},       // start time minutes
-    {600, 606, 0, 23},       // stop time hours
-    {610, 616, 0, 59},       // stop time minutes
-    {620, 620, 1, 999999999}, {630, 630, 1, 9999},      {640, 640, 0, 9999}, {641, 641, 0, 23},
-    {642, 643, 0, 59},        {695, 695, 1, 999999999}, {696, 696, 1, 9999},
-};
-
 }  // namespace
 
 const std::vector<ControlSpec>& LinkPanelControls() {
@@ -384,14 +360,6 @@ const ControlSpec* FindControlSpec(int id) {
   }();
   const auto it = byId.find(id);
   return it == byId.end() ? nullptr : it->second;
-}
-
-std::optional<NumericRange> NumericFieldRange(int id) {
-  for (const RangeRow& row : kRanges) {
-    if (id >= row.first && id <= row.last)
-      return NumericRange{row.minimum, row.maximum};
-  }
-  return std::nullopt;
 }
 
 }  // namespace km62rx::ui

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "device/field_limits.h"
+
 namespace km62rx::ui {
 
 // Kinds of controls of the main window; each kind fixes the widget class and
@@ -72,12 +74,8 @@ const std::vector<int>& ExpandedBranchPages();
 // 1003, which pages 1 and 4 share); nothing for an unknown ID.
 const ControlSpec* FindControlSpec(int id);
 
-// The clamp range of a numeric field (page fields and the clock dialog's
-// fields 500-505).
-struct NumericRange {
-  int minimum;
-  int maximum;
-};
-std::optional<NumericRange> NumericFieldRange(int id);
+// The clamp ranges of the numeric fields live with the other field limits.
+using device::NumericFieldRange;
+using device::NumericRange;
 
 }  // namespace km62rx::ui

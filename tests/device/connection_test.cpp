@@ -202,7 +202,12 @@ INSTANTIATE_TEST_SUITE_P(
         ClockCase{false, "OK260315142530\r", 1, kShown},
         ClockCase{false, "01\r", 1, {"接続しました", "本体時刻 : 未設定"}},
         ClockCase{false, "99\r", 0, kInvalid}, ClockCase{false, "OX260315142530\r", 0, kInvalid},
-        ClockCase{false, "OK\r", 1, {"接続しました", "本体時刻 : 2000/00/00 00:00:00"}},
+        // Anything but twelve digits of a real date and time is no valid clock.
+        ClockCase{false, "OK\r", 0, kInvalid}, ClockCase{false, "OK1234\r", 0, kInvalid},
+        ClockCase{false, "OK260231000000\r", 0, kInvalid},
+        ClockCase{false, "OK2603151425301\r", 0, kInvalid},
+        ClockCase{true, "OK260305240809\r", 0, kInvalid},
+        ClockCase{false, "OK240229235959\r", 1, {"接続しました", "本体時刻 : 2024/02/29 23:59:59"}},
         ClockCase{false, nullptr, 0, kLinkFailed}, ClockCase{true, "OK260305070809\r", 1, kSet},
         ClockCase{true, "01\r", 0, {"応答エラー", "ハードウェア設定が不正です。"}},
         ClockCase{true, "99\r", 0, {"応答エラー", "コマンドのパラメータが不一致です。"}},

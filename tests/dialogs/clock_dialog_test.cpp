@@ -126,8 +126,11 @@ TEST_F(ClockDialogTest, OkSendsTheFieldsToTheLoggerAndCloses) {
        "TMS271130235958",
        "2027/11/30 23:59:58 に設定しました。"},
       {{}, "", "TMS260305070809", "2026/03/05 07:08:09 に設定しました。"},
-      // No calendar check: the logger decides about 31 February.
-      {{"2026", "2", "31", "0", "0", "0"}, "", "TMS260231000000", ""},
+      // The day is kept within its month: 31 February 2026 is sent as the 28th.
+      {{"2026", "2", "31", "0", "0", "0"},
+       "",
+       "TMS260228000000",
+       "2026/02/28 00:00:00 に設定しました。"},
       {{}, "99", "TMS260305230809", "2026/03/05 23:08:09 に設定しました。"},  // clamped first
   };
   ConnectedHarness h(Options{"--answer-wake"});

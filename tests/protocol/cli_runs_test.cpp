@@ -134,6 +134,8 @@ TEST(CliRuns, SendThenReceiveGivesTheSameSettings) {
   int reports = 0;
   EXPECT_EQ(ParseFile(dir.File("B.CFG"), reports), original);
   EXPECT_EQ(reports, 0);
+  EXPECT_EQ(sent.err.find("note:"), std::string::npos) << sent.err;  // nothing changed
+  EXPECT_EQ(received.err.find("note:"), std::string::npos) << received.err;
 }
 
 TEST(CliRuns, ClockFileStoresTheClampedTimeAndKeepsTheSettings) {
@@ -191,6 +193,8 @@ std::vector<ExitCase> ExitCases() {
   const std::vector<std::string> send = {"send", "--port", "PORT", "IN"};
   const std::vector<std::string> receive = {"receive", "--port", "PORT", "-o", "OUT"};
   const std::vector<std::string> info = {"info", "--port", "PORT"};
+  std::string sizeFile = kGoodFile;  // 12345 bytes: shown as 12 KByte, sent and saved as 12288
+  sizeFile.replace(sizeFile.find("STOP_DATASIZE=-"), 15, "STOP_DATASIZE=12345");
   return {
       Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
       Run("SendNoHeader", {}, send, 2, {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "",
@@ -216,6 +220,14 @@ std::vector<ExitCase> ExitCases() {
       Run("ReceiveSdCardError", {"--reply", "LEG=51"}, receive, 3,
           {"接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。"},
           "8/17 ロギング設定: link failed\n"),
+      // Values the pages change are noted on stderr; the status stays.
+      Run("SendNotesARoundedSize", {}, send, 0,
+          {"note: STOP_DATASIZE: \"12345\" in the file is sent as \"12288\"\n"}, "", sizeFile),
+      Run("CheckNotesARoundedSize", {}, {"check", "IN"}, 0,
+          {"note: STOP_DATASIZE: \"12345\" in the file is sent and saved as \"12288\"\n"},
+          "STOP_DATASIZE=12345\r\n", sizeFile),
+      Run("ReceiveNotesARoundedSize", {"--reply", "ESG=OK10239600"}, receive, 0,
+          {"note: STOP_DATASIZE: \"10239600\" in the logger is saved as \"10238976\"\n"}),
       Run("ReceiveWithoutOutput", {}, {"receive", "--port", "PORT"}, 2, {"-o"}),
       Run("ReceiveUnwritable", {}, {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"}, 2,
           {"エラー: ファイルを開けませんでした。"}),
@@ -231,6 +243,8 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
+      Run("ClockDayKeptInMonth", {}, {"clock", "--port", "PORT", "--time", "2026-02-30 10:00:00"},
+          0, {"本体時刻設定: 2026/02/28 10:00:00 に設定しました。"}),
       Run("ClockRefused", {"--reply", "TMS=01"}, {"clock", "--port", "PORT"}, 1,
           {"応答エラー: ハードウェア設定が不正です。"}),
       Run("ClockFileDone", {}, {"clock-file", "IN", "--time", kTime}, 0,

@@ -49,6 +49,25 @@ std::vector<OpCase> ErrorCases() {
       OnReply("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, 0, {kInvalidReply}, {},
               {Text(630, "33")}),
       OnReply("LogTimeBeyond32Bits", "ELG=OK3000000000", ReceiveStopLogTime, 0, {kInvalidReply}),
+      // Values the fields' own rules would refuse.
+      OnReply("WeekdayAboveSeven", "BTG0=OK080900", ReceiveStartTimeTriggers, 0, {kInvalidReply}),
+      OnReply("HourNotDigits", "BTG0=OK07ab:c", ReceiveStartTimeTriggers, 0, {kInvalidReply}),
+      OnReply("HourAbove23", "ETG0=OK072400", ReceiveStopTimeTriggers, 0, {kInvalidReply}),
+      OnReply("MinuteAbove59", "ETG0=OK072360", ReceiveStopTimeTriggers, 0, {kInvalidReply}),
+      OnReply("MinuteThreeDigits", "BTG0=OK0712300", ReceiveStartTimeTriggers, 0, {kInvalidReply}),
+      OnReply("SizeNegative", "ESG=OK -5", ReceiveStopDataSize, 0, {kInvalidReply}),
+      OnReply("SizeZero", "PSG=OK0", ReceiveTimestampStopDataSize, 0, {kInvalidReply}),
+      OnReply("IdleTenDigits", "EIG=OK1234567890", ReceiveStopIdleTime, 0, {kInvalidReply}, {},
+              {Check(840), Text(620, "5")}),
+      OnReply("IdleNotDigits", "PIG=OK12x", ReceiveTimestampStopIdleTime, 0, {kInvalidReply}),
+      OnReply("LogTimeAbove9999Days", "ELG=OK863913601", ReceiveStopLogTime, 0, {kInvalidReply}),
+      OnReply("DataNotHex", "BDG0=OK0ZZ", ReceiveStartDataTriggers, 0, {kInvalidReply}),
+      OnReply("DataFiveBytes", "EDG0=OK00102030405", ReceiveStopDataTriggers, 0, {kInvalidReply}),
+      OnReply("ExcludedDataNotHex", "PDG=OK0G", ReceiveTimestampExcludedData, 0, {kInvalidReply}),
+      OnReply("ExcludedDataElevenBytes", "PDG=OK0102030405060708090A0B",
+              ReceiveTimestampExcludedData, 0, {kInvalidReply}),
+      OnReply("SeparatorTwoCharacters", "PPG=OKab", ReceiveTimestampSeparator, 0, {kInvalidReply}),
+      OnReply("SeparatorEmpty", "PPG=OK", ReceiveTimestampSeparator, 0, {kInvalidReply}),
   };
 }
 

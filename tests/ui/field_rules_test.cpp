@@ -47,6 +47,35 @@ TEST(FieldRules, ClampNumericFieldOnFocusLoss) {
     EXPECT_FALSE(IsClampedField(id)) << id;
 }
 
+TEST(FieldRules, LeavingAFieldKeepsTheLimitsAcrossItsGroup) {
+  using Texts = std::vector<std::pair<int, const char*>>;
+  struct Case {
+    int left;
+    Texts typed;
+    Texts after;
+  };
+  const std::vector<Case> cases{
+      // Logging time: at most 9999 days in all.
+      {641, {{640, "9999"}, {641, "5"}, {642, "7"}}, {{640, "9999"}, {641, "0"}, {642, "0"}}},
+      {640, {{640, "9999"}, {643, "9"}}, {{643, "0"}}},
+      {643, {{640, "9998"}, {641, "23"}}, {{641, "23"}}},
+      // Clock dialog: the day within its month, leap years included.
+      {502, {{500, "2026"}, {501, "2"}, {502, "30"}}, {{502, "28"}}},
+      {501, {{500, "2024"}, {501, "02"}, {502, "31"}}, {{502, "29"}}},
+      {500, {{500, "2000"}, {501, "2"}, {502, "29"}}, {{502, "29"}}},
+      {500, {{500, "2150"}, {501, "4"}, {502, "31"}}, {{500, "2099"}, {502, "30"}}},
+      {505, {{501, "2"}, {502, "31"}}, {{502, "31"}}},
+  };
+  for (const Case& c : cases) {
+    MemoryPageControls pages;
+    for (const auto& [id, text] : c.typed)
+      pages.SetText(id, text);
+    ClampNumericField(c.left, pages);
+    for (const auto& [id, text] : c.after)
+      EXPECT_EQ(pages.Text(id), text) << "leaving " << c.left << ", field " << id;
+  }
+}
+
 TEST(FieldRules, SeparatorFieldIsNormalised) {
   const std::pair<const char*, const char*> cases[] = {
       {"ab", ","}, {"\\t", "\\t"}, {"", ","}, {" ", " "}, {"\\x4", ","}, {"\\\\x", "\\"}};

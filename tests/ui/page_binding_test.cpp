@@ -148,6 +148,13 @@ TEST_F(PageBinding, LoggingTimeInDaysHoursMinutesSecondsAtLeastOneSecond) {
                                                "ロギング時間トリガーの最小設定値は1秒です。\r\n"
                                                "1秒に変更しました。"}}));
   EXPECT_EQ(pages.Text(640), "0");
+
+  // At most 9999 days: the hours, minutes and seconds beyond go, silently.
+  for (const auto& [id, text] : {std::pair{640, "9999"}, {641, "23"}, {642, "59"}, {643, "0"}})
+    pages.SetText(id, text);
+  EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "863913600");
+  EXPECT_EQ(pages.Text(641) + pages.Text(642) + pages.Text(643), "000");
+  EXPECT_EQ(notifier.boxes.size(), 1u);
 }
 
 TEST_F(PageBinding, TimeEntriesAndTheWeekdayMapping) {
@@ -217,7 +224,10 @@ TEST_F(PageBinding, StopEntriesWithoutAByteAreRefusedOncePerRow) {
   const Box stamp{kParameterError,
                   "タイムスタンプ記録 終了条件(データ)" + need + "条件無効に変更しました。"};
   EXPECT_EQ(notifier.boxes, (std::vector<Box>{stop, stop, stamp}));
-  EXPECT_TRUE(pages.Checked(ids::StopDataCheck(2)));  // the check box stays as it is
+  // The refused rows are shown off, as written; the others stay on.
+  EXPECT_FALSE(pages.Checked(ids::StopDataCheck(2)));
+  EXPECT_FALSE(pages.Checked(ids::TimestampStopCheck(1)));
+  EXPECT_TRUE(pages.Checked(ids::StopDataCheck(1)));
 }
 
 TEST_F(PageBinding, CodesMatchTheChoicesByPrefixAndTheLastMatchWins) {

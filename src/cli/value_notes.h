@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "cli/run_report.h"
+#include "settings/logger_settings.h"
+#include "ui/memory_page_controls.h"
+
+namespace km62rx::cli {
+
+// The window shows sizes in MByte or KByte, so a value can change on its way
+// through the pages (a file's STOP_DATASIZE=12345 is sent and saved as
+// 12288). The window makes that visible; these notes do so for the command
+// line: one English line on stderr per setting whose value changes, such as
+//   note: STOP_DATASIZE: "12345" in the file is sent as "12288"
+// They never change an exit status.
+
+// check and send: notes for the settings of a file's record that the pages
+// change. outcome says what happens to the value ("is sent as").
+void NoteFileValuesChanged(const settings::LoggerSettings& fromFile, std::string_view outcome);
+
+// receive: remembers the logger's value of every setting it reports, then
+// notes those that the saved file holds differently.
+class LoggerValues {
+ public:
+  // The run, with every get reply it receives remembered.
+  SettingsRun Recording(SettingsRun run);
+  // Notes for the settings whose value saved from pages differs from the
+  // logger's.
+  void NoteSavedValuesChanged(const ui::MemoryPageControls& pages) const;
+
+ private:
+  void Remember(std::string_view direction, std::string_view bytes);
+
+  std::string pendingKey_;     // file key of the get request waiting for its reply
+  bool pendingEntry_ = false;  // whether that request asked for one entry
+  char pendingIndex_ = 0;
+  std::vector<std::pair<std::string, std::string>> values_;  // key, value as the file writes it
+};
+
+}  // namespace km62rx::cli
