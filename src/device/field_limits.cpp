@@ -1,7 +1,6 @@
 #include "device/field_limits.h"
 
 #include <algorithm>
-#include <string>
 
 #include "device/control_ids.h"
 #include "device/leading_decimal.h"
@@ -37,7 +36,10 @@ constexpr std::uint32_t kLargestMBytes = 2000;
 constexpr std::uint32_t kLargestSizeShown = 9999;
 
 std::size_t DigitCount(int value) {
-  return std::to_string(value).size();
+  std::size_t digits = 1;
+  for (; value >= 10; value /= 10)
+    ++digits;
+  return digits;
 }
 
 }  // namespace
