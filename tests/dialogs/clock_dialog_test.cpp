@@ -57,6 +57,7 @@ TEST_F(ClockDialogTest, TypingLeavingAFieldAndCopyingThePcTime) {
   const std::tuple<int, std::string, std::string> cases[] = {
       {500, "1999", "2000"}, {500, "2150", "2099"}, {500, "", "2000"}, {501, "0", "1"},
       {502, "32", "31"},     {503, "", "0"},        {505, "75", "59"}, {505, "07", "07"},
+      {501, "2", "2"},       {502, "30", "29"},  // the day within February 2000
   };
   for (const auto& [id, typed, after] : cases) {
     TypeInto(FieldOf(dialog, id), typed);
