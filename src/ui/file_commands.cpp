@@ -77,8 +77,8 @@ int LoadSettingsFromContents(device::PageControls& pages, const std::string& con
     mainWindow.Show(kErrorTitle, kNotASettingsFile);
     return 0;
   }
-  // The reader reads every line, those above the header included.
   ResetPagesToDefaults(pages);
+  // The reader reads every line, those above the header included.
   std::istringstream in(contents);
   settings::LoggerSettings record;
   settings::ParseSettings(in, record, mainWindow);
