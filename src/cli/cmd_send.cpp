@@ -5,17 +5,18 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/settings_input.h"
 #include "cli/value_notes.h"
 #include "device/settings_runs.h"
-#include "settings/file_chooser.h"
 #include "settings/notifier.h"
 #include "ui/file_commands.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::cli {
 
-// Loads FILE onto the pages as "ファイル読込" does, connects, then runs
-// "本体に送信" with one progress line per setting on stdout.
+// Loads FILE ("-": standard input) onto the pages as "ファイル読込" does,
+// connects, then runs "本体に送信" with one progress line per setting on
+// stdout.
 int CmdSend(const Args& args) {
   ArgParser parser("send");
   AddDeviceOptions(parser);
@@ -30,9 +31,11 @@ int CmdSend(const Args& args) {
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
   ProblemWatch loadBoxes(stderrBoxes, {"ファイル読込完了"});
-  FixedFileChooser chooser(parser.positional().front());
+  // Read once into memory: a pipe or standard input cannot be read twice.
+  const std::optional<std::string> contents =
+      ReadSettingsInput(parser.positional().front(), stderrBoxes);
   settings::LoggerSettings loaded;
-  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes, &loaded) != 1)
+  if (!contents || ui::LoadSettingsFromContents(pages, *contents, loadBoxes, &loaded) != 1)
     return kExitUsage;
 
   int runProblems = 0;
