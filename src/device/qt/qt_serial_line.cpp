@@ -81,6 +81,10 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   port_.setStopBits(ToQtStopBits(settings.stopBits));
   port_.setFlowControl(settings.xonXoff ? QSerialPort::SoftwareControl
                                         : QSerialPort::HardwareControl);
+  // With software flow control RTS is held low, as the logger expects; a
+  // line without RTS (a pseudo-terminal) refuses this, which is no fault.
+  if (settings.xonXoff)
+    port_.setRequestToSend(false);
   port_.clearError();
   return true;
 }
