@@ -8,6 +8,7 @@
 #include <QRegularExpressionValidator>
 #include <string>
 
+#include "app/busy_cursor.h"
 #include "app/dialog_support.h"
 #include "device/leading_decimal.h"
 #include "device/page_controls.h"
@@ -181,6 +182,7 @@ void ClockDialog::ApplyAndClose() {
 
   const device::TypedTime time = TypedTimeFromFields();
   if (target_ != 0) {
+    const BusyCursor busy;
     device::SetLoggerClockFromTime(*ctx_.link, time, *notifier_);
   } else {
     const std::unique_ptr<FileChooser> chooser = ctx_.services->makeFileChooser(ctx_.mainWindow);

@@ -178,6 +178,18 @@ TEST_F(MainWindowTest, AHangUpStopsTheRunButNotTheConnection) {
   EXPECT_TRUE(pages().Enabled(ids::kSendButton));
 }
 
+TEST_F(MainWindowTest, ALoggerThatGoesAwayIsShownAsNotConnectedWithoutABox) {
+  Start({"--answer-wake"});
+  ConnectThroughDialog();
+  Mark();
+  h->sim->Stop();  // the far end of the line is gone, as when the adapter is pulled
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Link().connected == 0; }, 2000));
+  EXPECT_FALSE(window->Link().port->IsOpen());
+  EXPECT_EQ(pages().Text(ids::kStatusLine), "接続状態 : 未接続");
+  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
+  EXPECT_TRUE(h->log.boxes.empty());
+}
+
 TEST_F(MainWindowTest, LoadsAFileWithProblemsReportingEach) {
   Start({"--answer-wake"});
   TempFolder folder;
