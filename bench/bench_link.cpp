@@ -15,8 +15,8 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "device/connection.h"

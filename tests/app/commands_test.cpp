@@ -45,7 +45,8 @@ TEST_F(DeviceButtonsTest, AreOffWhileACommandRuns) {
     int button;
     bool off, busy;
   };
-  const Case cases[] = {{415, true, true}, {420, true, true}, {421, true, false}, {422, false, false}};
+  const Case cases[] = {
+      {415, true, true}, {420, true, true}, {421, true, false}, {422, false, false}};
   for (const auto& [button, off, busyWhileRunning] : cases) {
     SCOPED_TRACE(button);
     during.clear();

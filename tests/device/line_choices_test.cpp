@@ -26,9 +26,9 @@ TEST(LineChoicesTest, ChoicesOutsideTheListsGiveNothing) {
 
 TEST(LineChoicesTest, UsbPortsComeFirstEachGroupInPlatformOrder) {
   using Names = std::vector<std::string>;
-  EXPECT_EQ(OrderedPortNames({{"ttyS0", false}, {"ttyUSB1", true}, {"ttyS1", false},
-                              {"ttyACM0", true}}),
-            (Names{"ttyUSB1", "ttyACM0", "ttyS0", "ttyS1"}));
+  EXPECT_EQ(
+      OrderedPortNames({{"ttyS0", false}, {"ttyUSB1", true}, {"ttyS1", false}, {"ttyACM0", true}}),
+      (Names{"ttyUSB1", "ttyACM0", "ttyS0", "ttyS1"}));
   EXPECT_EQ(OrderedPortNames({{"COM1", false}, {"COM4", false}}), (Names{"COM1", "COM4"}));
   EXPECT_EQ(OrderedPortNames({}), Names{});
 }

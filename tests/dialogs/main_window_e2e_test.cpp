@@ -231,6 +231,28 @@ TEST_F(MainWindowTest, SavingOverAFileKeepsItsClockLines) {
   EXPECT_EQ(ReadFileBytes(path), Replaced(old, "FILE_EXTENSION=LOG", "FILE_EXTENSION=ABC"));
 }
 
+TEST_F(MainWindowTest, AnExtensionInShiftJisIsKeptByteForByteAndEditedInShiftJis) {
+  Start({"--answer-wake"});
+  TempFolder folder;
+  const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
+  const std::string path = folder.File("SJIS.CFG");
+  WriteFileBytes(path, Replaced(text, "FILE_EXTENSION=LOG",
+                                "FILE_EXTENSION=\x93\xFA"
+                                "A"));
+  h->chooserAnswer = path;
+  Click(ids::kLoadFileButton);
+  EXPECT_EQ(pages().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
+
+  h->chooserAnswer = folder.File("SAVED.CFG");
+  Click(ids::kSaveFileButton);
+  EXPECT_EQ(ReadFileBytes(*h->chooserAnswer), ReadFileBytes(path));
+  pages().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
+  Click(ids::kSaveFileButton);
+  EXPECT_EQ(ReadFileBytes(*h->chooserAnswer), Replaced(text, "FILE_EXTENSION=LOG",
+                                                       "FILE_EXTENSION=\x93\xFA"
+                                                       "B"));
+}
+
 TEST_F(MainWindowTest, ClockButtons) {
   Start({"--answer-wake"});
   TempFolder folder;

@@ -7,7 +7,7 @@ namespace km62rx::device {
 
 // One serial port as discovery finds it.
 struct FoundPort {
-  std::string name;            // ttyUSB0, COM3
+  std::string name;             // ttyUSB0, COM3
   bool hasUsbVendorId = false;  // a USB adapter, the kind a logger is plugged in by
 };
 

@@ -47,8 +47,8 @@ class QtSerialLine : public SerialLine {
   // Watches the open port for a hang-up (Unix): a hung-up terminal reads as
   // end of file, which QSerialPort does not report as an error.
   std::unique_ptr<QSocketNotifier> hangUpWatch_;
-  int openings_ = 0;          // counts the ports opened, so that a late notice
-  int lossNoticed_ = -1;      // of a loss never closes a later port
+  int openings_ = 0;      // counts the ports opened, so that a late notice
+  int lossNoticed_ = -1;  // of a loss never closes a later port
 };
 
 }  // namespace km62rx::device

@@ -18,21 +18,19 @@ QString ClipboardText(QClipboard::Mode mode) {
   return clipboard != nullptr ? clipboard->text(mode) : QString();
 }
 
-void ShowContextMenu(QLineEdit& field, const QContextMenuEvent& event,
-                     const PasteHandler& paste) {
+void ShowContextMenu(QLineEdit& field, const QContextMenuEvent& event, const PasteHandler& paste) {
   QMenu* menu = field.createStandardContextMenu();
   if (menu == nullptr)
     return;
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  if (auto* pasteAction = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-    QObject::disconnect(pasteAction, &QAction::triggered, nullptr, nullptr);
-    QObject::connect(pasteAction, &QAction::triggered, &field,
-                     [paste] { paste(ClipboardText(QClipboard::Clipboard)); });
-  } else {
-    // A menu without the entry we know must not paste behind our back.
-    for (QAction* action : menu->actions()) {
-      if (action->shortcut() == QKeySequence(QKeySequence::Paste))
-        action->setEnabled(false);
+  // The field's own paste entry is the action connected to its paste slot.
+  for (QAction* action : menu->actions()) {
+    const bool isPaste =
+        QObject::disconnect(action, nullptr, &field, SLOT(paste())) ||
+        QObject::disconnect(action, &QAction::triggered, &field, &QLineEdit::paste);
+    if (isPaste) {
+      QObject::connect(action, &QAction::triggered, &field,
+                       [paste] { paste(ClipboardText(QClipboard::Clipboard)); });
     }
   }
   menu->popup(event.globalPos());
