@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, ARefusedSettingIsReportedAndTheRunGoesOn) {
   EXPECT_THAT(SentSinceMark(), Contains(StartsWith("PSS")));  // the last step still ran
 }
 
-TEST_F(MainWindowTest, AHangUpStopsTheRunButNotTheConnection) {
+TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   // The connect takes five lines; the logger hangs up during the start
   // time triggers.
   Start({"--answer-wake", "--hangup-after", "10"});
@@ -174,8 +174,12 @@ TEST_F(MainWindowTest, AHangUpStopsTheRunButNotTheConnection) {
                                    "接続を確認して再度設定を試みてください。"}));
   EXPECT_THAT(SentSinceMark(),
               AllOf(Contains(StartsWith("BTS")), Not(Contains(StartsWith("EDS")))));
+  // The failed run leaves the connection to the loss of the device, which
+  // the window notices once it is idle again.
   EXPECT_EQ(window->Link().connected, 1);
-  EXPECT_TRUE(pages().Enabled(ids::kSendButton));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Link().connected == 0; }, 2000));
+  EXPECT_FALSE(pages().Enabled(ids::kSendButton));
+  EXPECT_EQ(h->log.boxes.size(), 1u);
 }
 
 TEST_F(MainWindowTest, ALoggerThatGoesAwayIsShownAsNotConnectedWithoutABox) {
