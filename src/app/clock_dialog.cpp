@@ -15,6 +15,7 @@
 #include "settings/file_chooser.h"
 #include "ui/field_rules.h"
 #include "ui/file_commands.h"
+#include "ui/qt/paste_requests.h"
 
 namespace km62rx::app {
 
@@ -118,6 +119,7 @@ void ClockDialog::BuildControls() {
     field->setMaxLength(kFields[i].limit);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setValidator(digits);
+    ui::KeepPastesOnOneLine(field);
     PlaceInUnits(field, units, kFields[i].x, 40, kFields[i].width, 14);
     field->installEventFilter(this);
     fields_[i] = field;

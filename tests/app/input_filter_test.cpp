@@ -101,23 +101,18 @@ TEST_F(HexRowTest, APasteIsTypedWholeOrRefusedWhole) {
     Row4 after;  // empty: the row stays as it was
     const char* focus;
   };
-  const Row4 same;
+  using enum PasteBy;
+  const Row4 same, empty{"", "", "", ""};
   const Case cases[] = {
-      {510,
-       {"", "", "", ""},
-       false,
-       "41424344",
-       PasteBy::kShiftInsert,
-       {"41", "42", "43", "44"},
-       "ctl513"},
-      {510, {"", "", "", ""}, false, "be0", PasteBy::kCtrlV, {"BE", "0", "", ""}, "ctl511"},
-      {510, {"41", "42", "", ""}, true, "5A", PasteBy::kMenu, {"5A", "42", "", ""}, "ctl511"},
-      {510, {"", "", "", ""}, false, "Z\n", PasteBy::kShiftInsert, same, "ctl510"},
-      {510, {"", "", "", ""}, false, "41\n", PasteBy::kMenu, same, "ctl510"},
-      {510, {"", "", "", ""}, false, "41 42", PasteBy::kCtrlV, same, "ctl510"},
-      {511, {"4", "", "", ""}, false, "42", PasteBy::kCtrlV, same, "ctl511"},  // 510 not full
-      {510, {"41", "", "", ""}, false, "5", PasteBy::kCtrlV, same, "ctl510"},  // full: lost
-      {512, {"41", "42", "", ""}, false, "43445", PasteBy::kCtrlV, same, "ctl512"},
+      {510, empty, false, "41424344", kShiftInsert, {"41", "42", "43", "44"}, "ctl513"},
+      {510, empty, false, "be0", kCtrlV, {"BE", "0", "", ""}, "ctl511"},
+      {510, {"41", "42", "", ""}, true, "5A", kMenu, {"5A", "42", "", ""}, "ctl511"},
+      {510, empty, false, "Z\n", kShiftInsert, same, "ctl510"},
+      {510, empty, false, "41\n", kMenu, same, "ctl510"},
+      {510, empty, false, "41 42", kCtrlV, same, "ctl510"},
+      {511, {"4", "", "", ""}, false, "42", kCtrlV, same, "ctl511"},  // 510 not full
+      {510, {"41", "", "", ""}, false, "5", kCtrlV, same, "ctl510"},  // full: lost
+      {512, {"41", "42", "", ""}, false, "43445", kCtrlV, same, "ctl512"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.field) + " '" + c.pasted + "'");
@@ -134,7 +129,7 @@ TEST_F(HexRowTest, APasteIsTypedWholeOrRefusedWhole) {
   }
   // Composed input and drops never reach a field.
   Leave();
-  SetRow({"", "", "", ""});
+  SetRow(empty);
   QInputMethodEvent composed;
   composed.setCommitString(QStringLiteral("ＺＺ"));
   QCoreApplication::sendEvent(edit(510), &composed);
@@ -149,12 +144,15 @@ TEST_F(WindowTest, APasteKeepsToOneLine) {
     const char* pasted;
     const char* after;
   };
+  // A single-line field takes the first line, its own rule still applying; the
+  // extension takes letters and digits that fit, or nothing.
   const Case cases[] = {
-      {11, 646, "ab\ncd", "ab"},  // a single-line field takes the first line
-      {11, 646, ";\r\n", ";"},   {3, 550, "12\n3", "12"},
-      {3, 550, "1x", ""},     // its digits-only rule still applies
-      {10, 645, "T9", "T9"},  // the extension: letters and digits that fit, or nothing
-      {10, 645, "AB\n", ""},     {10, 645, "ABCD", ""},
+      {11, 646, "ab\r\ncd", "ab"},  // separator
+      {3, 550, "12\n3", "12"},      // hour
+      {3, 550, "1x", ""},           // hour
+      {10, 645, "T9", "T9"},        // extension
+      {10, 645, "AB\n", ""},        // extension
+      {10, 645, "ABCD", ""},        // extension
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.pasted);
