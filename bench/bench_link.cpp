@@ -1,15 +1,22 @@
 // Timing of the device link against the simulator on a pseudo-terminal, with
 // no reply delay: one command exchange, and one whole connect (wake-up
 // answered at once, identify, handshake, clock). Each benchmark reports the
-// median of single operations as "median_us".
+// median of single operations as "median_us". A third measures what a logger
+// that goes away costs: the share of one core the idle event loop takes in
+// the seconds after the simulator is killed while connected ("cpu_pct"),
+// with the loss watched as the window watches it.
 
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "device/connection.h"
@@ -76,6 +83,31 @@ void BM_Connect(benchmark::State& state) {
   state.counters["median_us"] = bench::Median(samples);
 }
 BENCHMARK(BM_Connect)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
+
+void BM_IdleAfterUnplug(benchmark::State& state) {
+  constexpr int kIdleMs = 3000;
+  for (auto _ : state) {
+    testing::SimProcess sim({"--answer-wake"});
+    device::QtSerialLine line;
+    device::DeviceLink link{line};
+    line.WatchForLoss([&link] { device::CloseDeviceLink(link); });
+    if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::kLinkOk) {
+      state.SkipWithError("logger not identified");
+      return;
+    }
+    sim.Stop();
+    const std::clock_t cpuStart = std::clock();
+    QElapsedTimer wall;
+    wall.start();
+    QEventLoop idle;
+    QTimer::singleShot(kIdleMs, &idle, &QEventLoop::quit);
+    idle.exec();
+    const double cpuMs = 1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    state.counters["cpu_pct"] = 100.0 * cpuMs / static_cast<double>(wall.elapsed());
+    state.counters["closed"] = line.IsOpen() ? 0 : 1;
+  }
+}
+BENCHMARK(BM_IdleAfterUnplug)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

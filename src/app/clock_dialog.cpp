@@ -8,12 +8,14 @@
 #include <QRegularExpressionValidator>
 #include <string>
 
+#include "app/busy_cursor.h"
 #include "app/dialog_support.h"
 #include "device/leading_decimal.h"
 #include "device/page_controls.h"
 #include "settings/file_chooser.h"
 #include "ui/field_rules.h"
 #include "ui/file_commands.h"
+#include "ui/qt/paste_requests.h"
 
 namespace km62rx::app {
 
@@ -117,6 +119,7 @@ void ClockDialog::BuildControls() {
     field->setMaxLength(kFields[i].limit);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setValidator(digits);
+    ui::KeepPastesOnOneLine(field);
     PlaceInUnits(field, units, kFields[i].x, 40, kFields[i].width, 14);
     field->installEventFilter(this);
     fields_[i] = field;
@@ -182,6 +185,7 @@ void ClockDialog::ApplyAndClose() {
 
   const device::TypedTime time = TypedTimeFromFields();
   if (target_ != 0) {
+    const BusyCursor busy;
     device::SetLoggerClockFromTime(*ctx_.link, time, *notifier_);
   } else {
     const std::unique_ptr<FileChooser> chooser = ctx_.services->makeFileChooser(ctx_.mainWindow);

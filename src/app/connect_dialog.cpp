@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <string_view>
 
+#include "app/busy_cursor.h"
 #include "app/dialog_support.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
@@ -168,6 +169,7 @@ int ConnectDialog::ConnectFromDialog() {
 }
 
 void ConnectDialog::OnConnectClicked() {
+  const BusyCursor busy;  // opening, identifying, the handshake and the clock
   if (ConnectFromDialog() != 1)
     return;
   device::QueryDeviceStatus(*ctx_.link, *ctx_.mainNotifier);

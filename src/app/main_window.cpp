@@ -51,6 +51,9 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
 
   link_.view = panel_.get();
   device::RefreshLinkStatus(link_);
+  // A logger that goes away (unplugged, switched off) is shown as not
+  // connected at once, without a box: there is nothing the user must confirm.
+  line_->WatchForLoss([this] { device::CloseDeviceLink(link_); });
 
   BuildMenu();
   ConnectButtons();

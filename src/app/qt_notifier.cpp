@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "app/busy_cursor.h"
+
 namespace km62rx::app {
 namespace {
 
@@ -44,6 +46,7 @@ QString QtNotifier::BoxText(std::string_view text) {
 }
 
 void QtNotifier::Show(std::string_view title, std::string_view text) {
+  const NormalCursor normal;  // the box waits for the user, nothing is busy
   QMessageBox box(QMessageBox::NoIcon,
                   QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                   BoxText(text), QMessageBox::Ok, owner_.data());

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "app/about_dialog.h"
+#include "app/busy_cursor.h"
 #include "device/clock_commands.h"
 #include "device/connection.h"
 #include "device/control_ids.h"
@@ -46,6 +47,7 @@ void Disconnect(AppContext& ctx) {
 }
 
 void Send(AppContext& ctx) {
+  const BusyCursor busy;
   WithDeviceButtonsOff(ctx, [&] {
     device::CommandContext commands = CommandsOver(ctx);
     device::SendAllSettings(commands);
@@ -53,6 +55,7 @@ void Send(AppContext& ctx) {
 }
 
 void Receive(AppContext& ctx) {
+  const BusyCursor busy;
   WithDeviceButtonsOff(ctx, [&] {
     device::CommandContext commands = CommandsOver(ctx);
     device::ReceiveAllSettings(commands);
@@ -70,6 +73,7 @@ void LoadFile(AppContext& ctx) {
 }
 
 void ClockFromPc(AppContext& ctx) {
+  const BusyCursor busy;
   WithDeviceButtonsOff(ctx, [&] {
     device::SetLoggerClockFromPc(*ctx.link, *ctx.services->clock, *ctx.mainNotifier);
   });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 #include "device/line_settings.h"
@@ -31,6 +32,11 @@ class SerialLine {
   // Waits up to timeoutMs for input. True when input is waiting, false on
   // time-out or error.
   virtual bool WaitForInput(int timeoutMs) = 0;
+  // Asks to be told when the open port reports that its device is gone (a
+  // USB adapter pulled, the far end of a pseudo-terminal closed) while no
+  // call of this line runs: lost is then called once, from the program's
+  // event loop. Lines that cannot tell never call it.
+  virtual void WatchForLoss(std::function<void()> lost) { (void)lost; }
 };
 
 }  // namespace km62rx::device

@@ -1,6 +1,8 @@
 // The commands that talk to the logger run with the send, receive and clock
-// buttons off, and give them back after; the clock-to-file dialog, which
-// needs no logger, leaves them alone.
+// buttons off and the busy cursor up, and give them back after; the
+// clock-to-file dialog, which needs no logger, leaves them alone, and no
+// dialog waits for the user under the busy cursor.
+#include <QCursor>
 #include <QDialog>
 #include <QTimer>
 
@@ -31,13 +33,21 @@ class DeviceButtonsTest : public WindowTest {
       return;
     for (int id : kDeviceButtons)
       during.push_back(controls().Enabled(id));
+    const QCursor* cursor = QApplication::overrideCursor();
+    busy = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
   }
   std::vector<bool> during;
+  bool busy = false;
 };
 
 TEST_F(DeviceButtonsTest, AreOffWhileACommandRuns) {
-  const std::pair<int, bool> cases[] = {{415, true}, {420, true}, {421, true}, {422, false}};
-  for (const auto& [button, off] : cases) {
+  struct Case {
+    int button;
+    bool off, busy;
+  };
+  const Case cases[] = {
+      {415, true, true}, {420, true, true}, {421, true, false}, {422, false, false}};
+  for (const auto& [button, off, busyWhileRunning] : cases) {
     SCOPED_TRACE(button);
     during.clear();
     // A dialog the button opens is looked at, then cancelled.
@@ -50,6 +60,8 @@ TEST_F(DeviceButtonsTest, AreOffWhileACommandRuns) {
     QTest::mouseClick(widget(button), Qt::LeftButton);
     QCoreApplication::processEvents();
     EXPECT_EQ(during, std::vector<bool>(4, !off));
+    EXPECT_EQ(busy, busyWhileRunning);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     for (int id : kDeviceButtons)
       EXPECT_TRUE(controls().Enabled(id)) << id;
   }

@@ -1,8 +1,11 @@
 // Typing into the filtered fields with real key events, and what leaving a
 // field does to its text.
+#include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
+#include <QMenu>
 
 #include "window_fixture.h"
 
@@ -61,16 +64,108 @@ TEST_F(HexRowTest, AFieldTakesDigitsOnlyAfterAFullOne) {
   EXPECT_EQ(Text(513), "");
 }
 
-TEST_F(HexRowTest, PasteComposedInputAndDropsNeverReachAField) {
-  QGuiApplication::clipboard()->setText(QStringLiteral("ZZ"));
-  Focus(510);
-  QTest::keyClick(edit(510), Qt::Key_V, Qt::ControlModifier);
+// How a paste reaches a field: the paste keys or the context menu's entry.
+enum class PasteBy { kCtrlV, kShiftInsert, kMenu };
+
+void Paste(QLineEdit* field, const QString& text, PasteBy by) {
+  QGuiApplication::clipboard()->setText(text);
+  if (by == PasteBy::kMenu) {
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                            field->mapToGlobal(QPoint(1, 1)));
+    QCoreApplication::sendEvent(field, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    for (QAction* action : menu->actions()) {
+      if (action->text().startsWith(QStringLiteral("&Paste"))) {
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+      }
+    }
+    // The offscreen platform lets the popup take the activation from the window.
+    field->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(field->window()));
+  } else {
+    QTest::keyClick(field, by == PasteBy::kCtrlV ? Qt::Key_V : Qt::Key_Insert,
+                    by == PasteBy::kCtrlV ? Qt::ControlModifier : Qt::ShiftModifier);
+  }
+  QCoreApplication::processEvents();
+}
+
+TEST_F(HexRowTest, APasteIsTypedWholeOrRefusedWhole) {
+  using Row4 = std::vector<std::string>;
+  struct Case {
+    int field;
+    Row4 before;
+    bool selectAll;
+    const char* pasted;
+    PasteBy by;
+    Row4 after;  // empty: the row stays as it was
+    const char* focus;
+  };
+  using enum PasteBy;
+  const Row4 same, empty{"", "", "", ""};
+  const Case cases[] = {
+      {510, empty, false, "41424344", kShiftInsert, {"41", "42", "43", "44"}, "ctl513"},
+      {510, empty, false, "be0", kCtrlV, {"BE", "0", "", ""}, "ctl511"},
+      {510, {"41", "42", "", ""}, true, "5A", kMenu, {"5A", "42", "", ""}, "ctl511"},
+      {510, empty, false, "Z\n", kShiftInsert, same, "ctl510"},
+      {510, empty, false, "41\n", kMenu, same, "ctl510"},
+      {510, empty, false, "41 42", kCtrlV, same, "ctl510"},
+      {511, {"4", "", "", ""}, false, "42", kCtrlV, same, "ctl511"},  // 510 not full
+      {510, {"41", "", "", ""}, false, "5", kCtrlV, same, "ctl510"},  // full: lost
+      {512, {"41", "42", "", ""}, false, "43445", kCtrlV, same, "ctl512"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.field) + " '" + c.pasted + "'");
+    Leave();
+    SetRow(c.before);
+    Focus(c.field);
+    if (c.selectAll)
+      edit(c.field)->selectAll();
+    else
+      edit(c.field)->setCursorPosition(0);
+    Paste(edit(c.field), QString::fromUtf8(c.pasted), c.by);
+    EXPECT_EQ(Row(), c.after.empty() ? c.before : c.after);
+    EXPECT_EQ(FocusedName(), c.focus);
+  }
+  // Composed input and drops never reach a field.
+  Leave();
+  SetRow(empty);
   QInputMethodEvent composed;
   composed.setCommitString(QStringLiteral("ＺＺ"));
   QCoreApplication::sendEvent(edit(510), &composed);
   EXPECT_EQ(Text(510), "");
   EXPECT_FALSE(edit(510)->acceptDrops());
   EXPECT_FALSE(edit(645)->acceptDrops());
+}
+
+TEST_F(WindowTest, APasteKeepsToOneLine) {
+  struct Case {
+    int page, field;
+    const char* pasted;
+    const char* after;
+  };
+  // A single-line field takes the first line, its own rule still applying; the
+  // extension takes letters and digits that fit, or nothing.
+  const Case cases[] = {
+      {11, 646, "ab\r\ncd", "ab"},  // separator
+      {3, 550, "12\n3", "12"},      // hour
+      {3, 550, "1x", ""},           // hour
+      {10, 645, "T9", "T9"},        // extension
+      {10, 645, "AB\n", ""},        // extension
+      {10, 645, "ABCD", ""},        // extension
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pasted);
+    ClickPage(c.page);
+    Focus(c.field);
+    edit(c.field)->clear();
+    Paste(edit(c.field), QString::fromUtf8(c.pasted), PasteBy::kShiftInsert);
+    EXPECT_EQ(Text(c.field), c.after);
+  }
+  Focus(646);
+  edit(646)->clear();
+  Paste(edit(646), QStringLiteral("x\ny"), PasteBy::kMenu);
+  EXPECT_EQ(Text(646), "x");
 }
 
 TEST_F(HexRowTest, BackspaceAndLeftAtTheStartMoveBack) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/line_choices.h"
+#include "device/qt/port_discovery.h"
 
 namespace km62rx::device {
 namespace {
@@ -21,6 +22,15 @@ TEST(LineChoicesTest, ChoicesOutsideTheListsGiveNothing) {
   EXPECT_FALSE(LineSettingsFromChoices(0, -1, "9600", 0));
   EXPECT_FALSE(LineSettingsFromChoices(2, 0, "9600", 0));
   EXPECT_FALSE(LineSettingsFromChoices(0, 0, "", 0));
+}
+
+TEST(LineChoicesTest, UsbPortsComeFirstEachGroupInPlatformOrder) {
+  using Names = std::vector<std::string>;
+  EXPECT_EQ(
+      OrderedPortNames({{"ttyS0", false}, {"ttyUSB1", true}, {"ttyS1", false}, {"ttyACM0", true}}),
+      (Names{"ttyUSB1", "ttyACM0", "ttyS0", "ttyS1"}));
+  EXPECT_EQ(OrderedPortNames({{"COM1", false}, {"COM4", false}}), (Names{"COM1", "COM4"}));
+  EXPECT_EQ(OrderedPortNames({}), Names{});
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ class SimConnectTest : public ::testing::Test {
   SimConnectTest() { link.view = &view; }
   ~SimConnectTest() override { DestroyDeviceLink(link); }
 
-  int Connect(const std::string& path) {
+  int Connect(const std::string& path, const LineSettings& settings = {}) {
     const auto start = std::chrono::steady_clock::now();
-    int code = OpenDevicePort(link, path, LineSettings{});
+    int code = OpenDevicePort(link, path, settings);
     if (code != kLinkOk) {
       ReportLinkError(code, dialogBoxes);
       CloseDeviceLink(link);
@@ -107,6 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
                            "本体時刻 : 未設定"),
                       // Replies split into pieces and delayed are joined.
                       Card({"--split", "2", "--delay", "30"}, 101, 1, 1, {}, "SDカード : 接続中")));
+
+TEST_F(SimConnectTest, SoftwareFlowControlOnALineWithoutRtsConnects) {
+  SimProcess sim;
+  LineSettings xonXoff;
+  xonXoff.xonXoff = 1;
+  ASSERT_EQ(Connect(sim.path(), xonXoff), kLinkOk);  // holding RTS low fails on a pseudo-terminal
+  EXPECT_EQ(link.connected, 1);
+  EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA", "DEV", "DEC", "TMG"}));
+}
 
 TEST_F(SimConnectTest, SilentLoggerFailsAfterAboutTwoSeconds) {
   SimProcess sim({"--silent"});

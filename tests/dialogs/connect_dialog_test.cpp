@@ -96,7 +96,7 @@ TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
     app::ConnectDialog dialog(h.ctx);
     ASSERT_TRUE(dialog.ReadyToShow());
     dialog.show();
-    // The buttons are off while the port opens.
+    // The buttons are off and the cursor busy while the port opens.
     std::vector<bool> enabledWhileOpening;
     struct Hook : device::LinkStatusView {
       std::function<void()> onChange;
@@ -105,13 +105,14 @@ TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
     hook.onChange = [&] {
       if (h.link.connected == 1 && enabledWhileOpening.empty()) {
         enabledWhileOpening = {ChildControl<QPushButton>(dialog, 410)->isEnabled(),
-                               ChildControl<QPushButton>(dialog, 411)->isEnabled()};
+                               ChildControl<QPushButton>(dialog, 411)->isEnabled(), Busy()};
       }
     };
     h.link.view = &hook;
 
     ClickControl(dialog, 410);
-    EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false));
+    EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false, true));
+    EXPECT_FALSE(Busy());
     EXPECT_EQ(h.link.connected, 1);
     EXPECT_EQ(h.link.sdState, c.sdState);
     EXPECT_EQ(h.link.firmwareVersion, c.firmware);

@@ -1,6 +1,7 @@
 #include "dialog_harness.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -107,6 +108,11 @@ void ShowActive(QWidget& window) {
 
 void ClickControl(QWidget& window, int id) {
   QTest::mouseClick(ChildControl(window, id), Qt::LeftButton);
+}
+
+bool Busy() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {

@@ -97,6 +97,8 @@ std::string ControlText(QWidget& window, int id);
 // Shows a window and waits until it is active, for key events.
 void ShowActive(QWidget& window);
 void ClickControl(QWidget& window, int id);
+// Whether the busy cursor is showing over the program.
+bool Busy();
 
 // text with the first from replaced by to.
 std::string Replaced(std::string text, const std::string& from, const std::string& to);

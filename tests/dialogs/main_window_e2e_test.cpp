@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, ARefusedSettingIsReportedAndTheRunGoesOn) {
   EXPECT_THAT(SentSinceMark(), Contains(StartsWith("PSS")));  // the last step still ran
 }
 
-TEST_F(MainWindowTest, AHangUpStopsTheRunButNotTheConnection) {
+TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   // The connect takes five lines; the logger hangs up during the start
   // time triggers.
   Start({"--answer-wake", "--hangup-after", "10"});
@@ -174,8 +174,24 @@ TEST_F(MainWindowTest, AHangUpStopsTheRunButNotTheConnection) {
                                    "接続を確認して再度設定を試みてください。"}));
   EXPECT_THAT(SentSinceMark(),
               AllOf(Contains(StartsWith("BTS")), Not(Contains(StartsWith("EDS")))));
+  // The failed run leaves the connection to the loss of the device, which
+  // the window notices once it is idle again.
   EXPECT_EQ(window->Link().connected, 1);
-  EXPECT_TRUE(pages().Enabled(ids::kSendButton));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Link().connected == 0; }, 2000));
+  EXPECT_FALSE(pages().Enabled(ids::kSendButton));
+  EXPECT_EQ(h->log.boxes.size(), 1u);
+}
+
+TEST_F(MainWindowTest, ALoggerThatGoesAwayIsShownAsNotConnectedWithoutABox) {
+  Start({"--answer-wake"});
+  ConnectThroughDialog();
+  Mark();
+  h->sim->Stop();  // the far end of the line is gone, as when the adapter is pulled
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Link().connected == 0; }, 2000));
+  EXPECT_FALSE(window->Link().port->IsOpen());
+  EXPECT_EQ(pages().Text(ids::kStatusLine), "接続状態 : 未接続");
+  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
+  EXPECT_TRUE(h->log.boxes.empty());
 }
 
 TEST_F(MainWindowTest, LoadsAFileWithProblemsReportingEach) {
@@ -217,6 +233,28 @@ TEST_F(MainWindowTest, SavingOverAFileKeepsItsClockLines) {
   EXPECT_THAT(h->log.boxes,
               ElementsAre(OwnedBox{kMain, "設定保存", "設定ファイルを書き出しました。"}));
   EXPECT_EQ(ReadFileBytes(path), Replaced(old, "FILE_EXTENSION=LOG", "FILE_EXTENSION=ABC"));
+}
+
+TEST_F(MainWindowTest, AnExtensionInShiftJisIsKeptByteForByteAndEditedInShiftJis) {
+  Start({"--answer-wake"});
+  TempFolder folder;
+  const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
+  const std::string path = folder.File("SJIS.CFG");
+  WriteFileBytes(path, Replaced(text, "FILE_EXTENSION=LOG",
+                                "FILE_EXTENSION=\x93\xFA"
+                                "A"));
+  h->chooserAnswer = path;
+  Click(ids::kLoadFileButton);
+  EXPECT_EQ(pages().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
+
+  h->chooserAnswer = folder.File("SAVED.CFG");
+  Click(ids::kSaveFileButton);
+  EXPECT_EQ(ReadFileBytes(*h->chooserAnswer), ReadFileBytes(path));
+  pages().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
+  Click(ids::kSaveFileButton);
+  EXPECT_EQ(ReadFileBytes(*h->chooserAnswer), Replaced(text, "FILE_EXTENSION=LOG",
+                                                       "FILE_EXTENSION=\x93\xFA"
+                                                       "B"));
 }
 
 TEST_F(MainWindowTest, ClockButtons) {

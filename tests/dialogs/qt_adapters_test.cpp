@@ -11,6 +11,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/busy_cursor.h"
 #include "app/connect_dialog.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
@@ -52,9 +53,14 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
     EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
     EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_TRUE(Is<app::ConnectDialog>(box->parentWidget()));
+    EXPECT_FALSE(Busy());  // a box waiting for OK shows the normal cursor
     QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
   });
-  app::RunConnectDialog(h.ctx);
+  {
+    const app::BusyCursor busy;
+    app::RunConnectDialog(h.ctx);
+    EXPECT_TRUE(Busy());
+  }
   QTest::qWait(30);
   EXPECT_TRUE(boxSeen);
   EXPECT_FALSE(dialogShown);

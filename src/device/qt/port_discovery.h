@@ -5,8 +5,19 @@
 
 namespace km62rx::device {
 
-// The names of the serial ports present now (ttyUSB0, COM3), in the order
-// the platform lists them.
+// One serial port as discovery finds it.
+struct FoundPort {
+  std::string name;             // ttyUSB0, COM3
+  bool hasUsbVendorId = false;  // a USB adapter, the kind a logger is plugged in by
+};
+
+// The port names in the order they are offered: ports with a USB vendor ID
+// first (a logger is connected through a USB adapter, while ttyS0 and the
+// like are legacy ports), then the others, each group in the platform's
+// order.
+std::vector<std::string> OrderedPortNames(const std::vector<FoundPort>& ports);
+
+// The names of the serial ports present now, in the order above.
 std::vector<std::string> DiscoverSerialPorts();
 
 }  // namespace km62rx::device

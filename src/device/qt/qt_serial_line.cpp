@@ -2,7 +2,13 @@
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
 #include <limits>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#endif
 
 namespace km62rx::device {
 
@@ -50,10 +56,37 @@ long ClampToLong(qint64 n) {
 
 }  // namespace
 
-QtSerialLine::QtSerialLine(int writeTimeoutMs) : writeTimeoutMs_(writeTimeoutMs) {}
+QtSerialLine::QtSerialLine(int writeTimeoutMs) : writeTimeoutMs_(writeTimeoutMs) {
+  // A port whose device is gone reports a resource error (a read on it
+  // fails for good); the port must then be closed, or its read notifier
+  // keeps waking the program.
+  QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                   [this](QSerialPort::SerialPortError error) {
+                     if (error == QSerialPort::ResourceError && port_.isOpen())
+                       QueueLoss();
+                   });
+}
 
 QtSerialLine::~QtSerialLine() {
   Close();
+}
+
+void QtSerialLine::WatchForHangUp() {
+#ifdef Q_OS_UNIX
+  const auto fd = static_cast<qintptr>(port_.handle());
+  if (fd < 0)
+    return;
+  // An exception notifier: the port's own read notifier is QSerialPort's,
+  // and a hang-up wakes both kinds.
+  hangUpWatch_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Exception);
+  QObject::connect(hangUpWatch_.get(), &QSocketNotifier::activated, &port_, [this, fd] {
+    pollfd probe{static_cast<int>(fd), POLLIN, 0};
+    if (::poll(&probe, 1, 0) == 1 && (probe.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+      hangUpWatch_->setEnabled(false);
+      QueueLoss();
+    }
+  });
+#endif
 }
 
 bool QtSerialLine::Open(const std::string& portName, const LineSettings& settings) {
@@ -68,10 +101,12 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
 #endif
   port_.clearError();
+  ++openings_;
   if (!port_.open(QIODevice::ReadWrite)) {
     port_.clearError();
     return false;
   }
+  WatchForHangUp();
   // The results of the line settings are not checked: on a pseudo-terminal
   // flow control and the modem lines are not real and may be refused; a line
   // that really cannot be set shows up as a failed identification instead.
@@ -81,6 +116,10 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   port_.setStopBits(ToQtStopBits(settings.stopBits));
   port_.setFlowControl(settings.xonXoff ? QSerialPort::SoftwareControl
                                         : QSerialPort::HardwareControl);
+  // With software flow control RTS is held low, as the logger expects; a
+  // line without RTS (a pseudo-terminal) refuses this, which is no fault.
+  if (settings.xonXoff)
+    port_.setRequestToSend(false);
   port_.clearError();
   return true;
 }
@@ -90,6 +129,7 @@ bool QtSerialLine::IsOpen() const {
 }
 
 void QtSerialLine::Close() {
+  hangUpWatch_.reset();
   if (port_.isOpen())
     port_.close();
   port_.clearError();
@@ -153,6 +193,27 @@ long QtSerialLine::Write(const char* data, std::size_t size) {
   if (failed && pending == queued)
     return -1;
   return ClampToLong(queued - pending);
+}
+
+void QtSerialLine::WatchForLoss(std::function<void()> lost) {
+  lost_ = std::move(lost);
+}
+
+void QtSerialLine::QueueLoss() {
+  if (lossNoticed_ == openings_)
+    return;  // already on its way
+  lossNoticed_ = openings_;
+  // Queued: the error may come up in the middle of one of this line's calls
+  // (inside a wait), where the port must not be closed under the caller.
+  const int opening = openings_;
+  QTimer::singleShot(0, &port_, [this, opening] {
+    if (opening != openings_ || !port_.isOpen())
+      return;
+    if (lost_) {
+      lost_();
+    }
+    Close();  // whether or not anyone watches: a dead port must not keep waking the program
+  });
 }
 
 bool QtSerialLine::WaitForInput(int timeoutMs) {

@@ -2,7 +2,11 @@
 
 #include <QSerialPort>
 #include <QString>
+#include <functional>
+#include <memory>
 #include <string>
+
+class QSocketNotifier;
 
 #include "device/serial_line.h"
 
@@ -24,16 +28,27 @@ class QtSerialLine : public SerialLine {
   long Read(char* buffer, std::size_t maxBytes) override;
   long Write(const char* data, std::size_t size) override;
   bool WaitForInput(int timeoutMs) override;
+  void WatchForLoss(std::function<void()> lost) override;
 
  private:
   // True when the last operation left an error other than a time-out; the
   // error is cleared either way.
   bool TakeFailure();
   bool DeviceVanished() const;
+  // Tells the watcher, once the current call has returned, that the device
+  // of the port open now is gone.
+  void QueueLoss();
+  void WatchForHangUp();
 
   QSerialPort port_;
   QString deviceNode_;  // the device path, to notice a node that went away
   int writeTimeoutMs_;
+  std::function<void()> lost_;
+  // Watches the open port for a hang-up (Unix): a hung-up terminal reads as
+  // end of file, which QSerialPort does not report as an error.
+  std::unique_ptr<QSocketNotifier> hangUpWatch_;
+  int openings_ = 0;      // counts the ports opened, so that a late notice
+  int lossNoticed_ = -1;  // of a loss never closes a later port
 };
 
 }  // namespace km62rx::device

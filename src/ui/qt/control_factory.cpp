@@ -14,6 +14,8 @@
 #include <QStyleFactory>
 #include <QTreeWidget>
 
+#include "ui/qt/paste_requests.h"
+
 namespace km62rx::ui {
 namespace {
 
@@ -51,7 +53,10 @@ QLabel* MakeLabel(const ControlSpec& def, QWidget* parent) {
 
 QLineEdit* MakeEdit(const ControlSpec& def, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
-  edit->setAcceptDrops(false);  // text arrives by typing or from the program only
+  edit->setAcceptDrops(false);  // text arrives by typing, a paste or from the program
+  // The filtered fields take a paste by their own rules.
+  if (def.filter == InputFilter::kNone)
+    KeepPastesOnOneLine(edit);
   if (def.limit > 0)
     edit->setMaxLength(def.limit);
   edit->setText(TextOf(def));

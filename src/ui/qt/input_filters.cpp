@@ -1,6 +1,7 @@
 #include "ui/qt/input_filters.h"
 
 #include <algorithm>
+#include <vector>
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "ui/qt/paste_requests.h"
 #include "ui/qt/qt_page_controls.h"
 
 namespace km62rx::ui {
@@ -84,6 +86,8 @@ QLineEdit* FieldInputFilter::Neighbour(int offset) const {
 bool FieldInputFilter::eventFilter(QObject* watched, QEvent* event) {
   if (watched != field_)
     return false;
+  if (HandlePasteRequest(*field_, *event, [this](const QString& text) { OnPaste(text); }))
+    return true;
   switch (event->type()) {
     case QEvent::KeyPress:
       return OnKeyPress(static_cast<QKeyEvent*>(event));
@@ -144,6 +148,82 @@ bool FieldInputFilter::OnHexChar(QChar typed) {
     return true;
   }
   return false;  // the field inserts it as typed
+}
+
+void FieldInputFilter::OnPaste(const QString& text) {
+  if (text.isEmpty())
+    return;
+  if (kind_ == InputFilter::kExtension) {
+    PasteExtension(text);
+  } else {
+    PasteHex(text);
+  }
+}
+
+void FieldInputFilter::PasteExtension(const QString& text) {
+  if (!std::all_of(text.begin(), text.end(), IsAsciiAlnum))
+    return;
+  const qsizetype kept = field_->text().size() - field_->selectedText().size();
+  if (kept + text.size() > field_->maxLength())
+    return;  // typing would lose the characters beyond the limit
+  field_->insert(text);
+}
+
+void FieldInputFilter::PasteHex(const QString& text) {
+  // The fields from this one to the end of the row, with the texts typing
+  // would leave in them.
+  struct Slot {
+    QLineEdit* field;
+    QString text;
+  };
+  std::vector<Slot> chain{{field_, field_->text()}};
+  for (int offset = 1;; ++offset) {
+    const auto* filter = FilterOf(chain.back().field);
+    if (filter == nullptr || filter->kind_ == InputFilter::kLastByte)
+      break;
+    QLineEdit* next = Neighbour(offset);
+    if (next == nullptr)
+      break;
+    chain.push_back({next, next->text()});
+  }
+  if (kind_ != InputFilter::kFirstByte) {
+    const QLineEdit* previous = Neighbour(-1);
+    if (previous == nullptr || previous->text().size() != 2)
+      return;
+  }
+
+  std::size_t at = 0;
+  qsizetype caret = SelectionStart(*field_);
+  qsizetype selected = field_->selectedText().size();
+  for (const QChar typed : text) {
+    const QChar c = UpperHex(typed);
+    if (!IsHexDigit(c))
+      return;
+    QString& slot = chain[at].text;
+    slot.remove(caret, selected);
+    selected = 0;
+    if (slot.size() >= chain[at].field->maxLength())
+      return;  // a full field would drop the digit
+    slot.insert(caret, c);
+    ++caret;
+    if (caret == 2 && at + 1 < chain.size()) {
+      ++at;
+      caret = 0;
+    }
+  }
+
+  for (const Slot& slot : chain) {
+    if (slot.field->text() != slot.text)
+      slot.field->setText(slot.text);
+  }
+  QLineEdit* last = chain[at].field;
+  if (last != field_)
+    last->setFocus(Qt::OtherFocusReason);
+  last->setCursorPosition(static_cast<int>(caret));
+}
+
+const FieldInputFilter* FieldInputFilter::FilterOf(const QLineEdit* field) {
+  return field->findChild<FieldInputFilter*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 bool FieldInputFilter::OnExtensionChar(QChar c) {

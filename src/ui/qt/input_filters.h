@@ -14,7 +14,10 @@ class QtPageControls;
 // The typing behaviour of one hex field or of the extension field, attached
 // as an event filter on its QLineEdit. The hex fields of a row form a chain
 // found by control ID: the field before is ID - 1, the field after ID + 1.
-// Only keyboard input is filtered; text set by the program is not.
+// Only keyboard input and pastes are filtered; text set by the program is
+// not. A paste is taken whole or not at all: only when each of its
+// characters would be taken if typed, and then as typing would take them (a
+// run of hex pairs fills the fields of the chain one after another).
 class FieldInputFilter : public QObject {
   Q_OBJECT
 
@@ -25,6 +28,9 @@ class FieldInputFilter : public QObject {
 
  private:
   bool OnKeyPress(QKeyEvent* event);
+  void OnPaste(const QString& text);
+  void PasteExtension(const QString& text);
+  void PasteHex(const QString& text);
   bool OnHexChar(QChar typed);
   bool OnExtensionChar(QChar c);
   void OnFocusOut();
@@ -37,6 +43,8 @@ class FieldInputFilter : public QObject {
   void MoveToPrevious();
 
   QLineEdit* Neighbour(int offset) const;
+  // The filter attached to a field, if any.
+  static const FieldInputFilter* FilterOf(const QLineEdit* field);
 
   InputFilter kind_;
   int id_;

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/qt/field_text.h"
+
 namespace km62rx::ui {
 namespace {
 
@@ -38,6 +40,12 @@ std::string QtPageControls::Text(int id) const {
   QString text;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     text = edit->text();
+    const auto value = fieldValues_.find(id);
+    if (value != fieldValues_.end()) {
+      if (text == value->second.shown)
+        return value->second.bytes;
+      return FieldBytes(text, value->second.shiftJis);
+    }
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     text = combo->currentText();
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -52,10 +60,14 @@ std::string QtPageControls::Text(int id) const {
 
 void QtPageControls::SetText(int id, std::string_view text) {
   QWidget* widget = Widget(id);
-  const QString value = FromUtf8(text);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    edit->setText(value);  // cut to the field's maxLength; no input filter runs
-  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    ShownText shown = ShowFieldBytes(text);
+    edit->setText(shown.text);  // cut to the field's maxLength; no input filter runs
+    fieldValues_[id] = FieldValue{std::string(text), std::move(shown.text), shown.shiftJis};
+    return;
+  }
+  const QString value = FromUtf8(text);
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     button->setText(value);
   } else if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setText(value);

@@ -16,6 +16,11 @@ namespace km62rx::ui {
 // The window's controls reached by control ID: every control the builders
 // create is registered here (and named "ctl<ID>"), so the device commands,
 // the binding and the availability rule work on the real widgets.
+//
+// An edit field keeps the bytes it was given: as long as the user has not
+// changed the value, Text gives back exactly those bytes, whatever their
+// encoding. A value the user changed is read in the encoding it was shown in
+// (see ShowFieldBytes).
 class QtPageControls : public device::PageControls {
  public:
   // Registers a widget under its ID and names it "ctl<ID>". The first
@@ -35,7 +40,15 @@ class QtPageControls : public device::PageControls {
   void SetEnabled(int id, bool enabled) override;
 
  private:
+  // The bytes last set into an edit field and the text they were shown as.
+  struct FieldValue {
+    std::string bytes;
+    QString shown;
+    bool shiftJis = false;
+  };
+
   std::map<int, QPointer<QWidget>> widgets_;  // null once a widget is gone
+  std::map<int, FieldValue> fieldValues_;
 };
 
 }  // namespace km62rx::ui
