@@ -8,10 +8,10 @@
 // still runs to the end. Every reply ends with CR, so no exchange ever waits
 // out its time-out.
 //
-// Beyond the sanitizers' checks, what must hold for any replies: whatever
-// the receive run put on the pages is saved as a file that the reader takes
-// back without a message (it may drop the leading zeros of a number, which the
-// pages keep as received).
+// Beyond the sanitizers' checks, what must hold for any replies: a box shows
+// only real dates and times, and whatever the receive run put on the pages
+// is saved as a file that the reader takes back without a message (it may
+// drop the leading zeros of a number, which the pages keep as received).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -50,6 +50,46 @@ std::vector<std::string> SplitReplies(std::string_view input) {
       return replies;
     start = end + 1;
   }
+}
+
+// The number of the digits at text[at, at + count), or -1.
+int DigitsAt(std::string_view text, std::size_t at, std::size_t count) {
+  int value = 0;
+  for (std::size_t i = at; i < at + count; ++i) {
+    if (text[i] < '0' || text[i] > '9')
+      return -1;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// Every time that a box shows, "2026/03/15 14:25:30", is a real date and time.
+bool ShowsOnlyRealTimes(std::string_view text) {
+  constexpr std::string_view kShape = "dddd/dd/dd dd:dd:dd";
+  for (std::size_t at = 0; at + kShape.size() <= text.size(); ++at) {
+    bool shaped = true;
+    for (std::size_t i = 0; i < kShape.size() && shaped; ++i) {
+      const char c = text[at + i];
+      shaped = kShape[i] == 'd' ? c >= '0' && c <= '9' : c == kShape[i];
+    }
+    if (!shaped)
+      continue;
+    const int year = DigitsAt(text, at, 4);
+    const int month = DigitsAt(text, at + 5, 2);
+    const int day = DigitsAt(text, at + 8, 2);
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
+        DigitsAt(text, at + 11, 2) > 23 || DigitsAt(text, at + 14, 2) > 59 ||
+        DigitsAt(text, at + 17, 2) > 59) {
+      return false;
+    }
+  }
+  return true;
 }
 
 // The PC clock and the simulated logger's clock both stand still, so that an
@@ -95,6 +135,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     device::SetLoggerClockFromPc(link, FixedClock(2026, 3, 15, 14, 25, 30), boxes);
   }
   device::DestroyDeviceLink(link);
+
+  for (const RecordingNotifier::Box& box : boxes.boxes) {
+    if (!ShowsOnlyRealTimes(box.text)) {
+      std::fprintf(stderr, "box: %s: %s\n", box.title.c_str(), box.text.c_str());
+      std::abort();
+    }
+  }
 
   settings::LoggerSettings record;
   RecordingNotifier bindingBoxes;
