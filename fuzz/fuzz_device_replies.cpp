@@ -28,7 +28,6 @@
 #include "settings/clock.h"
 #include "settings/notifier.h"
 #include "settings/settings_file.h"
-#include "sim/logger_clock.h"
 #include "sim/responder.h"
 #include "support/fake_serial_line.h"
 #include "ui/memory_page_controls.h"
@@ -110,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (next < replies.size()) {
       reply = replies[next++] + '\r';
     } else {
-      written.remove_suffix(written.empty() || written.back() != '\r' ? 0 : 1);
+      if (!written.empty() && written.back() == '\r')
+        written.remove_suffix(1);
       reply = model.Respond(written);
       if (reply.empty() || reply.back() != '\r')
         reply += '\r';
