@@ -21,23 +21,17 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 if command -v clang++ >/dev/null; then
   echo "== fuzz"
   # Only the fuzz targets are built here, with clang; each runs for
-  # FUZZ_SECONDS on a copy of its seed corpus (fuzz/corpus/NAME/ when that
-  # exists, else the files of fuzz/corpus/). Any crash, leak or sanitizer
-  # report stops the script.
+  # FUZZ_SECONDS on a copy of its seed corpus fuzz/corpus/NAME/. Any crash,
+  # leak, sanitizer report or input that runs for 10 seconds stops the script.
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKM62RX_FUZZ=ON -DKM62RX_GUI=OFF >/dev/null
   for source in fuzz/fuzz_*.cpp; do
     fuzzer=$(basename "$source" .cpp)
     cmake --build build-fuzz --target "$fuzzer" -j2
     work=$(mktemp -d)
-    mkdir "$work/corpus"
-    if [[ -d fuzz/corpus/$fuzzer ]]; then
-      cp -r "fuzz/corpus/$fuzzer/." "$work/corpus/"
-    else
-      find fuzz/corpus -maxdepth 1 -type f -exec cp {} "$work/corpus/" \;
-    fi
+    cp -r "fuzz/corpus/$fuzzer" "$work/corpus"
     if ! UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ASAN_OPTIONS=detect_leaks=1 \
-      "build-fuzz/bin/$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 \
+      "build-fuzz/bin/$fuzzer" -max_total_time="${FUZZ_SECONDS:-30}" -max_len=4096 -timeout=10 \
       -artifact_prefix="$work/" -print_final_stats=1 "$work/corpus"; then
       echo "fuzz: $fuzzer failed; inputs that failed:" >&2
       find "$work" -maxdepth 1 -type f -print >&2

@@ -94,9 +94,14 @@ std::string LoggerModel::AnswerSettingsCommand(std::string_view line) {
   }
   if (!IsValidValue(*def, params))
     return Error(kUnknown);
+  const std::string_view request = line.substr(3);
+  // The logger keeps a number, not the text it came in: leading zeros are
+  // not read back.
+  if (def->kind == ValueKind::kNumber && params != "-")
+    params.remove_prefix(params.find_first_not_of('0'));
   // Repeated settings keep the whole entry, index digit first, as the file does.
-  def->set(settings_, entry, def->entries > 0 ? line.substr(3) : params);
-  return Ok(line.substr(3));
+  def->set(settings_, entry, def->entries > 0 ? request : params);
+  return Ok(request);
 }
 
 }  // namespace km62rx::sim

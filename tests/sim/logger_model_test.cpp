@@ -64,6 +64,8 @@ TEST(LoggerModel, ValidSetsEchoAndAreReadBack) {
   EXPECT_EQ(model.Answer("BDS1-"), "OK1-\r");
   EXPECT_EQ(model.Answer("BDG1"), "OK1-\r");
   EXPECT_EQ(model.settings().STOP_IDLETIME.Str(), "-");
+  EXPECT_EQ(model.Answer("ESS0042"), "OK0042\r");  // a number is kept, not its zeros
+  EXPECT_EQ(model.Answer("ESG"), "OK42\r");
 }
 
 TEST(LoggerModel, BadParametersAnswer99AndKeepTheSettings) {
