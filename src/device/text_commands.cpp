@@ -3,6 +3,7 @@
 // the excluded data bytes (PD).
 
 #include <array>
+#include <cctype>
 #include <span>
 #include <string>
 #include <string_view>
@@ -77,6 +78,14 @@ int ReceiveLogFileExtension(CommandContext& ctx) {
   // The extension is the three characters after "OK"; fewer is not valid.
   if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
     return detail::ReportInvalidReply(ctx);
+  }
+  // Of ASCII, the field takes letters and digits only; anything else (an
+  // "=" among them) would make a line the file reader refuses. Bytes above
+  // ASCII stay, so an extension written in the PC's code page comes back.
+  for (std::size_t i = 2; i < 2 + kExtensionChars; ++i) {
+    const auto c = static_cast<unsigned char>(reply.At(i));
+    if (c < 0x80 && !std::isalnum(c))
+      return detail::ReportInvalidReply(ctx);
   }
   ctx.pages.SetText(ids::kExtensionField, detail::ReplyText(reply).substr(2, kExtensionChars));
   return 1;

@@ -39,6 +39,7 @@ std::vector<OpCase> ErrorCases() {
       // Cut short or out of range.
       OnReply("ExtensionTooShort", "LEG=OKLO", ReceiveLogFileExtension, 0, {kInvalidReply}),
       OnReply("ExtensionEmpty", "LEG=OK", ReceiveLogFileExtension, 0, {kInvalidReply}),
+      OnReply("ExtensionWithEquals", "LEG=OK1=0", ReceiveLogFileExtension, 0, {kInvalidReply}),
       OnReply("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, 0, {kInvalidReply}, {},
               {Text(550, "7")}, {"BTG0"}),
       OnReply("TimeMissingMinute", "ETG1=OK11230", ReceiveStopTimeTriggers, 0, {kInvalidReply}),
