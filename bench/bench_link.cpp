@@ -20,7 +20,9 @@
 #include <vector>
 
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
 #include "settings/notifier.h"
 #include "support/sim_process.h"
@@ -38,7 +40,7 @@ void BM_Exchange(benchmark::State& state) {
   testing::SimProcess sim({"--answer-wake"});
   device::QtSerialLine line;
   device::DeviceLink link{line};
-  if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::kLinkOk) {
+  if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::LinkResult::kOk) {
     state.SkipWithError("logger not identified");
     return;
   }
@@ -48,7 +50,7 @@ void BM_Exchange(benchmark::State& state) {
     const auto start = SteadyClock::now();
     const int code = device::ExchangeCommand(link, "DEV\r", reply);
     samples.push_back(MicrosSince(start));
-    if (code != device::kLinkOk) {
+    if (code != device::LinkResult::kOk) {
       state.SkipWithError("exchange failed");
       break;
     }
@@ -67,7 +69,7 @@ void BM_Connect(benchmark::State& state) {
   for (auto _ : state) {
     boxes.boxes.clear();
     const auto start = SteadyClock::now();
-    bool ok = device::OpenDevicePort(link, sim.path(), device::LineSettings{}) == device::kLinkOk;
+    bool ok = device::OpenDevicePort(link, sim.path(), device::LineSettings{}) == device::LinkResult::kOk;
     ok = ok && device::QueryDeviceStatus(link, boxes) == 1;
     device::RefreshLinkStatus(link);
     ok = ok && device::ShowDeviceClock(link, boxes) == 1;
@@ -91,7 +93,7 @@ void BM_IdleAfterUnplug(benchmark::State& state) {
     device::QtSerialLine line;
     device::DeviceLink link{line};
     line.WatchForLoss([&link] { device::CloseDeviceLink(link); });
-    if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::kLinkOk) {
+    if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::LinkResult::kOk) {
       state.SkipWithError("logger not identified");
       return;
     }

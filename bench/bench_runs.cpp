@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
 #include "device/settings_runs.h"
 #include "settings/notifier.h"
@@ -30,7 +32,7 @@ void BenchmarkRun(benchmark::State& state,
   device::QtSerialLine line;
   device::DeviceLink link{line};
   RecordingNotifier connectBoxes;
-  if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::kLinkOk ||
+  if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::LinkResult::kOk ||
       device::QueryDeviceStatus(link, connectBoxes) != 1) {
     state.SkipWithError("logger not connected");
     return;

@@ -23,7 +23,9 @@
 
 #include "device/clock_commands.h"
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "device/settings_runs.h"
 #include "settings/clock.h"
 #include "settings/notifier.h"
@@ -123,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
 
-  if (device::OpenDevicePort(link, "fuzz", device::LineSettings{}) == device::kLinkOk &&
+  if (device::OpenDevicePort(link, "fuzz", device::LineSettings{}) == device::LinkResult::kOk &&
       device::QueryDeviceStatus(link, boxes) == 1) {
     device::ShowDeviceClock(link, boxes);
     // As in the window and the command-line tool, only a logger with a usable

@@ -10,7 +10,8 @@
 #include "app/dialog_support.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
-#include "device/link.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 
 namespace km62rx::app {
 
@@ -102,15 +103,15 @@ void ConnectDialog::BuildControls() {
     portCombo_->addItem(FromUtf8(device::kNoPortItem));
   portCombo_->setCurrentIndex(0);
 
-  const auto fill = [](QComboBox* combo, const auto& items) {
-    for (std::string_view item : items)
-      combo->addItem(FromUtf8(item));
+  const auto fill = [](QComboBox* combo, const auto& choices) {
+    for (const auto& choice : choices)
+      combo->addItem(FromUtf8(choice.label));
     combo->setCurrentIndex(0);
   };
-  fill(dataBitsCombo_, device::kDataBitsItems);
-  fill(parityCombo_, device::kParityItems);
-  fill(baudCombo_, device::kBaudItems);
-  fill(flowCombo_, device::kFlowItems);
+  fill(dataBitsCombo_, device::kDataBitsChoices);
+  fill(parityCombo_, device::kParityChoices);
+  fill(baudCombo_, device::kBaudChoices);
+  fill(flowCombo_, device::kFlowChoices);
 
   // Tab order as the controls stand in the template: the buttons, then the
   // combos.
@@ -137,9 +138,9 @@ bool ConnectDialog::ReadyToShow() {
 }
 
 std::optional<device::LineSettings> ConnectDialog::ChosenLineSettings() const {
-  return device::LineSettingsFromChoices(
-      dataBitsCombo_->currentIndex(), parityCombo_->currentIndex(),
-      baudCombo_->currentText().toStdString(), flowCombo_->currentIndex());
+  return device::LineSettingsFromChoices(dataBitsCombo_->currentIndex(),
+                                         parityCombo_->currentIndex(),
+                                         baudCombo_->currentIndex(), flowCombo_->currentIndex());
 }
 
 void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {
@@ -157,11 +158,11 @@ int ConnectDialog::ConnectFromDialog() {
     return 0;
 
   SetConnectButtonsEnabled(false);
-  const int code =
+  const device::LinkResult opened =
       device::OpenDevicePort(*ctx_.link, ports_[static_cast<std::size_t>(portIndex)], *settings);
   SetConnectButtonsEnabled(true);
-  if (code != device::kLinkOk) {
-    device::ReportLinkError(code, *notifier_);
+  if (opened != device::LinkResult::kOk) {
+    device::ReportLinkError(opened, *notifier_);
     device::CloseDeviceLink(*ctx_.link);
     return 0;
   }

@@ -1,6 +1,6 @@
 #include "app/link_panel.h"
 
-#include "device/connection.h"
+#include "device/link_status.h"
 #include "device/control_ids.h"
 #include "ui/page_table.h"
 #include "ui/qt/control_factory.h"
@@ -24,14 +24,6 @@ void LinkPanel::LinkStatusChanged(const device::DeviceLink& link) {
   controls_.SetEnabled(ids::kDisconnectButton, texts.disconnectEnabled);
   if (applyAvailability_)
     applyAvailability_(link.connected, link.sdState);
-}
-
-void ApplyControlAvailability(device::PageControls& controls, int connected, int sdState,
-                              int timestampSupported) {
-  for (const device::ControlEnable& rule :
-       device::UpdateControlAvailability(connected, sdState, timestampSupported)) {
-    controls.SetEnabled(rule.id, rule.enabled);
-  }
 }
 
 }  // namespace km62rx::app

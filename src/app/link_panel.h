@@ -31,9 +31,4 @@ class LinkPanel : public device::LinkStatusView {
   std::function<void(int, int)> applyAvailability_;
 };
 
-// Enables and disables the device-dependent controls by the availability
-// rule for a connected flag, an SD state and the time-stamp support flag.
-void ApplyControlAvailability(device::PageControls& controls, int connected, int sdState,
-                              int timestampSupported);
-
 }  // namespace km62rx::app

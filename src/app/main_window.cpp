@@ -13,6 +13,7 @@
 #include "app/ui_font.h"
 #include "app/window_commands.h"
 #include "device/connection.h"
+#include "device/link_status.h"
 #include "ui/qt/page_builder.h"
 #include "ui/qt/page_switch.h"
 
@@ -40,7 +41,7 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
   ctx_.mainNotifier = notifier_.get();
   ctx_.services = &services_;
   ctx_.updateControlAvailability = [this](int connected, int sdState) {
-    ApplyControlAvailability(controls_, connected, sdState, link_.timestampSupported);
+    device::ApplyControlAvailability(controls_, connected, sdState, link_.timestampSupported);
   };
 
   panel_ = std::make_unique<LinkPanel>(client, controls_, ctx_.updateControlAvailability);

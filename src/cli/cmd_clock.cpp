@@ -30,17 +30,14 @@ int CmdClock(const Args& args) {
   }
 
   StderrNotifier stderrBoxes;
-  LinkFailureWatch boxes(stderrBoxes);
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
+  std::optional<ConnectedLogger> logger = ConnectForCli(*options, stderrBoxes);
   if (!logger)
     return kExitLink;
 
-  LinkFailureWatch clockBoxes(stderrBoxes);
-  const int done = typed ? device::SetLoggerClockFromTime(logger->link(), *typed, clockBoxes)
-                         : device::SetLoggerClockFromPc(logger->link(), SystemClock(), clockBoxes);
-  if (done == 1)
-    return kExitDone;
-  return clockBoxes.linkFailed() ? kExitLink : kExitProblem;
+  const device::StepResult result =
+      typed ? device::SetLoggerClockFromTime(logger->link(), *typed, stderrBoxes)
+            : device::SetLoggerClockFromPc(logger->link(), SystemClock(), stderrBoxes);
+  return ExitStatus(result);
 }
 
 }  // namespace km62rx::cli

@@ -33,11 +33,11 @@ int CmdClockFile(const Args& args) {
     return UsageError("clock-file", "FILE cannot be - (standard input or output)");
 
   StderrNotifier stderrBoxes;
-  ProblemWatch boxes(stderrBoxes, {"設定保存"});
+  BoxCount boxes(stderrBoxes);
   FixedFileChooser chooser(parser.positional().front());
   if (ui::SaveClockToFile(*time, chooser, boxes, boxes, ui::ForeignFile::kRefuse) != 1)
     return kExitUsage;
-  return boxes.problems() > 0 ? kExitProblem : kExitDone;
+  return boxes.Problems(true) > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

@@ -4,7 +4,7 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
-#include "device/connection.h"
+#include "device/link_status.h"
 #include "settings/notifier.h"
 
 namespace km62rx::cli {
@@ -22,17 +22,14 @@ int CmdInfo(const Args& args) {
     return UsageError("info", error);
 
   StderrNotifier stderrBoxes;
-  LinkFailureWatch boxes(stderrBoxes);
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, boxes);
+  std::optional<ConnectedLogger> logger = ConnectForCli(*options, stderrBoxes);
   if (!logger)
     return kExitLink;
 
   const device::LinkPanelTexts panel = device::MakeLinkPanelTexts(logger->link());
   std::printf("%s\n%s\n", panel.statusLine.c_str(), panel.sdLine.c_str());
   std::fflush(stdout);
-  if (logger->clockShown())
-    return kExitDone;
-  return boxes.linkFailed() ? kExitLink : kExitProblem;
+  return ExitStatus(logger->clock());
 }
 
 }  // namespace km62rx::cli

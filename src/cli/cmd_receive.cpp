@@ -61,13 +61,13 @@ int CmdReceive(const Args& args) {
   int runProblems = 0;
   LoggerValues loggerValues;
   const int status = ConnectAndRun(*options, stderrBoxes, pages,
-                                   loggerValues.Recording(device::ReceiveAllSettings), "取得完了",
-                                   runProblems, !toStdout);
+                                   loggerValues.Recording(device::ReceiveAllSettings), runProblems,
+                                   !toStdout);
   // A run cut short leaves the pages half filled: no file.
   if (status != kExitDone)
     return status;
 
-  ProblemWatch saveBoxes(stderrBoxes, {"設定保存"});
+  BoxCount saveBoxes(stderrBoxes);
   if (toStdout) {
     const int written = WritePagesToStdout(pages, saveBoxes);
     if (written != kExitDone)
@@ -78,7 +78,8 @@ int CmdReceive(const Args& args) {
       return kExitUsage;
   }
   loggerValues.NoteSavedValuesChanged(pages);
-  return runProblems > 0 || saveBoxes.problems() > 0 ? kExitProblem : kExitDone;
+  // Only the file path shows a completion box.
+  return runProblems > 0 || saveBoxes.Problems(!toStdout) > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

@@ -30,7 +30,7 @@ int CmdSend(const Args& args) {
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
-  ProblemWatch loadBoxes(stderrBoxes, {"ファイル読込完了"});
+  BoxCount loadBoxes(stderrBoxes);
   // Read once into memory: a pipe or standard input cannot be read twice.
   const std::optional<std::string> contents =
       ReadSettingsInput(parser.positional().front(), stderrBoxes);
@@ -40,11 +40,11 @@ int CmdSend(const Args& args) {
 
   int runProblems = 0;
   const int status =
-      ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, "設定完了", runProblems);
+      ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, runProblems);
   if (status != kExitDone)
     return status;
   NoteFileValuesChanged(loaded, "is sent as");
-  return loadBoxes.problems() > 0 || runProblems > 0 ? kExitProblem : kExitDone;
+  return loadBoxes.Problems(true) > 0 || runProblems > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

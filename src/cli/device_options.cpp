@@ -1,20 +1,19 @@
 #include "cli/device_options.h"
 
 #include <QCoreApplication>
-#include <array>
 #include <charconv>
 #include <cstdio>
 
+#include "cli/cli.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
-#include "device/link.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
 
 namespace km62rx::cli {
 
 namespace {
-
-constexpr std::string_view kLinkErrorTitle = "接続エラー";
 
 void WriteTrace(std::string_view direction, std::string_view bytes) {
   const std::string line = FormatTraceLine(direction, bytes) + "\n";
@@ -22,35 +21,22 @@ void WriteTrace(std::string_view direction, std::string_view bytes) {
   std::fflush(stderr);
 }
 
-// Index of value in items, or -1.
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& items, std::string_view value) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (items[i] == value)
-      return static_cast<int>(i);
-  }
-  return -1;
-}
-
-constexpr std::array<std::string_view, 2> kDataBitsValues = {"8", "7"};
-constexpr std::array<std::string_view, 3> kParityValues = {"none", "even", "odd"};
-constexpr std::array<std::string_view, 2> kFlowValues = {"rtscts", "xonxoff"};
-
-// The index of an option's value among the dialog's choices (the default
-// item 0 when the option is absent), or -1 with error set.
-template <std::size_t N>
-int ChoiceIndex(const ArgParser& parser, std::string_view name,
-                const std::array<std::string_view, N>& values, std::string& error) {
+// The index of an option's word among a combo's choices (the default item 0
+// when the option is absent), or -1 with error set.
+template <typename Choices>
+int ChoiceIndex(const ArgParser& parser, std::string_view name, const Choices& choices,
+                std::string& error) {
   const std::optional<std::string> value = parser.Value(name);
   if (!value)
     return 0;
-  const int index = IndexOf(values, *value);
-  if (index < 0) {
-    error = std::string(name) + " must be one of";
-    for (std::string_view v : values)
-      error += " " + std::string(v);
+  for (std::size_t i = 0; i < choices.size(); ++i) {
+    if (choices[i].option == *value)
+      return static_cast<int>(i);
   }
-  return index;
+  error = std::string(name) + " must be one of";
+  for (const auto& choice : choices)
+    error += " " + std::string(choice.option);
+  return -1;
 }
 
 // Reads 1 to maxDigits decimal digits at text[pos]; advances pos.
@@ -90,22 +76,21 @@ std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::str
   }
   options.port = *port;
 
-  const int dataBitsIndex = ChoiceIndex(parser, "--data-bits", kDataBitsValues, error);
+  const int dataBitsIndex = ChoiceIndex(parser, "--data-bits", device::kDataBitsChoices, error);
   if (dataBitsIndex < 0)
     return std::nullopt;
-  const int parityIndex = ChoiceIndex(parser, "--parity", kParityValues, error);
+  const int parityIndex = ChoiceIndex(parser, "--parity", device::kParityChoices, error);
   if (parityIndex < 0)
     return std::nullopt;
-  const int baudIndex = ChoiceIndex(parser, "--baud", device::kBaudItems, error);
+  const int baudIndex = ChoiceIndex(parser, "--baud", device::kBaudChoices, error);
   if (baudIndex < 0)
     return std::nullopt;
-  const int flowIndex = ChoiceIndex(parser, "--flow", kFlowValues, error);
+  const int flowIndex = ChoiceIndex(parser, "--flow", device::kFlowChoices, error);
   if (flowIndex < 0)
     return std::nullopt;
 
-  const std::optional<device::LineSettings> line = device::LineSettingsFromChoices(
-      dataBitsIndex, parityIndex, device::kBaudItems[static_cast<std::size_t>(baudIndex)],
-      flowIndex);
+  const std::optional<device::LineSettings> line =
+      device::LineSettingsFromChoices(dataBitsIndex, parityIndex, baudIndex, flowIndex);
   if (!line) {
     error = "unsupported line settings";
     return std::nullopt;
@@ -137,20 +122,26 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes) 
   return line;
 }
 
-void LinkFailureWatch::Show(std::string_view title, std::string_view text) {
-  if (title == kLinkErrorTitle)
-    linkFailed_ = true;
-  inner_.Show(title, text);
-}
-
 ConnectedLogger::ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
-                                 std::unique_ptr<device::DeviceLink> link, bool clockShown)
-    : line_(std::move(line)), link_(std::move(link)), clockShown_(clockShown) {}
+                                 std::unique_ptr<device::DeviceLink> link, device::StepResult clock)
+    : line_(std::move(line)), link_(std::move(link)), clock_(clock) {}
 ConnectedLogger::ConnectedLogger(ConnectedLogger&&) noexcept = default;
 ConnectedLogger& ConnectedLogger::operator=(ConnectedLogger&&) noexcept = default;
 ConnectedLogger::~ConnectedLogger() {
   if (link_)
     device::DestroyDeviceLink(*link_);
+}
+
+int ExitStatus(device::StepResult result) {
+  switch (result) {
+    case device::StepResult::kDone:
+      return kExitDone;
+    case device::StepResult::kRefused:
+      return kExitProblem;
+    case device::StepResult::kLinkFailed:
+      break;
+  }
+  return kExitLink;
 }
 
 void EnsureCoreApplication() {
@@ -171,19 +162,19 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   if (options.trace)
     link->trace = WriteTrace;
 
-  const int code = device::OpenDevicePort(*link, options.port, options.line);
-  if (code != device::kLinkOk) {
-    device::ReportLinkError(code, notifier);
+  const device::LinkResult opened = device::OpenDevicePort(*link, options.port, options.line);
+  if (opened != device::LinkResult::kOk) {
+    device::ReportLinkError(opened, notifier);
     device::CloseDeviceLink(*link);
     return std::nullopt;
   }
-  if (device::QueryDeviceStatus(*link, notifier) == 0)
+  if (device::QueryDeviceStatus(*link, notifier) == device::HandshakeResult::kClosed)
     return std::nullopt;
   device::RefreshLinkStatus(*link);
   if (link->connected != 1)
     return std::nullopt;
-  const bool clockShown = device::ShowDeviceClock(*link, notifier) == 1;
-  return ConnectedLogger(std::move(line), std::move(link), clockShown);
+  const device::StepResult clock = device::ShowDeviceClock(*link, notifier);
+  return ConnectedLogger(std::move(line), std::move(link), clock);
 }
 
 std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {

@@ -9,6 +9,7 @@
 #include "device/clock_commands.h"
 #include "device/device_link.h"
 #include "device/line_settings.h"
+#include "device/results.h"
 #include "settings/notifier.h"
 
 namespace km62rx::device {
@@ -37,39 +38,30 @@ std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::str
 // other control bytes written visibly ("> DEA\r").
 std::string FormatTraceLine(std::string_view direction, std::string_view bytes);
 
-// Passes every box on and remembers whether one reported a failed link
-// (port not opened, no or broken reply, not a KM-62RX), so the command can
-// tell a link failure (exit 3) from a refused command (exit 1).
-class LinkFailureWatch : public Notifier {
- public:
-  explicit LinkFailureWatch(Notifier& inner) : inner_(inner) {}
-  void Show(std::string_view title, std::string_view text) override;
-  bool linkFailed() const { return linkFailed_; }
-
- private:
-  Notifier& inner_;
-  bool linkFailed_ = false;
-};
-
 // An identified logger on an open port; closes the port when it goes.
 class ConnectedLogger {
  public:
   ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
-                  std::unique_ptr<device::DeviceLink> link, bool clockShown);
+                  std::unique_ptr<device::DeviceLink> link, device::StepResult clock);
   ConnectedLogger(ConnectedLogger&&) noexcept;
   ConnectedLogger& operator=(ConnectedLogger&&) noexcept;
   ~ConnectedLogger();
 
   device::DeviceLink& link() { return *link_; }
-  // Whether the closing clock box showed the clock (or "not set") rather
-  // than an error.
-  bool clockShown() const { return clockShown_; }
+  // Whether the closing clock box showed the clock (or "not set"), or which
+  // error it showed instead.
+  device::StepResult clock() const { return clock_; }
 
  private:
   std::unique_ptr<device::QtSerialLine> line_;
   std::unique_ptr<device::DeviceLink> link_;
-  bool clockShown_ = false;
+  device::StepResult clock_ = device::StepResult::kDone;
 };
+
+// The exit status of a command that ends with one exchange: kExitDone,
+// kExitProblem when the logger refused or answered wrongly, kExitLink when
+// the link failed.
+int ExitStatus(device::StepResult result);
 
 // Makes sure a QCoreApplication exists (the serial port needs one).
 void EnsureCoreApplication();

@@ -105,7 +105,7 @@ SettingsRun LoggerValues::Recording(SettingsRun run) {
         outer(direction, bytes);
       Remember(direction, bytes);
     };
-    const int result = run(ctx, progress);
+    const device::RunResult result = run(ctx, progress);
     ctx.link.trace = outer;
     return result;
   };

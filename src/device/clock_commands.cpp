@@ -2,39 +2,36 @@
 
 #include <cstdio>
 
-#include "device/connection.h"
-#include "device/link.h"
+#include "device/device_time.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
 
 namespace km62rx::device {
 
 namespace {
 
-constexpr int kInvalidReply = 6;
-constexpr int kHardwareSettingsInvalid = 7;
-constexpr int kParameterMismatch = 8;
-
 // Sends the clock command and tells the user what the logger answered.
-int ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifier& owner) {
+StepResult ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifier& owner) {
   Reply reply;
-  const int code = ExchangeCommand(link, BuildClockCommand(time), reply);
-  if (code != kLinkOk) {
-    ReportLinkError(code, owner);
-    return 0;
+  const LinkResult exchanged = ExchangeCommand(link, BuildClockCommand(time), reply);
+  if (exchanged != LinkResult::kOk) {
+    ReportLinkError(exchanged, owner);
+    return StepResult::kLinkFailed;
   }
   // The logger answers with the time it now holds; anything but a real date
   // and time is no valid reply.
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
     owner.Show("本体時刻設定", FormatDeviceTime(reply.Payload()) + " に設定しました。");
-    return 1;
+    return StepResult::kDone;
   }
   if (reply.At(0) == '0' && reply.At(1) == '1') {
-    ReportLinkError(kHardwareSettingsInvalid, owner);
+    ReportLinkError(LinkNotice::kHardwareSettingsInvalid, owner);
   } else if (reply.At(0) == '9' && reply.At(1) == '9') {
-    ReportLinkError(kParameterMismatch, owner);
+    ReportLinkError(LinkNotice::kParameterMismatch, owner);
   } else {
-    ReportLinkError(kInvalidReply, owner);
+    ReportLinkError(LinkNotice::kInvalidReply, owner);
   }
-  return 0;
+  return StepResult::kRefused;
 }
 
 }  // namespace
@@ -51,11 +48,11 @@ std::string BuildClockCommand(const TypedTime& time) {
   return line;
 }
 
-int SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner) {
+StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner) {
   return ExchangeClockCommand(link, TypedTimeFromTm(clock.LocalNow()), owner);
 }
 
-int SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner) {
+StepResult SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner) {
   return ExchangeClockCommand(link, time, owner);
 }
 

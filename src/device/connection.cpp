@@ -1,18 +1,32 @@
 #include "device/connection.h"
 
+#include "device/device_time.h"
+#include "device/exchange.h"
 #include "device/leading_decimal.h"
-#include "device/link.h"
+#include "device/link_errors.h"
 
 namespace km62rx::device {
 
 namespace {
-constexpr int kUnknownError = 0;
-constexpr int kInvalidReply = 6;
-constexpr int kNoCard = 4;
-constexpr int kCardProtected = 5;
-constexpr int kOldFirmware = 101;
 constexpr int kFirstTimestampFirmware = 101;
 constexpr const char* kConnectedTitle = "接続しました";
+// One handshake query: the exchange must succeed and the reply begin with
+// "OK" (otherwise the box of notRecognised). On failure the box is shown and
+// the link closed.
+bool QueryOk(DeviceLink& link, std::string_view command, LinkNotice notRecognised, Reply& reply,
+             Notifier& mainWindow) {
+  const LinkResult exchanged = ExchangeCommand(link, command, reply);
+  if (exchanged == LinkResult::kOk && reply.BeginsWithOk())
+    return true;
+  if (exchanged != LinkResult::kOk) {
+    ReportLinkError(exchanged, mainWindow);
+  } else {
+    ReportLinkError(notRecognised, mainWindow);
+  }
+  CloseDeviceLink(link);
+  return false;
+}
+
 }  // namespace
 
 void RefreshLinkStatus(DeviceLink& link) {
@@ -39,76 +53,58 @@ void DestroyDeviceLink(DeviceLink& link) {
   }
 }
 
-int QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow) {
+HandshakeResult QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow) {
   link.firmwareVersion = 0;
   Reply reply;
 
-  int code = ExchangeCommand(link, "DEV\r", reply);
-  if (code != kLinkOk) {
-    ReportLinkError(code, mainWindow);
-    CloseDeviceLink(link);
-    return 0;
-  }
-  if (!reply.BeginsWithOk()) {
-    ReportLinkError(kUnknownError, mainWindow);
-    CloseDeviceLink(link);
-    return 0;
-  }
+  if (!QueryOk(link, "DEV\r", LinkNotice::kUnknownError, reply, mainWindow))
+    return HandshakeResult::kClosed;
   link.firmwareVersion = LeadingInt(reply.Payload());
   link.sdState = 0;
 
-  code = ExchangeCommand(link, "DEC\r", reply);
-  if (code != kLinkOk) {
-    ReportLinkError(code, mainWindow);
-    CloseDeviceLink(link);
-    return 0;
-  }
-  if (!reply.BeginsWithOk()) {
-    ReportLinkError(kInvalidReply, mainWindow);
-    CloseDeviceLink(link);
-    return 0;
-  }
+  if (!QueryOk(link, "DEC\r", LinkNotice::kInvalidReply, reply, mainWindow))
+    return HandshakeResult::kClosed;
 
   const std::string payload = reply.Payload();
   const bool cardInserted = !payload.empty() && payload[0] == '1';
   const bool writeProtected = payload.size() > 1 && payload[1] == '1';
   if (!cardInserted) {
-    ReportLinkError(kNoCard, mainWindow);
-    return 1;
+    ReportLinkError(LinkNotice::kNoCard, mainWindow);
+    return HandshakeResult::kConnected;
   }
   link.sdState |= 1;
   if (writeProtected) {
     link.sdState |= 2;
-    ReportLinkError(kCardProtected, mainWindow);
-    return 1;
+    ReportLinkError(LinkNotice::kCardProtected, mainWindow);
+    return HandshakeResult::kConnected;
   }
   if (link.firmwareVersion >= kFirstTimestampFirmware) {
     link.timestampSupported = 1;
   } else {
     link.timestampSupported = 0;
-    ReportLinkError(kOldFirmware, mainWindow);
+    ReportLinkError(LinkNotice::kOldFirmware, mainWindow);
   }
-  return 1;
+  return HandshakeResult::kConnected;
 }
 
-int ShowDeviceClock(DeviceLink& link, Notifier& owner) {
+StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner) {
   Reply reply;
-  const int code = ExchangeCommand(link, "TMG\r", reply);
-  if (code != kLinkOk) {
-    ReportLinkError(code, owner);
-    return 0;
+  const LinkResult exchanged = ExchangeCommand(link, "TMG\r", reply);
+  if (exchanged != LinkResult::kOk) {
+    ReportLinkError(exchanged, owner);
+    return StepResult::kLinkFailed;
   }
   // A clock that is not a real date and time is no valid reply.
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
     owner.Show(kConnectedTitle, "本体時刻 : " + FormatDeviceTime(reply.Payload()));
-    return 1;
+    return StepResult::kDone;
   }
   if (reply.At(0) == '0' && reply.At(1) == '1') {
     owner.Show(kConnectedTitle, "本体時刻 : 未設定");
-    return 1;
+    return StepResult::kDone;
   }
-  ReportLinkError(kInvalidReply, owner);
-  return 0;
+  ReportLinkError(LinkNotice::kInvalidReply, owner);
+  return StepResult::kRefused;
 }
 
 }  // namespace km62rx::device

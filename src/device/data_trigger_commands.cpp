@@ -59,7 +59,7 @@ std::array<int, kBytesPerEntry> ByteFields(const DataSetting& setting, int row) 
   return fields;
 }
 
-int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
+StepResult SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
   return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
     if (!ctx.pages.Checked(setting.check(i)))
       return detail::RequestDisabledEntry(setting.setMnemonic, i);
@@ -75,7 +75,7 @@ int SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
   });
 }
 
-int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
+StepResult ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
   return detail::ReceiveEntries(ctx, setting.rowsIndex, setting.getMnemonic,
                                 [&](int i, const Reply& reply) {
                                   const bool disabled = reply.At(3) == '-';
@@ -94,34 +94,34 @@ int ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
                                   ctx.pages.SetChecked(setting.check(i), !disabled);
                                   for (std::size_t j = 0; j < pairs.size(); ++j)
                                     ctx.pages.SetText(fields[j], pairs[j]);
-                                  return 1;
+                                  return StepResult::kDone;
                                 });
 }
 
 }  // namespace
 
-int SendStartDataTriggers(CommandContext& ctx) {
+StepResult SendStartDataTriggers(CommandContext& ctx) {
   return SendDataEntries(ctx, kStartData);
 }
-int ReceiveStartDataTriggers(CommandContext& ctx) {
+StepResult ReceiveStartDataTriggers(CommandContext& ctx) {
   return ReceiveDataEntries(ctx, kStartData);
 }
-int SendStopDataTriggers(CommandContext& ctx) {
+StepResult SendStopDataTriggers(CommandContext& ctx) {
   return SendDataEntries(ctx, kStopData);
 }
-int ReceiveStopDataTriggers(CommandContext& ctx) {
+StepResult ReceiveStopDataTriggers(CommandContext& ctx) {
   return ReceiveDataEntries(ctx, kStopData);
 }
-int SendTimestampStartConditions(CommandContext& ctx) {
+StepResult SendTimestampStartConditions(CommandContext& ctx) {
   return SendDataEntries(ctx, kTimestampStart);
 }
-int ReceiveTimestampStartConditions(CommandContext& ctx) {
+StepResult ReceiveTimestampStartConditions(CommandContext& ctx) {
   return ReceiveDataEntries(ctx, kTimestampStart);
 }
-int SendTimestampStopConditions(CommandContext& ctx) {
+StepResult SendTimestampStopConditions(CommandContext& ctx) {
   return SendDataEntries(ctx, kTimestampStop);
 }
-int ReceiveTimestampStopConditions(CommandContext& ctx) {
+StepResult ReceiveTimestampStopConditions(CommandContext& ctx) {
   return ReceiveDataEntries(ctx, kTimestampStop);
 }
 

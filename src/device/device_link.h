@@ -55,10 +55,4 @@ struct Reply {
   std::string Payload() const;
 };
 
-// Result codes of the link.
-inline constexpr int kLinkOk = 0;
-inline constexpr int kPortNotOpened = 1;
-inline constexpr int kExchangeFailed = 2;
-inline constexpr int kNotKm62rx = 3;
-
 }  // namespace km62rx::device

@@ -1,8 +1,8 @@
+#include "device/device_time.h"
+
 #include <algorithm>
 #include <cstdio>
 
-#include "device/clock_commands.h"
-#include "device/connection.h"
 #include "device/leading_decimal.h"
 
 namespace km62rx::device {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <thread>
 
-#include "device/link.h"
+#include "device/exchange.h"
 
 namespace km62rx::device {
 
@@ -71,20 +71,20 @@ void TraceReceived(const DeviceLink& link, const Reply& reply) {
 
 }  // namespace
 
-int ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply) {
+LinkResult ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply) {
   reply.Clear();
   if (link.port == nullptr || !link.port->IsOpen())
-    return kExchangeFailed;
+    return LinkResult::kExchangeFailed;
   SerialLine& line = *link.port;
 
   if (!DrainStaleInput(line))
-    return kExchangeFailed;
+    return LinkResult::kExchangeFailed;
 
   if (link.trace)
     link.trace(">", commandLine);
   const long written = line.Write(commandLine.data(), commandLine.size());
   if (written <= 0 || static_cast<std::size_t>(written) != commandLine.size()) {
-    return kExchangeFailed;  // nothing or only part of the line went out
+    return LinkResult::kExchangeFailed;  // nothing or only part of the line went out
   }
 
   // Poll until the newest byte is CR. Waiting for input wakes as soon as a
@@ -103,11 +103,11 @@ int ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply
     const std::size_t before = reply.length;
     if (ReadQueued(line, reply) == ReadResult::kFailed) {
       TraceReceived(link, reply);
-      return kExchangeFailed;
+      return LinkResult::kExchangeFailed;
     }
     if (EndsWithCr(reply)) {
       TraceReceived(link, reply);
-      return kLinkOk;
+      return LinkResult::kOk;
     }
     if (reply.length == before) {
       // Nothing arrived: sleep out the rest of this interval.
@@ -116,7 +116,7 @@ int ExchangeCommand(DeviceLink& link, std::string_view commandLine, Reply& reply
     }
   }
   TraceReceived(link, reply);
-  return kExchangeFailed;
+  return LinkResult::kExchangeFailed;
 }
 
 }  // namespace km62rx::device

@@ -1,40 +1,33 @@
 #include "device/line_choices.h"
 
-#include "device/leading_decimal.h"
-
 namespace km62rx::device {
+namespace {
+
+// The item at index, or nothing when index is outside the list.
+template <typename Value, std::size_t N>
+const LineChoice<Value>* At(const std::array<LineChoice<Value>, N>& choices, int index) {
+  if (index < 0 || index >= static_cast<int>(N))
+    return nullptr;
+  return &choices[static_cast<std::size_t>(index)];
+}
+
+}  // namespace
 
 std::optional<LineSettings> LineSettingsFromChoices(int dataBitsIndex, int parityIndex,
-                                                    std::string_view baudText, int flowIndex) {
-  if (dataBitsIndex < 0 || dataBitsIndex >= static_cast<int>(kDataBitsItems.size())) {
+                                                    int baudIndex, int flowIndex) {
+  const auto* dataBits = At(kDataBitsChoices, dataBitsIndex);
+  const auto* parity = At(kParityChoices, parityIndex);
+  const auto* baud = At(kBaudChoices, baudIndex);
+  const auto* flow = At(kFlowChoices, flowIndex);
+  if (dataBits == nullptr || parity == nullptr || baud == nullptr || flow == nullptr)
     return std::nullopt;
-  }
   LineSettings settings;
-  settings.dataBits = static_cast<std::uint8_t>(8 - dataBitsIndex);
-  switch (parityIndex) {
-    case 0:
-      settings.parity = kParityNone;
-      settings.stopBits = kTwoStopBits;
-      settings.parityCheck = 0;
-      break;
-    case 1:
-      settings.parity = kParityEven;
-      settings.stopBits = kOneStopBit;
-      settings.parityCheck = 1;
-      break;
-    case 2:
-      settings.parity = kParityOdd;
-      settings.stopBits = kOneStopBit;
-      settings.parityCheck = 1;
-      break;
-    default:
-      return std::nullopt;
-  }
-  const long long baud = LeadingDecimal(baudText);
-  if (baud <= 0 || baud > 0xFFFFFFFFLL)
-    return std::nullopt;
-  settings.baudRate = static_cast<std::uint32_t>(baud);
-  settings.xonXoff = flowIndex == 0 ? 0 : 1;
+  settings.baudRate = baud->value;
+  settings.dataBits = dataBits->value;
+  settings.parity = parity->value.parity;
+  settings.stopBits = parity->value.stopBits;
+  settings.parityCheck = parity->value.parityCheck;
+  settings.xonXoff = flow->value;
   return settings;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -8,24 +9,55 @@
 
 namespace km62rx::device {
 
-// Items of the connect dialog's line-setting combos, in list order; item 0
-// of each is the default.
-inline constexpr std::array<std::string_view, 2> kDataBitsItems = {"8ビット", "7ビット"};  // 301
-inline constexpr std::array<std::string_view, 3> kParityItems = {                          // 302
-    "なし / 2bit", "EVEN / 1bit", "ODD  / 1bit"};
-inline constexpr std::array<std::string_view, 8> kBaudItems = {  // 303
-    "115200", "38400", "19200", "9600", "4800", "2400", "1200", "600"};
-inline constexpr std::array<std::string_view, 2> kFlowItems = {"CTS/RTS", "XON/XOFF"};  // 304
+// One item of a line-setting combo: the text the connect dialog lists, the
+// word the command line takes for it, and the value it stands for.
+template <typename Value>
+struct LineChoice {
+  std::string_view label;
+  std::string_view option;
+  Value value;
+};
+
+// What a parity item sets: parity, stop bits and parity checking together.
+struct ParityValue {
+  std::uint8_t parity;
+  std::uint8_t stopBits;
+  int parityCheck;
+};
+
+// The connect dialog's combos, in list order; item 0 of each is the
+// default.
+inline constexpr std::array<LineChoice<std::uint8_t>, 2> kDataBitsChoices{{
+    {"8ビット", "8", 8},
+    {"7ビット", "7", 7},
+}};
+inline constexpr std::array<LineChoice<ParityValue>, 3> kParityChoices{{
+    {"なし / 2bit", "none", {kParityNone, kTwoStopBits, 0}},
+    {"EVEN / 1bit", "even", {kParityEven, kOneStopBit, 1}},
+    {"ODD  / 1bit", "odd", {kParityOdd, kOneStopBit, 1}},
+}};
+inline constexpr std::array<LineChoice<std::uint32_t>, 8> kBaudChoices{{
+    {"115200", "115200", 115200},
+    {"38400", "38400", 38400},
+    {"19200", "19200", 19200},
+    {"9600", "9600", 9600},
+    {"4800", "4800", 4800},
+    {"2400", "2400", 2400},
+    {"1200", "1200", 1200},
+    {"600", "600", 600},
+}};
+// The value is the XON/XOFF flag.
+inline constexpr std::array<LineChoice<int>, 2> kFlowChoices{{
+    {"CTS/RTS", "rtscts", 0},
+    {"XON/XOFF", "xonxoff", 1},
+}};
 
 // The single item of the port combo when no port was found.
 inline constexpr std::string_view kNoPortItem = "なし";
 
-// Maps the dialog's choices to line settings: data bits 8 - index, the
-// parity/stop item (none with two stop bits, even or odd with one stop bit
-// and parity checking), the baud rate as the decimal value of its item text,
-// CTS/RTS for flow index 0 and XON/XOFF for any other. Nothing when an index
-// is outside its list or the baud text holds no number.
+// The line settings of one item of each combo. Nothing when an index is
+// outside its list.
 std::optional<LineSettings> LineSettingsFromChoices(int dataBitsIndex, int parityIndex,
-                                                    std::string_view baudText, int flowIndex);
+                                                    int baudIndex, int flowIndex);
 
 }  // namespace km62rx::device

@@ -93,7 +93,7 @@ std::optional<std::int64_t> ReplyValue(CommandContext& ctx, const Reply& reply,
   return LeadingDecimal(text);
 }
 
-int SendIdle(CommandContext& ctx, const IdleSetting& setting) {
+StepResult SendIdle(CommandContext& ctx, const IdleSetting& setting) {
   const std::string request =
       ctx.pages.Checked(setting.check)
           ? detail::RequestNumber(setting.setMnemonic, FieldValue(ctx.pages, setting.field))
@@ -101,16 +101,16 @@ int SendIdle(CommandContext& ctx, const IdleSetting& setting) {
   return detail::RunSetCommand(ctx, request);
 }
 
-int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
+StepResult ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
   Reply reply;
-  const int result =
+  const StepResult result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1)
+  if (result != StepResult::kDone)
     return result;
   if (reply.At(2) == '-') {
     ctx.pages.SetText(setting.field, "1");
     ctx.pages.SetChecked(setting.check, false);
-    return 1;
+    return StepResult::kDone;
   }
   // The value runs up to the CR and must be one the field would take.
   const std::string_view text = ReplyValueText(reply);
@@ -118,10 +118,10 @@ int ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
     return detail::ReportInvalidReply(ctx);
   ctx.pages.SetChecked(setting.check, true);
   ctx.pages.SetText(setting.field, text);
-  return 1;
+  return StepResult::kDone;
 }
 
-int SendSize(CommandContext& ctx, const SizeSetting& setting) {
+StepResult SendSize(CommandContext& ctx, const SizeSetting& setting) {
   if (!ctx.pages.Checked(setting.check)) {
     return detail::RunSetCommand(ctx, detail::RequestDisabled(setting.setMnemonic));
   }
@@ -145,31 +145,31 @@ int SendSize(CommandContext& ctx, const SizeSetting& setting) {
   return detail::RunSetCommand(ctx, detail::RequestNumber(setting.setMnemonic, bytes));
 }
 
-int ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
+StepResult ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
   Reply reply;
-  const int result =
+  const StepResult result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1)
+  if (result != StepResult::kDone)
     return result;
   if (reply.At(2) == '-') {
     ctx.pages.SetText(setting.field, "1");
     ctx.pages.SetChecked(setting.check, false);
     ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
-    return 1;
+    return StepResult::kDone;
   }
   // Any 32-bit count is taken (above 2000 MByte it shows as 2000), but not
   // one the size field cannot show: no bytes at all.
   const std::optional<std::int64_t> received =
       ReplyValue(ctx, reply, std::numeric_limits<std::int32_t>::max());
   if (!received)
-    return 0;
+    return StepResult::kRefused;
   const SizeOnPage shown = SizeShownOnPage(static_cast<std::uint32_t>(*received));
   if (!FieldAccepts(setting.field, NumberText(shown.value)))
     return detail::ReportInvalidReply(ctx);
   ctx.pages.SetChecked(setting.check, true);
   ctx.pages.SetText(setting.field, NumberText(shown.value));
   ctx.pages.SetComboIndex(setting.unit, shown.unit);
-  return 1;
+  return StepResult::kDone;
 }
 
 void SetLogTimeFields(PageControls& pages, long long days, long long hours, long long minutes,
@@ -182,32 +182,32 @@ void SetLogTimeFields(PageControls& pages, long long days, long long hours, long
 
 }  // namespace
 
-int SendStopIdleTime(CommandContext& ctx) {
+StepResult SendStopIdleTime(CommandContext& ctx) {
   return SendIdle(ctx, kStopIdle);
 }
-int ReceiveStopIdleTime(CommandContext& ctx) {
+StepResult ReceiveStopIdleTime(CommandContext& ctx) {
   return ReceiveIdle(ctx, kStopIdle);
 }
-int SendTimestampStopIdleTime(CommandContext& ctx) {
+StepResult SendTimestampStopIdleTime(CommandContext& ctx) {
   return SendIdle(ctx, kTimestampIdle);
 }
-int ReceiveTimestampStopIdleTime(CommandContext& ctx) {
+StepResult ReceiveTimestampStopIdleTime(CommandContext& ctx) {
   return ReceiveIdle(ctx, kTimestampIdle);
 }
-int SendStopDataSize(CommandContext& ctx) {
+StepResult SendStopDataSize(CommandContext& ctx) {
   return SendSize(ctx, kStopSize);
 }
-int ReceiveStopDataSize(CommandContext& ctx) {
+StepResult ReceiveStopDataSize(CommandContext& ctx) {
   return ReceiveSize(ctx, kStopSize);
 }
-int SendTimestampStopDataSize(CommandContext& ctx) {
+StepResult SendTimestampStopDataSize(CommandContext& ctx) {
   return SendSize(ctx, kTimestampSize);
 }
-int ReceiveTimestampStopDataSize(CommandContext& ctx) {
+StepResult ReceiveTimestampStopDataSize(CommandContext& ctx) {
   return ReceiveSize(ctx, kTimestampSize);
 }
 
-int SendStopLogTime(CommandContext& ctx) {
+StepResult SendStopLogTime(CommandContext& ctx) {
   if (!ctx.pages.Checked(ids::kStopLogTimeCheck)) {
     return detail::RunSetCommand(ctx, detail::RequestDisabled("ELS"));
   }
@@ -227,25 +227,25 @@ int SendStopLogTime(CommandContext& ctx) {
   return detail::RunSetCommand(ctx, detail::RequestNumber("ELS", total));
 }
 
-int ReceiveStopLogTime(CommandContext& ctx) {
+StepResult ReceiveStopLogTime(CommandContext& ctx) {
   Reply reply;
-  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("ELG"), reply);
-  if (result != 1)
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("ELG"), reply);
+  if (result != StepResult::kDone)
     return result;
   if (reply.At(2) == '-') {
     SetLogTimeFields(ctx.pages, 1, 0, 0, 0);
     ctx.pages.SetChecked(ids::kStopLogTimeCheck, false);
-    return 1;
+    return StepResult::kDone;
   }
   // More than 9999 days is more than the fields hold.
   const std::optional<std::int64_t> received = ReplyValue(ctx, reply, kLargestLogTimeSeconds);
   if (!received)
-    return 0;
+    return StepResult::kRefused;
   const long long s = *received;
   ctx.pages.SetChecked(ids::kStopLogTimeCheck, true);
   SetLogTimeFields(ctx.pages, s / kSecondsPerDay, (s % kSecondsPerDay) / kSecondsPerHour,
                    (s % kSecondsPerHour) / kSecondsPerMinute, s % kSecondsPerMinute);
-  return 1;
+  return StepResult::kDone;
 }
 
 }  // namespace km62rx::device

@@ -2,8 +2,10 @@
 #include <string_view>
 #include <thread>
 
+#include "device/open_port.h"
+
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
 
 namespace km62rx::device {
 
@@ -11,7 +13,7 @@ namespace {
 constexpr std::string_view kIdentifyReply = "OKKM-62RX\r";
 }  // namespace
 
-int OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSettings& settings) {
+LinkResult OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSettings& settings) {
   link.pollIntervalMs = 10;
   if (link.connected == 1) {
     // A reconnect: drop the old connection, then give the line a moment.
@@ -23,7 +25,7 @@ int OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSett
     link.port->Close();
   }
   if (!link.port->Open(portName, settings))
-    return kPortNotOpened;
+    return LinkResult::kPortNotOpened;
 
   // Wake the logger with a lone CR; whatever comes back (or nothing) is
   // ignored.
@@ -31,16 +33,16 @@ int OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSett
   ExchangeCommand(link, "\r", wake);
 
   Reply reply;
-  const int code = ExchangeCommand(link, "DEA\r", reply);
-  if (code != kLinkOk)
-    return code;
+  const LinkResult result = ExchangeCommand(link, "DEA\r", reply);
+  if (result != LinkResult::kOk)
+    return result;
   if (reply.View().substr(0, kIdentifyReply.size()) != kIdentifyReply)
-    return kNotKm62rx;
+    return LinkResult::kNotKm62rx;
 
   link.connected = 1;
   link.sdState = 0;
   RefreshLinkStatus(link);
-  return kLinkOk;
+  return LinkResult::kOk;
 }
 
 }  // namespace km62rx::device

@@ -2,6 +2,7 @@
 
 #include "device/device_link.h"
 #include "device/page_controls.h"
+#include "device/results.h"
 #include "settings/notifier.h"
 
 namespace km62rx::device {
@@ -15,41 +16,41 @@ struct CommandContext {
   PageRows rows{};
 };
 
-// Each returns 1 (done), 0 (refused or wrong reply; the user was told) or
-// -1 (link failed, or the SD-card error 51 which was shown).
-int SendStartDataTriggers(CommandContext& ctx);
-int ReceiveStartDataTriggers(CommandContext& ctx);
-int SendStartTimeTriggers(CommandContext& ctx);
-int ReceiveStartTimeTriggers(CommandContext& ctx);
-int SendStopDataTriggers(CommandContext& ctx);
-int ReceiveStopDataTriggers(CommandContext& ctx);
-int SendStopTimeTriggers(CommandContext& ctx);
-int ReceiveStopTimeTriggers(CommandContext& ctx);
-int SendStopIdleTime(CommandContext& ctx);
-int ReceiveStopIdleTime(CommandContext& ctx);
-int SendStopDataSize(CommandContext& ctx);
-int ReceiveStopDataSize(CommandContext& ctx);
-int SendStopLogTime(CommandContext& ctx);
-int ReceiveStopLogTime(CommandContext& ctx);
-int SendLogFileExtension(CommandContext& ctx);
-int ReceiveLogFileExtension(CommandContext& ctx);
-int SendTimestampMode(CommandContext& ctx);
-int ReceiveTimestampMode(CommandContext& ctx);
-int SendTimestampType(CommandContext& ctx);
-int ReceiveTimestampType(CommandContext& ctx);
-int SendTimestampSerialNo(CommandContext& ctx);
-int ReceiveTimestampSerialNo(CommandContext& ctx);
-int SendTimestampSeparator(CommandContext& ctx);
-int ReceiveTimestampSeparator(CommandContext& ctx);
-int SendTimestampExcludedData(CommandContext& ctx);
-int ReceiveTimestampExcludedData(CommandContext& ctx);
-int SendTimestampStartConditions(CommandContext& ctx);
-int ReceiveTimestampStartConditions(CommandContext& ctx);
-int SendTimestampStopConditions(CommandContext& ctx);
-int ReceiveTimestampStopConditions(CommandContext& ctx);
-int SendTimestampStopIdleTime(CommandContext& ctx);
-int ReceiveTimestampStopIdleTime(CommandContext& ctx);
-int SendTimestampStopDataSize(CommandContext& ctx);
-int ReceiveTimestampStopDataSize(CommandContext& ctx);
+// Each returns kDone, kRefused (refused or wrong reply; the user was told)
+// or kLinkFailed (link failed, or the SD-card error 51, which was shown).
+StepResult SendStartDataTriggers(CommandContext& ctx);
+StepResult ReceiveStartDataTriggers(CommandContext& ctx);
+StepResult SendStartTimeTriggers(CommandContext& ctx);
+StepResult ReceiveStartTimeTriggers(CommandContext& ctx);
+StepResult SendStopDataTriggers(CommandContext& ctx);
+StepResult ReceiveStopDataTriggers(CommandContext& ctx);
+StepResult SendStopTimeTriggers(CommandContext& ctx);
+StepResult ReceiveStopTimeTriggers(CommandContext& ctx);
+StepResult SendStopIdleTime(CommandContext& ctx);
+StepResult ReceiveStopIdleTime(CommandContext& ctx);
+StepResult SendStopDataSize(CommandContext& ctx);
+StepResult ReceiveStopDataSize(CommandContext& ctx);
+StepResult SendStopLogTime(CommandContext& ctx);
+StepResult ReceiveStopLogTime(CommandContext& ctx);
+StepResult SendLogFileExtension(CommandContext& ctx);
+StepResult ReceiveLogFileExtension(CommandContext& ctx);
+StepResult SendTimestampMode(CommandContext& ctx);
+StepResult ReceiveTimestampMode(CommandContext& ctx);
+StepResult SendTimestampType(CommandContext& ctx);
+StepResult ReceiveTimestampType(CommandContext& ctx);
+StepResult SendTimestampSerialNo(CommandContext& ctx);
+StepResult ReceiveTimestampSerialNo(CommandContext& ctx);
+StepResult SendTimestampSeparator(CommandContext& ctx);
+StepResult ReceiveTimestampSeparator(CommandContext& ctx);
+StepResult SendTimestampExcludedData(CommandContext& ctx);
+StepResult ReceiveTimestampExcludedData(CommandContext& ctx);
+StepResult SendTimestampStartConditions(CommandContext& ctx);
+StepResult ReceiveTimestampStartConditions(CommandContext& ctx);
+StepResult SendTimestampStopConditions(CommandContext& ctx);
+StepResult ReceiveTimestampStopConditions(CommandContext& ctx);
+StepResult SendTimestampStopIdleTime(CommandContext& ctx);
+StepResult ReceiveTimestampStopIdleTime(CommandContext& ctx);
+StepResult SendTimestampStopDataSize(CommandContext& ctx);
+StepResult ReceiveTimestampStopDataSize(CommandContext& ctx);
 
 }  // namespace km62rx::device

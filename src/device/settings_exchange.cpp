@@ -5,16 +5,12 @@
 #include <limits>
 
 #include "device/leading_decimal.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
 
 namespace km62rx::device::detail {
 namespace {
 
-constexpr std::string_view kInvalidReplyText = "KM-62RXからの応答が不正な値です。";
-constexpr std::string_view kMismatchText = "コマンド応答が要求したコマンドの内容と一致しません。";
-constexpr std::string_view kResponseErrorTitle = "応答エラー";
-constexpr std::string_view kSdCardText = "本体内SDカードへのアクセスに失敗しました。";
-constexpr std::string_view kSdCardTitle = "エラー";
 constexpr int kSdCardErrorCode = 51;
 
 bool IsHexDigit(char c) {
@@ -142,38 +138,38 @@ std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::
   return pairs;
 }
 
-int ReportInvalidReply(CommandContext& ctx) {
-  ctx.mainWindow.Show(kResponseErrorTitle, kInvalidReplyText);
-  return 0;
+StepResult ReportInvalidReply(CommandContext& ctx) {
+  ReportLinkError(LinkNotice::kInvalidReply, ctx.mainWindow);
+  return StepResult::kRefused;
 }
 
-int ReportMismatch(CommandContext& ctx) {
-  ctx.mainWindow.Show(kResponseErrorTitle, kMismatchText);
-  return 0;
+StepResult ReportMismatch(CommandContext& ctx) {
+  ReportLinkError(LinkNotice::kCommandMismatch, ctx.mainWindow);
+  return StepResult::kRefused;
 }
 
-int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply) {
+StepResult ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply) {
   reply.Clear();
-  if (ExchangeCommand(ctx.link, request, reply) != kLinkOk)
-    return -1;
+  if (ExchangeCommand(ctx.link, request, reply) != LinkResult::kOk)
+    return StepResult::kLinkFailed;
   if (reply.BeginsWithOk())
-    return 1;
+    return StepResult::kDone;
   const std::optional<int> code = ReplyNumber(ReplyText(reply));
   if (code && *code == kSdCardErrorCode) {
-    ctx.mainWindow.Show(kSdCardTitle, kSdCardText);
-    return -1;
+    ReportLinkError(LinkNotice::kSdCardAccess, ctx.mainWindow);
+    return StepResult::kLinkFailed;
   }
   if (code && *code >= 1 && *code <= 99) {
-    ReportLinkError(*code + 100, ctx.mainWindow);
-    return 0;
+    ReportDeviceError(*code, ctx.mainWindow);
+    return StepResult::kRefused;
   }
   return ReportInvalidReply(ctx);
 }
 
-int RunSetCommand(CommandContext& ctx, std::string_view request) {
+StepResult RunSetCommand(CommandContext& ctx, std::string_view request) {
   Reply reply;
-  const int result = ExchangeSettingsCommand(ctx, request, reply);
-  if (result != 1)
+  const StepResult result = ExchangeSettingsCommand(ctx, request, reply);
+  if (result != StepResult::kDone)
     return result;
   // The logger echoes "OK" and everything of the request after the mnemonic.
   std::string expected = "OK";
@@ -182,39 +178,39 @@ int RunSetCommand(CommandContext& ctx, std::string_view request) {
     if (reply.At(i) != expected[i])
       return ReportMismatch(ctx);
   }
-  return 1;
+  return StepResult::kDone;
 }
 
-int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply) {
-  const int result = ExchangeSettingsCommand(ctx, request, reply);
-  if (result != 1)
+StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply) {
+  const StepResult result = ExchangeSettingsCommand(ctx, request, reply);
+  if (result != StepResult::kDone)
     return result;
   if (reply.At(2) - '0' != index)
     return ReportMismatch(ctx);
-  return 1;
+  return StepResult::kDone;
 }
 
-int SendEntries(CommandContext& ctx, int rowsIndex,
+StepResult SendEntries(CommandContext& ctx, int rowsIndex,
                 const std::function<std::string(int index)>& entryRequest) {
   for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
-    const int result = RunSetCommand(ctx, entryRequest(i));
-    if (result != 1)
+    const StepResult result = RunSetCommand(ctx, entryRequest(i));
+    if (result != StepResult::kDone)
       return result;
   }
-  return 1;
+  return StepResult::kDone;
 }
 
-int ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
-                   const std::function<int(int index, const Reply& reply)>& showEntry) {
+StepResult ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+                   const std::function<StepResult(int index, const Reply& reply)>& showEntry) {
   for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
     Reply reply;
-    int result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);
-    if (result == 1)
+    StepResult result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);
+    if (result == StepResult::kDone)
       result = showEntry(i, reply);
-    if (result != 1)
+    if (result != StepResult::kDone)
       return result;
   }
-  return 1;
+  return StepResult::kDone;
 }
 
 }  // namespace km62rx::device::detail

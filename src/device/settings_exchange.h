@@ -60,34 +60,36 @@ std::optional<std::vector<std::string>> ReplyDataPairs(const Reply& reply, std::
 // end of the reply).
 bool HasCharacters(const Reply& reply, std::size_t first, std::size_t last);
 
-// Boxes of the settings commands (owner: the main window). Both return 0.
-int ReportInvalidReply(CommandContext& ctx);
-int ReportMismatch(CommandContext& ctx);
+// Boxes of the settings commands (owner: the main window). Both return
+// kRefused.
+StepResult ReportInvalidReply(CommandContext& ctx);
+StepResult ReportMismatch(CommandContext& ctx);
 
 // Exchanges one request and classifies a reply that does not begin with
-// "OK". Returns 1 for an "OK" reply, 0 for a refused or invalid reply (box
-// shown), -1 when the link failed or the SD card could not be accessed.
-int ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply);
+// "OK". kDone for an "OK" reply, kRefused for a refused or invalid reply (box
+// shown), kLinkFailed when the link failed or the SD card could not be
+// accessed.
+StepResult ExchangeSettingsCommand(CommandContext& ctx, std::string_view request, Reply& reply);
 
 // A set command: exchange, then the reply must echo "OK" and the request's
-// parameters. Returns 1, 0 or -1.
-int RunSetCommand(CommandContext& ctx, std::string_view request);
+// parameters.
+StepResult RunSetCommand(CommandContext& ctx, std::string_view request);
 
 // A get command of one entry of a repeated setting: exchange, then the
-// reply's third character must be the entry index. Returns 1, 0 or -1.
-int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
+// reply's third character must be the entry index.
+StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
 
 // Sends every entry of a repeated setting with the request entryRequest
 // builds for it, entry 0 first; the entry count is read afresh at each step.
-// Stops at the first entry that does not give 1 and returns its result.
-int SendEntries(CommandContext& ctx, int rowsIndex,
+// Stops at the first entry that is not done and returns its result.
+StepResult SendEntries(CommandContext& ctx, int rowsIndex,
                 const std::function<std::string(int index)>& entryRequest);
 
 // Asks for every entry of a repeated setting with the get mnemonic and the
 // entry index, and hands each checked reply to showEntry, which puts it on
-// the pages and returns 1 (or the result of a box it showed). Stops at the
-// first entry that does not give 1 and returns its result.
-int ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
-                   const std::function<int(int index, const Reply& reply)>& showEntry);
+// the pages and returns kDone (or kRefused after a box it showed). Stops at the
+// first entry that is not done and returns its result.
+StepResult ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+                   const std::function<StepResult(int index, const Reply& reply)>& showEntry);
 
 }  // namespace km62rx::device::detail

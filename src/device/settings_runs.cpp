@@ -7,7 +7,7 @@
 namespace km62rx::device {
 namespace {
 
-using Operation = int (*)(CommandContext&);
+using Operation = StepResult (*)(CommandContext&);
 
 struct Step {
   Operation send;
@@ -66,17 +66,17 @@ constexpr RunTexts kReceiveTexts{
     "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。",
     "本体からの設定取得が完了しました。", "取得完了"};
 
-int RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunProgress& progress) {
+RunResult RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunProgress& progress) {
   for (std::size_t i = 0; i < kSteps.size(); ++i) {
     const Step& step = kSteps[i];
-    const int result = sending ? step.send(ctx) : step.receive(ctx);
+    const StepResult result = sending ? step.send(ctx) : step.receive(ctx);
     if (progress)
       progress(static_cast<int>(i) + 1, step.item, result);
-    if (result == -1) {
+    if (result == StepResult::kLinkFailed) {
       ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
-      return 0;
+      return RunResult::kLinkFailed;
     }
-    if (result == 0) {
+    if (result == StepResult::kRefused) {
       std::string text(step.item);
       text += texts.itemFailureSuffix;
       ctx.mainWindow.Show(texts.itemFailureTitle, text);
@@ -85,16 +85,16 @@ int RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunPr
       break;
   }
   ctx.mainWindow.Show(texts.doneTitle, texts.doneText);
-  return 1;
+  return RunResult::kFinished;
 }
 
 }  // namespace
 
-int SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
+RunResult SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
   return RunAll(ctx, true, kSendTexts, progress);
 }
 
-int ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress) {
+RunResult ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress) {
   return RunAll(ctx, false, kReceiveTexts, progress);
 }
 

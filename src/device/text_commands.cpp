@@ -36,7 +36,7 @@ std::array<int, settings::kExcludedDataBytes> ExcludedFields() {
   return fields;
 }
 
-int SendCode(CommandContext& ctx, const CodeSetting& setting) {
+StepResult SendCode(CommandContext& ctx, const CodeSetting& setting) {
   const int index = ctx.pages.ComboIndex(setting.combo);
   // A combo always has one of its rows selected; anything else sends no code.
   std::string_view code;
@@ -46,11 +46,11 @@ int SendCode(CommandContext& ctx, const CodeSetting& setting) {
   return detail::RunSetCommand(ctx, detail::RequestText(setting.setMnemonic, code));
 }
 
-int ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
+StepResult ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
   Reply reply;
-  const int result =
+  const StepResult result =
       detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != 1)
+  if (result != StepResult::kDone)
     return result;
   // Every row whose code begins with the payload selects its index, so the
   // last such row wins; no match leaves the selection as it was.
@@ -60,20 +60,20 @@ int ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
       ctx.pages.SetComboIndex(setting.combo, static_cast<int>(row));
     }
   }
-  return 1;
+  return StepResult::kDone;
 }
 
 }  // namespace
 
-int SendLogFileExtension(CommandContext& ctx) {
+StepResult SendLogFileExtension(CommandContext& ctx) {
   return detail::RunSetCommand(
       ctx, detail::RequestText("LES", detail::ControlText(ctx.pages, ids::kExtensionField)));
 }
 
-int ReceiveLogFileExtension(CommandContext& ctx) {
+StepResult ReceiveLogFileExtension(CommandContext& ctx) {
   Reply reply;
-  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("LEG"), reply);
-  if (result != 1)
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("LEG"), reply);
+  if (result != StepResult::kDone)
     return result;
   // The extension is the three characters after "OK"; fewer is not valid.
   if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
@@ -88,37 +88,37 @@ int ReceiveLogFileExtension(CommandContext& ctx) {
       return detail::ReportInvalidReply(ctx);
   }
   ctx.pages.SetText(ids::kExtensionField, detail::ReplyText(reply).substr(2, kExtensionChars));
-  return 1;
+  return StepResult::kDone;
 }
 
-int SendTimestampMode(CommandContext& ctx) {
+StepResult SendTimestampMode(CommandContext& ctx) {
   return SendCode(ctx, kMode);
 }
-int ReceiveTimestampMode(CommandContext& ctx) {
+StepResult ReceiveTimestampMode(CommandContext& ctx) {
   return ReceiveCode(ctx, kMode);
 }
-int SendTimestampType(CommandContext& ctx) {
+StepResult SendTimestampType(CommandContext& ctx) {
   return SendCode(ctx, kType);
 }
-int ReceiveTimestampType(CommandContext& ctx) {
+StepResult ReceiveTimestampType(CommandContext& ctx) {
   return ReceiveCode(ctx, kType);
 }
-int SendTimestampSerialNo(CommandContext& ctx) {
+StepResult SendTimestampSerialNo(CommandContext& ctx) {
   return SendCode(ctx, kSerial);
 }
-int ReceiveTimestampSerialNo(CommandContext& ctx) {
+StepResult ReceiveTimestampSerialNo(CommandContext& ctx) {
   return ReceiveCode(ctx, kSerial);
 }
 
-int SendTimestampSeparator(CommandContext& ctx) {
+StepResult SendTimestampSeparator(CommandContext& ctx) {
   return detail::RunSetCommand(
       ctx, detail::RequestText("PPS", detail::ControlText(ctx.pages, ids::kSeparatorField)));
 }
 
-int ReceiveTimestampSeparator(CommandContext& ctx) {
+StepResult ReceiveTimestampSeparator(CommandContext& ctx) {
   Reply reply;
-  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
-  if (result != 1)
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
+  if (result != StepResult::kDone)
     return result;
   // Only a separator the field keeps as it stands is taken.
   const std::string_view separator = detail::ReplyTail(reply);
@@ -126,19 +126,19 @@ int ReceiveTimestampSeparator(CommandContext& ctx) {
   if (settings::NormalizeDelimiter(normalized) != 1 || normalized != separator)
     return detail::ReportInvalidReply(ctx);
   ctx.pages.SetText(ids::kSeparatorField, separator);
-  return 1;
+  return StepResult::kDone;
 }
 
-int SendTimestampExcludedData(CommandContext& ctx) {
+StepResult SendTimestampExcludedData(CommandContext& ctx) {
   std::string request = detail::Request("PDS");
   detail::AppendDataPairs(ctx.pages, ExcludedFields(), request);
   return detail::RunSetCommand(ctx, request);
 }
 
-int ReceiveTimestampExcludedData(CommandContext& ctx) {
+StepResult ReceiveTimestampExcludedData(CommandContext& ctx) {
   Reply reply;
-  const int result = detail::ExchangeSettingsCommand(ctx, detail::Request("PDG"), reply);
-  if (result != 1)
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("PDG"), reply);
+  if (result != StepResult::kDone)
     return result;
   const auto pairs = detail::ReplyDataPairs(reply, 2, settings::kExcludedDataBytes);
   if (!pairs)
@@ -148,7 +148,7 @@ int ReceiveTimestampExcludedData(CommandContext& ctx) {
     ctx.pages.SetText(id, "");
   for (std::size_t j = 0; j < pairs->size(); ++j)
     ctx.pages.SetText(fields[j], (*pairs)[j]);
-  return 1;
+  return StepResult::kDone;
 }
 
 }  // namespace km62rx::device

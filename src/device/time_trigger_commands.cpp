@@ -65,7 +65,7 @@ std::string TimeRequest(const TimeSetting& setting, int index, int dayCode, int 
   return request;
 }
 
-int SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
+StepResult SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
   return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
     if (!ctx.pages.Checked(setting.check(i)))
       return detail::RequestDisabledEntry(setting.setMnemonic, i);
@@ -76,7 +76,7 @@ int SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
   });
 }
 
-int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
+StepResult ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
   return detail::ReceiveEntries(
       ctx, setting.rowsIndex, setting.getMnemonic, [&](int i, const Reply& reply) {
         const bool disabled = reply.At(3) == '-';
@@ -95,26 +95,26 @@ int ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
         ctx.pages.SetText(setting.minute(i), "0");
         ctx.pages.SetChecked(setting.check(i), !disabled);
         if (disabled)
-          return 1;
+          return StepResult::kDone;
         ctx.pages.SetComboIndex(setting.weekday(i), ids::WeekdayIndex(reply.At(3) - '0'));
         ctx.pages.SetText(setting.hour(i), hour);
         ctx.pages.SetText(setting.minute(i), minute);
-        return 1;
+        return StepResult::kDone;
       });
 }
 
 }  // namespace
 
-int SendStartTimeTriggers(CommandContext& ctx) {
+StepResult SendStartTimeTriggers(CommandContext& ctx) {
   return SendTimeEntries(ctx, kStartTime);
 }
-int ReceiveStartTimeTriggers(CommandContext& ctx) {
+StepResult ReceiveStartTimeTriggers(CommandContext& ctx) {
   return ReceiveTimeEntries(ctx, kStartTime);
 }
-int SendStopTimeTriggers(CommandContext& ctx) {
+StepResult SendStopTimeTriggers(CommandContext& ctx) {
   return SendTimeEntries(ctx, kStopTime);
 }
-int ReceiveStopTimeTriggers(CommandContext& ctx) {
+StepResult ReceiveStopTimeTriggers(CommandContext& ctx) {
   return ReceiveTimeEntries(ctx, kStopTime);
 }
 

@@ -6,7 +6,11 @@
 
 #include "device/clock_commands.h"
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/device_time.h"
+#include "device/link_status.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "link_view_recorder.h"
 #include "settings/clock.h"
 #include "settings/notifier.h"
@@ -34,7 +38,7 @@ class ConnectionTest : public ::testing::Test {
       return {{0, it->second}};
     };
   }
-  int Open(const std::string& port = "ttyUSB0") {
+  LinkResult Open(const std::string& port = "ttyUSB0") {
     return OpenDevicePort(link, port, LineSettings{});
   }
 
@@ -51,7 +55,7 @@ class ConnectionTest : public ::testing::Test {
 TEST_F(ConnectionTest, OpenWakesAndIdentifies) {
   LineSettings settings;
   settings.baudRate = 9600;
-  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", settings), kLinkOk);
+  ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", settings), LinkResult::kOk);
   EXPECT_EQ(link.connected, 1);
   EXPECT_EQ(line.openedNames, std::vector<std::string>{"ttyUSB0"});
   EXPECT_EQ(line.openedSettings[0], settings);
@@ -61,7 +65,7 @@ TEST_F(ConnectionTest, OpenWakesAndIdentifies) {
 
 TEST_F(ConnectionTest, PortThatCannotBeOpenedIsCodeOne) {
   line.openSucceeds = false;
-  EXPECT_EQ(Open(), kPortNotOpened);
+  EXPECT_EQ(Open(), LinkResult::kPortNotOpened);
   EXPECT_EQ(link.connected, 0);
   EXPECT_TRUE(line.written.empty());
 }
@@ -72,20 +76,20 @@ TEST_F(ConnectionTest, IdentifyComparesTheFirstTenBytesExactly) {
   for (const std::string wrong :
        {"OKKM-62RY\r", "okkm-62rx\r", "OK KM-62RX\r", "OKKM-62\r", "01\r", "OKKM-62R\r"}) {
     replies["DEA\r"] = wrong;
-    EXPECT_EQ(Open(), kNotKm62rx) << wrong;
+    EXPECT_EQ(Open(), LinkResult::kNotKm62rx) << wrong;
     EXPECT_EQ(link.connected, 0);
     EXPECT_TRUE(line.IsOpen());  // the caller reports and closes
   }
   replies["DEA\r"] = "OKKM-62RX\rV2\r";
-  EXPECT_EQ(Open(), kLinkOk);
+  EXPECT_EQ(Open(), LinkResult::kOk);
   EXPECT_EQ(line.closeCount, 6);
 }
 
 TEST_F(ConnectionTest, ReconnectClosesFirstAndWaits) {
-  ASSERT_EQ(Open(), kLinkOk);
+  ASSERT_EQ(Open(), LinkResult::kOk);
   link.timestampSupported = 0;
   view.connectedFlags.clear();
-  ASSERT_EQ(Open("ttyUSB1"), kLinkOk);
+  ASSERT_EQ(Open("ttyUSB1"), LinkResult::kOk);
   ASSERT_EQ(line.closeTimes.size(), 1u);
   ASSERT_EQ(line.openTimes.size(), 2u);
   EXPECT_GE(line.openTimes[1] - line.closeTimes[0], std::chrono::milliseconds(10));
@@ -95,8 +99,8 @@ TEST_F(ConnectionTest, ReconnectClosesFirstAndWaits) {
 
 TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
   replies["DEV\r"] = "OK100\r";
-  ASSERT_EQ(Open(), kLinkOk);
-  ASSERT_EQ(QueryDeviceStatus(link, boxes), 1);
+  ASSERT_EQ(Open(), LinkResult::kOk);
+  ASSERT_EQ(QueryDeviceStatus(link, boxes), HandshakeResult::kConnected);
   EXPECT_EQ(link.timestampSupported, 0);
   CloseDeviceLink(link);
   EXPECT_EQ(link.connected, 0);
@@ -108,7 +112,7 @@ TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
 }
 
 TEST_F(ConnectionTest, DestroyClosesAnOpenLinkWithoutTouchingThePanel) {
-  ASSERT_EQ(Open(), kLinkOk);
+  ASSERT_EQ(Open(), LinkResult::kOk);
   const std::size_t refreshes = view.texts.size();
   DestroyDeviceLink(link);
   EXPECT_FALSE(line.IsOpen());
@@ -132,9 +136,9 @@ TEST_P(HandshakeTest, SetsStateAndShowsTheFindings) {
   replies["DEC\r"] = c.dec;
   if (c.dev != nullptr)
     replies["DEV\r"] = c.dev;
-  ASSERT_EQ(Open(), kLinkOk);
+  ASSERT_EQ(Open(), LinkResult::kOk);
   line.vanished = c.dev == nullptr;
-  EXPECT_EQ(QueryDeviceStatus(link, boxes), c.result);
+  EXPECT_EQ(QueryDeviceStatus(link, boxes) == HandshakeResult::kConnected, c.result == 1);
   EXPECT_EQ(link.connected, c.result);
   EXPECT_EQ(line.IsOpen(), c.result == 1);
   EXPECT_EQ(link.firmwareVersion, c.firmware);
@@ -179,15 +183,15 @@ class ClockTest : public ConnectionTest, public ::testing::WithParamInterface<Cl
 
 TEST_P(ClockTest, ShowsTheClockOrWhyNot) {
   const ClockCase& c = GetParam();
-  ASSERT_EQ(Open(), kLinkOk);
+  ASSERT_EQ(Open(), LinkResult::kOk);
   const std::string command = c.set ? "TMS260305070809\r" : "TMG\r";
   if (c.reply != nullptr)
     replies[command] = c.reply;
   else
     line.vanishAfterWrites = static_cast<int>(line.written.size()) + 1;
-  EXPECT_EQ(c.set ? SetLoggerClockFromPc(link, FixedClock(2026, 3, 5, 7, 8, 9), boxes)
-                  : ShowDeviceClock(link, boxes),
-            c.result);
+  EXPECT_EQ((c.set ? SetLoggerClockFromPc(link, FixedClock(2026, 3, 5, 7, 8, 9), boxes)
+                      : ShowDeviceClock(link, boxes)) == StepResult::kDone,
+            c.result == 1);
   EXPECT_EQ(line.written.back(), command);
   EXPECT_EQ(boxes.boxes, Boxes{c.box});
   EXPECT_EQ(link.connected, 1);  // a clock failure never disconnects

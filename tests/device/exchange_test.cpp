@@ -5,7 +5,9 @@
 #include <string>
 
 #include "device/device_link.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "support/fake_serial_line.h"
 
 namespace km62rx::device {
@@ -18,7 +20,7 @@ using testing::FakeSerialLine;
 struct ExchangeCase {
   const char* name;
   FakeSerialLine::Answer answer;
-  int code;
+  LinkResult code;
   std::string reply;  // when the exchange succeeds
   long long minMs = 0;
   long long maxMs = 500;
@@ -29,7 +31,7 @@ void PrintTo(const ExchangeCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, int code, std::string reply,
+ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, LinkResult code, std::string reply,
                   long long minMs = 0, long long maxMs = 500,
                   std::function<void(FakeSerialLine&)> fault = {}) {
   return {name, std::move(answer), code, std::move(reply), minMs, maxMs, std::move(fault)};
@@ -57,28 +59,28 @@ TEST_P(ExchangeTest, ReplyOrFailure) {
   // Whatever happened, the reply stays inside its area and is terminated.
   ASSERT_LT(reply.length, Reply::kCapacity);
   EXPECT_EQ(reply.bytes[reply.length], '\0');
-  if (c.code == kLinkOk) {
+  if (c.code == LinkResult::kOk) {
     EXPECT_EQ(reply.View(), c.reply);
     EXPECT_EQ(line.written, std::vector<std::string>{"DEV\r"});
   }
 }
 
 const std::string kLongest = "OK" + std::string(96, '5') + "\r";  // 99 bytes: fits
-constexpr int kFailed = kExchangeFailed;
+constexpr LinkResult kFailed = LinkResult::kExchangeFailed;
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ExchangeTest,
     ::testing::Values(
-        Case("Complete", {{0, "OK101\r"}}, kLinkOk, "OK101\r", 0, 100),
-        Case("StaleBytesDrained", {{0, "OK10\r"}}, kLinkOk, "OK10\r", 0, 500,
+        Case("Complete", {{0, "OK101\r"}}, LinkResult::kOk, "OK101\r", 0, 100),
+        Case("StaleBytesDrained", {{0, "OK10\r"}}, LinkResult::kOk, "OK10\r", 0, 500,
              [](auto& l) { l.QueueNow("late reply\rnoise"); }),
-        Case("LongStaleInputDrainedInChunks", {{0, "OK\r"}}, kLinkOk, "OK\r", 0, 500,
+        Case("LongStaleInputDrainedInChunks", {{0, "OK\r"}}, LinkResult::kOk, "OK\r", 0, 500,
              [](auto& l) { l.QueueNow(std::string(350, 'x')); }),
-        Case("SplitOverPolls", {{0, "O"}, {25, "K12"}, {60, "\r"}}, kLinkOk, "OK12\r", 60, 400),
-        Case("ShortReads", {{0, "OKKM-62RX\r"}}, kLinkOk, "OKKM-62RX\r", 0, 500,
+        Case("SplitOverPolls", {{0, "O"}, {25, "K12"}, {60, "\r"}}, LinkResult::kOk, "OK12\r", 60, 400),
+        Case("ShortReads", {{0, "OKKM-62RX\r"}}, LinkResult::kOk, "OKKM-62RX\r", 0, 500,
              [](auto& l) { l.maxReadSize = 3; }),
-        Case("CrInTheMiddle", {{0, "OK1\r2"}, {30, "\r"}}, kLinkOk, "OK1\r2\r", 30),
-        Case("LongestThatFits", {{0, kLongest}}, kLinkOk, kLongest),
+        Case("CrInTheMiddle", {{0, "OK1\r2"}, {30, "\r"}}, LinkResult::kOk, "OK1\r2\r", 30),
+        Case("LongestThatFits", {{0, kLongest}}, LinkResult::kOk, kLongest),
         Case("BytesAfterTheCrTimeOut", {{0, "OK00\rZ"}}, kFailed, "", 900, 1500),
         Case("SilentForAboutOneSecond", {}, kFailed, "", 1000, 1400),
         Case("WouldOverrunTheArea", {{0, "OK" + std::string(120, '7') + "\r"}}, kFailed, ""),
@@ -114,8 +116,8 @@ TEST(ExchangeSequenceTest, EachExchangeStartsZeroedAndIsTraced) {
   };
   line.ThenReply("OKKM-62RX\r").ThenReply("01\r");
   Reply reply;
-  ASSERT_EQ(ExchangeCommand(link, "DEA\r", reply), kLinkOk);
-  ASSERT_EQ(ExchangeCommand(link, "TMG\r", reply), kLinkOk);
+  ASSERT_EQ(ExchangeCommand(link, "DEA\r", reply), LinkResult::kOk);
+  ASSERT_EQ(ExchangeCommand(link, "TMG\r", reply), LinkResult::kOk);
   EXPECT_EQ(reply.View(), "01\r");
   for (std::size_t i = reply.length; i < Reply::kCapacity; ++i)
     ASSERT_EQ(reply.bytes[i], '\0');

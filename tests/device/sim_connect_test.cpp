@@ -7,7 +7,11 @@
 #include <vector>
 
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/device_time.h"
+#include "device/link_status.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
 #include "link_view_recorder.h"
 #include "settings/notifier.h"
@@ -28,10 +32,10 @@ class SimConnectTest : public ::testing::Test {
   SimConnectTest() { link.view = &view; }
   ~SimConnectTest() override { DestroyDeviceLink(link); }
 
-  int Connect(const std::string& path, const LineSettings& settings = {}) {
+  LinkResult Connect(const std::string& path, const LineSettings& settings = {}) {
     const auto start = std::chrono::steady_clock::now();
-    int code = OpenDevicePort(link, path, settings);
-    if (code != kLinkOk) {
+    const LinkResult code = OpenDevicePort(link, path, settings);
+    if (code != LinkResult::kOk) {
       ReportLinkError(code, dialogBoxes);
       CloseDeviceLink(link);
     } else {
@@ -74,7 +78,7 @@ class SimCardTest : public SimConnectTest, public ::testing::WithParamInterface<
 TEST_P(SimCardTest, ConnectShowsFirmwareCardAndClock) {
   const CardCase& c = GetParam();
   SimProcess sim(c.options);
-  ASSERT_EQ(Connect(sim.path()), kLinkOk);
+  ASSERT_EQ(Connect(sim.path()), LinkResult::kOk);
   EXPECT_EQ(link.connected, 1);
   EXPECT_EQ(link.firmwareVersion, c.firmware);
   EXPECT_EQ(link.sdState, c.sdState);
@@ -112,14 +116,14 @@ TEST_F(SimConnectTest, SoftwareFlowControlOnALineWithoutRtsConnects) {
   SimProcess sim;
   LineSettings xonXoff;
   xonXoff.xonXoff = 1;
-  ASSERT_EQ(Connect(sim.path(), xonXoff), kLinkOk);  // holding RTS low fails on a pseudo-terminal
+  ASSERT_EQ(Connect(sim.path(), xonXoff), LinkResult::kOk);  // holding RTS low fails on a pseudo-terminal
   EXPECT_EQ(link.connected, 1);
   EXPECT_EQ(sim.ReceivedLines(), (Lines{"", "DEA", "DEV", "DEC", "TMG"}));
 }
 
 TEST_F(SimConnectTest, SilentLoggerFailsAfterAboutTwoSeconds) {
   SimProcess sim({"--silent"});
-  EXPECT_EQ(Connect(sim.path()), kExchangeFailed);
+  EXPECT_EQ(Connect(sim.path()), LinkResult::kExchangeFailed);
   EXPECT_EQ(dialogBoxes.boxes, (Boxes{{"接続エラー", "送受信に失敗しました。"}}));
   EXPECT_FALSE(line.IsOpen());
   // One reply time-out for the wake-up CR, one for "DEA".
@@ -129,7 +133,7 @@ TEST_F(SimConnectTest, SilentLoggerFailsAfterAboutTwoSeconds) {
 
 TEST_F(SimConnectTest, LoggerThatHangsUpFailsTheHandshakeAtOnce) {
   SimProcess sim({"--answer-wake", "--hangup-after", "3"});  // wake, DEA, DEV
-  EXPECT_EQ(Connect(sim.path()), kLinkOk);
+  EXPECT_EQ(Connect(sim.path()), LinkResult::kOk);
   EXPECT_EQ(link.connected, 0);
   EXPECT_EQ(mainBoxes.boxes, (Boxes{{"接続エラー", "送受信に失敗しました。"}}));
   EXPECT_FALSE(line.IsOpen());
@@ -140,11 +144,11 @@ TEST_F(SimConnectTest, LoggerThatHangsUpFailsTheHandshakeAtOnce) {
 TEST_F(SimConnectTest, DeviceNodeThatDisappearsFailsTheNextExchangeAtOnce) {
   const std::string node = "/tmp/km62rx-device-test-" + std::to_string(::getpid());
   SimProcess sim({"--answer-wake", "--link", node});
-  ASSERT_EQ(Connect(node), kLinkOk);
+  ASSERT_EQ(Connect(node), LinkResult::kOk);
   ASSERT_EQ(::unlink(node.c_str()), 0);  // the adapter was pulled
   Reply reply;
   const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(ExchangeCommand(link, "TMG\r", reply), kExchangeFailed);
+  EXPECT_EQ(ExchangeCommand(link, "TMG\r", reply), LinkResult::kExchangeFailed);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
 }
 

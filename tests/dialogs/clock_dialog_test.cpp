@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 #include "dialog_harness.h"
 #include "settings/logger_settings.h"
 #include "settings/settings_file.h"
@@ -109,7 +111,7 @@ TEST_F(ClockDialogTest, TextsKeysAndClosing) {
 // A harness with the link to the simulator open and identified.
 struct ConnectedHarness : DialogHarness {
   explicit ConnectedHarness(Options options) : DialogHarness(std::move(options)) {
-    EXPECT_EQ(device::OpenDevicePort(link, sim->path(), device::LineSettings{}), device::kLinkOk);
+    EXPECT_EQ(device::OpenDevicePort(link, sim->path(), device::LineSettings{}), device::LinkResult::kOk);
   }
   ~ConnectedHarness() { device::CloseDeviceLink(link); }
 };

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "device/connection.h"
-#include "device/link.h"
+#include "device/exchange.h"
+#include "device/link_errors.h"
+#include "device/open_port.h"
 
 namespace km62rx::testing {
 
@@ -15,8 +17,8 @@ SimConnection::SimConnection(std::vector<std::string> simOptions)
   if (sim.path().empty())
     return;
   const int opened = device::OpenDevicePort(link, sim.path(), device::LineSettings{});
-  EXPECT_EQ(opened, device::kLinkOk) << "connect to " << sim.path();
-  if (opened != device::kLinkOk)
+  EXPECT_EQ(opened, device::LinkResult::kOk) << "connect to " << sim.path();
+  if (opened != device::LinkResult::kOk)
     return;
   connected = device::QueryDeviceStatus(link, connectBoxes) == 1;
   EXPECT_TRUE(connected);

@@ -1,6 +1,7 @@
+#include "device/link_status.h"
+
 #include <cstdio>
 
-#include "device/connection.h"
 #include "device/control_ids.h"
 
 namespace km62rx::device {
@@ -62,6 +63,14 @@ std::vector<ControlEnable> UpdateControlAvailability(int connected, int sdState,
     result.push_back({id, timestamp});
   }
   return result;
+}
+
+void ApplyControlAvailability(PageControls& pages, int connected, int sdState,
+                              int timestampSupported) {
+  for (const ControlEnable& control :
+       UpdateControlAvailability(connected, sdState, timestampSupported)) {
+    pages.SetEnabled(control.id, control.enabled);
+  }
 }
 
 }  // namespace km62rx::device
