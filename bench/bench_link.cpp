@@ -48,7 +48,7 @@ void BM_Exchange(benchmark::State& state) {
   device::Reply reply;
   for (auto _ : state) {
     const auto start = SteadyClock::now();
-    const int code = device::ExchangeCommand(link, "DEV\r", reply);
+    const device::LinkResult code = device::ExchangeCommand(link, "DEV\r", reply);
     samples.push_back(MicrosSince(start));
     if (code != device::LinkResult::kOk) {
       state.SkipWithError("exchange failed");
@@ -69,10 +69,11 @@ void BM_Connect(benchmark::State& state) {
   for (auto _ : state) {
     boxes.boxes.clear();
     const auto start = SteadyClock::now();
-    bool ok = device::OpenDevicePort(link, sim.path(), device::LineSettings{}) == device::LinkResult::kOk;
-    ok = ok && device::QueryDeviceStatus(link, boxes) == 1;
+    bool ok =
+        device::OpenDevicePort(link, sim.path(), device::LineSettings{}) == device::LinkResult::kOk;
+    ok = ok && device::QueryDeviceStatus(link, boxes) == device::HandshakeResult::kConnected;
     device::RefreshLinkStatus(link);
-    ok = ok && device::ShowDeviceClock(link, boxes) == 1;
+    ok = ok && device::ShowDeviceClock(link, boxes) == device::StepResult::kDone;
     samples.push_back(MicrosSince(start));
     state.PauseTiming();
     device::CloseDeviceLink(link);
@@ -93,7 +94,8 @@ void BM_IdleAfterUnplug(benchmark::State& state) {
     device::QtSerialLine line;
     device::DeviceLink link{line};
     line.WatchForLoss([&link] { device::CloseDeviceLink(link); });
-    if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::LinkResult::kOk) {
+    if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) !=
+        device::LinkResult::kOk) {
       state.SkipWithError("logger not identified");
       return;
     }

@@ -27,13 +27,13 @@ using namespace km62rx;
 using SteadyClock = std::chrono::steady_clock;
 
 void BenchmarkRun(benchmark::State& state,
-                  int (*run)(device::CommandContext&, const device::RunProgress&)) {
+                  device::RunResult (*run)(device::CommandContext&, const device::RunProgress&)) {
   testing::SimProcess sim({"--answer-wake"});
   device::QtSerialLine line;
   device::DeviceLink link{line};
   RecordingNotifier connectBoxes;
   if (device::OpenDevicePort(link, sim.path(), device::LineSettings{}) != device::LinkResult::kOk ||
-      device::QueryDeviceStatus(link, connectBoxes) != 1) {
+      device::QueryDeviceStatus(link, connectBoxes) != device::HandshakeResult::kConnected) {
     state.SkipWithError("logger not connected");
     return;
   }
@@ -41,17 +41,19 @@ void BenchmarkRun(benchmark::State& state,
   RecordingNotifier boxes;
   device::CommandContext ctx{link, pages, boxes};
   int steps = 0;
-  const device::RunProgress countSteps = [&steps](int, std::string_view, int) { ++steps; };
+  const device::RunProgress countSteps = [&steps](int, std::string_view, device::StepResult) {
+    ++steps;
+  };
   std::vector<double> samples;
   for (auto _ : state) {
     boxes.boxes.clear();
     steps = 0;
     const auto start = SteadyClock::now();
-    const int finished = run(ctx, countSteps);
+    const device::RunResult finished = run(ctx, countSteps);
     samples.push_back(
         std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count());
     // A good run ends with its completion box alone, after all 17 steps.
-    if (finished != 1 || steps != 17 || boxes.boxes.size() != 1) {
+    if (finished != device::RunResult::kFinished || steps != 17 || boxes.boxes.size() != 1) {
       state.SkipWithError("run did not complete cleanly");
       break;
     }

@@ -39,7 +39,9 @@ constexpr std::array<NoticeRow, 12> kNotices{{
     {LinkNotice::kSdCardAccess, "エラー", "本体内SDカードへのアクセスに失敗しました。"},
 }};
 
-// The logger's error code that means the parameters did not match.
+// The logger's error codes with a box of their own: 01 shares the box of an
+// old firmware, 99 means the parameters did not match.
+constexpr int kOldFirmwareCode = 1;
 constexpr int kMismatchCode = 99;
 
 }  // namespace
@@ -64,6 +66,8 @@ LinkErrorBox LinkErrorMessage(LinkResult result) {
 }
 
 LinkErrorBox DeviceErrorMessage(int code) {
+  if (code == kOldFirmwareCode)
+    return LinkErrorMessage(LinkNotice::kOldFirmware);
   if (code == kMismatchCode)
     return {std::string(kReplyTitle), std::string(kMismatchText)};
   char text[100];

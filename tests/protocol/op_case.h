@@ -53,7 +53,13 @@ inline std::vector<std::string> PagesSnapshot(const device::PageControls& pages)
 
 using Boxes = std::vector<RecordingNotifier::Box>;
 using Lines = std::vector<std::string>;
-using Operation = int (*)(device::CommandContext&);
+using Operation = device::StepResult (*)(device::CommandContext&);
+
+// A step result as the tables write it: 1 done, 0 refused, -1 link failed.
+inline int TableResult(device::StepResult result) {
+  return result == device::StepResult::kDone ? 1
+                                             : (result == device::StepResult::kRefused ? 0 : -1);
+}
 
 // One settings operation: the pages it starts from, the simulator's fixed
 // reply ("PREFIX=REPLY", CR added by the simulator; empty for none), and what
@@ -95,7 +101,7 @@ inline void RunOpCase(SimConnection& connection, const OpCase& c, device::PageCo
   RecordingNotifier boxes;
   device::CommandContext ctx{connection.link, pages, boxes};
   connection.Mark();
-  EXPECT_EQ(c.operation(ctx), c.result);
+  EXPECT_EQ(TableResult(c.operation(ctx)), c.result);
   EXPECT_EQ(boxes.boxes, c.boxes);
   ExpectPages(pages, c.expects);
   if (!c.lines.empty()) {

@@ -96,7 +96,7 @@ TEST(ReplyErrorsLink, SilentLoggerFailsTheLinkWithoutABox) {
   SimConnection connection;
   ASSERT_TRUE(connection.connected);
   connection.sim.Stop();
-  EXPECT_EQ(ReceiveLogFileExtension(connection.ctx), -1);
+  EXPECT_EQ(ReceiveLogFileExtension(connection.ctx), device::StepResult::kLinkFailed);
   EXPECT_TRUE(connection.boxes.boxes.empty());
 }
 

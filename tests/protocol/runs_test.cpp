@@ -21,9 +21,9 @@ struct Progress {
   std::vector<std::string> items;
   std::vector<int> results;
   device::RunProgress Recorder() {
-    return [this](int step, std::string_view item, int result) {
+    return [this](int step, std::string_view item, device::StepResult result) {
       items.push_back(std::to_string(step) + " " + std::string(item));
-      results.push_back(result);
+      results.push_back(TableResult(result));
     };
   }
 };
@@ -42,7 +42,8 @@ TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
   SimConnection connection;
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()), 1);
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+            device::RunResult::kFinished);
   const Lines sent = connection.Sent();
   EXPECT_EQ(sent.size(), 37u);
   Lines order{"BDS", "BTS", "EDS", "ETS", "EIS", "ESS", "ELS", "LES", "PMS",
@@ -54,7 +55,7 @@ TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
   EXPECT_EQ(progress.results, std::vector<int>(17, 1));
 
   connection.Mark();
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), 1);
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), device::RunResult::kFinished);
   for (auto& name : order)
     name[2] = 'G';
   EXPECT_EQ(connection.Sent().size(), 37u);
@@ -66,14 +67,15 @@ TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
   SimConnection connection({"--firmware", "100"});
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()), 1);
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+            device::RunResult::kFinished);
   EXPECT_EQ(progress.items.size(), 8u);
   const Lines sent = connection.Sent();
   EXPECT_EQ(sent.size(), 24u);
   EXPECT_EQ(sent.back(), "LESLOG");
 
   connection.Mark();
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), 1);
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), device::RunResult::kFinished);
   EXPECT_EQ(connection.Sent().size(), 24u);
   EXPECT_EQ(connection.Sent().back(), "LEG");
   EXPECT_EQ(connection.boxes.boxes, (Boxes{kSendDone, kReceiveDone}));
@@ -82,7 +84,7 @@ TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
 TEST(Runs, RefusedEntryCostsTwoBoxesAndTheRunGoesOn) {
   SimConnection connection({"--reply", "BTS1=05"});
   ASSERT_TRUE(connection.connected);
-  EXPECT_EQ(device::SendAllSettings(connection.ctx), 1);
+  EXPECT_EQ(device::SendAllSettings(connection.ctx), device::RunResult::kFinished);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{{"応答エラー", "エラーが発生しました。 (コード : 05)"},
                    {"設定エラー", "開始トリガー(時刻)は正しく設定できなかった可能性があります。"},
@@ -96,7 +98,8 @@ TEST(Runs, SdCardErrorStopsTheRun) {
   SimConnection connection({"--reply", "EDS=51"});
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()), 0);
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+            device::RunResult::kLinkFailed);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{kSdCard,
                    {"接続エラー",
@@ -114,7 +117,8 @@ TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
   ASSERT_TRUE(connection.connected);
   SetPages(connection.pages, {Text(630, "77"), Combo(330, ids::kUnitByte)});
   Progress progress;
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx, progress.Recorder()), 0);
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx, progress.Recorder()),
+            device::RunResult::kLinkFailed);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{{"接続エラー",
                     "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。"}}));

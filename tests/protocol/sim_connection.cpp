@@ -16,11 +16,12 @@ SimConnection::SimConnection(std::vector<std::string> simOptions)
       }()) {
   if (sim.path().empty())
     return;
-  const int opened = device::OpenDevicePort(link, sim.path(), device::LineSettings{});
+  const device::LinkResult opened =
+      device::OpenDevicePort(link, sim.path(), device::LineSettings{});
   EXPECT_EQ(opened, device::LinkResult::kOk) << "connect to " << sim.path();
   if (opened != device::LinkResult::kOk)
     return;
-  connected = device::QueryDeviceStatus(link, connectBoxes) == 1;
+  connected = device::QueryDeviceStatus(link, connectBoxes) == device::HandshakeResult::kConnected;
   EXPECT_TRUE(connected);
   Mark();
 }
