@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <csignal>
@@ -104,6 +106,7 @@ TEST(SettingsWriter, ClockFieldsComeFromTheFileBeingReplaced) {
   }
 }
 
+#ifndef _WIN32
 TEST(SettingsWriter, ReplacesTheFileAsAWholeKeepingItsPermissions) {
   TempDir dir;
   const std::string path = dir / "SETTING.CFG";
@@ -190,7 +193,9 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
   EXPECT_EQ(FolderEntries(closed), std::vector<std::string>{"OLD.CFG"});
   EXPECT_EQ(ReadFile((closed / "OLD.CFG").string()), "old\n");
 }
+#endif
 
+#ifndef _WIN32
 TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
   TempDir dir;
   const std::string path = dir / "SETTING.CFG";
@@ -218,6 +223,7 @@ TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
     EXPECT_EQ(notifier.boxes, std::vector<Box>{kCannotWrite});
   }
 }
+#endif
 
 }  // namespace
 }  // namespace km62rx::settings

@@ -1,22 +1,19 @@
 #include "ui/file_commands.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "device/control_ids.h"
 #include "settings/settings_file.h"
+#include "settings/settings_test_util.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
 
 namespace km62rx::ui {
 namespace {
 
-namespace fs = std::filesystem;
 using settings::DefaultSettings;
 using settings::LoggerSettings;
 using Box = RecordingNotifier::Box;
@@ -31,24 +28,15 @@ const Box kClockSaved{"設定保存",
 
 class FileCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "km62rx-ui-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return dir_ / name; }
 
   std::string Write(const std::string& name, const std::string& contents) const {
     const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << contents;
+    settings::test::WriteFile(path, contents);
     return path;
   }
 
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static std::string Contents(const std::string& path) { return settings::test::ReadFile(path); }
 
   int Load(const std::string& path) {
     FixedFileChooser chooser(path);
@@ -60,7 +48,7 @@ class FileCommands : public ::testing::Test {
     return SaveSettingsToFile(pages_, chooser, main_);
   }
 
-  fs::path dir_;
+  settings::test::TempDir dir_;
   MemoryPageControls pages_;
   RecordingNotifier main_;
 };
