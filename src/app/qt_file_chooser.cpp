@@ -1,13 +1,14 @@
 #include "app/qt_file_chooser.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QStringList>
 
 namespace km62rx::app {
 
 void QtFileChooser::Configure(QFileDialog& dialog, bool forSaving, bool askBeforeReplacing) {
-  dialog.setNameFilter(QStringLiteral("CFG files(*.CFG)"));
+  // Both cases of the extension: a native dialog on a file system that tells
+  // case apart would otherwise hide lower-case names.
+  dialog.setNameFilter(QStringLiteral("CFG files(*.CFG *.cfg)"));
   dialog.setDefaultSuffix(QStringLiteral("CFG"));
   if (forSaving) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -29,8 +30,8 @@ std::optional<std::string> QtFileChooser::Run(bool forSaving, bool askBeforeRepl
   const QStringList chosen = dialog.selectedFiles();
   if (chosen.isEmpty() || chosen.front().isEmpty())
     return std::nullopt;
-  // File names are handed on in the encoding of the file system.
-  return QFile::encodeName(chosen.front()).toStdString();
+  // Paths are handed on as UTF-8, whatever the system's own encoding.
+  return chosen.front().toUtf8().toStdString();
 }
 
 std::optional<std::string> QtFileChooser::ChooseFileToOpen() {

@@ -11,7 +11,8 @@ class QFileDialog;
 namespace km62rx::app {
 
 // Asks for a settings file with a QFileDialog owned by a window: filter
-// "CFG files(*.CFG)", initial name SETTING.CFG, default suffix CFG.
+// "CFG files(*.CFG *.cfg)", initial name SETTING.CFG, default suffix CFG.
+// Paths come back as UTF-8.
 class QtFileChooser : public FileChooser {
  public:
   explicit QtFileChooser(QWidget* owner) : owner_(owner) {}

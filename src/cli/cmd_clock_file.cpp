@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/settings_input.h"
 #include "device/clock_commands.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
@@ -14,7 +15,8 @@ namespace km62rx::cli {
 
 // "指定時刻をファイルに保存": stores the given time (clamped as the clock
 // dialog clamps it) as the start-up time of FILE, keeping FILE's settings
-// when it is a settings file.
+// when it is a settings file. An existing file that is no settings file is
+// refused and left as it is: there is no dialog to ask before replacing it.
 int CmdClockFile(const Args& args) {
   ArgParser parser("clock-file");
   parser.Option("--time").Positionals(1, 1);
@@ -26,11 +28,14 @@ int CmdClockFile(const Args& args) {
   const std::optional<device::TypedTime> time = ParseTimeOption(*text);
   if (!time)
     return UsageError("clock-file", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
+  // The file is read and then replaced: a stream cannot be both.
+  if (parser.positional().front() == kStandardStream)
+    return UsageError("clock-file", "FILE cannot be - (standard input or output)");
 
   StderrNotifier stderrBoxes;
   ProblemWatch boxes(stderrBoxes, {"設定保存"});
   FixedFileChooser chooser(parser.positional().front());
-  if (ui::SaveClockToFile(*time, chooser, boxes, boxes) != 1)
+  if (ui::SaveClockToFile(*time, chooser, boxes, boxes, ui::ForeignFile::kRefuse) != 1)
     return kExitUsage;
   return boxes.problems() > 0 ? kExitProblem : kExitDone;
 }

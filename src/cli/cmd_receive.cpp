@@ -5,17 +5,39 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/settings_input.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
+#include "settings/settings_file.h"
 #include "ui/file_commands.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
 
 namespace km62rx::cli {
 
+namespace {
+
+// The pages as a settings file on stdout, for scripts: no file is replaced,
+// so its clock lines are the defaults.
+int WritePagesToStdout(device::PageControls& pages, Notifier& boxes) {
+  settings::LoggerSettings record;
+  ui::ReadSettingsFromPages(pages, record, boxes);
+  record.TIME_CALENDAR = settings::kDefaultTimeCalendar;
+  record.TIME_SET = 1;
+  const std::string file = settings::FormatSettingsFile(record);
+  if (!settings::HasSettingsFileLines(file)) {
+    boxes.Show("エラー", "ファイルに書き込めませんでした。");
+    return kExitUsage;
+  }
+  return WriteDataToStdout(file) ? kExitDone : kExitUsage;
+}
+
+}  // namespace
+
 // Connects, runs "本体設定受信" onto default pages with one progress line per
-// setting on stdout, then saves the pages to FILE as "ファイル保存" does.
+// setting on stdout, then saves the pages to FILE as "ファイル保存" does. With
+// "-o -" the settings file goes to stdout instead, without progress lines.
 int CmdReceive(const Args& args) {
   ArgParser parser("receive");
   AddDeviceOptions(parser);
@@ -30,20 +52,28 @@ int CmdReceive(const Args& args) {
   if (!output || output->empty())
     return UsageError("receive", "-o FILE is required");
 
+  const bool toStdout = *output == kStandardStream;
+
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
   int runProblems = 0;
   const int status = ConnectAndRun(*options, stderrBoxes, pages, device::ReceiveAllSettings,
-                                   "取得完了", runProblems);
+                                   "取得完了", runProblems, !toStdout);
   // A run cut short leaves the pages half filled: no file.
   if (status != kExitDone)
     return status;
 
   ProblemWatch saveBoxes(stderrBoxes, {"設定保存"});
-  FixedFileChooser chooser(*output);
-  if (ui::SaveSettingsToFile(pages, chooser, saveBoxes) != 1)
-    return kExitUsage;
+  if (toStdout) {
+    const int written = WritePagesToStdout(pages, saveBoxes);
+    if (written != kExitDone)
+      return written;
+  } else {
+    FixedFileChooser chooser(*output);
+    if (ui::SaveSettingsToFile(pages, chooser, saveBoxes) != 1)
+      return kExitUsage;
+  }
   return runProblems > 0 || saveBoxes.problems() > 0 ? kExitProblem : kExitDone;
 }
 

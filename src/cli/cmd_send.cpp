@@ -5,16 +5,17 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
+#include "cli/settings_input.h"
 #include "device/settings_runs.h"
-#include "settings/file_chooser.h"
 #include "settings/notifier.h"
 #include "ui/file_commands.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::cli {
 
-// Loads FILE onto the pages as "ファイル読込" does, connects, then runs
-// "本体に送信" with one progress line per setting on stdout.
+// Loads FILE ("-": standard input) onto the pages as "ファイル読込" does,
+// connects, then runs "本体に送信" with one progress line per setting on
+// stdout.
 int CmdSend(const Args& args) {
   ArgParser parser("send");
   AddDeviceOptions(parser);
@@ -29,8 +30,10 @@ int CmdSend(const Args& args) {
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
   ProblemWatch loadBoxes(stderrBoxes, {"ファイル読込完了"});
-  FixedFileChooser chooser(parser.positional().front());
-  if (ui::LoadSettingsFromFile(pages, chooser, loadBoxes) != 1)
+  // Read once into memory: a pipe or standard input cannot be read twice.
+  const std::optional<std::string> contents =
+      ReadSettingsInput(parser.positional().front(), stderrBoxes);
+  if (!contents || ui::LoadSettingsFromContents(pages, *contents, loadBoxes) != 1)
     return kExitUsage;
 
   int runProblems = 0;

@@ -43,7 +43,8 @@ void ApplyControlAvailability(device::PageControls& pages, const device::DeviceL
 }
 
 int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, std::string_view completionTitle, int& problems) {
+                  SettingsRun run, std::string_view completionTitle, int& problems,
+                  bool printProgress) {
   LinkFailureWatch connectBoxes(boxes);
   std::optional<ConnectedLogger> logger = ConnectForCli(options, connectBoxes);
   if (!logger)
@@ -55,7 +56,7 @@ int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageCon
   ApplyControlAvailability(pages, link);
   ProblemWatch runBoxes(boxes, {completionTitle});
   device::CommandContext ctx{link, pages, runBoxes};
-  const int finished = run(ctx, PrintRunProgress(link));
+  const int finished = run(ctx, printProgress ? PrintRunProgress(link) : device::RunProgress());
   ApplyControlAvailability(pages, link);
   problems = runBoxes.problems();
   return finished == 1 ? kExitDone : kExitLink;

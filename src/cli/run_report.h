@@ -43,8 +43,10 @@ using SettingsRun = int (*)(device::CommandContext& ctx, const device::RunProgre
 // pages with one progress line per setting. Returns kExitDone when the run
 // reached its end, problems counting its boxes other than completionTitle;
 // kExitProblem when the card was not usable (the handshake said why);
-// kExitLink when the port, the identification or the link failed.
+// kExitLink when the port, the identification or the link failed. Without
+// printProgress stdout stays free for data (receive -o -).
 int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, std::string_view completionTitle, int& problems);
+                  SettingsRun run, std::string_view completionTitle, int& problems,
+                  bool printProgress = true);
 
 }  // namespace km62rx::cli

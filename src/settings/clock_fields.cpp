@@ -1,7 +1,8 @@
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 
+#include "settings/file_read.h"
 #include "settings/settings_file.h"
 
 namespace km62rx::settings {
@@ -35,9 +36,14 @@ bool IsValidCalendar(std::string_view value) {
 }  // namespace
 
 bool ReadFileClockFields(std::string_view path, LoggerSettings& settings) {
-  std::ifstream in{std::string(path.substr(0, path.find('\0'))), std::ios::binary};
-  if (!in.is_open())
+  // Never waits: the old file may be a FIFO or a device, which the writer
+  // then refuses anyway.
+  std::string contents;
+  if (ReadFileContents(std::string(path.substr(0, path.find('\0'))), FileWait::kNever, contents) !=
+      FileReadResult::kRead) {
     return false;
+  }
+  std::istringstream in(std::move(contents));
   ReadClockFields(in, settings);
   return true;
 }

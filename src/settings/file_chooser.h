@@ -5,9 +5,10 @@
 
 namespace km62rx {
 
-// Asks the user for a settings file. The window uses a file dialog with the
-// filter "CFG files(*.CFG)", the initial name SETTING.CFG and the default
-// suffix CFG; the command-line tool and tests give fixed answers.
+// Asks the user for a settings file, named by a UTF-8 path. The window uses a
+// file dialog with the filter "CFG files(*.CFG *.cfg)", the initial name
+// SETTING.CFG and the default suffix CFG; the command-line tool and tests
+// give fixed answers.
 class FileChooser {
  public:
   virtual ~FileChooser() = default;

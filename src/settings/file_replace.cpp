@@ -68,17 +68,49 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
-// A device or a pipe cannot be replaced by a rename: write into it directly.
-ReplaceResult WriteInPlace(const std::string& target, std::string_view contents) {
-  // O_NONBLOCK so that a pipe without a reader fails instead of waiting.
-  const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+bool ReadAll(int fd, std::string& data) {
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      return false;
+    if (n == 0)
+      return true;
+    data.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+// Puts contents into the file open as fd, from its start, and makes it that
+// long; flushed to disk.
+bool Overwrite(int fd, std::string_view contents) {
+  return lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, contents) &&
+         ftruncate(fd, static_cast<off_t>(contents.size())) == 0 && fsync(fd) == 0;
+}
+
+// The fallback when no temporary file can be made beside the target: write
+// into the file itself. An old file's contents are read first and put back
+// if the new ones cannot be written whole; a file made here is removed again.
+ReplaceResult RewriteInPlace(const std::string& target, bool exists, std::string_view contents) {
+  const int fd = exists ? open(target.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)
+                        : open(target.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0)
     return ReplaceResult::kCannotOpen;
-  const int flags = fcntl(fd, F_GETFL);
-  if (flags >= 0)
-    fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-  const bool written = WriteAll(fd, contents);
-  return (close(fd) == 0 && written) ? ReplaceResult::kReplaced : ReplaceResult::kWriteFailed;
+  std::string old;
+  if (exists && !ReadAll(fd, old)) {
+    close(fd);
+    return ReplaceResult::kCannotOpen;
+  }
+  if (Overwrite(fd, contents)) {
+    return close(fd) == 0 ? ReplaceResult::kReplaced : ReplaceResult::kWriteFailed;
+  }
+  if (exists)
+    Overwrite(fd, old);
+  close(fd);
+  if (!exists)
+    unlink(target.c_str());
+  return ReplaceResult::kWriteFailed;
 }
 
 // Creates a new file beside the target that no one else uses.
@@ -111,6 +143,8 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 ReplaceResult ReplaceFileContents(const std::string& path, std::string_view contents) {
+  // On POSIX a UTF-8 path is already the system's form (PathFromUtf8 changes
+  // nothing), so the path's bytes go to the calls below as they are.
   if (path.empty() || path.back() == '/')
     return ReplaceResult::kCannotOpen;
   const std::optional<std::string> resolved = ResolveLinks(path);
@@ -120,8 +154,9 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
 
   struct stat old {};
   const bool exists = stat(target.c_str(), &old) == 0;
+  // A FIFO or device is no settings file; writing into one could wait forever.
   if (exists && !S_ISREG(old.st_mode))
-    return WriteInPlace(target, contents);
+    return ReplaceResult::kCannotOpen;
   if (exists) {
     // The file itself must be writable: a read-only file is not replaced,
     // even though the folder would allow a rename over it. Not truncated here.
@@ -135,7 +170,7 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
   // A new file gets the usual 0666 less the umask; an old file's mode follows below.
   const int fd = CreateTempFile(target, exists ? 0600 : 0666, tempPath);
   if (fd < 0)
-    return ReplaceResult::kCannotOpen;
+    return RewriteInPlace(target, exists, contents);
   if (exists) {
     // Owner first: changing it may clear set-id bits that the mode then restores.
     if (fchown(fd, old.st_uid, old.st_gid) != 0) {

@@ -28,7 +28,10 @@ void ReportLine(Notifier& notifier, LineProblem problem, std::string_view line);
 void ReportDuplicate(Notifier& notifier, std::string_view key);
 void ReportDuplicateEntry(Notifier& notifier, std::string_view key, int entry, bool condition);
 
-// Width of a UTF-8 text in the logger's code page, counted as described above.
+// Width of a text in the logger's code page, counted as described above. A
+// text that is not valid UTF-8 is taken as in that code page already (one
+// byte, one unit of width); a quoted line is only ever cut between whole
+// characters.
 std::size_t LegacyWidth(std::string_view text);
 
 }  // namespace km62rx::settings

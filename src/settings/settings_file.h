@@ -31,19 +31,25 @@ inline constexpr std::size_t kMaxLineLength = 99;
 inline constexpr std::size_t kMaxKeptLineLength = 1024;
 
 // The 40 lines of the file for a record, each ending in CR LF, in key order.
+inline constexpr std::size_t kSettingsFileLines = 40;
 std::string FormatSettingsFile(const LoggerSettings& settings);
+// Whether a formatted file has exactly its 40 lines: false when a value
+// holds a CR or LF of its own.
+bool HasSettingsFileLines(std::string_view file);
 
 // Writes the settings file at path. With useRecordClock == 0 the clock
 // fields (TIME_CALENDAR, TIME_SET) come from the file being replaced (or
 // the defaults when there is none); otherwise from the record. The old file
-// is replaced atomically: on any failure it stays as it was. Returns 1 when
-// written, 0 otherwise (an empty path gives 0 silently; failures are shown
-// through notifier).
+// is replaced atomically: on any failure it stays as it was. A record whose
+// values hold CR or LF is refused, since it would break the file's lines.
+// Returns 1 when written, 0 otherwise (an empty path gives 0 silently;
+// failures are shown through notifier).
 int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRecordClock,
                       Notifier& notifier);
 
 // Takes TIME_CALENDAR and TIME_SET from the valid clock lines of the file at
-// path. Returns false when the file could not be opened for reading.
+// path. Returns false when the file could not be read (missing, unreadable,
+// too large for a settings file, or a pipe or device: never waited on).
 bool ReadFileClockFields(std::string_view path, LoggerSettings& settings);
 // The same rule over the lines of an open stream (a file already read into
 // memory, a pipe).
@@ -56,7 +62,7 @@ LoggerSettings& ParseSettings(std::istream& in, LoggerSettings& settings, Notifi
 // The Load command's header search: reads lines of at most 99 characters
 // until one begins with the header. A longer line, the end of the stream or
 // a read failure ends the search with false. The stream is left wherever the
-// search stopped; callers rewind it.
+// search stopped; callers search a file read into memory and parse it anew.
 bool FindSettingsHeader(std::istream& in);
 
 // Reads one line, up to LF, CR LF or a lone CR (the line end is not part of

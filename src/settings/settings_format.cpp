@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -47,6 +48,12 @@ std::string FormatSettingsFile(const LoggerSettings& s) {
   AppendLine(out, "TMSP_SPLIT", s.TMSP_SPLIT.View());
   AppendLine(out, "TMSP_DEL_DATA", s.TMSP_DEL_DATA.View());
   return out;
+}
+
+bool HasSettingsFileLines(std::string_view file) {
+  return static_cast<std::size_t>(std::count(file.begin(), file.end(), '\n')) ==
+             kSettingsFileLines &&
+         static_cast<std::size_t>(std::count(file.begin(), file.end(), '\r')) == kSettingsFileLines;
 }
 
 }  // namespace km62rx::settings

@@ -58,6 +58,7 @@ struct NumberRule {
 };
 
 constexpr std::string_view kParameterTitle = "パラメータエラー";
+constexpr std::string_view kEqualsSeparatorLine = "TMSP_SPLIT==";
 constexpr std::uint32_t kMaxDataSize = 2097152000;
 constexpr std::uint32_t kMaxLogTime = 863913600;
 
@@ -97,6 +98,12 @@ class Reader {
     if (line.size() > kMaxLineLength)
       return Report(LineProblem::kFormat);
     const std::size_t equals = line.find('=');
+    // The writer writes the separator "=" as TMSP_SPLIT==, the one line
+    // whose value may be an equals sign.
+    if (line == kEqualsSeparatorLine) {
+      const std::string_view key = line.substr(0, equals);
+      return Dispatch(KeyIndex(key), key, line.substr(equals + 1));
+    }
     if (equals == std::string_view::npos || line.find('=', equals + 1) != std::string_view::npos) {
       return Report(LineProblem::kFormat);
     }

@@ -24,7 +24,14 @@ int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRec
     settings.TIME_CALENDAR = kDefaultTimeCalendar;
     settings.TIME_SET = 1;
   }
-  switch (ReplaceFileContents(target, FormatSettingsFile(settings))) {
+  const std::string file = FormatSettingsFile(settings);
+  // A value with a line break of its own would split its line and break the
+  // file the logger reads: such a record is not written.
+  if (!HasSettingsFileLines(file)) {
+    notifier.Show(kErrorTitle, kCannotWriteText);
+    return 0;
+  }
+  switch (ReplaceFileContents(target, file)) {
     case ReplaceResult::kReplaced:
       return 1;
     case ReplaceResult::kCannotOpen:

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "device/control_ids.h"
+#include "settings/file_read.h"
 #include "settings/settings_file.h"
 #include "ui/decimal_text.h"
 #include "ui/page_binding.h"
@@ -27,17 +28,9 @@ constexpr std::string_view kClockSaved =
     "設定ファイルに書き出しました。\r\n"
     "本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n";
 
-// Opens the file and looks for the header line; on success the stream is
-// back at the beginning of the file, ready for the reader.
-bool OpenAtSettingsHeader(const std::string& path, std::ifstream& in) {
-  in.open(path, std::ios::binary);
-  if (!in.is_open())
-    return false;
-  if (!settings::FindSettingsHeader(in))
-    return false;
-  in.clear();
-  in.seekg(0);
-  return true;
+bool HasSettingsHeader(const std::string& contents) {
+  std::istringstream in(contents);
+  return settings::FindSettingsHeader(in);
 }
 
 // yyMMddhhmmss of a typed time, each part kept within the clock dialog's
@@ -63,20 +56,30 @@ int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Noti
   if (!path)
     return 0;
 
-  std::ifstream in(*path, std::ios::binary);
-  if (!in.is_open()) {
-    mainWindow.Show(kErrorTitle, kCannotOpen);
-    return 0;
+  std::string contents;
+  switch (settings::ReadFileContents(*path, settings::FileWait::kNever, contents)) {
+    case settings::FileReadResult::kRead:
+      return LoadSettingsFromContents(pages, contents, mainWindow);
+    case settings::FileReadResult::kTooLarge:
+      mainWindow.Show(kErrorTitle, kNotASettingsFile);
+      return 0;
+    case settings::FileReadResult::kMissing:
+    case settings::FileReadResult::kCannotOpen:
+      break;
   }
-  if (!settings::FindSettingsHeader(in)) {
+  mainWindow.Show(kErrorTitle, kCannotOpen);
+  return 0;
+}
+
+int LoadSettingsFromContents(device::PageControls& pages, const std::string& contents,
+                             Notifier& mainWindow) {
+  if (!HasSettingsHeader(contents)) {
     mainWindow.Show(kErrorTitle, kNotASettingsFile);
     return 0;
   }
-  // The reader reads every line, those above the header included.
-  in.clear();
-  in.seekg(0);
-
   ResetPagesToDefaults(pages);
+  // The reader reads every line, those above the header included.
+  std::istringstream in(contents);
   settings::LoggerSettings record;
   settings::ParseSettings(in, record, mainWindow);
   ShowSettingsOnPages(pages, record);
@@ -99,18 +102,29 @@ int SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser, Notifi
 }
 
 int SaveClockToFile(const device::TypedTime& time, FileChooser& chooser, Notifier& mainWindow,
-                    Notifier& dialog) {
-  const std::optional<std::string> path = chooser.ChooseFileToSave(false);
+                    Notifier& dialog, ForeignFile foreign) {
+  const std::optional<std::string> path = chooser.ChooseFileToSave(true);
   if (!path)
     return 0;
 
-  // A valid settings file keeps its settings; anything else (no file, no
-  // header) is replaced by the defaults, silently.
+  // A settings file keeps its settings; a new file gets the defaults. A file
+  // that cannot be read (a FIFO, a device, no permission) is left alone.
   settings::LoggerSettings record = settings::DefaultSettings();
-  {
-    std::ifstream in;
-    if (OpenAtSettingsHeader(*path, in))
+  std::string contents;
+  const settings::FileReadResult read =
+      settings::ReadFileContents(*path, settings::FileWait::kNever, contents);
+  if (read == settings::FileReadResult::kCannotOpen) {
+    mainWindow.Show(kErrorTitle, kCannotOpen);
+    return 0;
+  }
+  if (read != settings::FileReadResult::kMissing) {
+    if (read == settings::FileReadResult::kRead && HasSettingsHeader(contents)) {
+      std::istringstream in(contents);
       settings::ParseSettings(in, record, mainWindow);
+    } else if (foreign == ForeignFile::kRefuse) {
+      mainWindow.Show(kErrorTitle, kNotASettingsFile);
+      return 0;
+    }
   }
 
   record.TIME_CALENDAR = CalendarText(time);

@@ -68,7 +68,9 @@ TEST(CliFrame, VersionHelpAndUsageErrors) {
 }
 
 TEST_F(CliCheck, GoodFileGivesItsRecordAndItsClockLines) {
+  // A Shift_JIS extension comes back byte for byte.
   std::string file = Replace(kDefaultFile, "TMSP_MODE=OFF", "TMSP_MODE=ON");
+  file = Replace(file, "FILE_EXTENSION=LOG", "FILE_EXTENSION=\x93\xFA\x41");
   file = Replace(file, "TIME_CALENDAR=180101000000\r\nTIME_SET=1",
                  "TIME_CALENDAR=240305140709\r\nTIME_SET=0");
   // LF line ends and leading zeros are normalised in the output.
@@ -99,6 +101,8 @@ TEST_F(CliCheck, UnreadableOrForeignFilesGiveStatus2) {
       {folder_ + "/missing.CFG", cannotOpen},
       {folder_, cannotOpen},
       {Write("lower.CFG", "info_name=KM-62RX\r\n"),
+       "エラー: 有効なKM-62RX設定ファイルではありません。\n"},
+      {Write("big.CFG", kDefaultFile + std::string(1 << 20, '#')),
        "エラー: 有効なKM-62RX設定ファイルではありません。\n"}};
   for (const auto& [path, err] : cases) {
     const CliRun run = RunKm62rx({"check", path});
@@ -109,11 +113,13 @@ TEST_F(CliCheck, UnreadableOrForeignFilesGiveStatus2) {
 }
 
 TEST_F(CliCheck, ReadsAPipeThatCannotRewind) {
-  const CliRun run =
-      RunKm62rx({"check", "/dev/stdin"}, "STOP_LOGTIME=60\nINFO_NAME=KM-62RX\nTIME_SET=0\n");
-  EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.out, Replace(Replace(kDefaultFile, "STOP_LOGTIME=-", "STOP_LOGTIME=60"),
-                             "TIME_SET=1", "TIME_SET=0"));
+  for (const char* path : {"/dev/stdin", "-"}) {
+    const CliRun run =
+        RunKm62rx({"check", path}, "STOP_LOGTIME=60\nINFO_NAME=KM-62RX\nTIME_SET=0\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, Replace(Replace(kDefaultFile, "STOP_LOGTIME=-", "STOP_LOGTIME=60"),
+                               "TIME_SET=1", "TIME_SET=0"));
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -66,10 +67,12 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
-// Runs the km62rx binary of this build with the arguments.
-CommandOutput Km62rx(const std::vector<std::string>& args) {
+// Runs the km62rx binary of this build with the arguments; standard input is
+// a pipe that carries the file stdinFile, or nothing.
+CommandOutput Km62rx(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
   TempDir dir;
-  std::string command = ShellQuoted(CliPath());
+  std::string command = "cat " + ShellQuoted(stdinFile.empty() ? "/dev/null" : stdinFile) + " | " +
+                        ShellQuoted(CliPath());
   for (const std::string& arg : args)
     command += " " + ShellQuoted(arg);
   command += " >" + ShellQuoted(dir.File("out")) + " 2>" + ShellQuoted(dir.File("err"));
@@ -160,8 +163,8 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
 }
 
 // One command line: PORT becomes the simulator's terminal (started with
-// --answer-wake and simOptions), IN a file holding fileText, and OUT a file
-// that does not exist yet.
+// --answer-wake and simOptions), IN a file holding fileText (also piped to
+// standard input), OUT a file that does not exist yet, and FIFO a FIFO.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -195,6 +198,9 @@ std::vector<ExitCase> ExitCases() {
       Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
       Run("SendNoHeader", {}, send, 2, {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "",
           "FILE_EXTENSION=LOG\r\n"),
+      Run("SendFromStdinKeepsTheFilesBytes", {"--reply", "LES=OK\x93\xFA\x41"},
+          {"send", "--port", "PORT", "--trace", "-"}, 0, {"> LES\x93\xFA\x41\\r\n"}, "",
+          "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=\x93\xFA\x41\r\n"),
       Run("SendRefusedEntry", {"--reply", "BTS1=05"}, send, 1,
           {"設定エラー: 開始トリガー(時刻)は正しく設定できなかった可能性があります。"},
           "2/17 開始トリガー(時刻): failed\n"),
@@ -219,6 +225,10 @@ std::vector<ExitCase> ExitCases() {
       Run("ReceiveWithoutOutput", {}, {"receive", "--port", "PORT"}, 2, {"-o"}),
       Run("ReceiveUnwritable", {}, {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"}, 2,
           {"エラー: ファイルを開けませんでした。"}),
+      Run("ReceiveIntoFifo", {}, {"receive", "--port", "PORT", "-o", "FIFO"}, 2,
+          {"エラー: ファイルを開けませんでした。"}),
+      Run("ReceiveToStdout", {}, {"receive", "--port", "PORT", "-o", "-"}, 0, {"取得完了"},
+          kGoodFile),
       Run("InfoPanelLines", {"--firmware", "123", "--sd", "protected"}, info, 0,
           {"注意: SDカードが書込保護されています。 時刻以外の", "接続しました: 本体時刻 : 20"},
           "接続状態 : 接続中 (ファームウェア Ver1.23)\nSDカード : 書込保護\n"),
@@ -238,6 +248,13 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockFileReaderReport", {}, {"clock-file", "IN", "--time", kTime}, 1, {}, "",
           kGoodFile + "NO_SUCH_KEY=1\r\n"),
       Run("ClockFileUnwritable", {}, {"clock-file", "/nonexistent-dir/A.CFG", "--time", kTime}, 2),
+      Run("ClockFileIntoFifo", {}, {"clock-file", "FIFO", "--time", kTime}, 2,
+          {"エラー: ファイルを開けませんでした。"}),
+      Run("ClockFileForeign", {}, {"clock-file", "IN", "--time", kTime}, 2,
+          {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "", "hello\r\n"),
+      Run("ClockFileEmpty", {}, {"clock-file", "IN", "--time", kTime}, 2,
+          {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "", ""),
+      Run("UsageClockFileStdin", {}, {"clock-file", "-", "--time", kTime}, 2, {"FILE cannot be -"}),
       Run("UsageClockFileWithoutTime", {}, {"clock-file", "IN"}, 2),
       Run("UsageInfoWithoutPort", {}, {"info"}, 2, {"--port"}),
       Run("UsageBadFlow", {}, {"info", "--port", "x", "--flow", "none"}, 2),
@@ -262,10 +279,12 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(sim->path());
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
+    else if (arg == "FIFO" && mkfifo(dir.File(arg).c_str(), 0600) == 0)
+      args.push_back(dir.File(arg));
     else
       args.push_back(arg);
   }
-  const CommandOutput output = Km62rx(args);
+  const CommandOutput output = Km62rx(args, dir.File("IN.CFG"));
   EXPECT_EQ(output.status, c.status) << output.err;
   for (const std::string& text : c.inStderr)
     EXPECT_NE(output.err.find(text), std::string::npos) << output.err;
@@ -273,6 +292,8 @@ TEST_P(CliExit, StatusAndMessages) {
   if (c.status == 3) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file
   }
+  if (c.status == 2)
+    EXPECT_EQ(ReadWholeFile(dir.File("IN.CFG")), c.fileText);  // a refused file is untouched
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, CliExit, ::testing::ValuesIn(ExitCases()),

@@ -93,7 +93,8 @@ TEST(SettingsReader, EachLineChangesTheRecordAndReports) {
       C{"TMSP_MODE=ONX", "", kParameter}, C{"TMSP_TYPE=HMS", "TMSP_TYPE=HMS"},
       C{"TMSP_TYPE=ON", "", kParameter}, C{"TMSP_SPLIT=\\x4f", "TMSP_SPLIT=\\x4f"},
       C{"TMSP_SPLIT=\\\\abc", "TMSP_SPLIT=\\"}, C{"TMSP_SPLIT=ab", "", kParameter},
-      C{"TMSP_SPLIT=\\x4", "", kParameter}, C{"TMSP_SPLIT==", "", kFormat},
+      C{"TMSP_SPLIT=\\x4", "", kParameter}, C{"TMSP_SPLIT==", "TMSP_SPLIT=="},
+      C{"TMSP_SPLIT===", "", kFormat}, C{"TMSP_MODE==", "", kFormat},
       C{std::string("TMSP_SPLIT=;\0", 13), "", kParameter},
       C{"TMSP_DEL_DATA=00112233445566778899", "TMSP_DEL_DATA=00112233445566778899"},
       C{"TMSP_DEL_DATA=00112233445566778899AA", "", kParameter},
@@ -150,6 +151,28 @@ TEST(SettingsReader, DuplicateWarnings) {
     std::vector<Box> boxes;
     EXPECT_EQ(ChangedLines(Parse(c.text, boxes)), c.changed) << c.text;
     EXPECT_EQ(boxes, c.boxes) << c.text;
+  }
+}
+
+TEST(SettingsReader, QuoteIsCutBetweenWholeCharacters) {
+  // The quote may be 67 units wide: 2 for a Japanese character, 1 for ASCII;
+  // a line that is no UTF-8 is taken as Shift_JIS, 2 for a pair.
+  std::string kanji, sjis;
+  for (int i = 0; i < 40; ++i) {
+    kanji += "日";
+    sjis += "\x93\xFA\x93\xFA";
+  }
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"FOO=" + kanji, "FOO=" + kanji.substr(0, 31 * 3)},
+      {"FOOD=" + kanji, "FOOD=" + kanji.substr(0, 31 * 3)},
+      {"FOO=" + sjis, "FOO=" + sjis.substr(0, 31 * 2)},
+      // Never a pair cut in two, nor a quote that ends like a cut UTF-8 character.
+      {"FOO=" + sjis.substr(0, 61) + kanji, "FOO=" + sjis.substr(0, 60)},
+  };
+  for (const auto& [line, quote] : cases) {
+    std::vector<Box> boxes;
+    Parse(line + "\n", boxes);
+    EXPECT_EQ(boxes, (std::vector<Box>{{kFormat, kIgnored + quote}})) << line;
   }
 }
 

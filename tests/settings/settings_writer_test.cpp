@@ -164,19 +164,18 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
   chmod(open.c_str(), 0777);
   WriteFile((open / "READONLY.CFG").string(), "old\n");
   chmod((open / "READONLY.CFG").c_str(), 0444);
-  // A folder without write permission: even a writable file in it cannot be
-  // replaced safely, so it is not touched.
+  // A folder without write permission: no new file can be made in it.
   const fs::path closed = dir.path() / "closed";
   fs::create_directory(closed);
-  WriteFile((closed / "OLD.CFG").string(), "old\n");
-  chmod((closed / "OLD.CFG").c_str(), 0666);
   chmod(closed.c_str(), 0555);
   fs::create_symlink("loopB", open / "loopA");
   fs::create_symlink("loopA", open / "loopB");
+  // A FIFO (no reader waits on it) and a device are no settings files.
+  ASSERT_EQ(mkfifo((open / "FIFO.CFG").c_str(), 0666), 0);
 
   for (const fs::path& target :
-       {open / "READONLY.CFG", dir.path() / "missing/SETTING.CFG", closed / "SETTING.CFG",
-        closed / "OLD.CFG", open, open / "SETTING.CFG/", open / "loopA"}) {
+       {open / "READONLY.CFG", dir.path() / "missing/SETTING.CFG", closed / "SETTING.CFG", open,
+        open / "SETTING.CFG/", open / "loopA", open / "FIFO.CFG", fs::path("/dev/full")}) {
     const int status = test::RunInChild(
         [&] {
           RecordingNotifier notifier;
@@ -189,9 +188,52 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
     EXPECT_EQ(status, 0) << target;
   }
   EXPECT_EQ(ReadFile((open / "READONLY.CFG").string()), "old\n");
-  EXPECT_EQ(FolderEntries(open), (std::vector<std::string>{"READONLY.CFG", "loopA", "loopB"}));
-  EXPECT_EQ(FolderEntries(closed), std::vector<std::string>{"OLD.CFG"});
-  EXPECT_EQ(ReadFile((closed / "OLD.CFG").string()), "old\n");
+  EXPECT_EQ(FolderEntries(open),
+            (std::vector<std::string>{"FIFO.CFG", "READONLY.CFG", "loopA", "loopB"}));
+  EXPECT_TRUE(FolderEntries(closed).empty());
+}
+
+// Where no temporary file fits beside the target, the file is rewritten in
+// place: a writable file in a closed folder, a name too long for the
+// temporary name. A failed write puts the old contents back.
+TEST(SettingsWriter, FallsBackToRewritingInPlace) {
+  TempDir dir;
+  chmod(dir.path().c_str(), 0777);
+  const std::string closedFile = dir / "closed/OLD.CFG";
+  const std::string longName = dir / (std::string(250, 'L') + ".CFG");
+  const std::string oldClock = "TIME_CALENDAR=240305140709\r\nTIME_SET=0\r\n";
+  LoggerSettings kept = DefaultSettings();
+  kept.TIME_CALENDAR = "240305140709";
+  kept.TIME_SET = 0;
+  fs::create_directory(dir.path() / "closed");
+  WriteFile(closedFile, oldClock);
+  chmod(closedFile.c_str(), 0666);
+  chmod((dir / "closed").c_str(), 0555);
+  const auto write = [](const std::string& path, std::vector<Box> boxes, int fileSizeLimit) {
+    return test::RunInChild(
+        [&] {
+          std::signal(SIGXFSZ, SIG_IGN);
+          const rlimit limit{static_cast<rlim_t>(fileSizeLimit),
+                             static_cast<rlim_t>(fileSizeLimit)};
+          if (fileSizeLimit > 0 && setrlimit(RLIMIT_FSIZE, &limit) != 0)
+            return 3;
+          RecordingNotifier notifier;
+          const int result = WriteSettingsFile(path, DefaultSettings(), 0, notifier);
+          return result == (boxes.empty() ? 1 : 0) && notifier.boxes == boxes ? 0 : 1;
+        },
+        true);
+  };
+  if (write(closedFile, {kCannotWrite}, 100) < 0)
+    GTEST_SKIP() << "cannot drop root's privileges here";
+  EXPECT_EQ(ReadFile(closedFile), oldClock);
+  EXPECT_EQ(write(closedFile, {}, 0), 0);
+  EXPECT_EQ(ReadFile(closedFile), FormatSettingsFile(kept));
+  EXPECT_EQ(FolderEntries(dir.path() / "closed"), std::vector<std::string>{"OLD.CFG"});
+  EXPECT_EQ(write(longName, {}, 0), 0);  // new
+  WriteFile(longName, oldClock);
+  EXPECT_EQ(write(longName, {}, 0), 0);  // replaced
+  EXPECT_EQ(ReadFile(longName), FormatSettingsFile(kept));
+  EXPECT_EQ(FolderEntries(dir.path()).size(), 2u);
 }
 #endif
 
@@ -216,11 +258,15 @@ TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
   EXPECT_EQ(ReadFile(path), "old contents\n");
   EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"SETTING.CFG"});
 
-  // A device is written in place; its write error is reported too.
-  if (access("/dev/full", W_OK) == 0) {
+  // A value with a line break of its own would break the file's lines.
+  for (const auto& [extension, separator] : {std::pair{"A\nB", ","}, std::pair{"LOG", "\r"}}) {
+    LoggerSettings broken = DefaultSettings();
+    broken.FILE_EXTENSION = extension;
+    broken.TMSP_SPLIT = separator;
     RecordingNotifier notifier;
-    EXPECT_EQ(WriteSettingsFile("/dev/full", DefaultSettings(), 1, notifier), 0);
+    EXPECT_EQ(WriteSettingsFile(path, broken, 1, notifier), 0);
     EXPECT_EQ(notifier.boxes, std::vector<Box>{kCannotWrite});
+    EXPECT_EQ(ReadFile(path), "old contents\n");
   }
 }
 #endif

@@ -1,6 +1,11 @@
 #include "ui/file_commands.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 #include <string>
 #include <vector>
@@ -80,8 +85,28 @@ TEST_F(FileCommands, LoadRefusalsKeepThePages) {
     EXPECT_EQ(main_.boxes, std::vector<Box>{kNotASettingsFile}) << contents;
   }
   main_.boxes.clear();
-  EXPECT_EQ(Load(PathOf("missing.cfg")), 0);
-  EXPECT_EQ(main_.boxes, std::vector<Box>{kCannotOpen});
+  EXPECT_EQ(Load(Write("big.cfg", "INFO_NAME=KM-62RX\r\n" + std::string(1 << 20, 'x'))), 0);
+  EXPECT_EQ(main_.boxes, std::vector<Box>{kNotASettingsFile});
+  std::vector<std::string> refused{PathOf("missing.cfg"), settings::test::Utf8(dir_.path())};
+#ifdef _WIN32
+  // Devices by their reserved names.
+  refused.insert(refused.end(), {"NUL", "CON", "COM1"});
+#else
+  // Nothing that has no data at once makes the window wait: a FIFO without a
+  // writer, one whose writer sends nothing, a device without data.
+  ASSERT_EQ(mkfifo(PathOf("fifo.cfg").c_str(), 0600), 0);
+  const int writer = open(PathOf("fifo.cfg").c_str(), O_RDWR);
+  ASSERT_EQ(mkfifo(PathOf("lonely.cfg").c_str(), 0600), 0);
+  refused.insert(refused.end(), {PathOf("fifo.cfg"), PathOf("lonely.cfg"), "/dev/null"});
+#endif
+  for (const std::string& path : refused) {
+    main_.boxes.clear();
+    EXPECT_EQ(Load(path), 0);
+    EXPECT_EQ(main_.boxes, std::vector<Box>{kCannotOpen}) << path;
+  }
+#ifndef _WIN32
+  close(writer);
+#endif
   EXPECT_EQ(pages_.Text(ids::kExtensionField), "QQQ");
 
   main_.boxes.clear();
@@ -130,11 +155,36 @@ TEST_F(FileCommands, SaveWritesThePagesAndKeepsTheTargetsClockLines) {
   EXPECT_EQ(main_.boxes[0].title, "エラー");
 }
 
+TEST_F(FileCommands, TextFieldsKeepTheFilesBytes) {
+  // A Shift_JIS extension and the separator "=" come back byte for byte.
+  const std::string path =
+      Write("a.cfg", "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=\x93\xFA\x41\r\nTMSP_SPLIT==\r\n");
+  EXPECT_EQ(Load(path), 1);
+  EXPECT_EQ(Save(PathOf("b.cfg")), 1);
+  LoggerSettings want = DefaultSettings();
+  want.FILE_EXTENSION = "\x93\xFA\x41";
+  want.TMSP_SPLIT = "=";
+  EXPECT_EQ(Contents(PathOf("b.cfg")), settings::FormatSettingsFile(want));
+  EXPECT_EQ(main_.boxes, (std::vector<Box>{kLoaded, kSaved}));
+}
+
 class ClockToFile : public FileCommands {
  protected:
-  int SaveClock(const std::string& path, const device::TypedTime& time) {
-    FixedFileChooser chooser(path);
-    return SaveClockToFile(time, chooser, main_, dialog_);
+  // Answers path, remembering whether it was asked to confirm a replacement.
+  struct AskingChooser : FixedFileChooser {
+    using FixedFileChooser::FixedFileChooser;
+    std::optional<std::string> ChooseFileToSave(bool ask) override {
+      asked = ask;
+      return FixedFileChooser::ChooseFileToSave(ask);
+    }
+    bool asked = false;
+  };
+  int SaveClock(const std::string& path, const device::TypedTime& time,
+                ForeignFile foreign = ForeignFile::kReplace) {
+    AskingChooser chooser(path);
+    const int result = SaveClockToFile(time, chooser, main_, dialog_, foreign);
+    EXPECT_TRUE(chooser.asked);
+    return result;
   }
   // The default record with the clock fields of a typed time.
   static std::string DefaultsWithClock(const char* calendar) {
@@ -162,8 +212,22 @@ TEST_F(ClockToFile, ValidFileChangesOnlyItsClockLines) {
   EXPECT_EQ(Contents(path), settings::FormatSettingsFile(record));
 }
 
-TEST_F(ClockToFile, AnythingElseBecomesTheDefaultsWithTheTime) {
+TEST_F(ClockToFile, AnythingElseIsReplacedOnlyWhenTheUserWasAsked) {
   const std::string junk = Write("junk.cfg", "hello\r\nFILE_EXTENSION=ABC\r\n");
+  for (const std::string& foreign : {junk, Write("empty.cfg", "")}) {
+    const std::string before = Contents(foreign);
+    EXPECT_EQ(SaveClock(foreign, time_, ForeignFile::kRefuse), 0);
+    EXPECT_EQ(Contents(foreign), before);
+  }
+#ifdef _WIN32
+  EXPECT_EQ(SaveClock("NUL", time_), 0);
+#else
+  ASSERT_EQ(mkfifo(PathOf("fifo.cfg").c_str(), 0600), 0);
+  EXPECT_EQ(SaveClock(PathOf("fifo.cfg"), time_), 0);
+#endif
+  EXPECT_EQ(main_.boxes, (std::vector<Box>{kNotASettingsFile, kNotASettingsFile, kCannotOpen}));
+  main_.boxes.clear();
+
   EXPECT_EQ(SaveClock(junk, time_), 1);
   EXPECT_EQ(Contents(junk), DefaultsWithClock("260305070809"));
   // A new file; the time is held inside the dialog's ranges.
