@@ -99,4 +99,15 @@ inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
 }
 #endif
 
+// Runs fn as a user whom file permissions hold back and returns its result:
+// on POSIX in a child without root's privileges (-1 when that cannot be
+// done), on Windows, where a read-only file is one for every user, directly.
+inline int RunWithoutPrivileges(const std::function<int()>& fn) {
+#ifdef _WIN32
+  return fn();
+#else
+  return RunInChild(fn, true);
+#endif
+}
+
 }  // namespace km62rx::settings::test
