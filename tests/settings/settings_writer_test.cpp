@@ -219,6 +219,9 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
   }
   EXPECT_EQ(ReadFile(dir / "open/READONLY.CFG"), "old\n");
   EXPECT_EQ(FolderEntries(open), left);
+#ifndef _WIN32
+  EXPECT_TRUE(FolderEntries(dir.path() / "closed").empty());
+#endif
 }
 
 #ifndef _WIN32
