@@ -21,15 +21,15 @@ started=$SECONDS
 mkdir -p "$BUILD"
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   echo "windows: creating the Wine prefix in $WINEPREFIX"
-  "$WINE" wineboot --init </dev/null >/dev/null 2>&1
-  "$WINESERVER" -w
+  timeout 600 "$WINE" wineboot --init </dev/null >/dev/null 2>&1
+  timeout 600 "$WINESERVER" -w
 fi
 # One Wine server and its background services for the whole run, started
 # here with their output detached: a service started by a test would hold
 # CTest's output pipe open, and every test would pay for the start-up.
-"$WINESERVER" -p </dev/null >/dev/null 2>&1
+"$WINESERVER" -p </dev/null >/dev/null 2>&1 || true  # one may already run
 trap '"$WINESERVER" -k 2>/dev/null || true' EXIT
-"$WINE" cmd /c exit </dev/null >/dev/null 2>&1
+timeout 300 "$WINE" cmd /c exit </dev/null >/dev/null 2>&1
 wine_ready=$SECONDS
 
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
