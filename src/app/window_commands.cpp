@@ -26,7 +26,7 @@ void WithDeviceButtonsOff(AppContext& ctx, Operation&& operation) {
 }
 
 device::CommandContext CommandsOver(AppContext& ctx) {
-  return device::CommandContext{*ctx.link, *ctx.pages, *ctx.mainNotifier, ctx.rows};
+  return device::CommandContext{*ctx.link, *ctx.pages, *ctx.mainNotifier};
 }
 
 void Exit(AppContext& ctx) {

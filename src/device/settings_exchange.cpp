@@ -194,9 +194,9 @@ int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index,
   return 1;
 }
 
-int SendEntries(CommandContext& ctx, int rowsIndex,
+int SendEntries(CommandContext& ctx, int rows,
                 const std::function<std::string(int index)>& entryRequest) {
-  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+  for (int i = 0; i < rows; ++i) {
     const int result = RunSetCommand(ctx, entryRequest(i));
     if (result != 1)
       return result;
@@ -204,9 +204,9 @@ int SendEntries(CommandContext& ctx, int rowsIndex,
   return 1;
 }
 
-int ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+int ReceiveEntries(CommandContext& ctx, int rows, std::string_view getMnemonic,
                    const std::function<int(int index, const Reply& reply)>& showEntry) {
-  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+  for (int i = 0; i < rows; ++i) {
     Reply reply;
     int result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);
     if (result == 1)

@@ -78,16 +78,16 @@ int RunSetCommand(CommandContext& ctx, std::string_view request);
 int RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
 
 // Sends every entry of a repeated setting with the request entryRequest
-// builds for it, entry 0 first; the entry count is read afresh at each step.
-// Stops at the first entry that does not give 1 and returns its result.
-int SendEntries(CommandContext& ctx, int rowsIndex,
+// builds for it, entry 0 first, for rows entries. Stops at the first entry
+// that does not give 1 and returns its result.
+int SendEntries(CommandContext& ctx, int rows,
                 const std::function<std::string(int index)>& entryRequest);
 
 // Asks for every entry of a repeated setting with the get mnemonic and the
 // entry index, and hands each checked reply to showEntry, which puts it on
 // the pages and returns 1 (or the result of a box it showed). Stops at the
 // first entry that does not give 1 and returns its result.
-int ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+int ReceiveEntries(CommandContext& ctx, int rows, std::string_view getMnemonic,
                    const std::function<int(int index, const Reply& reply)>& showEntry);
 
 }  // namespace km62rx::device::detail
