@@ -28,57 +28,33 @@ inline constexpr int kClockFromDialogButton = 421;
 inline constexpr int kClockToFileButton = 422;
 inline constexpr int kPageTree = 700;
 
-// Data rows: check box and the first of four hex fields.
-constexpr int StartDataCheck(int r) {
-  return 800 + r;
-}
-constexpr int StartDataByte(int r, int k) {
-  return 510 + 4 * r + k;
-}
-constexpr int StopDataCheck(int r) {
-  return 820 + r;
-}
-constexpr int StopDataByte(int r, int k) {
-  return 570 + 4 * r + k;
-}
-constexpr int TimestampStartCheck(int r) {
-  return 860 + r;
-}
-constexpr int TimestampStartByte(int r, int k) {
-  return 660 + 4 * r + k;
-}
-constexpr int TimestampStopCheck(int r) {
-  return 870 + r;
-}
-constexpr int TimestampStopByte(int r, int k) {
-  return 680 + 4 * r + k;
-}
+// The IDs of a repeated control: row r (and byte k of a data row) is
+// first + stride * r + k.
+struct RowIds {
+  int first;
+  int stride = 1;
+  constexpr int operator()(int r, int k = 0) const { return first + stride * r + k; }
+};
+
+// Data rows: check box and four hex fields.
+inline constexpr RowIds StartDataCheck{800};
+inline constexpr RowIds StartDataByte{510, kBytesPerDataRow};
+inline constexpr RowIds StopDataCheck{820};
+inline constexpr RowIds StopDataByte{570, kBytesPerDataRow};
+inline constexpr RowIds TimestampStartCheck{860};
+inline constexpr RowIds TimestampStartByte{660, kBytesPerDataRow};
+inline constexpr RowIds TimestampStopCheck{870};
+inline constexpr RowIds TimestampStopByte{680, kBytesPerDataRow};
 
 // Time rows.
-constexpr int StartTimeCheck(int r) {
-  return 810 + r;
-}
-constexpr int StartTimeWeekday(int r) {
-  return 310 + r;
-}
-constexpr int StartTimeHour(int r) {
-  return 550 + r;
-}
-constexpr int StartTimeMinute(int r) {
-  return 560 + r;
-}
-constexpr int StopTimeCheck(int r) {
-  return 830 + r;
-}
-constexpr int StopTimeWeekday(int r) {
-  return 320 + r;
-}
-constexpr int StopTimeHour(int r) {
-  return 600 + r;
-}
-constexpr int StopTimeMinute(int r) {
-  return 610 + r;
-}
+inline constexpr RowIds StartTimeCheck{810};
+inline constexpr RowIds StartTimeWeekday{310};
+inline constexpr RowIds StartTimeHour{550};
+inline constexpr RowIds StartTimeMinute{560};
+inline constexpr RowIds StopTimeCheck{830};
+inline constexpr RowIds StopTimeWeekday{320};
+inline constexpr RowIds StopTimeHour{600};
+inline constexpr RowIds StopTimeMinute{610};
 
 // Single settings.
 inline constexpr int kStopIdleCheck = 840;
@@ -96,9 +72,7 @@ inline constexpr int kTimestampModeCombo = 335;
 inline constexpr int kTimestampTypeCombo = 336;
 inline constexpr int kTimestampSerialCombo = 337;
 inline constexpr int kSeparatorField = 646;
-constexpr int ExcludedByte(int k) {
-  return 650 + k;
-}
+inline constexpr RowIds ExcludedByte{650};
 inline constexpr int kTimestampIdleCheck = 880;
 inline constexpr int kTimestampIdleField = 695;
 inline constexpr int kTimestampSizeCheck = 885;

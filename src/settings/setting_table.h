@@ -104,8 +104,8 @@ struct FileNumberRule {
 struct DataRowsSetting {
   SettingName name;
   int rows;
-  int (*check)(int row);
-  int (*byteField)(int row, int k);
+  ids::RowIds check;
+  ids::RowIds byteField;
   // A stop condition needs at least one byte: the box a send shows and the
   // one a save shows when an enabled entry has none. Empty for the start
   // settings, which take an entry without bytes.
@@ -117,15 +117,16 @@ struct DataRowsSetting {
 struct TimeRowsSetting {
   SettingName name;
   int rows;
-  int (*check)(int row);
-  int (*weekday)(int row);
-  int (*hour)(int row);
-  int (*minute)(int row);
+  ids::RowIds check;
+  ids::RowIds weekday;
+  ids::RowIds hour;
+  ids::RowIds minute;
 };
 
 // An idle time in milliseconds: a check box and a number field.
 struct IdleSetting {
   SettingName name;
+  NumberText LoggerSettings::*value;  // its field of the record
   int check;
   int field;
   FileNumberRule file;
@@ -135,6 +136,7 @@ struct IdleSetting {
 // MByte a send and a save show their box and write 2000.
 struct SizeSetting {
   SettingName name;
+  NumberText LoggerSettings::*value;
   int check;
   int field;
   int unit;
@@ -147,6 +149,7 @@ struct SizeSetting {
 // and a save show their box and write one second.
 struct LogTimeSetting {
   SettingName name;
+  NumberText LoggerSettings::*value;
   int check;
   std::array<int, 4> fields;  // days, hours, minutes, seconds
   std::string_view sendRaised;
@@ -157,6 +160,7 @@ struct LogTimeSetting {
 // A code chosen in a combo.
 struct CodeSetting {
   SettingName name;
+  CodeText LoggerSettings::*value;
   int combo;
   std::span<const Choice> choices;
 };
@@ -170,7 +174,7 @@ struct TextSetting {
 // The excluded data bytes: a row of hex fields.
 struct ExcludedSetting {
   SettingName name;
-  int (*byteField)(int k);
+  ids::RowIds byteField;
   int bytes;
 };
 
@@ -212,11 +216,13 @@ inline constexpr TimeRowsSetting kStopTime{{"STOP_TIME", "ETS", "ETG", "停止�
                                            ids::StopTimeMinute};
 inline constexpr IdleSetting kStopIdle{
     {"STOP_IDLETIME", "EIS", "EIG", "停止トリガー(アイドル時間)"},
+    &LoggerSettings::STOP_IDLETIME,
     ids::kStopIdleCheck,
     ids::kStopIdleField,
     {9, false, 0, kIdleBelowMinimum, ""}};
 inline constexpr SizeSetting kStopSize{
     {"STOP_DATASIZE", "ESS", "ESG", "停止トリガー(データサイズ)"},
+    &LoggerSettings::STOP_DATASIZE,
     ids::kStopSizeCheck,
     ids::kStopSizeField,
     ids::kStopSizeUnit,
@@ -225,6 +231,7 @@ inline constexpr SizeSetting kStopSize{
     {10, true, kLargestSizeBytes, kSizeBelowMinimum, kSizeAboveMaximum}};
 inline constexpr LogTimeSetting kStopLogTime{
     {"STOP_LOGTIME", "ELS", "ELG", "停止トリガー(ロギング時間)"},
+    &LoggerSettings::STOP_LOGTIME,
     ids::kStopLogTimeCheck,
     {ids::kLogDays, ids::kLogHours, ids::kLogMinutes, ids::kLogSeconds},
     "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。",
@@ -233,13 +240,17 @@ inline constexpr LogTimeSetting kStopLogTime{
      "ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。"}};
 inline constexpr TextSetting kExtension{{"FILE_EXTENSION", "LES", "LEG", "ロギング設定"},
                                         ids::kExtensionField};
-inline constexpr CodeSetting kTimestampMode{
-    {"TMSP_MODE", "PMS", "PMG", "タイムスタンプ機能設定"}, ids::kTimestampModeCombo, OnOffChoices};
+inline constexpr CodeSetting kTimestampMode{{"TMSP_MODE", "PMS", "PMG", "タイムスタンプ機能設定"},
+                                            &LoggerSettings::TMSP_MODE,
+                                            ids::kTimestampModeCombo,
+                                            OnOffChoices};
 inline constexpr CodeSetting kTimestampType{{"TMSP_TYPE", "PTS", "PTG", "タイムスタンプ表示タイプ"},
+                                            &LoggerSettings::TMSP_TYPE,
                                             ids::kTimestampTypeCombo,
                                             TimestampTypeChoices};
 inline constexpr CodeSetting kTimestampSerial{
     {"TMSP_SERIAL_NO", "PNS", "PNG", "タイムスタンプ シリアル番号機能"},
+    &LoggerSettings::TMSP_SERIAL_NO,
     ids::kTimestampSerialCombo,
     OnOffChoices};
 inline constexpr TextSetting kSeparator{{"TMSP_SPLIT", "PPS", "PPG", "タイムスタンプ 区切り文字"},
@@ -266,12 +277,14 @@ inline constexpr DataRowsSetting kTimestampStop{
     "\r\n条件無効に変更しました。"};
 inline constexpr IdleSetting kTimestampIdle{
     {"TMSP_STOP_IDLETIME", "PIS", "PIG", "タイムスタンプ記録 終了条件(アイドル時間)"},
+    &LoggerSettings::TMSP_STOP_IDLETIME,
     ids::kTimestampIdleCheck,
     ids::kTimestampIdleField,
     {9, false, 0, "アイドル時間による条件の最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
      ""}};
 inline constexpr SizeSetting kTimestampSize{
     {"TMSP_STOP_DATASIZE", "PSS", "PSG", "タイムスタンプ記録 終了条件(データサイズ)"},
+    &LoggerSettings::TMSP_STOP_DATASIZE,
     ids::kTimestampSizeCheck,
     ids::kTimestampSizeField,
     ids::kTimestampSizeUnit,

@@ -53,6 +53,20 @@ int KeyIndex(std::string_view key) {
 constexpr std::string_view kParameterTitle = "パラメータエラー";
 constexpr std::string_view kEqualsSeparatorLine = "TMSP_SPLIT==";
 
+// The numeric lines: how each is checked and where it goes.
+struct NumberLine {
+  std::string_view key;
+  const FileNumberRule* rule;
+  NumberText LoggerSettings::*value;
+};
+template <typename Setting>
+constexpr NumberLine LineOf(const Setting& setting) {
+  return {setting.name.key, &setting.file, setting.value};
+}
+constexpr NumberLine kNumberLines[] = {LineOf(kStopIdle), LineOf(kStopSize), LineOf(kStopLogTime),
+                                       LineOf(kTimestampIdle), LineOf(kTimestampSize)};
+constexpr const CodeSetting* kCodeLines[] = {&kTimestampMode, &kTimestampSerial, &kTimestampType};
+
 // One call of the reader: the record, the seen flags and the notifier.
 class Reader {
  public:
@@ -84,6 +98,14 @@ class Reader {
 
  private:
   void Dispatch(int index, std::string_view key, std::string_view value) {
+    for (const NumberLine& line : kNumberLines) {
+      if (line.key == key)
+        return Number(index, key, value, *line.rule, s_.*line.value);
+    }
+    for (const CodeSetting* setting : kCodeLines) {
+      if (setting->name.key == key)
+        return Code(index, key, value, setting->choices, s_.*setting->value);
+    }
     switch (index) {
       case 0:  // INFO_NAME
       case 2:  // TIME_CALENDAR
@@ -99,26 +121,10 @@ class Reader {
         return DataEntry(s_.STOP_DATA, stopData_, key, value, false, false);
       case 7:
         return TimeEntry(s_.STOP_TIME, stopTime_, key, value);
-      case 8:
-        return Number(index, key, value, kStopIdle.file, s_.STOP_IDLETIME);
-      case 9:
-        return Number(index, key, value, kStopSize.file, s_.STOP_DATASIZE);
-      case 10:
-        return Number(index, key, value, kStopLogTime.file, s_.STOP_LOGTIME);
-      case 11:
-        return Code(index, key, value, kTimestampMode.choices, s_.TMSP_MODE);
       case 12:
         return DataEntry(s_.TMSP_START_DATA, stampStartData_, key, value, true, true);
       case 13:
         return DataEntry(s_.TMSP_STOP_DATA, stampStopData_, key, value, false, true);
-      case 14:
-        return Number(index, key, value, kTimestampIdle.file, s_.TMSP_STOP_IDLETIME);
-      case 15:
-        return Number(index, key, value, kTimestampSize.file, s_.TMSP_STOP_DATASIZE);
-      case 16:
-        return Code(index, key, value, kTimestampSerial.choices, s_.TMSP_SERIAL_NO);
-      case 17:
-        return Code(index, key, value, kTimestampType.choices, s_.TMSP_TYPE);
       case 18:
         return Separator(index, key, value);
       case 19:
