@@ -6,8 +6,8 @@
 #include "app/busy_cursor.h"
 #include "device/clock_commands.h"
 #include "device/connection.h"
-#include "device/control_ids.h"
 #include "device/settings_runs.h"
+#include "settings/control_ids.h"
 #include "ui/file_commands.h"
 
 namespace km62rx::app {

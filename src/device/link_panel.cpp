@@ -1,7 +1,7 @@
 #include <cstdio>
 
 #include "device/connection.h"
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 
 namespace km62rx::device {
 

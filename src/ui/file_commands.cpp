@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 #include "settings/file_read.h"
 #include "settings/settings_file.h"
 #include "ui/decimal_text.h"
