@@ -35,7 +35,6 @@ struct AppContext {
   device::PageControls* pages = nullptr;
   Notifier* mainNotifier = nullptr;  // boxes owned by the main window
   AppServices* services = nullptr;
-  device::PageRows rows{};
   // Enables and disables the device-dependent controls for a connected flag
   // and an SD state (the link's time-stamp flag is read from the link).
   std::function<void(int connected, int sdState)> updateControlAvailability;

@@ -12,6 +12,7 @@
 #include "app/dialog_support.h"
 #include "device/leading_decimal.h"
 #include "device/page_controls.h"
+#include "settings/control_ids.h"
 #include "settings/file_chooser.h"
 #include "ui/field_rules.h"
 #include "ui/file_commands.h"
@@ -26,7 +27,6 @@ constexpr int kFieldLabel = 220;
 constexpr int kOkButton = 424;
 constexpr int kCancelButton = 425;
 constexpr int kPcTimeButton = 423;
-constexpr int kFirstField = 500;  // year; 501..505 month, day, hour, minute, second
 
 struct FieldLayout {
   int x;
@@ -73,8 +73,11 @@ class ClockFieldControls : public device::PageControls {
 
  private:
   QLineEdit* Find(int id) const {
-    const int index = id - kFirstField;
-    return index >= 0 && index < 6 ? fields_[static_cast<std::size_t>(index)] : nullptr;
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+      if (ids::kClockFields[i] == id)
+        return fields_[i];
+    }
+    return nullptr;
   }
   std::array<QLineEdit*, 6>& fields_;
 };
@@ -115,7 +118,7 @@ void ClockDialog::BuildControls() {
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* field = new QLineEdit(this);
-    field->setObjectName(ObjectName(kFirstField + static_cast<int>(i)));
+    field->setObjectName(ObjectName(ids::kClockFields[i]));
     field->setMaxLength(kFields[i].limit);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setValidator(digits);
@@ -197,7 +200,7 @@ void ClockDialog::ApplyAndClose() {
 int ClockDialog::FieldId(const QObject* object) const {
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     if (fields_[i] == object)
-      return kFirstField + static_cast<int>(i);
+      return ids::kClockFields[i];
   }
   return 0;
 }

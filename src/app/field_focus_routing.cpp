@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 #include "ui/field_rules.h"
 #include "ui/page_table.h"
 #include "ui/qt/qt_page_controls.h"

@@ -1,7 +1,7 @@
 #include "app/link_panel.h"
 
 #include "device/link_status.h"
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 #include "ui/page_table.h"
 #include "ui/qt/control_factory.h"
 #include "ui/qt/qt_page_controls.h"

@@ -6,8 +6,8 @@
 #include "app/busy_cursor.h"
 #include "device/clock_commands.h"
 #include "device/connection.h"
-#include "device/control_ids.h"
 #include "device/settings_runs.h"
+#include "settings/control_ids.h"
 #include "ui/file_commands.h"
 
 namespace km62rx::app {
@@ -26,7 +26,7 @@ void WithDeviceButtonsOff(AppContext& ctx, Operation&& operation) {
 }
 
 device::CommandContext CommandsOver(AppContext& ctx) {
-  return device::CommandContext{*ctx.link, *ctx.pages, *ctx.mainNotifier, ctx.rows};
+  return device::CommandContext{*ctx.link, *ctx.pages, *ctx.mainNotifier};
 }
 
 void Exit(AppContext& ctx) {

@@ -5,25 +5,12 @@
 #include <cstdio>
 
 #include "settings/notifier.h"
+#include "settings/setting_table.h"
 #include "settings/settings_file.h"
 #include "ui/page_binding.h"
 
 namespace km62rx::cli {
 namespace {
-
-// The file key of each setting by the first two letters of its commands.
-struct CommandKey {
-  std::string_view letters;
-  std::string_view key;
-};
-constexpr CommandKey kCommandKeys[] = {
-    {"BD", "START_DATA"},         {"BT", "START_TIME"},         {"ED", "STOP_DATA"},
-    {"ET", "STOP_TIME"},          {"EI", "STOP_IDLETIME"},      {"ES", "STOP_DATASIZE"},
-    {"EL", "STOP_LOGTIME"},       {"LE", "FILE_EXTENSION"},     {"PM", "TMSP_MODE"},
-    {"PT", "TMSP_TYPE"},          {"PN", "TMSP_SERIAL_NO"},     {"PP", "TMSP_SPLIT"},
-    {"PD", "TMSP_DEL_DATA"},      {"PB", "TMSP_START_DATA"},    {"PE", "TMSP_STOP_DATA"},
-    {"PI", "TMSP_STOP_IDLETIME"}, {"PS", "TMSP_STOP_DATASIZE"},
-};
 
 // Settings made of hex bytes: "0d" and "0D" are the same value (the send
 // writes them upper case).
@@ -113,14 +100,14 @@ SettingsRun LoggerValues::Recording(SettingsRun run) {
 
 void LoggerValues::Remember(std::string_view direction, std::string_view bytes) {
   if (direction == ">") {
-    // A get request: two letters, "G", an entry index for the repeated
+    // A get request: the get mnemonic, an entry index for the repeated
     // settings, CR.
     pendingKey_.clear();
-    if (bytes.size() < 4 || bytes[2] != 'G')
+    if (bytes.size() < 4)
       return;
-    for (const CommandKey& row : kCommandKeys) {
-      if (bytes.starts_with(row.letters))
-        pendingKey_ = row.key;
+    for (const settings::SettingName& name : settings::SettingNames) {
+      if (bytes.starts_with(name.get))
+        pendingKey_ = name.key;
     }
     pendingEntry_ = bytes[3] != '\r';
     pendingIndex_ = bytes[3];

@@ -8,75 +8,46 @@
 #include <utility>
 #include <vector>
 
-#include "device/control_ids.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::device {
 namespace {
 
-constexpr int kBytesPerEntry = 4;
+using settings::DataRowsSetting;
 
-struct DataSetting {
-  std::string_view setMnemonic;
-  std::string_view getMnemonic;
-  int rowsIndex;
-  int (*check)(int row);
-  int (*byteField)(int row, int k);
-  // Stop triggers refuse an enabled entry without data: this box is shown
-  // and the entry goes out disabled, its check box cleared. Empty for the
-  // start settings.
-  std::string_view emptyDataText;
-};
+constexpr int kBytesPerEntry = ids::kBytesPerDataRow;
 
+// Stop triggers refuse an enabled entry without data: their box is shown
+// and the entry goes out disabled, its check box cleared.
 constexpr std::string_view kEmptyDataTitle = "設定エラー";
 
-constexpr DataSetting kStartData{
-    "BDS", "BDG", kRowsStartData, ids::StartDataCheck, ids::StartDataByte, {}};
-constexpr DataSetting kStopData{
-    "EDS",
-    "EDG",
-    kRowsStopData,
-    ids::StopDataCheck,
-    ids::StopDataByte,
-    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "トリガー無効に設定しました。"};
-constexpr DataSetting kTimestampStart{
-    "PBS", "PBG", kRowsTimestampStart, ids::TimestampStartCheck, ids::TimestampStartByte, {}};
-constexpr DataSetting kTimestampStop{
-    "PES",
-    "PEG",
-    kRowsTimestampStop,
-    ids::TimestampStopCheck,
-    ids::TimestampStopByte,
-    "タイムスタンプ記録 終了条件を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "条件無効に設定しました。"};
-
-std::array<int, kBytesPerEntry> ByteFields(const DataSetting& setting, int row) {
+std::array<int, kBytesPerEntry> ByteFields(const DataRowsSetting& setting, int row) {
   std::array<int, kBytesPerEntry> fields{};
   for (int k = 0; k < kBytesPerEntry; ++k)
     fields[k] = setting.byteField(row, k);
   return fields;
 }
 
-StepResult SendDataEntries(CommandContext& ctx, const DataSetting& setting) {
-  return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
+StepResult SendDataEntries(CommandContext& ctx, const DataRowsSetting& setting) {
+  return detail::SendEntries(ctx, setting.rows, [&](int i) {
     if (!ctx.pages.Checked(setting.check(i)))
-      return detail::RequestDisabledEntry(setting.setMnemonic, i);
-    std::string request = detail::RequestNumber(setting.setMnemonic, i);
+      return detail::RequestDisabledEntry(setting.name.set, i);
+    std::string request = detail::RequestNumber(setting.name.set, i);
     const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
-    if (pairs == 0 && !setting.emptyDataText.empty()) {
-      ctx.mainWindow.Show(kEmptyDataTitle, setting.emptyDataText);
+    if (pairs == 0 && !setting.sendRefusal.empty()) {
+      ctx.mainWindow.Show(kEmptyDataTitle, setting.sendRefusal);
       // The entry goes out as off: so does its check box.
       ctx.pages.SetChecked(setting.check(i), false);
-      return detail::RequestDisabledEntry(setting.setMnemonic, i);
+      return detail::RequestDisabledEntry(setting.name.set, i);
     }
     return request;
   });
 }
 
-StepResult ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
-  return detail::ReceiveEntries(ctx, setting.rowsIndex, setting.getMnemonic,
+StepResult ReceiveDataEntries(CommandContext& ctx, const DataRowsSetting& setting) {
+  return detail::ReceiveEntries(ctx, setting.rows, setting.name.get,
                                 [&](int i, const Reply& reply) {
                                   const bool disabled = reply.At(3) == '-';
                                   std::vector<std::string> pairs;
@@ -101,28 +72,28 @@ StepResult ReceiveDataEntries(CommandContext& ctx, const DataSetting& setting) {
 }  // namespace
 
 StepResult SendStartDataTriggers(CommandContext& ctx) {
-  return SendDataEntries(ctx, kStartData);
+  return SendDataEntries(ctx, settings::kStartData);
 }
 StepResult ReceiveStartDataTriggers(CommandContext& ctx) {
-  return ReceiveDataEntries(ctx, kStartData);
+  return ReceiveDataEntries(ctx, settings::kStartData);
 }
 StepResult SendStopDataTriggers(CommandContext& ctx) {
-  return SendDataEntries(ctx, kStopData);
+  return SendDataEntries(ctx, settings::kStopData);
 }
 StepResult ReceiveStopDataTriggers(CommandContext& ctx) {
-  return ReceiveDataEntries(ctx, kStopData);
+  return ReceiveDataEntries(ctx, settings::kStopData);
 }
 StepResult SendTimestampStartConditions(CommandContext& ctx) {
-  return SendDataEntries(ctx, kTimestampStart);
+  return SendDataEntries(ctx, settings::kTimestampStart);
 }
 StepResult ReceiveTimestampStartConditions(CommandContext& ctx) {
-  return ReceiveDataEntries(ctx, kTimestampStart);
+  return ReceiveDataEntries(ctx, settings::kTimestampStart);
 }
 StepResult SendTimestampStopConditions(CommandContext& ctx) {
-  return SendDataEntries(ctx, kTimestampStop);
+  return SendDataEntries(ctx, settings::kTimestampStop);
 }
 StepResult ReceiveTimestampStopConditions(CommandContext& ctx) {
-  return ReceiveDataEntries(ctx, kTimestampStop);
+  return ReceiveDataEntries(ctx, settings::kTimestampStop);
 }
 
 }  // namespace km62rx::device

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 
 namespace km62rx::device {
 

@@ -8,58 +8,20 @@
 #include <string>
 #include <string_view>
 
-#include "device/control_ids.h"
 #include "device/field_limits.h"
 #include "device/leading_decimal.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::device {
 namespace {
 
-constexpr long long kBytesPerMByte = 1048576;
-constexpr long long kBytesPerKByte = 1024;
-constexpr int kMaxMBytes = 2000;
-constexpr int kSecondsPerDay = 86400;
-constexpr int kSecondsPerHour = 3600;
-constexpr int kSecondsPerMinute = 60;
+using settings::IdleSetting;
+using settings::LogTimeSetting;
+using settings::SizeSetting;
 
 constexpr std::string_view kWarningTitle = "警告";
-
-struct IdleSetting {
-  std::string_view setMnemonic;
-  std::string_view getMnemonic;
-  int check;
-  int field;
-};
-
-struct SizeSetting {
-  std::string_view setMnemonic;
-  std::string_view getMnemonic;
-  int check;
-  int field;
-  int unit;
-  std::string_view limitText;
-};
-
-constexpr IdleSetting kStopIdle{"EIS", "EIG", ids::kStopIdleCheck, ids::kStopIdleField};
-constexpr IdleSetting kTimestampIdle{"PIS", "PIG", ids::kTimestampIdleCheck,
-                                     ids::kTimestampIdleField};
-constexpr SizeSetting kStopSize{
-    "ESS",
-    "ESG",
-    ids::kStopSizeCheck,
-    ids::kStopSizeField,
-    ids::kStopSizeUnit,
-    "停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。"};
-constexpr SizeSetting kTimestampSize{
-    "PSS",
-    "PSG",
-    ids::kTimestampSizeCheck,
-    ids::kTimestampSizeField,
-    ids::kTimestampSizeUnit,
-    "タイムスタンプ記録 終了条件(データサイズ)の設定上限値を超過しています。\r\n"
-    " 2000 MByte に変更されました。"};
 
 std::string NumberText(long long value) {
   std::string text = detail::RequestNumber("", value);
@@ -93,159 +55,164 @@ std::optional<std::int64_t> ReplyValue(CommandContext& ctx, const Reply& reply,
   return LeadingDecimal(text);
 }
 
+// Asks for a setting with its get command. A "-" reply (the setting is off)
+// goes to showOff, any other to showValue, which returns the step's result.
+template <typename ShowOff, typename ShowValue>
+StepResult ReceiveNumber(CommandContext& ctx, std::string_view get, ShowOff showOff, ShowValue showValue) {
+  Reply reply;
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request(get), reply);
+  if (result != StepResult::kDone)
+    return result;
+  if (reply.At(2) == '-') {
+    showOff();
+    return StepResult::kDone;
+  }
+  return showValue(reply);
+}
+
 StepResult SendIdle(CommandContext& ctx, const IdleSetting& setting) {
   const std::string request =
       ctx.pages.Checked(setting.check)
-          ? detail::RequestNumber(setting.setMnemonic, FieldValue(ctx.pages, setting.field))
-          : detail::RequestDisabled(setting.setMnemonic);
+          ? detail::RequestNumber(setting.name.set, FieldValue(ctx.pages, setting.field))
+          : detail::RequestDisabled(setting.name.set);
   return detail::RunSetCommand(ctx, request);
 }
 
 StepResult ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
-  Reply reply;
-  const StepResult result =
-      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != StepResult::kDone)
-    return result;
-  if (reply.At(2) == '-') {
-    ctx.pages.SetText(setting.field, "1");
-    ctx.pages.SetChecked(setting.check, false);
-    return StepResult::kDone;
-  }
-  // The value runs up to the CR and must be one the field would take.
-  const std::string_view text = ReplyValueText(reply);
-  if (!FieldAccepts(setting.field, text))
-    return detail::ReportInvalidReply(ctx);
-  ctx.pages.SetChecked(setting.check, true);
-  ctx.pages.SetText(setting.field, text);
-  return StepResult::kDone;
+  return ReceiveNumber(
+      ctx, setting.name.get,
+      [&] {
+        ctx.pages.SetText(setting.field, "1");
+        ctx.pages.SetChecked(setting.check, false);
+      },
+      [&](const Reply& reply) {
+        // The value runs up to the CR and must be one the field would take.
+        const std::string_view text = ReplyValueText(reply);
+        if (!FieldAccepts(setting.field, text))
+          return detail::ReportInvalidReply(ctx);
+        ctx.pages.SetChecked(setting.check, true);
+        ctx.pages.SetText(setting.field, text);
+        return StepResult::kDone;
+      });
 }
 
 StepResult SendSize(CommandContext& ctx, const SizeSetting& setting) {
   if (!ctx.pages.Checked(setting.check)) {
-    return detail::RunSetCommand(ctx, detail::RequestDisabled(setting.setMnemonic));
+    return detail::RunSetCommand(ctx, detail::RequestDisabled(setting.name.set));
   }
   long long value = FieldValue(ctx.pages, setting.field);
-  long long bytes = value;
-  switch (ctx.pages.ComboIndex(setting.unit)) {
-    case ids::kUnitMByte:
-      if (value > kMaxMBytes) {
-        ctx.mainWindow.Show(kWarningTitle, setting.limitText);
-        ctx.pages.SetText(setting.field, "2000");
-        value = kMaxMBytes;
-      }
-      bytes = value * kBytesPerMByte;
-      break;
-    case ids::kUnitKByte:
-      bytes = value * kBytesPerKByte;
-      break;
-    default:
-      break;
+  const int unit = ctx.pages.ComboIndex(setting.unit);
+  if (unit == ids::kUnitMByte && value > settings::kLargestSizeInMByte) {
+    ctx.mainWindow.Show(kWarningTitle, setting.sendLimited);
+    ctx.pages.SetText(setting.field, NumberText(settings::kLargestSizeInMByte));
+    value = settings::kLargestSizeInMByte;
   }
-  return detail::RunSetCommand(ctx, detail::RequestNumber(setting.setMnemonic, bytes));
+  const long long bytes = settings::SizeInBytes(value, unit);
+  return detail::RunSetCommand(ctx, detail::RequestNumber(setting.name.set, bytes));
 }
 
 StepResult ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
-  Reply reply;
-  const StepResult result =
-      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != StepResult::kDone)
-    return result;
-  if (reply.At(2) == '-') {
-    ctx.pages.SetText(setting.field, "1");
-    ctx.pages.SetChecked(setting.check, false);
-    ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
-    return StepResult::kDone;
-  }
-  // Any 32-bit count is taken (above 2000 MByte it shows as 2000), but not
-  // one the size field cannot show: no bytes at all.
-  const std::optional<std::int64_t> received =
-      ReplyValue(ctx, reply, std::numeric_limits<std::int32_t>::max());
-  if (!received)
-    return StepResult::kRefused;
-  const SizeOnPage shown = SizeShownOnPage(static_cast<std::uint32_t>(*received));
-  if (!FieldAccepts(setting.field, NumberText(shown.value)))
-    return detail::ReportInvalidReply(ctx);
-  ctx.pages.SetChecked(setting.check, true);
-  ctx.pages.SetText(setting.field, NumberText(shown.value));
-  ctx.pages.SetComboIndex(setting.unit, shown.unit);
-  return StepResult::kDone;
+  return ReceiveNumber(
+      ctx, setting.name.get,
+      [&] {
+        ctx.pages.SetText(setting.field, "1");
+        ctx.pages.SetChecked(setting.check, false);
+        ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
+      },
+      [&](const Reply& reply) {
+        // Any 32-bit count is taken (above 2000 MByte it shows as 2000), but
+        // not one the size field cannot show: no bytes at all.
+        const std::optional<std::int64_t> received =
+            ReplyValue(ctx, reply, std::numeric_limits<std::int32_t>::max());
+        if (!received)
+          return StepResult::kRefused;
+        const SizeOnPage shown = SizeShownOnPage(static_cast<std::uint32_t>(*received));
+        if (!FieldAccepts(setting.field, NumberText(shown.value)))
+          return detail::ReportInvalidReply(ctx);
+        ctx.pages.SetChecked(setting.check, true);
+        ctx.pages.SetText(setting.field, NumberText(shown.value));
+        ctx.pages.SetComboIndex(setting.unit, shown.unit);
+        return StepResult::kDone;
+      });
 }
 
-void SetLogTimeFields(PageControls& pages, long long days, long long hours, long long minutes,
-                      long long seconds) {
-  pages.SetText(ids::kLogDays, NumberText(days));
-  pages.SetText(ids::kLogHours, NumberText(hours));
-  pages.SetText(ids::kLogMinutes, NumberText(minutes));
-  pages.SetText(ids::kLogSeconds, NumberText(seconds));
+// Shows a number of seconds in the logging time fields.
+void SetLogTimeFields(PageControls& pages, long long seconds) {
+  const auto& [days, hours, minutes, secs] = settings::kStopLogTime.fields;
+  pages.SetText(days, NumberText(seconds / settings::kSecondsPerDay));
+  pages.SetText(hours, NumberText(seconds % settings::kSecondsPerDay / settings::kSecondsPerHour));
+  pages.SetText(minutes,
+                NumberText(seconds % settings::kSecondsPerHour / settings::kSecondsPerMinute));
+  pages.SetText(secs, NumberText(seconds % settings::kSecondsPerMinute));
+}
+
+StepResult SendLogTime(CommandContext& ctx, const LogTimeSetting& setting) {
+  if (!ctx.pages.Checked(setting.check)) {
+    return detail::RunSetCommand(ctx, detail::RequestDisabled(setting.name.set));
+  }
+  KeepLogTimeWithinLimit(ctx.pages);
+  constexpr std::int64_t kSecondsPer[] = {settings::kSecondsPerDay, settings::kSecondsPerHour,
+                                          settings::kSecondsPerMinute, 1};
+  long long total = 0;
+  for (std::size_t k = 0; k < setting.fields.size(); ++k)
+    total += FieldValue(ctx.pages, setting.fields[k]) * kSecondsPer[k];
+  if (total < 1) {
+    ctx.mainWindow.Show(kWarningTitle, setting.sendRaised);
+    SetLogTimeFields(ctx.pages, 1);
+    total = 1;
+  }
+  return detail::RunSetCommand(ctx, detail::RequestNumber(setting.name.set, total));
+}
+
+StepResult ReceiveLogTime(CommandContext& ctx, const LogTimeSetting& setting) {
+  return ReceiveNumber(
+      ctx, setting.name.get,
+      [&] {
+        SetLogTimeFields(ctx.pages, settings::kSecondsPerDay);
+        ctx.pages.SetChecked(setting.check, false);
+      },
+      [&](const Reply& reply) {
+        // More than the largest logging time is more than the fields hold.
+        const std::optional<std::int64_t> received = ReplyValue(ctx, reply, setting.file.maximum);
+        if (!received)
+          return StepResult::kRefused;
+        ctx.pages.SetChecked(setting.check, true);
+        SetLogTimeFields(ctx.pages, *received);
+        return StepResult::kDone;
+      });
 }
 
 }  // namespace
 
 StepResult SendStopIdleTime(CommandContext& ctx) {
-  return SendIdle(ctx, kStopIdle);
+  return SendIdle(ctx, settings::kStopIdle);
 }
 StepResult ReceiveStopIdleTime(CommandContext& ctx) {
-  return ReceiveIdle(ctx, kStopIdle);
+  return ReceiveIdle(ctx, settings::kStopIdle);
 }
 StepResult SendTimestampStopIdleTime(CommandContext& ctx) {
-  return SendIdle(ctx, kTimestampIdle);
+  return SendIdle(ctx, settings::kTimestampIdle);
 }
 StepResult ReceiveTimestampStopIdleTime(CommandContext& ctx) {
-  return ReceiveIdle(ctx, kTimestampIdle);
+  return ReceiveIdle(ctx, settings::kTimestampIdle);
 }
 StepResult SendStopDataSize(CommandContext& ctx) {
-  return SendSize(ctx, kStopSize);
+  return SendSize(ctx, settings::kStopSize);
 }
 StepResult ReceiveStopDataSize(CommandContext& ctx) {
-  return ReceiveSize(ctx, kStopSize);
+  return ReceiveSize(ctx, settings::kStopSize);
 }
 StepResult SendTimestampStopDataSize(CommandContext& ctx) {
-  return SendSize(ctx, kTimestampSize);
+  return SendSize(ctx, settings::kTimestampSize);
 }
 StepResult ReceiveTimestampStopDataSize(CommandContext& ctx) {
-  return ReceiveSize(ctx, kTimestampSize);
+  return ReceiveSize(ctx, settings::kTimestampSize);
 }
-
 StepResult SendStopLogTime(CommandContext& ctx) {
-  if (!ctx.pages.Checked(ids::kStopLogTimeCheck)) {
-    return detail::RunSetCommand(ctx, detail::RequestDisabled("ELS"));
-  }
-  KeepLogTimeWithinLimit(ctx.pages);
-  long long total =
-      static_cast<long long>(FieldValue(ctx.pages, ids::kLogDays)) * kSecondsPerDay +
-      static_cast<long long>(FieldValue(ctx.pages, ids::kLogHours)) * kSecondsPerHour +
-      static_cast<long long>(FieldValue(ctx.pages, ids::kLogMinutes)) * kSecondsPerMinute +
-      FieldValue(ctx.pages, ids::kLogSeconds);
-  if (total < 1) {
-    ctx.mainWindow.Show(kWarningTitle,
-                        "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 "
-                        "に変更されました。");
-    SetLogTimeFields(ctx.pages, 0, 0, 0, 1);
-    total = 1;
-  }
-  return detail::RunSetCommand(ctx, detail::RequestNumber("ELS", total));
+  return SendLogTime(ctx, settings::kStopLogTime);
 }
-
 StepResult ReceiveStopLogTime(CommandContext& ctx) {
-  Reply reply;
-  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("ELG"), reply);
-  if (result != StepResult::kDone)
-    return result;
-  if (reply.At(2) == '-') {
-    SetLogTimeFields(ctx.pages, 1, 0, 0, 0);
-    ctx.pages.SetChecked(ids::kStopLogTimeCheck, false);
-    return StepResult::kDone;
-  }
-  // More than 9999 days is more than the fields hold.
-  const std::optional<std::int64_t> received = ReplyValue(ctx, reply, kLargestLogTimeSeconds);
-  if (!received)
-    return StepResult::kRefused;
-  const long long s = *received;
-  ctx.pages.SetChecked(ids::kStopLogTimeCheck, true);
-  SetLogTimeFields(ctx.pages, s / kSecondsPerDay, (s % kSecondsPerDay) / kSecondsPerHour,
-                   (s % kSecondsPerHour) / kSecondsPerMinute, s % kSecondsPerMinute);
-  return StepResult::kDone;
+  return ReceiveLogTime(ctx, settings::kStopLogTime);
 }
 
 }  // namespace km62rx::device

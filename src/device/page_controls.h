@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -25,17 +24,5 @@ class PageControls {
   virtual bool Enabled(int id) const = 0;
   virtual void SetEnabled(int id, bool enabled) = 0;
 };
-
-// Row counts of the six repeated settings: start data, start time, stop
-// data, stop time, time-stamp start condition, time-stamp end condition.
-struct PageRows {
-  std::array<int, 6> rowCount{3, 7, 3, 7, 3, 3};
-};
-inline constexpr int kRowsStartData = 0;
-inline constexpr int kRowsStartTime = 1;
-inline constexpr int kRowsStopData = 2;
-inline constexpr int kRowsStopTime = 3;
-inline constexpr int kRowsTimestampStart = 4;
-inline constexpr int kRowsTimestampStop = 5;
 
 }  // namespace km62rx::device

@@ -8,12 +8,11 @@
 namespace km62rx::device {
 
 // Everything a settings command works on: the link, the pages it reads or
-// writes, the row counts, and the owner of its boxes (the main window).
+// writes, and the owner of its boxes (the main window).
 struct CommandContext {
   DeviceLink& link;
   PageControls& pages;
   Notifier& mainWindow;
-  PageRows rows{};
 };
 
 // Each returns kDone, kRefused (refused or wrong reply; the user was told)

@@ -190,9 +190,9 @@ StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int
   return StepResult::kDone;
 }
 
-StepResult SendEntries(CommandContext& ctx, int rowsIndex,
+StepResult SendEntries(CommandContext& ctx, int rows,
                 const std::function<std::string(int index)>& entryRequest) {
-  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+  for (int i = 0; i < rows; ++i) {
     const StepResult result = RunSetCommand(ctx, entryRequest(i));
     if (result != StepResult::kDone)
       return result;
@@ -200,9 +200,9 @@ StepResult SendEntries(CommandContext& ctx, int rowsIndex,
   return StepResult::kDone;
 }
 
-StepResult ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+StepResult ReceiveEntries(CommandContext& ctx, int rows, std::string_view getMnemonic,
                    const std::function<StepResult(int index, const Reply& reply)>& showEntry) {
-  for (int i = 0; i < ctx.rows.rowCount[rowsIndex]; ++i) {
+  for (int i = 0; i < rows; ++i) {
     Reply reply;
     StepResult result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);
     if (result == StepResult::kDone)

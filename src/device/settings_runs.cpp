@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/setting_table.h"
+
 namespace km62rx::device {
 namespace {
 
@@ -12,33 +14,28 @@ using Operation = StepResult (*)(CommandContext&);
 struct Step {
   Operation send;
   Operation receive;
-  std::string_view item;
+  settings::SettingName name;  // its item text names the setting in the messages
 };
 
-// The fixed order of both runs and the item text that names each setting in
-// the messages.
+// The fixed order of both runs.
 constexpr std::array<Step, 17> kSteps{{
-    {SendStartDataTriggers, ReceiveStartDataTriggers, "開始トリガー(データ)"},
-    {SendStartTimeTriggers, ReceiveStartTimeTriggers, "開始トリガー(時刻)"},
-    {SendStopDataTriggers, ReceiveStopDataTriggers, "停止トリガー(データ)"},
-    {SendStopTimeTriggers, ReceiveStopTimeTriggers, "停止トリガー(時刻)"},
-    {SendStopIdleTime, ReceiveStopIdleTime, "停止トリガー(アイドル時間)"},
-    {SendStopDataSize, ReceiveStopDataSize, "停止トリガー(データサイズ)"},
-    {SendStopLogTime, ReceiveStopLogTime, "停止トリガー(ロギング時間)"},
-    {SendLogFileExtension, ReceiveLogFileExtension, "ロギング設定"},
-    {SendTimestampMode, ReceiveTimestampMode, "タイムスタンプ機能設定"},
-    {SendTimestampType, ReceiveTimestampType, "タイムスタンプ表示タイプ"},
-    {SendTimestampSerialNo, ReceiveTimestampSerialNo, "タイムスタンプ シリアル番号機能"},
-    {SendTimestampSeparator, ReceiveTimestampSeparator, "タイムスタンプ 区切り文字"},
-    {SendTimestampExcludedData, ReceiveTimestampExcludedData, "タイムスタンプ 除外データ"},
-    {SendTimestampStartConditions, ReceiveTimestampStartConditions,
-     "タイムスタンプ記録 開始条件(データ)"},
-    {SendTimestampStopConditions, ReceiveTimestampStopConditions,
-     "タイムスタンプ記録 終了条件(データ)"},
-    {SendTimestampStopIdleTime, ReceiveTimestampStopIdleTime,
-     "タイムスタンプ記録 終了条件(アイドル時間)"},
-    {SendTimestampStopDataSize, ReceiveTimestampStopDataSize,
-     "タイムスタンプ記録 終了条件(データサイズ)"},
+    {SendStartDataTriggers, ReceiveStartDataTriggers, settings::kStartData.name},
+    {SendStartTimeTriggers, ReceiveStartTimeTriggers, settings::kStartTime.name},
+    {SendStopDataTriggers, ReceiveStopDataTriggers, settings::kStopData.name},
+    {SendStopTimeTriggers, ReceiveStopTimeTriggers, settings::kStopTime.name},
+    {SendStopIdleTime, ReceiveStopIdleTime, settings::kStopIdle.name},
+    {SendStopDataSize, ReceiveStopDataSize, settings::kStopSize.name},
+    {SendStopLogTime, ReceiveStopLogTime, settings::kStopLogTime.name},
+    {SendLogFileExtension, ReceiveLogFileExtension, settings::kExtension.name},
+    {SendTimestampMode, ReceiveTimestampMode, settings::kTimestampMode.name},
+    {SendTimestampType, ReceiveTimestampType, settings::kTimestampType.name},
+    {SendTimestampSerialNo, ReceiveTimestampSerialNo, settings::kTimestampSerial.name},
+    {SendTimestampSeparator, ReceiveTimestampSeparator, settings::kSeparator.name},
+    {SendTimestampExcludedData, ReceiveTimestampExcludedData, settings::kExcludedData.name},
+    {SendTimestampStartConditions, ReceiveTimestampStartConditions, settings::kTimestampStart.name},
+    {SendTimestampStopConditions, ReceiveTimestampStopConditions, settings::kTimestampStop.name},
+    {SendTimestampStopIdleTime, ReceiveTimestampStopIdleTime, settings::kTimestampIdle.name},
+    {SendTimestampStopDataSize, ReceiveTimestampStopDataSize, settings::kTimestampSize.name},
 }};
 
 // Steps 1 to 8 need no time-stamp function; the rest are skipped for a
@@ -71,13 +68,13 @@ RunResult RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const
     const Step& step = kSteps[i];
     const StepResult result = sending ? step.send(ctx) : step.receive(ctx);
     if (progress)
-      progress(static_cast<int>(i) + 1, step.item, result);
+      progress(static_cast<int>(i) + 1, step.name.item, result);
     if (result == StepResult::kLinkFailed) {
       ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
       return RunResult::kLinkFailed;
     }
     if (result == StepResult::kRefused) {
-      std::string text(step.item);
+      std::string text(step.name.item);
       text += texts.itemFailureSuffix;
       ctx.mainWindow.Show(texts.itemFailureTitle, text);
     }

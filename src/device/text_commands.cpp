@@ -2,38 +2,44 @@
 // three code-valued time-stamp settings (PM, PT, PN), the separator (PP) and
 // the excluded data bytes (PD).
 
-#include <array>
 #include <cctype>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "device/control_ids.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
-#include "settings/logger_settings.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::device {
 namespace {
 
+using settings::CodeSetting;
+using settings::ExcludedSetting;
+using settings::TextSetting;
+
 constexpr int kExtensionChars = 3;
 
-struct CodeSetting {
-  std::string_view setMnemonic;
-  std::string_view getMnemonic;
-  int combo;
-  std::span<const settings::Choice> choices;
-};
-
-constexpr CodeSetting kMode{"PMS", "PMG", ids::kTimestampModeCombo, settings::OnOffChoices};
-constexpr CodeSetting kType{"PTS", "PTG", ids::kTimestampTypeCombo, settings::TimestampTypeChoices};
-constexpr CodeSetting kSerial{"PNS", "PNG", ids::kTimestampSerialCombo, settings::OnOffChoices};
-
-std::array<int, settings::kExcludedDataBytes> ExcludedFields() {
-  std::array<int, settings::kExcludedDataBytes> fields{};
-  for (int k = 0; k < settings::kExcludedDataBytes; ++k)
-    fields[k] = ids::ExcludedByte(k);
+std::vector<int> ExcludedFields(const ExcludedSetting& setting) {
+  std::vector<int> fields;
+  for (int k = 0; k < setting.bytes; ++k)
+    fields.push_back(setting.byteField(k));
   return fields;
+}
+
+StepResult SendText(CommandContext& ctx, const TextSetting& setting) {
+  return detail::RunSetCommand(
+      ctx, detail::RequestText(setting.name.set, detail::ControlText(ctx.pages, setting.field)));
+}
+
+// Runs a get command and hands a successful reply to showValue, which
+// returns the step's result.
+template <typename ShowValue>
+StepResult ReceiveReply(CommandContext& ctx, std::string_view get, ShowValue showValue) {
+  Reply reply;
+  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request(get), reply);
+  return result != StepResult::kDone ? result : showValue(reply);
 }
 
 StepResult SendCode(CommandContext& ctx, const CodeSetting& setting) {
@@ -43,112 +49,105 @@ StepResult SendCode(CommandContext& ctx, const CodeSetting& setting) {
   if (index >= 0 && static_cast<std::size_t>(index) < setting.choices.size()) {
     code = setting.choices[index].code;
   }
-  return detail::RunSetCommand(ctx, detail::RequestText(setting.setMnemonic, code));
+  return detail::RunSetCommand(ctx, detail::RequestText(setting.name.set, code));
 }
 
 StepResult ReceiveCode(CommandContext& ctx, const CodeSetting& setting) {
-  Reply reply;
-  const StepResult result =
-      detail::ExchangeSettingsCommand(ctx, detail::Request(setting.getMnemonic), reply);
-  if (result != StepResult::kDone)
-    return result;
-  // Every row whose code begins with the payload selects its index, so the
-  // last such row wins; no match leaves the selection as it was.
-  const std::string_view payload = detail::ReplyTail(reply);
-  for (std::size_t row = 0; row < setting.choices.size(); ++row) {
-    if (setting.choices[row].code.starts_with(payload)) {
-      ctx.pages.SetComboIndex(setting.combo, static_cast<int>(row));
+  return ReceiveReply(ctx, setting.name.get, [&](const Reply& reply) {
+    // Every row whose code begins with the payload selects its index, so
+    // the last such row wins; no match leaves the selection as it was.
+    const std::string_view payload = detail::ReplyTail(reply);
+    for (std::size_t row = 0; row < setting.choices.size(); ++row) {
+      if (setting.choices[row].code.starts_with(payload)) {
+        ctx.pages.SetComboIndex(setting.combo, static_cast<int>(row));
+      }
     }
-  }
-  return StepResult::kDone;
+    return StepResult::kDone;
+  });
 }
 
 }  // namespace
 
 StepResult SendLogFileExtension(CommandContext& ctx) {
-  return detail::RunSetCommand(
-      ctx, detail::RequestText("LES", detail::ControlText(ctx.pages, ids::kExtensionField)));
+  return SendText(ctx, settings::kExtension);
 }
 
 StepResult ReceiveLogFileExtension(CommandContext& ctx) {
-  Reply reply;
-  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("LEG"), reply);
-  if (result != StepResult::kDone)
-    return result;
-  // The extension is the three characters after "OK"; fewer is not valid.
-  if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
-    return detail::ReportInvalidReply(ctx);
-  }
-  // Of ASCII, the field takes letters and digits only; anything else (an
-  // "=" among them) would make a line the file reader refuses. Bytes above
-  // ASCII stay, so an extension written in the PC's code page comes back.
-  for (std::size_t i = 2; i < 2 + kExtensionChars; ++i) {
-    const auto c = static_cast<unsigned char>(reply.At(i));
-    if (c < 0x80 && !std::isalnum(c))
+  return ReceiveReply(ctx, settings::kExtension.name.get, [&](const Reply& reply) {
+    // The extension is the three characters after "OK"; fewer is not valid.
+    if (!detail::HasCharacters(reply, 2, 1 + kExtensionChars)) {
       return detail::ReportInvalidReply(ctx);
-  }
-  ctx.pages.SetText(ids::kExtensionField, detail::ReplyText(reply).substr(2, kExtensionChars));
-  return StepResult::kDone;
+    }
+    // Of ASCII, the field takes letters and digits only; anything else (an
+    // "=" among them) would make a line the file reader refuses. Bytes
+    // above ASCII stay, so an extension written in the PC's code page comes
+    // back.
+    for (std::size_t i = 2; i < 2 + kExtensionChars; ++i) {
+      const auto c = static_cast<unsigned char>(reply.At(i));
+      if (c < 0x80 && !std::isalnum(c))
+        return detail::ReportInvalidReply(ctx);
+    }
+    ctx.pages.SetText(settings::kExtension.field,
+                      detail::ReplyText(reply).substr(2, kExtensionChars));
+    return StepResult::kDone;
+  });
 }
 
 StepResult SendTimestampMode(CommandContext& ctx) {
-  return SendCode(ctx, kMode);
+  return SendCode(ctx, settings::kTimestampMode);
 }
 StepResult ReceiveTimestampMode(CommandContext& ctx) {
-  return ReceiveCode(ctx, kMode);
+  return ReceiveCode(ctx, settings::kTimestampMode);
 }
 StepResult SendTimestampType(CommandContext& ctx) {
-  return SendCode(ctx, kType);
+  return SendCode(ctx, settings::kTimestampType);
 }
 StepResult ReceiveTimestampType(CommandContext& ctx) {
-  return ReceiveCode(ctx, kType);
+  return ReceiveCode(ctx, settings::kTimestampType);
 }
 StepResult SendTimestampSerialNo(CommandContext& ctx) {
-  return SendCode(ctx, kSerial);
+  return SendCode(ctx, settings::kTimestampSerial);
 }
 StepResult ReceiveTimestampSerialNo(CommandContext& ctx) {
-  return ReceiveCode(ctx, kSerial);
+  return ReceiveCode(ctx, settings::kTimestampSerial);
 }
 
 StepResult SendTimestampSeparator(CommandContext& ctx) {
-  return detail::RunSetCommand(
-      ctx, detail::RequestText("PPS", detail::ControlText(ctx.pages, ids::kSeparatorField)));
+  return SendText(ctx, settings::kSeparator);
 }
 
 StepResult ReceiveTimestampSeparator(CommandContext& ctx) {
-  Reply reply;
-  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("PPG"), reply);
-  if (result != StepResult::kDone)
-    return result;
-  // Only a separator the field keeps as it stands is taken.
-  const std::string_view separator = detail::ReplyTail(reply);
-  std::string normalized(separator);
-  if (settings::NormalizeDelimiter(normalized) != 1 || normalized != separator)
-    return detail::ReportInvalidReply(ctx);
-  ctx.pages.SetText(ids::kSeparatorField, separator);
-  return StepResult::kDone;
+  return ReceiveReply(ctx, settings::kSeparator.name.get, [&](const Reply& reply) {
+    // Only a separator the field keeps as it stands is taken.
+    const std::string_view separator = detail::ReplyTail(reply);
+    std::string normalized(separator);
+    if (settings::NormalizeDelimiter(normalized) != 1 || normalized != separator)
+      return detail::ReportInvalidReply(ctx);
+    ctx.pages.SetText(settings::kSeparator.field, separator);
+    return StepResult::kDone;
+  });
 }
 
 StepResult SendTimestampExcludedData(CommandContext& ctx) {
-  std::string request = detail::Request("PDS");
-  detail::AppendDataPairs(ctx.pages, ExcludedFields(), request);
+  const ExcludedSetting& setting = settings::kExcludedData;
+  std::string request = detail::Request(setting.name.set);
+  detail::AppendDataPairs(ctx.pages, ExcludedFields(setting), request);
   return detail::RunSetCommand(ctx, request);
 }
 
 StepResult ReceiveTimestampExcludedData(CommandContext& ctx) {
-  Reply reply;
-  const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request("PDG"), reply);
-  if (result != StepResult::kDone)
-    return result;
-  const auto pairs = detail::ReplyDataPairs(reply, 2, settings::kExcludedDataBytes);
-  if (!pairs)
-    return detail::ReportInvalidReply(ctx);
-  const auto fields = ExcludedFields();
-  for (const int id : fields)
-    ctx.pages.SetText(id, "");
-  for (std::size_t j = 0; j < pairs->size(); ++j)
-    ctx.pages.SetText(fields[j], (*pairs)[j]);
-  return StepResult::kDone;
+  const ExcludedSetting& setting = settings::kExcludedData;
+  return ReceiveReply(ctx, setting.name.get, [&](const Reply& reply) {
+    const auto pairs = detail::ReplyDataPairs(reply, 2, setting.bytes);
+    if (!pairs)
+      return detail::ReportInvalidReply(ctx);
+    const std::vector<int> fields = ExcludedFields(setting);
+    for (const int id : fields)
+      ctx.pages.SetText(id, "");
+    for (std::size_t j = 0; j < pairs->size(); ++j)
+      ctx.pages.SetText(fields[j], (*pairs)[j]);
+    return StepResult::kDone;
+  });
 }
 
 }  // namespace km62rx::device

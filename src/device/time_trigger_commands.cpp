@@ -6,38 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "device/control_ids.h"
 #include "device/field_limits.h"
 #include "device/settings_commands.h"
 #include "device/settings_exchange.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::device {
 namespace {
 
-struct TimeSetting {
-  std::string_view setMnemonic;
-  std::string_view getMnemonic;
-  int rowsIndex;
-  int (*check)(int row);
-  int (*weekday)(int row);
-  int (*hour)(int row);
-  int (*minute)(int row);
-};
-
-constexpr TimeSetting kStartTime{"BTS",
-                                 "BTG",
-                                 kRowsStartTime,
-                                 ids::StartTimeCheck,
-                                 ids::StartTimeWeekday,
-                                 ids::StartTimeHour,
-                                 ids::StartTimeMinute};
-constexpr TimeSetting kStopTime{"ETS",
-                                "ETG",
-                                kRowsStopTime,
-                                ids::StopTimeCheck,
-                                ids::StopTimeWeekday,
-                                ids::StopTimeHour,
-                                ids::StopTimeMinute};
+using settings::TimeRowsSetting;
 
 // "%d" of a number.
 void AppendNumber(std::string& out, int value) {
@@ -55,8 +32,9 @@ void AppendTwoDigits(std::string& out, int value) {
 }
 
 // "%s%d%d%02d%02d\r": mnemonic, entry, weekday code, hour, minute.
-std::string TimeRequest(const TimeSetting& setting, int index, int dayCode, int hour, int minute) {
-  std::string request(setting.setMnemonic);
+std::string TimeRequest(const TimeRowsSetting& setting, int index, int dayCode, int hour,
+                        int minute) {
+  std::string request(setting.name.set);
   AppendNumber(request, index);
   AppendNumber(request, dayCode);
   AppendTwoDigits(request, hour);
@@ -65,10 +43,10 @@ std::string TimeRequest(const TimeSetting& setting, int index, int dayCode, int 
   return request;
 }
 
-StepResult SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
-  return detail::SendEntries(ctx, setting.rowsIndex, [&](int i) {
+StepResult SendTimeEntries(CommandContext& ctx, const TimeRowsSetting& setting) {
+  return detail::SendEntries(ctx, setting.rows, [&](int i) {
     if (!ctx.pages.Checked(setting.check(i)))
-      return detail::RequestDisabledEntry(setting.setMnemonic, i);
+      return detail::RequestDisabledEntry(setting.name.set, i);
     const int dayCode = ids::WeekdayCode(ctx.pages.ComboIndex(setting.weekday(i)));
     const int hour = detail::AtoiValue(detail::ControlText(ctx.pages, setting.hour(i)));
     const int minute = detail::AtoiValue(detail::ControlText(ctx.pages, setting.minute(i)));
@@ -76,9 +54,9 @@ StepResult SendTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
   });
 }
 
-StepResult ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
+StepResult ReceiveTimeEntries(CommandContext& ctx, const TimeRowsSetting& setting) {
   return detail::ReceiveEntries(
-      ctx, setting.rowsIndex, setting.getMnemonic, [&](int i, const Reply& reply) {
+      ctx, setting.rows, setting.name.get, [&](int i, const Reply& reply) {
         const bool disabled = reply.At(3) == '-';
         // An enabled entry is exactly weekday, hour and minute (positions 3
         // to 7) as the entry's controls would take them; any other reply is
@@ -106,16 +84,16 @@ StepResult ReceiveTimeEntries(CommandContext& ctx, const TimeSetting& setting) {
 }  // namespace
 
 StepResult SendStartTimeTriggers(CommandContext& ctx) {
-  return SendTimeEntries(ctx, kStartTime);
+  return SendTimeEntries(ctx, settings::kStartTime);
 }
 StepResult ReceiveStartTimeTriggers(CommandContext& ctx) {
-  return ReceiveTimeEntries(ctx, kStartTime);
+  return ReceiveTimeEntries(ctx, settings::kStartTime);
 }
 StepResult SendStopTimeTriggers(CommandContext& ctx) {
-  return SendTimeEntries(ctx, kStopTime);
+  return SendTimeEntries(ctx, settings::kStopTime);
 }
 StepResult ReceiveStopTimeTriggers(CommandContext& ctx) {
-  return ReceiveTimeEntries(ctx, kStopTime);
+  return ReceiveTimeEntries(ctx, settings::kStopTime);
 }
 
 }  // namespace km62rx::device

@@ -2,10 +2,12 @@
 #include <charconv>
 #include <cstdint>
 #include <istream>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "settings/reader_messages.h"
+#include "settings/setting_table.h"
 #include "settings/settings_file.h"
 
 namespace km62rx::settings {
@@ -48,43 +50,22 @@ int KeyIndex(std::string_view key) {
   return -1;
 }
 
-// How one numeric key is checked, clamped and reported.
-struct NumberRule {
-  std::size_t maxChars;
-  bool isUnsigned;
-  std::uint32_t maximum;  // 0: no maximum
-  std::string_view belowMinimum;
-  std::string_view aboveMaximum;
-};
-
 constexpr std::string_view kParameterTitle = "パラメータエラー";
 constexpr std::string_view kEqualsSeparatorLine = "TMSP_SPLIT==";
-constexpr std::uint32_t kMaxDataSize = 2097152000;
-constexpr std::uint32_t kMaxLogTime = 863913600;
 
-constexpr NumberRule kIdleTime{9, false, 0,
-                               "アイドル時間トリガーの最小設定値は1ミリ秒です。\r\n"
-                               "1ミリ秒に変更しました。",
-                               ""};
-constexpr NumberRule kDataSize{10, true, kMaxDataSize,
-                               "データサイズトリガーの最小設定値は1バイトです。\r\n"
-                               "1バイトに変更しました。",
-                               "データサイズトリガーの最大設定値は2000Mバイトです。\r\n"
-                               "2000Mバイトに変更しました。"};
-constexpr NumberRule kLogTime{9, false, kMaxLogTime,
-                              "ロギング時間トリガーの最小設定値は1秒です。\r\n"
-                              "1秒に変更しました。",
-                              "ロギング時間トリガーの最大設定値は9999日です。\r\n"
-                              "9999日に変更しました。"};
-constexpr NumberRule kStampIdleTime{9, false, 0,
-                                    "アイドル時間による条件の最小設定値は1ミリ秒です。\r\n"
-                                    "1ミリ秒に変更しました。",
-                                    ""};
-constexpr NumberRule kStampDataSize{10, true, kMaxDataSize,
-                                    "データサイズによる条件の最小設定値は1バイトです。\r\n"
-                                    "1バイトに変更しました。",
-                                    "データサイズによる条件の最大設定値は2000Mバイトです。\r\n"
-                                    "2000Mバイトに変更しました。"};
+// The numeric lines: how each is checked and where it goes.
+struct NumberLine {
+  std::string_view key;
+  const FileNumberRule* rule;
+  NumberText LoggerSettings::*value;
+};
+template <typename Setting>
+constexpr NumberLine LineOf(const Setting& setting) {
+  return {setting.name.key, &setting.file, setting.value};
+}
+constexpr NumberLine kNumberLines[] = {LineOf(kStopIdle), LineOf(kStopSize), LineOf(kStopLogTime),
+                                       LineOf(kTimestampIdle), LineOf(kTimestampSize)};
+constexpr const CodeSetting* kCodeLines[] = {&kTimestampMode, &kTimestampSerial, &kTimestampType};
 
 // One call of the reader: the record, the seen flags and the notifier.
 class Reader {
@@ -117,6 +98,14 @@ class Reader {
 
  private:
   void Dispatch(int index, std::string_view key, std::string_view value) {
+    for (const NumberLine& line : kNumberLines) {
+      if (line.key == key)
+        return Number(index, key, value, *line.rule, s_.*line.value);
+    }
+    for (const CodeSetting* setting : kCodeLines) {
+      if (setting->name.key == key)
+        return Code(index, key, value, setting->choices, s_.*setting->value);
+    }
     switch (index) {
       case 0:  // INFO_NAME
       case 2:  // TIME_CALENDAR
@@ -132,26 +121,10 @@ class Reader {
         return DataEntry(s_.STOP_DATA, stopData_, key, value, false, false);
       case 7:
         return TimeEntry(s_.STOP_TIME, stopTime_, key, value);
-      case 8:
-        return Number(index, key, value, kIdleTime, s_.STOP_IDLETIME);
-      case 9:
-        return Number(index, key, value, kDataSize, s_.STOP_DATASIZE);
-      case 10:
-        return Number(index, key, value, kLogTime, s_.STOP_LOGTIME);
-      case 11:
-        return Code(index, key, value, OnOffChoices, s_.TMSP_MODE);
       case 12:
         return DataEntry(s_.TMSP_START_DATA, stampStartData_, key, value, true, true);
       case 13:
         return DataEntry(s_.TMSP_STOP_DATA, stampStopData_, key, value, false, true);
-      case 14:
-        return Number(index, key, value, kStampIdleTime, s_.TMSP_STOP_IDLETIME);
-      case 15:
-        return Number(index, key, value, kStampDataSize, s_.TMSP_STOP_DATASIZE);
-      case 16:
-        return Code(index, key, value, OnOffChoices, s_.TMSP_SERIAL_NO);
-      case 17:
-        return Code(index, key, value, TimestampTypeChoices, s_.TMSP_TYPE);
       case 18:
         return Separator(index, key, value);
       case 19:
@@ -230,7 +203,7 @@ class Reader {
     list[entry] = value;
   }
 
-  void Number(int index, std::string_view key, std::string_view value, const NumberRule& rule,
+  void Number(int index, std::string_view key, std::string_view value, const FileNumberRule& rule,
               NumberText& field) {
     if (value.empty() || value.size() > rule.maxChars)
       return Report(LineProblem::kParameter);
@@ -259,9 +232,8 @@ class Reader {
     field = std::string_view(digits, static_cast<std::size_t>(result.ptr - digits));
   }
 
-  template <std::size_t N>
   void Code(int index, std::string_view key, std::string_view value,
-            const std::array<Choice, N>& choices, CodeText& field) {
+            std::span<const Choice> choices, CodeText& field) {
     SeenOnce(index, key);
     for (const Choice& choice : choices) {
       if (choice.code == value) {

@@ -1,11 +1,11 @@
 #include "ui/field_rules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "device/clock_commands.h"
-#include "device/control_ids.h"
 #include "device/field_limits.h"
-#include "settings/logger_settings.h"
+#include "settings/setting_table.h"
 #include "ui/decimal_text.h"
 #include "ui/page_table.h"
 
@@ -19,9 +19,6 @@ std::string ReadField(const device::PageControls& controls, int id) {
     text.resize(99);
   return text;
 }
-
-constexpr int kClockMonth = ids::kClockYear + 1;
-constexpr int kClockDay = ids::kClockYear + 2;
 
 }  // namespace
 
@@ -37,20 +34,21 @@ void ClampNumericField(int id, device::PageControls& controls) {
     controls.SetText(id, FormatDecimal(range->minimum));
   }
   // Limits that span several fields.
-  if (id >= ids::kLogDays && id <= ids::kLogSeconds) {
+  const auto& logTime = settings::kStopLogTime.fields;
+  if (std::find(logTime.begin(), logTime.end(), id) != logTime.end()) {
     device::KeepLogTimeWithinLimit(controls);
-  } else if (id >= ids::kClockYear && id <= kClockDay) {
+  } else if (id == ids::kClockYear || id == ids::kClockMonth || id == ids::kClockDay) {
     KeepClockDayInMonth(controls);
   }
 }
 
 void KeepClockDayInMonth(device::PageControls& controls) {
   const int year = DecimalValue(ReadField(controls, ids::kClockYear));
-  const int month = DecimalValue(ReadField(controls, kClockMonth));
-  const int day = DecimalValue(ReadField(controls, kClockDay));
+  const int month = DecimalValue(ReadField(controls, ids::kClockMonth));
+  const int day = DecimalValue(ReadField(controls, ids::kClockDay));
   const int kept = device::KeepDayInMonth({year, month, day}).day;
   if (kept != day)
-    controls.SetText(kClockDay, FormatDecimal(kept));
+    controls.SetText(ids::kClockDay, FormatDecimal(kept));
 }
 
 void NormalizeSeparatorField(int id, device::PageControls& controls) {
@@ -60,8 +58,7 @@ void NormalizeSeparatorField(int id, device::PageControls& controls) {
 }
 
 bool IsClampedField(int id) {
-  return (id >= 500 && id <= 505) || (id >= 550 && id <= 566) || (id >= 600 && id <= 616) ||
-         id == 620 || id == 630 || (id >= 640 && id <= 643) || id == 695 || id == 696;
+  return NumericFieldRange(id).has_value();
 }
 
 }  // namespace km62rx::ui

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "device/control_ids.h"
+#include "settings/control_ids.h"
 #include "settings/file_read.h"
 #include "settings/settings_file.h"
 #include "ui/decimal_text.h"
@@ -41,7 +41,7 @@ std::string CalendarText(const device::TypedTime& time) {
   std::string text;
   for (std::size_t i = 0; i < parts.size(); ++i) {
     int value = parts[i];
-    if (const auto range = NumericFieldRange(ids::kClockYear + static_cast<int>(i))) {
+    if (const auto range = NumericFieldRange(ids::kClockFields[i])) {
       value = std::clamp(value, range->minimum, range->maximum);
     }
     text += FormatTwoDigits(i == 0 ? value - 2000 : value);

@@ -1,41 +1,30 @@
 #include "ui/page_binding.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <span>
 #include <string>
 #include <string_view>
 
-#include "device/control_ids.h"
 #include "device/field_limits.h"
+#include "settings/setting_table.h"
 #include "ui/decimal_text.h"
 
 namespace km62rx::ui {
 namespace {
 
-using settings::Choice;
 using settings::LoggerSettings;
 
 constexpr std::string_view kParameterErrorTitle = "パラメータエラー";
-constexpr std::string_view kStopDataRefused =
-    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "トリガー無効に変更しました。";
-constexpr std::string_view kTimestampStopDataRefused =
-    "タイムスタンプ記録 終了条件(データ)を有効にするには\r\n1バイト以上の設定データが必要です。"
-    "\r\n条件無効に変更しました。";
-constexpr std::string_view kStopSizeLimited =
-    "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。";
-constexpr std::string_view kTimestampSizeLimited =
-    "データサイズによるタイムスタンプ記録の終了条件の最大設定値は2000Mバイトです。\r\n"
-    "2000Mバイトに変更しました。";
-constexpr std::string_view kLogTimeRaised =
-    "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。";
 
-constexpr int kBytesPerRow = 4;
-constexpr int kLargestSizeInMByte = 2000;
-constexpr std::int64_t kMByte = 1048576;
-constexpr std::int64_t kKByte = 1024;
+using settings::CodeSetting;
+using settings::DataRowsSetting;
+using settings::IdleSetting;
+using settings::LogTimeSetting;
+using settings::SizeSetting;
+using settings::TimeRowsSetting;
 
 // Control texts are read as into a 100-byte buffer.
 std::string ReadField(const device::PageControls& pages, int id) {
@@ -54,103 +43,132 @@ int ClampToInt(std::int64_t value) {
                                                    std::numeric_limits<int>::max()));
 }
 
+std::array<int, ids::kBytesPerDataRow> RowBytes(const DataRowsSetting& setting, int r) {
+  std::array<int, ids::kBytesPerDataRow> fields{};
+  for (int k = 0; k < ids::kBytesPerDataRow; ++k)
+    fields[k] = setting.byteField(r, k);
+  return fields;
+}
+
+std::array<int, settings::kExcludedDataBytes> ExcludedBytes() {
+  std::array<int, settings::kExcludedDataBytes> fields{};
+  for (int k = 0; k < settings::kExcludedDataBytes; ++k)
+    fields[k] = settings::kExcludedData.byteField(k);
+  return fields;
+}
+
+// The rows of a repeated setting the record holds.
+template <typename Setting, typename Entries>
+int RowCount(const Setting& setting, const Entries& entries) {
+  return std::min(setting.rows, static_cast<int>(entries.size()));
+}
+
 // ---------------------------------------------------------------------------
 // Record to pages.
 
-// Puts text into consecutive fields two characters at a time, from firstId
-// on, stopping at the end of the text or after count fields.
-void SpreadPairs(device::PageControls& pages, std::string_view text, int firstId, int count) {
-  for (int k = 0; k < count; ++k)
-    pages.SetText(firstId + k, "");
-  for (int k = 0; k < count && !text.empty(); ++k) {
-    pages.SetText(firstId + k, text.substr(0, 2));
+// Puts text into the fields two characters at a time, stopping at the end
+// of the text.
+void SpreadPairs(device::PageControls& pages, std::string_view text, std::span<const int> fields) {
+  for (const int id : fields)
+    pages.SetText(id, "");
+  for (std::size_t k = 0; k < fields.size() && !text.empty(); ++k) {
+    pages.SetText(fields[k], text.substr(0, 2));
     text.remove_prefix(std::min<std::size_t>(2, text.size()));
   }
 }
 
-void ShowDataEntry(device::PageControls& pages, const settings::DataEntry& entry, int checkId,
-                   int firstByteId) {
-  SpreadPairs(pages, {}, firstByteId, kBytesPerRow);
-  if (entry.At(1) == '-') {
-    pages.SetChecked(checkId, false);
-    return;
+template <std::size_t N>
+void ShowDataRows(device::PageControls& pages, const std::array<settings::DataEntry, N>& entries,
+                  const DataRowsSetting& setting) {
+  for (int r = 0; r < RowCount(setting, entries); ++r) {
+    const auto fields = RowBytes(setting, r);
+    SpreadPairs(pages, {}, fields);
+    if (entries[r].At(1) == '-') {
+      pages.SetChecked(setting.check(r), false);
+      continue;
+    }
+    pages.SetChecked(setting.check(r), true);
+    const std::string_view text = entries[r].View();
+    SpreadPairs(pages, text.size() > 1 ? text.substr(1) : std::string_view(), fields);
   }
-  pages.SetChecked(checkId, true);
-  const std::string_view text = entry.View();
-  SpreadPairs(pages, text.size() > 1 ? text.substr(1) : std::string_view(), firstByteId,
-              kBytesPerRow);
 }
 
-void ResetTimeRow(device::PageControls& pages, int weekdayId, int hourId, int minuteId) {
-  pages.SetComboIndex(weekdayId, 0);
-  pages.SetText(hourId, "0");
-  pages.SetText(minuteId, "0");
+void ResetTimeRow(device::PageControls& pages, const TimeRowsSetting& setting, int r) {
+  pages.SetComboIndex(setting.weekday(r), 0);
+  pages.SetText(setting.hour(r), "0");
+  pages.SetText(setting.minute(r), "0");
 }
 
-void ShowTimeEntry(device::PageControls& pages, const settings::TimeEntry& entry, int checkId,
-                   int weekdayId, int hourId, int minuteId) {
+void ShowTimeEntry(device::PageControls& pages, const settings::TimeEntry& entry,
+                   const TimeRowsSetting& setting, int r) {
   if (entry.At(1) == '-') {
-    pages.SetChecked(checkId, false);
+    pages.SetChecked(setting.check(r), false);
     return;
   }
-  pages.SetChecked(checkId, true);
+  pages.SetChecked(setting.check(r), true);
   const char day = entry.At(1);
-  pages.SetComboIndex(weekdayId, day >= '0' && day <= '7' ? ids::WeekdayIndex(day - '0') : 0);
+  pages.SetComboIndex(setting.weekday(r),
+                      day >= '0' && day <= '7' ? ids::WeekdayIndex(day - '0') : 0);
   const std::string_view text = entry.View();
-  pages.SetText(hourId, text.size() > 2 ? text.substr(2, 2) : std::string_view());
-  pages.SetText(minuteId, text.size() > 4 ? text.substr(4, 2) : std::string_view());
+  pages.SetText(setting.hour(r), text.size() > 2 ? text.substr(2, 2) : std::string_view());
+  pages.SetText(setting.minute(r), text.size() > 4 ? text.substr(4, 2) : std::string_view());
 }
 
-void ShowIdleTime(device::PageControls& pages, const settings::NumberText& value, int checkId,
-                  int fieldId) {
-  pages.SetText(fieldId, "1");
+// Shows a number setting: off, or on with show filling its fields.
+template <typename Setting, typename Show>
+void ShowNumber(device::PageControls& pages, const settings::NumberText& value,
+                const Setting& setting, Show show) {
   if (value.At(0) == '-') {
-    pages.SetChecked(checkId, false);
+    pages.SetChecked(setting.check, false);
     return;
   }
-  pages.SetChecked(checkId, true);
-  pages.SetText(fieldId, value.View());
+  pages.SetChecked(setting.check, true);
+  show();
 }
 
-void ShowDataSize(device::PageControls& pages, const settings::NumberText& value, int checkId,
-                  int fieldId, int unitId) {
-  pages.SetText(fieldId, "1");
-  pages.SetComboIndex(unitId, ids::kUnitMByte);
-  if (value.At(0) == '-') {
-    pages.SetChecked(checkId, false);
-    return;
-  }
-  pages.SetChecked(checkId, true);
-  const device::SizeOnPage shown = device::SizeShownOnPage(UnsignedDecimalValue(value.View()));
-  pages.SetComboIndex(unitId, shown.unit);
-  pages.SetText(fieldId, FormatDecimal(shown.value));
+void ShowIdleTime(device::PageControls& pages, const settings::NumberText& value,
+                  const IdleSetting& setting) {
+  pages.SetText(setting.field, "1");
+  ShowNumber(pages, value, setting, [&] { pages.SetText(setting.field, value.View()); });
 }
 
-void ShowLogTime(device::PageControls& pages, const settings::NumberText& value) {
-  pages.SetText(ids::kLogDays, "1");
-  pages.SetText(ids::kLogHours, "0");
-  pages.SetText(ids::kLogMinutes, "0");
-  pages.SetText(ids::kLogSeconds, "0");
-  if (value.At(0) == '-') {
-    pages.SetChecked(ids::kStopLogTimeCheck, false);
-    return;
-  }
-  pages.SetChecked(ids::kStopLogTimeCheck, true);
-  const int seconds = DecimalValue(value.View());
-  pages.SetText(ids::kLogDays, FormatDecimal(seconds / 86400));
-  pages.SetText(ids::kLogHours, FormatDecimal(seconds % 86400 / 3600));
-  pages.SetText(ids::kLogMinutes, FormatDecimal(seconds % 3600 / 60));
-  pages.SetText(ids::kLogSeconds, FormatDecimal(seconds % 60));
+void ShowDataSize(device::PageControls& pages, const settings::NumberText& value,
+                  const SizeSetting& setting) {
+  pages.SetText(setting.field, "1");
+  pages.SetComboIndex(setting.unit, ids::kUnitMByte);
+  ShowNumber(pages, value, setting, [&] {
+    const settings::SizeOnPage shown =
+        settings::SizeShownOnPage(UnsignedDecimalValue(value.View()));
+    pages.SetComboIndex(setting.unit, shown.unit);
+    pages.SetText(setting.field, FormatDecimal(shown.value));
+  });
+}
+
+void ShowLogTime(device::PageControls& pages, const settings::NumberText& value,
+                 const LogTimeSetting& setting) {
+  const auto& [days, hours, minutes, seconds] = setting.fields;
+  pages.SetText(days, "1");
+  pages.SetText(hours, "0");
+  pages.SetText(minutes, "0");
+  pages.SetText(seconds, "0");
+  ShowNumber(pages, value, setting, [&] {
+    const int total = DecimalValue(value.View());
+    pages.SetText(days, FormatDecimal(total / settings::kSecondsPerDay));
+    pages.SetText(hours,
+                  FormatDecimal(total % settings::kSecondsPerDay / settings::kSecondsPerHour));
+    pages.SetText(minutes,
+                  FormatDecimal(total % settings::kSecondsPerHour / settings::kSecondsPerMinute));
+    pages.SetText(seconds, FormatDecimal(total % settings::kSecondsPerMinute));
+  });
 }
 
 // Every row whose code begins with the record's text selects its index; the
 // last such row wins, and index 0 stays when none does.
-void ShowChoice(device::PageControls& pages, std::string_view code, std::span<const Choice> table,
-                int comboId) {
-  pages.SetComboIndex(comboId, 0);
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    if (table[i].code.starts_with(code)) {
-      pages.SetComboIndex(comboId, static_cast<int>(i));
+void ShowChoice(device::PageControls& pages, std::string_view code, const CodeSetting& setting) {
+  pages.SetComboIndex(setting.combo, 0);
+  for (std::size_t i = 0; i < setting.choices.size(); ++i) {
+    if (setting.choices[i].code.starts_with(code)) {
+      pages.SetComboIndex(setting.combo, static_cast<int>(i));
     }
   }
 }
@@ -158,12 +176,12 @@ void ShowChoice(device::PageControls& pages, std::string_view code, std::span<co
 // ---------------------------------------------------------------------------
 // Pages to record.
 
-// The texts of consecutive fields that hold exactly two characters each,
-// up to the first one that does not.
-std::string PairsFromFields(const device::PageControls& pages, int firstId, int count) {
+// The texts of the fields that hold exactly two characters each, up to the
+// first one that does not.
+std::string PairsFromFields(const device::PageControls& pages, std::span<const int> fields) {
   std::string pairs;
-  for (int k = 0; k < count; ++k) {
-    const std::string text = ReadField(pages, firstId + k);
+  for (const int id : fields) {
+    const std::string text = ReadField(pages, id);
     if (text.size() != 2)
       break;
     pairs += text;
@@ -171,184 +189,152 @@ std::string PairsFromFields(const device::PageControls& pages, int firstId, int 
   return pairs;
 }
 
-std::string ReadStartDataEntry(const device::PageControls& pages, int r, int checkId,
-                               int firstByteId) {
-  if (!pages.Checked(checkId))
-    return EntryOff(r);
-  return FormatDecimal(r) + PairsFromFields(pages, firstByteId, kBytesPerRow);
-}
-
 // A stop condition on data needs at least one byte: a checked row without
 // one is stored as off, with a message, and its check box is cleared so the
-// page shows what is written.
-std::string ReadStopDataEntry(device::PageControls& pages, int r, int checkId, int firstByteId,
-                              std::string_view refusal, Notifier& notifier) {
-  if (!pages.Checked(checkId))
-    return EntryOff(r);
-  const std::string pairs = PairsFromFields(pages, firstByteId, kBytesPerRow);
-  if (pairs.empty()) {
-    notifier.Show(kParameterErrorTitle, refusal);
-    pages.SetChecked(checkId, false);
-    return EntryOff(r);
+// page shows what is written. Start settings take a row without bytes.
+template <std::size_t N>
+void ReadDataRows(device::PageControls& pages, std::array<settings::DataEntry, N>& entries,
+                  const DataRowsSetting& setting, Notifier& notifier) {
+  for (int r = 0; r < RowCount(setting, entries); ++r) {
+    if (!pages.Checked(setting.check(r))) {
+      entries[r] = EntryOff(r);
+      continue;
+    }
+    const std::string pairs = PairsFromFields(pages, RowBytes(setting, r));
+    if (pairs.empty() && !setting.saveRefusal.empty()) {
+      notifier.Show(kParameterErrorTitle, setting.saveRefusal);
+      pages.SetChecked(setting.check(r), false);
+      entries[r] = EntryOff(r);
+      continue;
+    }
+    entries[r] = FormatDecimal(r) + pairs;
   }
-  return FormatDecimal(r) + pairs;
 }
 
 // A time field's value, kept within the field's own range so that the entry
 // always has its six characters.
-int TimeFieldValue(const device::PageControls& pages, int id, int maximum) {
-  return std::clamp(DecimalValue(ReadField(pages, id)), 0, maximum);
+int TimeFieldValue(const device::PageControls& pages, int id) {
+  return std::clamp(DecimalValue(ReadField(pages, id)), 0,
+                    settings::NumericFieldRange(id)->maximum);
 }
 
-std::string ReadTimeEntry(const device::PageControls& pages, int r, int checkId, int weekdayId,
-                          int hourId, int minuteId) {
-  if (!pages.Checked(checkId))
-    return EntryOff(r);
-  int index = pages.ComboIndex(weekdayId);
-  if (index < 0 || index > 7)
-    index = 0;
-  return FormatDecimal(r) + FormatDecimal(ids::WeekdayCode(index)) +
-         FormatTwoDigits(TimeFieldValue(pages, hourId, 23)) +
-         FormatTwoDigits(TimeFieldValue(pages, minuteId, 59));
-}
-
-std::string ReadIdleTime(const device::PageControls& pages, int checkId, int fieldId) {
-  if (!pages.Checked(checkId))
-    return "-";
-  return ReadField(pages, fieldId);
-}
-
-std::string ReadDataSize(device::PageControls& pages, int checkId, int fieldId, int unitId,
-                         std::string_view limitMessage, Notifier& notifier) {
-  if (!pages.Checked(checkId))
-    return "-";
-  std::int64_t size = DecimalValue(ReadField(pages, fieldId));
-  switch (pages.ComboIndex(unitId)) {
-    case ids::kUnitMByte:
-      if (size > kLargestSizeInMByte) {
-        notifier.Show(kParameterErrorTitle, limitMessage);
-        pages.SetText(fieldId, FormatDecimal(kLargestSizeInMByte));
-        size = kLargestSizeInMByte;
-      }
-      size *= kMByte;
-      break;
-    case ids::kUnitKByte:
-      size *= kKByte;
-      break;
-    default:
-      break;
+template <std::size_t N>
+void ReadTimeRows(const device::PageControls& pages, std::array<settings::TimeEntry, N>& entries,
+                  const TimeRowsSetting& setting) {
+  for (int r = 0; r < RowCount(setting, entries); ++r) {
+    if (!pages.Checked(setting.check(r))) {
+      entries[r] = EntryOff(r);
+      continue;
+    }
+    int index = pages.ComboIndex(setting.weekday(r));
+    if (index < 0 || index > 7)
+      index = 0;
+    entries[r] = FormatDecimal(r) + FormatDecimal(ids::WeekdayCode(index)) +
+                 FormatTwoDigits(TimeFieldValue(pages, setting.hour(r))) +
+                 FormatTwoDigits(TimeFieldValue(pages, setting.minute(r)));
   }
-  return FormatDecimal(ClampToInt(size));
 }
 
-std::string ReadLogTime(device::PageControls& pages, Notifier& notifier) {
-  if (!pages.Checked(ids::kStopLogTimeCheck))
+std::string ReadIdleTime(const device::PageControls& pages, const IdleSetting& setting) {
+  if (!pages.Checked(setting.check))
     return "-";
-  // At most 9999 days, silently, as leaving the fields keeps it.
+  return ReadField(pages, setting.field);
+}
+
+std::string ReadDataSize(device::PageControls& pages, const SizeSetting& setting,
+                         Notifier& notifier) {
+  if (!pages.Checked(setting.check))
+    return "-";
+  std::int64_t size = DecimalValue(ReadField(pages, setting.field));
+  const int unit = pages.ComboIndex(setting.unit);
+  if (unit == ids::kUnitMByte && size > settings::kLargestSizeInMByte) {
+    notifier.Show(kParameterErrorTitle, setting.saveLimited);
+    pages.SetText(setting.field, FormatDecimal(settings::kLargestSizeInMByte));
+    size = settings::kLargestSizeInMByte;
+  }
+  return FormatDecimal(ClampToInt(settings::SizeInBytes(size, unit)));
+}
+
+std::string ReadLogTime(device::PageControls& pages, const LogTimeSetting& setting,
+                        Notifier& notifier) {
+  if (!pages.Checked(setting.check))
+    return "-";
+  // At most the largest days, silently, as leaving the fields keeps it.
   device::KeepLogTimeWithinLimit(pages);
-  const std::int64_t days = DecimalValue(ReadField(pages, ids::kLogDays));
-  const std::int64_t hours = DecimalValue(ReadField(pages, ids::kLogHours));
-  const std::int64_t minutes = DecimalValue(ReadField(pages, ids::kLogMinutes));
-  const std::int64_t seconds = DecimalValue(ReadField(pages, ids::kLogSeconds));
+  constexpr std::int64_t kSecondsPer[] = {settings::kSecondsPerDay, settings::kSecondsPerHour,
+                                          settings::kSecondsPerMinute, 1};
   // Each part is an int, so the sum stays far inside 64 bits.
-  int total = ClampToInt(((days * 24 + hours) * 60 + minutes) * 60 + seconds);
+  std::int64_t sum = 0;
+  for (std::size_t k = 0; k < setting.fields.size(); ++k)
+    sum += DecimalValue(ReadField(pages, setting.fields[k])) * kSecondsPer[k];
+  int total = ClampToInt(sum);
   if (total < 1) {
-    notifier.Show(kParameterErrorTitle, kLogTimeRaised);
+    notifier.Show(kParameterErrorTitle, setting.saveRaised);
     total = 1;
   }
   return FormatDecimal(total);
 }
 
-std::string ReadChoice(const device::PageControls& pages, int comboId,
-                       std::span<const Choice> table, std::string_view current) {
-  const int index = pages.ComboIndex(comboId);
-  if (index < 0 || static_cast<std::size_t>(index) >= table.size())
+std::string ReadChoice(const device::PageControls& pages, const CodeSetting& setting,
+                       std::string_view current) {
+  const int index = pages.ComboIndex(setting.combo);
+  if (index < 0 || static_cast<std::size_t>(index) >= setting.choices.size())
     return std::string(current);
-  return std::string(table[static_cast<std::size_t>(index)].code);
-}
-
-int RowCount(int which, int entries) {
-  return std::min(device::PageRows{}.rowCount[static_cast<std::size_t>(which)], entries);
+  return std::string(setting.choices[static_cast<std::size_t>(index)].code);
 }
 
 }  // namespace
 
-void ShowSettingsOnPages(device::PageControls& pages, LoggerSettings settings) {
-  using namespace ids;
-  for (int r = 0; r < RowCount(device::kRowsStartData, settings::kDataEntryCount); ++r) {
-    ShowDataEntry(pages, settings.START_DATA[r], StartDataCheck(r), StartDataByte(r, 0));
-    ShowDataEntry(pages, settings.STOP_DATA[r], StopDataCheck(r), StopDataByte(r, 0));
+void ShowSettingsOnPages(device::PageControls& pages, LoggerSettings record) {
+  using namespace settings;
+  ShowDataRows(pages, record.START_DATA, kStartData);
+  ShowDataRows(pages, record.STOP_DATA, kStopData);
+  for (int r = 0; r < RowCount(kStartTime, record.START_TIME); ++r) {
+    ResetTimeRow(pages, kStartTime, r);
+    ResetTimeRow(pages, kStopTime, r);
+    ShowTimeEntry(pages, record.START_TIME[r], kStartTime, r);
+    ShowTimeEntry(pages, record.STOP_TIME[r], kStopTime, r);
   }
-  for (int r = 0; r < RowCount(device::kRowsStartTime, settings::kTimeEntryCount); ++r) {
-    ResetTimeRow(pages, StartTimeWeekday(r), StartTimeHour(r), StartTimeMinute(r));
-    ResetTimeRow(pages, StopTimeWeekday(r), StopTimeHour(r), StopTimeMinute(r));
-    ShowTimeEntry(pages, settings.START_TIME[r], StartTimeCheck(r), StartTimeWeekday(r),
-                  StartTimeHour(r), StartTimeMinute(r));
-    ShowTimeEntry(pages, settings.STOP_TIME[r], StopTimeCheck(r), StopTimeWeekday(r),
-                  StopTimeHour(r), StopTimeMinute(r));
-  }
-  ShowIdleTime(pages, settings.STOP_IDLETIME, kStopIdleCheck, kStopIdleField);
-  ShowDataSize(pages, settings.STOP_DATASIZE, kStopSizeCheck, kStopSizeField, kStopSizeUnit);
-  ShowLogTime(pages, settings.STOP_LOGTIME);
-  pages.SetText(kExtensionField, settings.FILE_EXTENSION.View());
-  ShowChoice(pages, settings.TMSP_MODE.View(), settings::OnOffChoices, kTimestampModeCombo);
-  for (int r = 0; r < RowCount(device::kRowsTimestampStart, settings::kDataEntryCount); ++r) {
-    ShowDataEntry(pages, settings.TMSP_START_DATA[r], TimestampStartCheck(r),
-                  TimestampStartByte(r, 0));
-    ShowDataEntry(pages, settings.TMSP_STOP_DATA[r], TimestampStopCheck(r),
-                  TimestampStopByte(r, 0));
-  }
-  ShowIdleTime(pages, settings.TMSP_STOP_IDLETIME, kTimestampIdleCheck, kTimestampIdleField);
-  ShowDataSize(pages, settings.TMSP_STOP_DATASIZE, kTimestampSizeCheck, kTimestampSizeField,
-               kTimestampSizeUnit);
-  ShowChoice(pages, settings.TMSP_SERIAL_NO.View(), settings::OnOffChoices, kTimestampSerialCombo);
-  ShowChoice(pages, settings.TMSP_TYPE.View(), settings::TimestampTypeChoices, kTimestampTypeCombo);
-  pages.SetText(kSeparatorField, settings.TMSP_SPLIT.View());
-  SpreadPairs(pages, settings.TMSP_DEL_DATA.View(), ExcludedByte(0), settings::kExcludedDataBytes);
+  ShowIdleTime(pages, record.STOP_IDLETIME, kStopIdle);
+  ShowDataSize(pages, record.STOP_DATASIZE, kStopSize);
+  ShowLogTime(pages, record.STOP_LOGTIME, kStopLogTime);
+  pages.SetText(kExtension.field, record.FILE_EXTENSION.View());
+  ShowChoice(pages, record.TMSP_MODE.View(), kTimestampMode);
+  ShowDataRows(pages, record.TMSP_START_DATA, kTimestampStart);
+  ShowDataRows(pages, record.TMSP_STOP_DATA, kTimestampStop);
+  ShowIdleTime(pages, record.TMSP_STOP_IDLETIME, kTimestampIdle);
+  ShowDataSize(pages, record.TMSP_STOP_DATASIZE, kTimestampSize);
+  ShowChoice(pages, record.TMSP_SERIAL_NO.View(), kTimestampSerial);
+  ShowChoice(pages, record.TMSP_TYPE.View(), kTimestampType);
+  pages.SetText(kSeparator.field, record.TMSP_SPLIT.View());
+  SpreadPairs(pages, record.TMSP_DEL_DATA.View(), ExcludedBytes());
 }
 
 void ResetPagesToDefaults(device::PageControls& pages) {
   ShowSettingsOnPages(pages, settings::DefaultSettings());
 }
 
-void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings,
+void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& record,
                            Notifier& notifier) {
-  using namespace ids;
-  settings::MakeDefaultSettings(settings);
-  for (int r = 0; r < RowCount(device::kRowsStartData, settings::kDataEntryCount); ++r) {
-    settings.START_DATA[r] = ReadStartDataEntry(pages, r, StartDataCheck(r), StartDataByte(r, 0));
-    settings.STOP_DATA[r] = ReadStopDataEntry(pages, r, StopDataCheck(r), StopDataByte(r, 0),
-                                              kStopDataRefused, notifier);
-  }
-  for (int r = 0; r < RowCount(device::kRowsStartTime, settings::kTimeEntryCount); ++r) {
-    settings.START_TIME[r] = ReadTimeEntry(pages, r, StartTimeCheck(r), StartTimeWeekday(r),
-                                           StartTimeHour(r), StartTimeMinute(r));
-    settings.STOP_TIME[r] = ReadTimeEntry(pages, r, StopTimeCheck(r), StopTimeWeekday(r),
-                                          StopTimeHour(r), StopTimeMinute(r));
-  }
-  settings.STOP_IDLETIME = ReadIdleTime(pages, kStopIdleCheck, kStopIdleField);
-  settings.STOP_DATASIZE = ReadDataSize(pages, kStopSizeCheck, kStopSizeField, kStopSizeUnit,
-                                        kStopSizeLimited, notifier);
-  settings.STOP_LOGTIME = ReadLogTime(pages, notifier);
-  settings.FILE_EXTENSION = ReadField(pages, kExtensionField);
-  settings.TMSP_MODE =
-      ReadChoice(pages, kTimestampModeCombo, settings::OnOffChoices, settings.TMSP_MODE.View());
-  for (int r = 0; r < RowCount(device::kRowsTimestampStart, settings::kDataEntryCount); ++r) {
-    settings.TMSP_START_DATA[r] =
-        ReadStartDataEntry(pages, r, TimestampStartCheck(r), TimestampStartByte(r, 0));
-    settings.TMSP_STOP_DATA[r] =
-        ReadStopDataEntry(pages, r, TimestampStopCheck(r), TimestampStopByte(r, 0),
-                          kTimestampStopDataRefused, notifier);
-  }
-  settings.TMSP_STOP_IDLETIME = ReadIdleTime(pages, kTimestampIdleCheck, kTimestampIdleField);
-  settings.TMSP_STOP_DATASIZE = ReadDataSize(pages, kTimestampSizeCheck, kTimestampSizeField,
-                                             kTimestampSizeUnit, kTimestampSizeLimited, notifier);
-  settings.TMSP_SERIAL_NO = ReadChoice(pages, kTimestampSerialCombo, settings::OnOffChoices,
-                                       settings.TMSP_SERIAL_NO.View());
-  settings.TMSP_TYPE = ReadChoice(pages, kTimestampTypeCombo, settings::TimestampTypeChoices,
-                                  settings.TMSP_TYPE.View());
-  settings.TMSP_SPLIT = ReadField(pages, kSeparatorField);
-  settings.TMSP_DEL_DATA = PairsFromFields(pages, ExcludedByte(0), settings::kExcludedDataBytes);
+  using namespace settings;
+  MakeDefaultSettings(record);
+  ReadDataRows(pages, record.START_DATA, kStartData, notifier);
+  ReadDataRows(pages, record.STOP_DATA, kStopData, notifier);
+  ReadTimeRows(pages, record.START_TIME, kStartTime);
+  ReadTimeRows(pages, record.STOP_TIME, kStopTime);
+  record.STOP_IDLETIME = ReadIdleTime(pages, kStopIdle);
+  record.STOP_DATASIZE = ReadDataSize(pages, kStopSize, notifier);
+  record.STOP_LOGTIME = ReadLogTime(pages, kStopLogTime, notifier);
+  record.FILE_EXTENSION = ReadField(pages, kExtension.field);
+  record.TMSP_MODE = ReadChoice(pages, kTimestampMode, record.TMSP_MODE.View());
+  ReadDataRows(pages, record.TMSP_START_DATA, kTimestampStart, notifier);
+  ReadDataRows(pages, record.TMSP_STOP_DATA, kTimestampStop, notifier);
+  record.TMSP_STOP_IDLETIME = ReadIdleTime(pages, kTimestampIdle);
+  record.TMSP_STOP_DATASIZE = ReadDataSize(pages, kTimestampSize, notifier);
+  record.TMSP_SERIAL_NO = ReadChoice(pages, kTimestampSerial, record.TMSP_SERIAL_NO.View());
+  record.TMSP_TYPE = ReadChoice(pages, kTimestampType, record.TMSP_TYPE.View());
+  record.TMSP_SPLIT = ReadField(pages, kSeparator.field);
+  record.TMSP_DEL_DATA = PairsFromFields(pages, ExcludedBytes());
 }
 
 }  // namespace km62rx::ui

@@ -5,8 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "device/page_controls.h"
-#include "settings/logger_settings.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::ui {
 namespace {
@@ -33,26 +32,24 @@ struct Row {
 // Combo item lists, referred to by index from the rows (0 = none).
 enum ItemListId { kNoItems = 0, kWeekdays, kSizeUnits, kOnOff, kTimestampTypes };
 
+template <typename Rows>
+std::vector<std::string> LabelsOf(const Rows& rows) {
+  std::vector<std::string> items;
+  for (const auto& row : rows)
+    items.emplace_back(row.label);
+  return items;
+}
+
 std::vector<std::string> ItemsOf(int list) {
   switch (list) {
     case kWeekdays:
-      return {"毎日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日", "日曜日"};
+      return {settings::WeekdayLabels.begin(), settings::WeekdayLabels.end()};
     case kSizeUnits:
-      return {"MByte", "KByte", "Byte"};
-    case kOnOff: {
-      std::vector<std::string> items;
-      for (const auto& choice : settings::OnOffChoices) {
-        items.emplace_back(choice.label);
-      }
-      return items;
-    }
-    case kTimestampTypes: {
-      std::vector<std::string> items;
-      for (const auto& choice : settings::TimestampTypeChoices) {
-        items.emplace_back(choice.label);
-      }
-      return items;
-    }
+      return LabelsOf(settings::SizeUnits);
+    case kOnOff:
+      return LabelsOf(settings::kTimestampMode.choices);
+    case kTimestampTypes:
+      return LabelsOf(settings::kTimestampType.choices);
     default:
       return {};
   }
@@ -67,24 +64,25 @@ constexpr Row Disabled(Row row) {
 // Connection panel.
 constexpr Row kLinkPanelRows[] = {
     {1000, K::kVisibleFrame, "本体シリアル接続", {10, 10, 640, 70}},
-    {200, K::kStatusText, "", {20, 30, 300, 20}},
-    {201, K::kStatusText, "", {20, 55, 300, 20}},
-    {400, K::kPushButton, "接続", {320, 40, 80, 24}},
-    {401, K::kPushButton, "切断", {420, 40, 80, 24}},
+    {ids::kStatusLine, K::kStatusText, "", {20, 30, 300, 20}},
+    {ids::kSdLine, K::kStatusText, "", {20, 55, 300, 20}},
+    {ids::kConnectButton, K::kPushButton, "接続", {320, 40, 80, 24}},
+    {ids::kDisconnectButton, K::kPushButton, "切断", {420, 40, 80, 24}},
 };
 
 // Settings area, in creation order.
 constexpr Row kSettingsAreaRows[] = {
     {1001, K::kVisibleFrame, "トリガー/ロギング設定", {10, 90, 640, 300}},
-    {700, K::kTreeView, "", {20, 115, 180, 150}},
-    Disabled({415, K::kPushButton, "本体に送信", {30, 277, 100, 24}}),
-    Disabled({416, K::kPushButton, "本体設定受信", {30, 304, 100, 24}}),
-    {417, K::kPushButton, "ファイル保存", {30, 331, 100, 24}},
-    {418, K::kPushButton, "ファイル読込", {30, 359, 100, 24}},
+    {ids::kPageTree, K::kTreeView, "", {20, 115, 180, 150}},
+    Disabled({ids::kSendButton, K::kPushButton, "本体に送信", {30, 277, 100, 24}}),
+    Disabled({ids::kReceiveButton, K::kPushButton, "本体設定受信", {30, 304, 100, 24}}),
+    {ids::kSaveFileButton, K::kPushButton, "ファイル保存", {30, 331, 100, 24}},
+    {ids::kLoadFileButton, K::kPushButton, "ファイル読込", {30, 359, 100, 24}},
     {1002, K::kVisibleFrame, "本体時刻設定", {10, 400, 640, 60}},
-    Disabled({420, K::kPushButton, "PC時刻を本体に反映", {20, 420, 160, 24}}),
-    Disabled({421, K::kPushButton, "指定時刻を本体に反映", {190, 420, 160, 24}}),
-    {422, K::kPushButton, "指定時刻をファイルに保存", {360, 420, 160, 24}},
+    Disabled({ids::kClockFromPcButton, K::kPushButton, "PC時刻を本体に反映", {20, 420, 160, 24}}),
+    Disabled(
+        {ids::kClockFromDialogButton, K::kPushButton, "指定時刻を本体に反映", {190, 420, 160, 24}}),
+    {ids::kClockToFileButton, K::kPushButton, "指定時刻をファイルに保存", {360, 420, 160, 24}},
 };
 
 constexpr Geometry kPageFrame{210, 110, 430, 270};
@@ -100,21 +98,14 @@ constexpr std::string_view kTimeHeader = "有効               曜日        時
 // rows of the first two kinds are generated from the row counts.
 
 struct DataPage {
-  int rowsIndex;  // which of the six row counts
+  const settings::DataRowsSetting* setting;
   int headerId;
-  std::string_view headerText;
-  int checkBase;
   const char* checkFormat;  // "トリガー %d" or "データ %d"
-  int hexBase;
 };
 
 struct TimePage {
-  int rowsIndex;
+  const settings::TimeRowsSetting* setting;
   int headerId;
-  int checkBase;
-  int weekdayBase;
-  int hourBase;
-  int minuteBase;
 };
 
 struct PageDescription {
@@ -127,74 +118,71 @@ struct PageDescription {
   std::size_t fixedCount = 0;
 };
 
-constexpr DataPage kStartDataPage{device::kRowsStartData, 225, kDataHeader, 800,
-                                  "トリガー %d",          510};
-constexpr DataPage kStopDataPage{device::kRowsStopData, 235, kDataHeader, 820, "トリガー %d", 570};
-constexpr DataPage kTimestampStartPage{
-    device::kRowsTimestampStart, 290, kDataHeader, 860, "データ %d", 660};
-constexpr DataPage kTimestampStopPage{
-    device::kRowsTimestampStop, 295, kDataHeader, 870, "データ %d", 680};
+constexpr DataPage kStartDataPage{&settings::kStartData, 225, "トリガー %d"};
+constexpr DataPage kStopDataPage{&settings::kStopData, 235, "トリガー %d"};
+constexpr DataPage kTimestampStartPage{&settings::kTimestampStart, 290, "データ %d"};
+constexpr DataPage kTimestampStopPage{&settings::kTimestampStop, 295, "データ %d"};
 
-constexpr TimePage kStartTimePage{device::kRowsStartTime, 230, 810, 310, 550, 560};
-constexpr TimePage kStopTimePage{device::kRowsStopTime, 240, 830, 320, 600, 610};
+constexpr TimePage kStartTimePage{&settings::kStartTime, 230};
+constexpr TimePage kStopTimePage{&settings::kStopTime, 240};
 
 constexpr Row kIdleTimeRows[] = {
     {245, K::kLabel, "有効                  ミリ秒", {230, 130, 300, 20}},
-    {840, K::kCheck, "アイドル時間", {235, 152, 100, 24}},
-    {620, K::kNumberField, "1", {350, 152, 70, 20}, 9},
+    {ids::kStopIdleCheck, K::kCheck, "アイドル時間", {235, 152, 100, 24}},
+    {ids::kStopIdleField, K::kNumberField, "1", {350, 152, 70, 20}},
 };
 
 constexpr Row kDataSizeRows[] = {
     {250, K::kLabel, "有効", {230, 130, 300, 20}},
-    {845, K::kCheck, "データサイズ", {235, 152, 100, 24}},
-    {630, K::kNumberField, "1", {350, 152, 40, 20}, 4},
-    {330, K::kCombo, "", {395, 152, 65, 150}, 0, kSizeUnits, 0},
+    {ids::kStopSizeCheck, K::kCheck, "データサイズ", {235, 152, 100, 24}},
+    {ids::kStopSizeField, K::kNumberField, "1", {350, 152, 40, 20}},
+    {ids::kStopSizeUnit, K::kCombo, "", {395, 152, 65, 150}, 0, kSizeUnits, 0},
 };
 
 constexpr Row kLogTimeRows[] = {
     {255, K::kLabel, "有効                    日　時間　分　秒", {230, 130, 300, 20}},
-    {850, K::kCheck, "ロギング時間", {235, 152, 100, 24}},
-    {640, K::kNumberField, "1", {350, 152, 40, 20}, 4},
-    {641, K::kNumberField, "0", {395, 152, 25, 20}, 2},
-    {642, K::kNumberField, "0", {425, 152, 25, 20}, 2},
-    {643, K::kNumberField, "0", {455, 152, 25, 20}, 2},
+    {ids::kStopLogTimeCheck, K::kCheck, "ロギング時間", {235, 152, 100, 24}},
+    {ids::kLogDays, K::kNumberField, "1", {350, 152, 40, 20}},
+    {ids::kLogHours, K::kNumberField, "0", {395, 152, 25, 20}},
+    {ids::kLogMinutes, K::kNumberField, "0", {425, 152, 25, 20}},
+    {ids::kLogSeconds, K::kNumberField, "0", {455, 152, 25, 20}},
 };
 
 constexpr Row kLoggingRows[] = {
     {260, K::kLabel, "(英数3文字)", {370, 130, 200, 20}},
     {261, K::kLabel, "ログファイル拡張子", {252, 155, 300, 20}},
-    {645, K::kTextField, "LOG", {370, 150, 40, 20}, 3, kNoItems, 0, F::kExtension},
+    {ids::kExtensionField, K::kTextField, "LOG", {370, 150, 40, 20}, 3, kNoItems, 0, F::kExtension},
 };
 
 constexpr Row kTimestampRows[] = {
     {281, K::kLabel, "タイムスタンプ記録", {230, 135, 300, 20}},
-    {335, K::kCombo, "", {430, 130, 65, 150}, 0, kOnOff, 0},
+    {ids::kTimestampModeCombo, K::kCombo, "", {430, 130, 65, 150}, 0, kOnOff, 0},
     {282, K::kLabel, "タイムスタンプ表示タイプ", {230, 165, 300, 20}},
-    {336, K::kCombo, "", {430, 160, 100, 150}, 0, kTimestampTypes, 0},
+    {ids::kTimestampTypeCombo, K::kCombo, "", {430, 160, 100, 150}, 0, kTimestampTypes, 0},
     {283, K::kLabel, "シリアル番号表示", {230, 195, 300, 20}},
-    {337, K::kCombo, "", {430, 190, 65, 150}, 0, kOnOff, 1},
+    {ids::kTimestampSerialCombo, K::kCombo, "", {430, 190, 65, 150}, 0, kOnOff, 1},
     {284, K::kLabel, "区切り文字", {230, 225, 300, 20}},
-    {646, K::kTextField, ",", {430, 220, 40, 20}, 4},
+    {ids::kSeparatorField, K::kTextField, ",", {430, 220, 40, 20}, 4},
     {285, K::kLabel, "除外データ(Hex)", {230, 285, 300, 20}},
-    {650, K::kHexField, "", {235, 305, 32, 24}, 2, kNoItems, 0, F::kFirstByte},
-    {651, K::kHexField, "", {275, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {652, K::kHexField, "", {315, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {653, K::kHexField, "", {355, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {654, K::kHexField, "", {395, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {655, K::kHexField, "", {435, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {656, K::kHexField, "", {475, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {657, K::kHexField, "", {515, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {658, K::kHexField, "", {555, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
-    {659, K::kHexField, "", {595, 305, 32, 24}, 2, kNoItems, 0, F::kLastByte},
+    {ids::ExcludedByte(0), K::kHexField, "", {235, 305, 32, 24}, 2, kNoItems, 0, F::kFirstByte},
+    {ids::ExcludedByte(1), K::kHexField, "", {275, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(2), K::kHexField, "", {315, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(3), K::kHexField, "", {355, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(4), K::kHexField, "", {395, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(5), K::kHexField, "", {435, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(6), K::kHexField, "", {475, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(7), K::kHexField, "", {515, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(8), K::kHexField, "", {555, 305, 32, 24}, 2, kNoItems, 0, F::kMiddleByte},
+    {ids::ExcludedByte(9), K::kHexField, "", {595, 305, 32, 24}, 2, kNoItems, 0, F::kLastByte},
 };
 
 // The lower block of the time-stamp end-condition page, below its data rows.
 constexpr Row kTimestampStopRows[] = {
-    {880, K::kCheck, "アイドル時間(ミリ秒)", {235, 252, 150, 24}},
-    {695, K::kNumberField, "1", {390, 252, 70, 20}, 9},
-    {885, K::kCheck, "データサイズ", {235, 292, 100, 24}},
-    {696, K::kNumberField, "1", {350, 292, 40, 20}, 4},
-    {340, K::kCombo, "", {395, 292, 65, 150}, 0, kSizeUnits, 0},
+    {ids::kTimestampIdleCheck, K::kCheck, "アイドル時間(ミリ秒)", {235, 252, 150, 24}},
+    {ids::kTimestampIdleField, K::kNumberField, "1", {390, 252, 70, 20}},
+    {ids::kTimestampSizeCheck, K::kCheck, "データサイズ", {235, 292, 100, 24}},
+    {ids::kTimestampSizeField, K::kNumberField, "1", {350, 292, 40, 20}},
+    {ids::kTimestampSizeUnit, K::kCombo, "", {395, 292, 65, 150}, 0, kSizeUnits, 0},
 };
 
 template <std::size_t N>
@@ -233,7 +221,8 @@ ControlSpec SpecOf(const Row& row, int page, int slot) {
   def.kind = row.kind;
   def.text = std::string(row.text);
   def.geometry = row.geometry;
-  def.limit = row.limit;
+  // A numeric field takes as many digits as its largest value has.
+  def.limit = row.limit != 0 ? row.limit : settings::FieldDigits(row.id);
   def.items = ItemsOf(row.itemList);
   def.initialIndex = row.initialIndex;
   def.filter = row.filter;
@@ -258,7 +247,6 @@ std::string FormatRowLabel(const char* format, int row) {
 
 // Appends the rows of one page, numbering the slots from the frame on.
 void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
-  const device::PageRows rows;
   int slot = 0;
   auto add = [&](const Row& row, std::string text = {}) {
     ControlSpec def = SpecOf(row, page.page, slot++);
@@ -270,12 +258,13 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
   add({page.frameId, K::kFrame, page.frameText, kPageFrame});
 
   if (const DataPage* data = page.data) {
-    add({data->headerId, K::kLabel, data->headerText, {230, 130, 300, 20}});
-    for (int r = 0; r < rows.rowCount[data->rowsIndex]; ++r) {
-      add({data->checkBase + r, K::kCheck, "", {235, 152 + 30 * r, 80, 24}},
+    const settings::DataRowsSetting& setting = *data->setting;
+    add({data->headerId, K::kLabel, kDataHeader, {230, 130, 300, 20}});
+    for (int r = 0; r < setting.rows; ++r) {
+      add({setting.check(r), K::kCheck, "", {235, 152 + 30 * r, 80, 24}},
           FormatRowLabel(data->checkFormat, r));
-      for (int k = 0; k < 4; ++k) {
-        add({data->hexBase + 4 * r + k,
+      for (int k = 0; k < ids::kBytesPerDataRow; ++k) {
+        add({setting.byteField(r, k),
              K::kHexField,
              "",
              {345 + 40 * k, 150 + 30 * r, 32, 24},
@@ -287,13 +276,14 @@ void AppendPage(const PageDescription& page, std::vector<ControlSpec>& out) {
     }
   }
   if (const TimePage* time = page.time) {
+    const settings::TimeRowsSetting& setting = *time->setting;
     add({time->headerId, K::kLabel, kTimeHeader, {230, 130, 300, 20}});
-    for (int r = 0; r < rows.rowCount[time->rowsIndex]; ++r) {
+    for (int r = 0; r < setting.rows; ++r) {
       const int y = 152 + 30 * r;
-      add({time->checkBase + r, K::kCheck, "", {235, y, 80, 24}}, FormatRowLabel("トリガー %d", r));
-      add({time->weekdayBase + r, K::kCombo, "", {335, y, 60, 150}, 0, kWeekdays, 0});
-      add({time->hourBase + r, K::kTimeField, "0", {410, y, 25, 20}, 2});
-      add({time->minuteBase + r, K::kTimeField, "0", {440, y, 25, 20}, 2});
+      add({setting.check(r), K::kCheck, "", {235, y, 80, 24}}, FormatRowLabel("トリガー %d", r));
+      add({setting.weekday(r), K::kCombo, "", {335, y, 60, 150}, 0, kWeekdays, 0});
+      add({setting.hour(r), K::kTimeField, "0", {410, y, 25, 20}});
+      add({setting.minute(r), K::kTimeField, "0", {440, y, 25, 20}});
     }
   }
   for (std::size_t i = 0; i < page.fixedCount; ++i)

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "device/field_limits.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::ui {
 
@@ -74,8 +74,8 @@ const std::vector<int>& ExpandedBranchPages();
 // 1003, which pages 1 and 4 share); nothing for an unknown ID.
 const ControlSpec* FindControlSpec(int id);
 
-// The clamp ranges of the numeric fields live with the other field limits.
-using device::NumericFieldRange;
-using device::NumericRange;
+// The clamp ranges of the numeric fields live with the setting descriptions.
+using settings::NumericFieldRange;
+using settings::NumericRange;
 
 }  // namespace km62rx::ui

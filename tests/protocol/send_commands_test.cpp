@@ -30,7 +30,7 @@ const RecordingNotifier::Box kLogTimeMinimum{
     "警告", "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。"};
 
 // The four hex fields of a data row.
-PageValues Bytes(int (*field)(int, int), int row, std::vector<std::string> bytes) {
+PageValues Bytes(ids::RowIds field, int row, std::vector<std::string> bytes) {
   PageValues values;
   for (std::size_t k = 0; k < bytes.size(); ++k)
     values.push_back(Text(field(row, static_cast<int>(k)), bytes[k]));
