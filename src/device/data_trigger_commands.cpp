@@ -2,6 +2,8 @@
 // trigger (ED), time-stamp start condition (PB) and end condition (PE). Each
 // entry is a check box and four two-character hex fields.
 
+#include "device/data_trigger_commands.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "device/control_ids.h"
-#include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 
 namespace km62rx::device {

@@ -2,6 +2,8 @@
 // the logging time (EL). Each has an enable check box; "-" on the wire means
 // off.
 
+#include "device/number_commands.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -11,7 +13,6 @@
 #include "device/control_ids.h"
 #include "device/field_limits.h"
 #include "device/leading_decimal.h"
-#include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 
 namespace km62rx::device {

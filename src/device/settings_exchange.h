@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "device/command_context.h"
 #include "device/device_link.h"
-#include "device/settings_commands.h"
 
 namespace km62rx::device::detail {
 
@@ -77,19 +77,21 @@ StepResult RunSetCommand(CommandContext& ctx, std::string_view request);
 
 // A get command of one entry of a repeated setting: exchange, then the
 // reply's third character must be the entry index.
-StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
+StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index,
+                              Reply& reply);
 
 // Sends every entry of a repeated setting with the request entryRequest
 // builds for it, entry 0 first; the entry count is read afresh at each step.
 // Stops at the first entry that is not done and returns its result.
 StepResult SendEntries(CommandContext& ctx, int rowsIndex,
-                const std::function<std::string(int index)>& entryRequest);
+                       const std::function<std::string(int index)>& entryRequest);
 
 // Asks for every entry of a repeated setting with the get mnemonic and the
 // entry index, and hands each checked reply to showEntry, which puts it on
 // the pages and returns kDone (or kRefused after a box it showed). Stops at the
 // first entry that is not done and returns its result.
-StepResult ReceiveEntries(CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
-                   const std::function<StepResult(int index, const Reply& reply)>& showEntry);
+StepResult ReceiveEntries(
+    CommandContext& ctx, int rowsIndex, std::string_view getMnemonic,
+    const std::function<StepResult(int index, const Reply& reply)>& showEntry);
 
 }  // namespace km62rx::device::detail

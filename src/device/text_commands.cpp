@@ -2,6 +2,8 @@
 // three code-valued time-stamp settings (PM, PT, PN), the separator (PP) and
 // the excluded data bytes (PD).
 
+#include "device/text_commands.h"
+
 #include <array>
 #include <cctype>
 #include <span>
@@ -9,7 +11,6 @@
 #include <string_view>
 
 #include "device/control_ids.h"
-#include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 #include "settings/logger_settings.h"
 

@@ -311,9 +311,10 @@ void ResetPagesToDefaults(device::PageControls& pages) {
   ShowSettingsOnPages(pages, settings::DefaultSettings());
 }
 
-void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings,
-                           Notifier& notifier) {
+int ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings, Notifier& boxes) {
   using namespace ids;
+  // One message per limit applied.
+  ReportTally notifier(boxes);
   settings::MakeDefaultSettings(settings);
   for (int r = 0; r < RowCount(device::kRowsStartData, settings::kDataEntryCount); ++r) {
     settings.START_DATA[r] = ReadStartDataEntry(pages, r, StartDataCheck(r), StartDataByte(r, 0));
@@ -349,6 +350,7 @@ void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& settings
                                   settings.TMSP_TYPE.View());
   settings.TMSP_SPLIT = ReadField(pages, kSeparatorField);
   settings.TMSP_DEL_DATA = PairsFromFields(pages, ExcludedByte(0), settings::kExcludedDataBytes);
+  return notifier.count();
 }
 
 }  // namespace km62rx::ui
