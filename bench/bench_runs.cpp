@@ -27,7 +27,7 @@ using namespace km62rx;
 using SteadyClock = std::chrono::steady_clock;
 
 void BenchmarkRun(benchmark::State& state,
-                  device::RunResult (*run)(device::CommandContext&, const device::RunProgress&)) {
+                  device::RunOutcome (*run)(device::CommandContext&, const device::RunProgress&)) {
   testing::SimProcess sim({"--answer-wake"});
   device::QtSerialLine line;
   device::DeviceLink link{line};
@@ -49,11 +49,11 @@ void BenchmarkRun(benchmark::State& state,
     boxes.boxes.clear();
     steps = 0;
     const auto start = SteadyClock::now();
-    const device::RunResult finished = run(ctx, countSteps);
+    const device::RunOutcome outcome = run(ctx, countSteps);
     samples.push_back(
         std::chrono::duration<double, std::milli>(SteadyClock::now() - start).count());
     // A good run ends with its completion box alone, after all 17 steps.
-    if (finished != device::RunResult::kFinished || steps != 17 || boxes.boxes.size() != 1) {
+    if (!outcome.Clean() || steps != 17 || boxes.boxes.size() != 1) {
       state.SkipWithError("run did not complete cleanly");
       break;
     }

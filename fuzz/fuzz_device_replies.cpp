@@ -29,7 +29,8 @@
 #include "device/settings_runs.h"
 #include "settings/clock.h"
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_reader.h"
 #include "sim/responder.h"
 #include "support/fake_serial_line.h"
 #include "ui/memory_page_controls.h"
@@ -126,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ui::ResetPagesToDefaults(pages);
 
   if (device::OpenDevicePort(link, "fuzz", device::LineSettings{}) == device::LinkResult::kOk &&
-      device::QueryDeviceStatus(link, boxes) == 1) {
+      device::QueryDeviceStatus(link, boxes) == device::HandshakeResult::kConnected) {
     device::ShowDeviceClock(link, boxes);
     // As in the window and the command-line tool, only a logger with a usable
     // card gets a receive run.

@@ -8,8 +8,11 @@
 #include <sstream>
 #include <string>
 
+#include "settings/clock_fields.h"
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_lines.h"
+#include "settings/settings_reader.h"
 
 using namespace km62rx;
 using namespace km62rx::settings;

@@ -16,7 +16,8 @@
 #include <string_view>
 
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_reader.h"
 #include "sim/responder.h"
 
 using namespace km62rx;

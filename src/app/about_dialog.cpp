@@ -4,19 +4,14 @@
 #include <QPushButton>
 
 #include "app/dialog_support.h"
+#include "km62rx_version.h"
 
 namespace km62rx::app {
-namespace {
-
-constexpr int kMajorVersion = 1;
-constexpr int kMinorVersion = 1;
-
-}  // namespace
 
 QString AboutDialog::VersionLine() {
   return QStringLiteral("バージョン %1.%2")
-      .arg(kMajorVersion)
-      .arg(kMinorVersion, 2, 10, QLatin1Char('0'));
+      .arg(kVersionMajor)
+      .arg(kVersionMinor, 2, 10, QLatin1Char('0'));
 }
 
 AboutDialog::AboutDialog(QWidget* owner)

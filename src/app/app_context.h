@@ -40,10 +40,4 @@ struct AppContext {
   std::function<void(int connected, int sdState)> updateControlAvailability;
 };
 
-// The connect dialog, run modally for the connect button.
-void RunConnectDialog(AppContext& ctx);
-// The clock dialog, run modally; clockDialogTarget 1 sends the typed time to
-// the logger, 0 stores it in a settings file.
-void RunClockDialog(AppContext& ctx, int clockDialogTarget);
-
 }  // namespace km62rx::app

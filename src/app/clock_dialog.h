@@ -52,4 +52,8 @@ class ClockDialog : public QDialog {
   QPushButton* pcTimeButton_ = nullptr;
 };
 
+// The clock dialog, run modally; clockDialogTarget 1 sends the typed time to
+// the logger, 0 stores it in a settings file.
+void RunClockDialog(AppContext& ctx, int clockDialogTarget);
+
 }  // namespace km62rx::app

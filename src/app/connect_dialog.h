@@ -58,4 +58,7 @@ class ConnectDialog : public QDialog {
   QPushButton* cancelButton_ = nullptr;
 };
 
+// The connect dialog, run modally for the connect button.
+void RunConnectDialog(AppContext& ctx);
+
 }  // namespace km62rx::app

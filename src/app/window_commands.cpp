@@ -4,6 +4,8 @@
 
 #include "app/about_dialog.h"
 #include "app/busy_cursor.h"
+#include "app/clock_dialog.h"
+#include "app/connect_dialog.h"
 #include "device/clock_commands.h"
 #include "device/connection.h"
 #include "device/settings_runs.h"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/arg_parser.h"
+#include "km62rx_version.h"
 
 namespace km62rx::cli {
 

@@ -6,27 +6,13 @@
 #include "cli/cli.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
+#include "settings/clock_fields.h"
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_lines.h"
+#include "settings/settings_reader.h"
 
 namespace km62rx::cli {
-
-namespace {
-
-// Shows every message on stderr and counts them.
-class CountingNotifier : public Notifier {
- public:
-  void Show(std::string_view title, std::string_view text) override {
-    ++count;
-    stderr_.Show(title, text);
-  }
-  int count = 0;
-
- private:
-  StderrNotifier stderr_;
-};
-
-}  // namespace
 
 // The Load command's header search and reader on FILE ("-": standard
 // input). The record goes to stdout as a settings file, with the clock lines
@@ -49,10 +35,9 @@ int CmdCheck(const Args& args) {
     return kExitUsage;
   }
 
-  CountingNotifier reader;
   settings::LoggerSettings record;
   std::istringstream lines(*contents);
-  settings::ParseSettings(lines, record, reader);
+  const int reportedLines = settings::ParseSettings(lines, record, errors);
   NoteFileValuesChanged(record, "is sent and saved as");
 
   // The writer's clock rule: the file's valid clock lines, else the defaults
@@ -61,7 +46,7 @@ int CmdCheck(const Args& args) {
   settings::ReadClockFields(clockLines, record);
   if (!WriteDataToStdout(settings::FormatSettingsFile(record)))
     return kExitUsage;
-  return reader.count > 0 ? kExitProblem : kExitDone;
+  return reportedLines > 0 ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

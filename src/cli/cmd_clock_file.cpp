@@ -4,7 +4,6 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
-#include "cli/run_report.h"
 #include "cli/settings_input.h"
 #include "device/clock_commands.h"
 #include "settings/file_chooser.h"
@@ -32,12 +31,13 @@ int CmdClockFile(const Args& args) {
   if (parser.positional().front() == kStandardStream)
     return UsageError("clock-file", "FILE cannot be - (standard input or output)");
 
-  StderrNotifier stderrBoxes;
-  BoxCount boxes(stderrBoxes);
+  StderrNotifier boxes;
   FixedFileChooser chooser(parser.positional().front());
-  if (ui::SaveClockToFile(*time, chooser, boxes, boxes, ui::ForeignFile::kRefuse) != 1)
+  const ui::FileResult saved =
+      ui::SaveClockToFile(*time, chooser, boxes, boxes, ui::ForeignFile::kRefuse);
+  if (!saved.completed)
     return kExitUsage;
-  return boxes.Problems(true) > 0 ? kExitProblem : kExitDone;
+  return saved.Clean() ? kExitDone : kExitProblem;
 }
 
 }  // namespace km62rx::cli

@@ -4,7 +4,7 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "settings/logger_settings.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 
 namespace km62rx::cli {
 

@@ -10,7 +10,7 @@
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "ui/file_commands.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
@@ -20,18 +20,21 @@ namespace km62rx::cli {
 namespace {
 
 // The pages as a settings file on stdout, for scripts: no file is replaced,
-// so its clock lines are the defaults.
-int WritePagesToStdout(device::PageControls& pages, Notifier& boxes) {
+// so its clock lines are the defaults. Like a save to a file, but without
+// its completion box.
+ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) {
   settings::LoggerSettings record;
-  ui::ReadSettingsFromPages(pages, record, boxes);
+  ui::FileResult result;
+  result.limitedValues = ui::ReadSettingsFromPages(pages, record, boxes);
   record.TIME_CALENDAR = settings::kDefaultTimeCalendar;
   record.TIME_SET = 1;
   const std::string file = settings::FormatSettingsFile(record);
   if (!settings::HasSettingsFileLines(file)) {
     boxes.Show("エラー", "ファイルに書き込めませんでした。");
-    return kExitUsage;
+    return result;
   }
-  return WriteDataToStdout(file) ? kExitDone : kExitUsage;
+  result.completed = WriteDataToStdout(file);
+  return result;
 }
 
 }  // namespace
@@ -58,28 +61,22 @@ int CmdReceive(const Args& args) {
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
-  int runProblems = 0;
+  device::RunOutcome run;
   LoggerValues loggerValues;
-  const int status = ConnectAndRun(*options, stderrBoxes, pages,
-                                   loggerValues.Recording(device::ReceiveAllSettings), runProblems,
-                                   !toStdout);
+  const int status =
+      ConnectAndRun(*options, stderrBoxes, pages,
+                    loggerValues.Recording(device::ReceiveAllSettings), run, !toStdout);
   // A run cut short leaves the pages half filled: no file.
   if (status != kExitDone)
     return status;
 
-  BoxCount saveBoxes(stderrBoxes);
-  if (toStdout) {
-    const int written = WritePagesToStdout(pages, saveBoxes);
-    if (written != kExitDone)
-      return written;
-  } else {
-    FixedFileChooser chooser(*output);
-    if (ui::SaveSettingsToFile(pages, chooser, saveBoxes) != 1)
-      return kExitUsage;
-  }
+  FixedFileChooser chooser(*output);
+  const ui::FileResult saved = toStdout ? WritePagesToStdout(pages, stderrBoxes)
+                                        : ui::SaveSettingsToFile(pages, chooser, stderrBoxes);
+  if (!saved.completed)
+    return kExitUsage;
   loggerValues.NoteSavedValuesChanged(pages);
-  // Only the file path shows a completion box.
-  return runProblems > 0 || saveBoxes.Problems(!toStdout) > 0 ? kExitProblem : kExitDone;
+  return run.Clean() && saved.Clean() ? kExitDone : kExitProblem;
 }
 
 }  // namespace km62rx::cli

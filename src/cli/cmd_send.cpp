@@ -30,21 +30,22 @@ int CmdSend(const Args& args) {
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
-  BoxCount loadBoxes(stderrBoxes);
   // Read once into memory: a pipe or standard input cannot be read twice.
   const std::optional<std::string> contents =
       ReadSettingsInput(parser.positional().front(), stderrBoxes);
+  if (!contents)
+    return kExitUsage;
   settings::LoggerSettings loaded;
-  if (!contents || ui::LoadSettingsFromContents(pages, *contents, loadBoxes, &loaded) != 1)
+  const ui::FileResult load = ui::LoadSettingsFromContents(pages, *contents, stderrBoxes, &loaded);
+  if (!load.completed)
     return kExitUsage;
 
-  int runProblems = 0;
-  const int status =
-      ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, runProblems);
+  device::RunOutcome run;
+  const int status = ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, run);
   if (status != kExitDone)
     return status;
   NoteFileValuesChanged(loaded, "is sent as");
-  return loadBoxes.Problems(true) > 0 || runProblems > 0 ? kExitProblem : kExitDone;
+  return load.Clean() && run.Clean() ? kExitDone : kExitProblem;
 }
 
 }  // namespace km62rx::cli

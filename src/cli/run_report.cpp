@@ -14,11 +14,6 @@ constexpr int kStepsWithoutTimestamp = 8;
 
 }  // namespace
 
-void BoxCount::Show(std::string_view title, std::string_view text) {
-  ++count_;
-  inner_.Show(title, text);
-}
-
 device::RunProgress PrintRunProgress(const device::DeviceLink& link) {
   const int total = link.timestampSupported != 0 ? kAllSteps : kStepsWithoutTimestamp;
   return [total](int step, std::string_view item, device::StepResult result) {
@@ -32,7 +27,7 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link) {
 }
 
 int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, int& problems, bool printProgress) {
+                  SettingsRun run, device::RunOutcome& outcome, bool printProgress) {
   std::optional<ConnectedLogger> logger = ConnectForCli(options, boxes);
   if (!logger)
     return kExitLink;
@@ -41,14 +36,10 @@ int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageCon
     return kExitProblem;
 
   device::ApplyControlAvailability(pages, link.connected, link.sdState, link.timestampSupported);
-  BoxCount runBoxes(boxes);
-  device::CommandContext ctx{link, pages, runBoxes};
-  const device::RunResult result =
-      run(ctx, printProgress ? PrintRunProgress(link) : device::RunProgress());
+  device::CommandContext ctx{link, pages, boxes};
+  outcome = run(ctx, printProgress ? PrintRunProgress(link) : device::RunProgress());
   device::ApplyControlAvailability(pages, link.connected, link.sdState, link.timestampSupported);
-  const bool finished = result == device::RunResult::kFinished;
-  problems = runBoxes.Problems(finished);
-  return finished ? kExitDone : kExitLink;
+  return outcome.result == device::RunResult::kFinished ? kExitDone : kExitLink;
 }
 
 }  // namespace km62rx::cli

@@ -6,7 +6,7 @@
 
 #include "settings/notifier.h"
 #include "settings/setting_table.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "ui/page_binding.h"
 
 namespace km62rx::cli {
@@ -92,7 +92,7 @@ SettingsRun LoggerValues::Recording(SettingsRun run) {
         outer(direction, bytes);
       Remember(direction, bytes);
     };
-    const device::RunResult result = run(ctx, progress);
+    const device::RunOutcome result = run(ctx, progress);
     ctx.link.trace = outer;
     return result;
   };

@@ -2,13 +2,15 @@
 // trigger (ED), time-stamp start condition (PB) and end condition (PE). Each
 // entry is a check box and four two-character hex fields.
 
+#include "device/data_trigger_commands.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "device/settings_commands.h"
+#include "settings/control_ids.h"
 #include "device/settings_exchange.h"
 #include "settings/setting_table.h"
 

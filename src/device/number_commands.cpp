@@ -2,6 +2,8 @@
 // the logging time (EL). Each has an enable check box; "-" on the wire means
 // off.
 
+#include "device/number_commands.h"
+
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -10,7 +12,6 @@
 
 #include "device/field_limits.h"
 #include "device/leading_decimal.h"
-#include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 #include "settings/setting_table.h"
 

@@ -26,6 +26,20 @@ enum class RunResult {
   kLinkFailed,  // stopped at a step whose link failed
 };
 
+// A run and the steps along it that did not simply go through.
+struct RunOutcome {
+  RunResult result = RunResult::kFinished;
+  int refusedSteps = 0;  // steps that ended kRefused
+  // Steps that were done after the user was told something on the way: a
+  // value brought within its limit before it was sent, an empty entry sent
+  // as off.
+  int noticedSteps = 0;
+  // Whether every step of a finished run went through as the pages said.
+  bool Clean() const {
+    return result == RunResult::kFinished && refusedSteps == 0 && noticedSteps == 0;
+  }
+};
+
 // The boxes of the link, the handshake and the commands' replies.
 enum class LinkNotice {
   kUnknownError,

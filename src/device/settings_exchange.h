@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "device/command_context.h"
 #include "device/device_link.h"
-#include "device/settings_commands.h"
 
 namespace km62rx::device::detail {
 
@@ -77,7 +77,8 @@ StepResult RunSetCommand(CommandContext& ctx, std::string_view request);
 
 // A get command of one entry of a repeated setting: exchange, then the
 // reply's third character must be the entry index.
-StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply);
+StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index,
+                              Reply& reply);
 
 // Sends every entry of a repeated setting with the request entryRequest
 // builds for it, entry 0 first, for rows entries. Stops at the first entry

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "settings/setting_table.h"
+#include "device/settings_commands.h"
 
 namespace km62rx::device {
 namespace {
@@ -63,35 +64,45 @@ constexpr RunTexts kReceiveTexts{
     "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。",
     "本体からの設定取得が完了しました。", "取得完了"};
 
-RunResult RunAll(CommandContext& ctx, bool sending, const RunTexts& texts, const RunProgress& progress) {
+RunOutcome RunAll(CommandContext& ctx, bool sending, const RunTexts& texts,
+                  const RunProgress& progress) {
+  RunOutcome outcome;
   for (std::size_t i = 0; i < kSteps.size(); ++i) {
     const Step& step = kSteps[i];
-    const StepResult result = sending ? step.send(ctx) : step.receive(ctx);
+    // The step's own messages are tallied, so that a step done after a
+    // notice is told apart from one that simply went through.
+    ReportTally notices(ctx.mainWindow);
+    CommandContext stepCtx{ctx.link, ctx.pages, notices};
+    const StepResult result = sending ? step.send(stepCtx) : step.receive(stepCtx);
     if (progress)
       progress(static_cast<int>(i) + 1, step.name.item, result);
     if (result == StepResult::kLinkFailed) {
       ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
-      return RunResult::kLinkFailed;
+      outcome.result = RunResult::kLinkFailed;
+      return outcome;
     }
     if (result == StepResult::kRefused) {
+      ++outcome.refusedSteps;
       std::string text(step.name.item);
       text += texts.itemFailureSuffix;
       ctx.mainWindow.Show(texts.itemFailureTitle, text);
+    } else if (notices.count() > 0) {
+      ++outcome.noticedSteps;
     }
     if (i + 1 == kStepsWithoutTimestamp && ctx.link.timestampSupported == 0)
       break;
   }
   ctx.mainWindow.Show(texts.doneTitle, texts.doneText);
-  return RunResult::kFinished;
+  return outcome;
 }
 
 }  // namespace
 
-RunResult SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
+RunOutcome SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
   return RunAll(ctx, true, kSendTexts, progress);
 }
 
-RunResult ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress) {
+RunOutcome ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress) {
   return RunAll(ctx, false, kReceiveTexts, progress);
 }
 

@@ -3,7 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include "device/settings_commands.h"
+#include "device/command_context.h"
+#include "device/results.h"
 
 namespace km62rx::device {
 
@@ -12,10 +13,12 @@ namespace km62rx::device {
 using RunProgress = std::function<void(int step, std::string_view item, StepResult result)>;
 
 // Sends the pages to the logger, all seventeen settings in order (eight when
-// the logger has no time-stamp function). kFinished when the run reached its
-// end (completion box shown), kLinkFailed when it stopped on a link failure.
-RunResult SendAllSettings(CommandContext& ctx, const RunProgress& progress = {});
+// the logger has no time-stamp function). Its result is kFinished when the
+// run reached its end (completion box shown), kLinkFailed when it stopped on
+// a link failure; beside it, how many steps were refused or told the user
+// something.
+RunOutcome SendAllSettings(CommandContext& ctx, const RunProgress& progress = {});
 // Fills the pages from the logger, in the same order.
-RunResult ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress = {});
+RunOutcome ReceiveAllSettings(CommandContext& ctx, const RunProgress& progress = {});
 
 }  // namespace km62rx::device

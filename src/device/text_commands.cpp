@@ -2,13 +2,16 @@
 // three code-valued time-stamp settings (PM, PT, PN), the separator (PP) and
 // the excluded data bytes (PD).
 
+#include "device/text_commands.h"
+
+#include <array>
 #include <cctype>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "device/settings_commands.h"
+#include "settings/control_ids.h"
 #include "device/settings_exchange.h"
 #include "settings/setting_table.h"
 

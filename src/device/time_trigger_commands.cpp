@@ -2,12 +2,13 @@
 // trigger (ET). Each entry is a check box, a weekday combo and hour and
 // minute fields.
 
+#include "device/time_trigger_commands.h"
+
 #include <charconv>
 #include <string>
 #include <string_view>
 
 #include "device/field_limits.h"
-#include "device/settings_commands.h"
 #include "device/settings_exchange.h"
 #include "settings/setting_table.h"
 

@@ -2,8 +2,9 @@
 #include <string>
 #include <string_view>
 
+#include "settings/clock_fields.h"
 #include "settings/file_read.h"
-#include "settings/settings_file.h"
+#include "settings/settings_lines.h"
 
 namespace km62rx::settings {
 

@@ -25,6 +25,23 @@ class StderrNotifier : public Notifier {
   static std::string FormatLine(std::string_view title, std::string_view text);
 };
 
+// Passes every message on to another notifier and counts them, so that a
+// part which reports through a notifier can also tell its caller how many
+// things it reported.
+class ReportTally : public Notifier {
+ public:
+  explicit ReportTally(Notifier& inner) : inner_(inner) {}
+  void Show(std::string_view title, std::string_view text) override {
+    ++count_;
+    inner_.Show(title, text);
+  }
+  int count() const { return count_; }
+
+ private:
+  Notifier& inner_;
+  int count_ = 0;
+};
+
 // Keeps every message, for tests.
 class RecordingNotifier : public Notifier {
  public:

@@ -2,7 +2,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 
 namespace km62rx::settings {
 

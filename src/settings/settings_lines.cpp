@@ -1,7 +1,8 @@
 #include <istream>
 #include <string>
 
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_lines.h"
 
 namespace km62rx::settings {
 

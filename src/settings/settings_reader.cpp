@@ -8,7 +8,9 @@
 
 #include "settings/reader_messages.h"
 #include "settings/setting_table.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_lines.h"
+#include "settings/settings_reader.h"
 
 namespace km62rx::settings {
 
@@ -283,13 +285,15 @@ class Reader {
 
 }  // namespace
 
-LoggerSettings& ParseSettings(std::istream& in, LoggerSettings& settings, Notifier& notifier) {
+int ParseSettings(std::istream& in, LoggerSettings& settings, Notifier& notifier) {
   MakeDefaultSettings(settings);
-  Reader reader(settings, notifier);
+  // The reader shows one message per line it reports.
+  ReportTally reported(notifier);
+  Reader reader(settings, reported);
   std::string line;
   while (ReadSettingsLine(in, line))
     reader.Line(line);
-  return settings;
+  return reported.count();
 }
 
 }  // namespace km62rx::settings

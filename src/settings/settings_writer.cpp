@@ -1,8 +1,10 @@
 #include <string>
 #include <string_view>
 
+#include "settings/clock_fields.h"
 #include "settings/file_replace.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_writer.h"
 
 namespace km62rx::settings {
 

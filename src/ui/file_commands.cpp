@@ -9,7 +9,9 @@
 
 #include "settings/control_ids.h"
 #include "settings/file_read.h"
-#include "settings/settings_file.h"
+#include "settings/settings_lines.h"
+#include "settings/settings_reader.h"
+#include "settings/settings_writer.h"
 #include "ui/decimal_text.h"
 #include "ui/page_binding.h"
 #include "ui/page_table.h"
@@ -51,10 +53,11 @@ std::string CalendarText(const device::TypedTime& time) {
 
 }  // namespace
 
-int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
+FileResult LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser,
+                                Notifier& mainWindow) {
   const std::optional<std::string> path = chooser.ChooseFileToOpen();
   if (!path)
-    return 0;
+    return {};
 
   std::string contents;
   switch (settings::ReadFileContents(*path, settings::FileWait::kNever, contents)) {
@@ -62,79 +65,86 @@ int LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser, Noti
       return LoadSettingsFromContents(pages, contents, mainWindow);
     case settings::FileReadResult::kTooLarge:
       mainWindow.Show(kErrorTitle, kNotASettingsFile);
-      return 0;
+      return {};
     case settings::FileReadResult::kMissing:
     case settings::FileReadResult::kCannotOpen:
       break;
   }
   mainWindow.Show(kErrorTitle, kCannotOpen);
-  return 0;
+  return {};
 }
 
-int LoadSettingsFromContents(device::PageControls& pages, const std::string& contents,
-                             Notifier& mainWindow, settings::LoggerSettings* loaded) {
+FileResult LoadSettingsFromContents(device::PageControls& pages, const std::string& contents,
+                                    Notifier& mainWindow, settings::LoggerSettings* loaded) {
   if (!HasSettingsHeader(contents)) {
     mainWindow.Show(kErrorTitle, kNotASettingsFile);
-    return 0;
+    return {};
   }
   ResetPagesToDefaults(pages);
   // The reader reads every line, those above the header included.
   std::istringstream in(contents);
   settings::LoggerSettings record;
-  settings::ParseSettings(in, record, mainWindow);
+  FileResult result;
+  result.reportedLines = settings::ParseSettings(in, record, mainWindow);
   ShowSettingsOnPages(pages, record);
   if (loaded != nullptr)
     *loaded = record;
   mainWindow.Show(kLoadedTitle, kLoaded);
-  return 1;
+  result.completed = true;
+  return result;
 }
 
-int SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser, Notifier& mainWindow) {
+FileResult SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser,
+                              Notifier& mainWindow) {
   const std::optional<std::string> path = chooser.ChooseFileToSave(true);
   if (!path)
-    return 0;
+    return {};
 
   settings::LoggerSettings record;
-  ReadSettingsFromPages(pages, record, mainWindow);
+  FileResult result;
+  result.limitedValues = ReadSettingsFromPages(pages, record, mainWindow);
   // The clock lines of a file being replaced are kept.
   if (settings::WriteSettingsFile(*path, record, 0, mainWindow) != 1)
-    return 0;
+    return result;
   mainWindow.Show(kSavedTitle, kSaved);
-  return 1;
+  result.completed = true;
+  return result;
 }
 
-int SaveClockToFile(const device::TypedTime& time, FileChooser& chooser, Notifier& mainWindow,
-                    Notifier& dialog, ForeignFile foreign) {
+FileResult SaveClockToFile(const device::TypedTime& time, FileChooser& chooser,
+                           Notifier& mainWindow, Notifier& dialog, ForeignFile foreign) {
   const std::optional<std::string> path = chooser.ChooseFileToSave(true);
   if (!path)
-    return 0;
+    return {};
 
   // A settings file keeps its settings; a new file gets the defaults. A file
   // that cannot be read (a FIFO, a device, no permission) is left alone.
   settings::LoggerSettings record = settings::DefaultSettings();
+  FileResult result;
   std::string contents;
   const settings::FileReadResult read =
       settings::ReadFileContents(*path, settings::FileWait::kNever, contents);
   if (read == settings::FileReadResult::kCannotOpen) {
     mainWindow.Show(kErrorTitle, kCannotOpen);
-    return 0;
+    return result;
   }
   if (read != settings::FileReadResult::kMissing) {
     if (read == settings::FileReadResult::kRead && HasSettingsHeader(contents)) {
       std::istringstream in(contents);
-      settings::ParseSettings(in, record, mainWindow);
+      result.reportedLines = settings::ParseSettings(in, record, mainWindow);
     } else if (foreign == ForeignFile::kRefuse) {
       mainWindow.Show(kErrorTitle, kNotASettingsFile);
-      return 0;
+      return result;
     }
   }
 
   record.TIME_CALENDAR = CalendarText(time);
   record.TIME_SET = 0;
   if (settings::WriteSettingsFile(*path, record, 1, mainWindow) != 1)
-    return 0;
+    return result;
   dialog.Show(kSavedTitle, kClockSaved);
-  return 1;
+  result.completed = true;
+  return result;
 }
 
 }  // namespace km62rx::ui

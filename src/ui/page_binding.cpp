@@ -314,8 +314,9 @@ void ResetPagesToDefaults(device::PageControls& pages) {
   ShowSettingsOnPages(pages, settings::DefaultSettings());
 }
 
-void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& record,
-                           Notifier& notifier) {
+int ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& record, Notifier& boxes) {
+  // One message per limit applied.
+  ReportTally notifier(boxes);
   using namespace settings;
   MakeDefaultSettings(record);
   ReadDataRows(pages, record.START_DATA, kStartData, notifier);
@@ -335,6 +336,7 @@ void ReadSettingsFromPages(device::PageControls& pages, LoggerSettings& record,
   record.TMSP_TYPE = ReadChoice(pages, kTimestampType, record.TMSP_TYPE.View());
   record.TMSP_SPLIT = ReadField(pages, kSeparator.field);
   record.TMSP_DEL_DATA = PairsFromFields(pages, ExcludedBytes());
+  return notifier.count();
 }
 
 }  // namespace km62rx::ui

@@ -12,8 +12,9 @@ void ShowSettingsOnPages(device::PageControls& pages, settings::LoggerSettings s
 void ResetPagesToDefaults(device::PageControls& pages);
 // Fills the record from the pages, starting from the defaults. Limits it
 // applies are reported through notifier (the main window); the pages are
-// changed where needed to show what goes into the record.
-void ReadSettingsFromPages(device::PageControls& pages, settings::LoggerSettings& settings,
-                           Notifier& notifier);
+// changed where needed to show what goes into the record. Returns how many
+// limits it applied.
+int ReadSettingsFromPages(device::PageControls& pages, settings::LoggerSettings& settings,
+                          Notifier& notifier);
 
 }  // namespace km62rx::ui

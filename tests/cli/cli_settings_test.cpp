@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli_runner.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 
 namespace km62rx::testing {
 namespace {

@@ -13,7 +13,7 @@
 #include "device/open_port.h"
 #include "dialog_harness.h"
 #include "settings/logger_settings.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 
 namespace km62rx::testing {
 namespace {
@@ -111,7 +111,8 @@ TEST_F(ClockDialogTest, TextsKeysAndClosing) {
 // A harness with the link to the simulator open and identified.
 struct ConnectedHarness : DialogHarness {
   explicit ConnectedHarness(Options options) : DialogHarness(std::move(options)) {
-    EXPECT_EQ(device::OpenDevicePort(link, sim->path(), device::LineSettings{}), device::LinkResult::kOk);
+    EXPECT_EQ(device::OpenDevicePort(link, sim->path(), device::LineSettings{}),
+              device::LinkResult::kOk);
   }
   ~ConnectedHarness() { device::CloseDeviceLink(link); }
 };

@@ -15,7 +15,7 @@
 #include "device/control_ids.h"
 #include "dialog_harness.h"
 #include "settings/logger_settings.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "ui/qt/qt_page_controls.h"
 
 namespace km62rx::testing {

@@ -16,9 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "settings/clock_fields.h"
 #include "settings/logger_settings.h"
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_reader.h"
 #include "support/sim_process.h"
 
 namespace km62rx::testing {

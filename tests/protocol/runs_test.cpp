@@ -42,7 +42,7 @@ TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
   SimConnection connection;
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()).result,
             device::RunResult::kFinished);
   const Lines sent = connection.Sent();
   EXPECT_EQ(sent.size(), 37u);
@@ -55,7 +55,7 @@ TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
   EXPECT_EQ(progress.results, std::vector<int>(17, 1));
 
   connection.Mark();
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), device::RunResult::kFinished);
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx).result, device::RunResult::kFinished);
   for (auto& name : order)
     name[2] = 'G';
   EXPECT_EQ(connection.Sent().size(), 37u);
@@ -67,7 +67,7 @@ TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
   SimConnection connection({"--firmware", "100"});
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()).result,
             device::RunResult::kFinished);
   EXPECT_EQ(progress.items.size(), 8u);
   const Lines sent = connection.Sent();
@@ -75,7 +75,7 @@ TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
   EXPECT_EQ(sent.back(), "LESLOG");
 
   connection.Mark();
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx), device::RunResult::kFinished);
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx).result, device::RunResult::kFinished);
   EXPECT_EQ(connection.Sent().size(), 24u);
   EXPECT_EQ(connection.Sent().back(), "LEG");
   EXPECT_EQ(connection.boxes.boxes, (Boxes{kSendDone, kReceiveDone}));
@@ -84,7 +84,9 @@ TEST(Runs, OldFirmwareStopsAfterTheLogFileExtension) {
 TEST(Runs, RefusedEntryCostsTwoBoxesAndTheRunGoesOn) {
   SimConnection connection({"--reply", "BTS1=05"});
   ASSERT_TRUE(connection.connected);
-  EXPECT_EQ(device::SendAllSettings(connection.ctx), device::RunResult::kFinished);
+  const device::RunOutcome outcome = device::SendAllSettings(connection.ctx);
+  EXPECT_EQ(outcome.result, device::RunResult::kFinished);
+  EXPECT_EQ(outcome.refusedSteps, 1);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{{"応答エラー", "エラーが発生しました。 (コード : 05)"},
                    {"設定エラー", "開始トリガー(時刻)は正しく設定できなかった可能性があります。"},
@@ -98,7 +100,7 @@ TEST(Runs, SdCardErrorStopsTheRun) {
   SimConnection connection({"--reply", "EDS=51"});
   ASSERT_TRUE(connection.connected);
   Progress progress;
-  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()),
+  EXPECT_EQ(device::SendAllSettings(connection.ctx, progress.Recorder()).result,
             device::RunResult::kLinkFailed);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{kSdCard,
@@ -117,7 +119,7 @@ TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
   ASSERT_TRUE(connection.connected);
   SetPages(connection.pages, {Text(630, "77"), Combo(330, ids::kUnitByte)});
   Progress progress;
-  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx, progress.Recorder()),
+  EXPECT_EQ(device::ReceiveAllSettings(connection.ctx, progress.Recorder()).result,
             device::RunResult::kLinkFailed);
   EXPECT_EQ(connection.boxes.boxes,
             (Boxes{{"接続エラー",

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_lines.h"
 #include "settings_test_util.h"
 
 namespace km62rx::settings {

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "settings_test_util.h"
 
 namespace km62rx::settings {

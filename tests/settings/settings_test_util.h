@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "settings/notifier.h"
-#include "settings/settings_file.h"
+#include "settings/settings_reader.h"
 
 namespace km62rx::settings::test {
 

@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
+#include "settings/settings_writer.h"
 #include "settings_test_util.h"
 
 namespace km62rx::settings {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "device/control_ids.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "settings/settings_test_util.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
@@ -45,12 +45,12 @@ class FileCommands : public ::testing::Test {
 
   int Load(const std::string& path) {
     FixedFileChooser chooser(path);
-    return LoadSettingsFromFile(pages_, chooser, main_);
+    return LoadSettingsFromFile(pages_, chooser, main_).completed;
   }
 
   int Save(const std::string& path) {
     FixedFileChooser chooser(path);
-    return SaveSettingsToFile(pages_, chooser, main_);
+    return SaveSettingsToFile(pages_, chooser, main_).completed;
   }
 
   settings::test::TempDir dir_;
@@ -111,8 +111,8 @@ TEST_F(FileCommands, LoadRefusalsKeepThePages) {
 
   main_.boxes.clear();
   FixedFileChooser cancel(std::nullopt);
-  EXPECT_EQ(LoadSettingsFromFile(pages_, cancel, main_), 0);
-  EXPECT_EQ(SaveSettingsToFile(pages_, cancel, main_), 0);
+  EXPECT_FALSE(LoadSettingsFromFile(pages_, cancel, main_).completed);
+  EXPECT_FALSE(SaveSettingsToFile(pages_, cancel, main_).completed);
   EXPECT_TRUE(main_.boxes.empty());
 }
 
@@ -182,7 +182,7 @@ class ClockToFile : public FileCommands {
   int SaveClock(const std::string& path, const device::TypedTime& time,
                 ForeignFile foreign = ForeignFile::kReplace) {
     AskingChooser chooser(path);
-    const int result = SaveClockToFile(time, chooser, main_, dialog_, foreign);
+    const int result = SaveClockToFile(time, chooser, main_, dialog_, foreign).completed;
     EXPECT_TRUE(chooser.asked);
     return result;
   }

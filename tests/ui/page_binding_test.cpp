@@ -5,7 +5,7 @@
 #include <string>
 
 #include "device/control_ids.h"
-#include "settings/settings_file.h"
+#include "settings/settings_format.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::ui {
