@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "cli/port_hints.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link.h"
@@ -15,6 +16,13 @@ namespace km62rx::cli {
 namespace {
 
 constexpr std::string_view kLinkErrorTitle = "接続エラー";
+
+// After the box of a port that did not open: why, and what to do.
+void PrintPortHint(const std::string& port, device::OpenFailure why) {
+  const std::string hint = PortOpenHint(port, why);
+  if (!hint.empty())
+    std::fprintf(stderr, "%s\n", hint.c_str());
+}
 
 void WriteTrace(std::string_view direction, std::string_view bytes) {
   const std::string line = FormatTraceLine(direction, bytes) + "\n";
@@ -174,6 +182,8 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   const int code = device::OpenDevicePort(*link, options.port, options.line);
   if (code != device::kLinkOk) {
     device::ReportLinkError(code, notifier);
+    if (code == device::kPortNotOpened)
+      PrintPortHint(options.port, line->LastOpenFailure());
     device::CloseDeviceLink(*link);
     return std::nullopt;
   }
