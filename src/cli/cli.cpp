@@ -26,8 +26,8 @@ constexpr std::array<Command, 8> kCommands{{
      "read FILE (- for stdin) as the Load command does; print the result as a settings file",
      CmdCheck},
     {"ports", "km62rx ports [--long]",
-     "list the serial ports, one name a line; --long: what each one is (maker, product, serial "
-     "number, USB ID, /dev/serial/by-id link)",
+     "list the serial ports, one name a line; --long: maker, product, serial number, USB ID "
+     "and stable link of each",
      CmdPorts},
     {"info", "km62rx info --port P",
      "connect and show the logger's firmware version, SD card and clock", CmdInfo},
