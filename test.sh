@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the project and runs the whole test suite: once normally, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz
+# Builds the project and runs the whole test suite: once normally (then
+# builds, installs and checks the Debian package), once under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz
 # targets for about 30 seconds each when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -12,6 +12,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== build and test"
 configure_and_build build
 ctest --test-dir build --output-on-failure -j2
+
+echo "== Debian package"
+scripts/package-test.sh build
 
 echo "== build and test under ASan and UBSan"
 configure_and_build build-asan -DKM62RX_SANITIZE=ON

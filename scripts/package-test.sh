@@ -41,5 +41,5 @@ done
 "$root/usr/bin/km62rx" --version
 "$root/usr/bin/km62rx-sim" --help >/dev/null
 
-lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
+lintian --fail-on error "$deb"
 echo "package: $(basename "$deb") built, installed and checked in $((SECONDS - started)) s"
