@@ -43,8 +43,6 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${KM62RX_DOC
 # The version has no Debian revision (the package is native), so its
 # changelog is changelog.gz.
 km62rx_install_gzipped(${PROJECT_SOURCE_DIR}/packaging/changelog.in changelog ${KM62RX_DOC_DIR})
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME km62rx)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME km62rx)

@@ -8,7 +8,10 @@ build=$(realpath "${1:-build}")
 started=$SECONDS
 
 rm -f "$build"/km62rx_*.deb
-(cd "$build" && cpack -G DEB >/dev/null)
+if ! (cd "$build" && cpack -G DEB) >"$build/cpack.log" 2>&1; then
+  cat "$build/cpack.log" >&2
+  exit 1
+fi
 debs=("$build"/km62rx_*.deb)
 deb=${debs[0]}
 
