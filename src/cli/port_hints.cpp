@@ -27,10 +27,10 @@ std::string DeviceNode(const std::string& port) {
   return port.rfind('/', 0) == 0 ? port : "/dev/" + port;
 }
 
-std::string Joined(const std::vector<std::string>& items) {
+std::string Joined(const std::vector<std::string>& items, std::string_view separator = ", ") {
   std::string text;
   for (const std::string& item : items)
-    text += (text.empty() ? "" : ", ") + item;
+    text += (text.empty() ? std::string() : std::string(separator)) + item;
   return text;
 }
 
@@ -86,7 +86,7 @@ std::vector<std::string> ProgramsHolding(const std::string& node) {
         continue;
       std::string name;
       std::ifstream(processes->path() / "comm") >> name;
-      holders.push_back((name.empty() ? "a program" : name) + " (process " + pid + ")");
+      holders.push_back((name.empty() ? "a program" : name) + ", process " + pid);
       break;
     }
   }
@@ -95,12 +95,11 @@ std::vector<std::string> ProgramsHolding(const std::string& node) {
 
 std::string BusyHint(const std::string& port) {
   const std::string node = DeviceNode(port);
-  const std::vector<std::string> holders = ProgramsHolding(node);
-  if (holders.empty())
-    return "km62rx: " + node +
-           " is busy: another program has the port open; close it and try again";
-  return "km62rx: " + node + " is busy: " + Joined(holders) +
-         " has the port open; close it and try again";
+  std::string holders = Joined(ProgramsHolding(node), "; ");
+  if (!holders.empty())
+    holders = " (" + holders + ")";
+  return "km62rx: " + node + " is busy: another program has the port open" + holders +
+         "; close it and try again";
 }
 
 #else

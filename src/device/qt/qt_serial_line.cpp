@@ -99,6 +99,9 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   if (name.isEmpty())
     return false;
 #ifdef Q_OS_UNIX
+  // The name as given is watched: when an adapter is pulled, its device and
+  // the links to it go away together, and a link left dangling reads as gone.
+  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
   if (name.startsWith(QLatin1Char('/'))) {
     // A link such as /dev/serial/by-id/... opens the device it points at, by
     // that device's own path: the port's lock file is then the one every
@@ -111,9 +114,6 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   // QSerialPort takes either a port name as discovery lists it or a device
   // path.
   port_.setPortName(name);
-#ifdef Q_OS_UNIX
-  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
-#endif
   port_.clearError();
   ++openings_;
   if (!port_.open(QIODevice::ReadWrite)) {
