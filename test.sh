@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the project and runs the whole test suite: once normally, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer, the layers without
-# Qt cross-built for Windows and run under Wine, then the fuzz targets for
+# Builds the project and runs the whole test suite: once normally (then
+# builds, installs and checks the Debian package), once under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the layers without Qt
+# cross-built for Windows and run under Wine, then the fuzz targets for
 # about 30 seconds each when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,6 +14,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== build and test"
 configure_and_build build
 ctest --test-dir build --output-on-failure -j2
+
+echo "== Debian package"
+scripts/package-test.sh build
 
 echo "== build and test under ASan and UBSan"
 configure_and_build build-asan -DKM62RX_SANITIZE=ON

@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk qt6-translations-l10n
   clang libclang-rt-14-dev
+  dpkg-dev lintian file gzip
 )
 
 # Installs the packages named, or PACKAGES when none are, that are missing.

@@ -26,7 +26,10 @@ constexpr std::array<Command, 8> kCommands{{
     {"check", "km62rx check FILE",
      "read FILE (- for stdin) as the Load command does; print the result as a settings file",
      CmdCheck},
-    {"ports", "km62rx ports", "list the serial ports, one name a line", CmdPorts},
+    {"ports", "km62rx ports [--long]",
+     "list the serial ports, one name a line; --long: maker, product, serial number, USB ID "
+     "and stable link of each",
+     CmdPorts},
     {"info", "km62rx info --port P",
      "connect and show the logger's firmware version, SD card and clock", CmdInfo},
     {"send", "km62rx send --port P FILE", "send the settings of FILE (- for stdin) to the logger",

@@ -9,21 +9,57 @@
 
 namespace km62rx::cli {
 
-// Lists the serial ports as the connect dialog does, one name a line. With
-// none, the dialog's box goes to stderr.
+namespace {
+
+std::string OrDash(const std::string& text) {
+  return text.empty() ? "-" : text;
+}
+
+// Four hex digits, as lsusb and udev write USB IDs.
+std::string HexId(const std::optional<std::uint16_t>& id) {
+  if (!id)
+    return "-";
+  char text[8];
+  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(*id));
+  return text;
+}
+
+// The port's name, then one "  key: value" line per fact.
+std::string DescribePort(const device::PortDescription& port) {
+  std::string text = port.name + "\n";
+  text += "  description:   " + OrDash(port.description) + "\n";
+  text += "  manufacturer:  " + OrDash(port.manufacturer) + "\n";
+  text += "  serial number: " + OrDash(port.serialNumber) + "\n";
+  text += "  usb id:        " +
+          (port.vendorId ? HexId(port.vendorId) + ":" + HexId(port.productId) : "-") + "\n";
+  if (!port.stableLink.empty())
+    text += "  link:          " + port.stableLink + "\n";
+  return text;
+}
+
+}  // namespace
+
+// Lists the serial ports as the connect dialog does, one name a line, or
+// with --long what each one is. With none, the dialog's box goes to stderr.
 int CmdPorts(const Args& args) {
   ArgParser parser("ports");
+  parser.Flag("--long", "-l");
   if (!parser.Parse(args))
     return UsageError("ports", parser.error());
   EnsureCoreApplication();
-  const std::vector<std::string> ports = device::DiscoverSerialPorts();
-  if (ports.empty()) {
+  std::string text;
+  if (parser.Has("--long")) {
+    for (const device::PortDescription& port : device::DescribeSerialPorts())
+      text += DescribePort(port);
+  } else {
+    for (const std::string& port : device::DiscoverSerialPorts())
+      text += port + "\n";
+  }
+  if (text.empty()) {
     StderrNotifier().Show("エラー", "COMポートが見つかりません。");
     return kExitLink;
   }
-  for (const std::string& port : ports)
-    std::printf("%s\n", port.c_str());
-  return std::fflush(stdout) == 0 ? kExitDone : kExitProblem;
+  return WriteDataToStdout(text) ? kExitDone : kExitProblem;
 }
 
 }  // namespace km62rx::cli

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "cli/cli.h"
+#include "cli/port_hints.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
@@ -14,6 +15,13 @@
 namespace km62rx::cli {
 
 namespace {
+
+// After the box of a port that did not open: why, and what to do.
+void PrintPortHint(const std::string& port, device::OpenFailure why) {
+  const std::string hint = PortOpenHint(port, why);
+  if (!hint.empty())
+    std::fprintf(stderr, "%s\n", hint.c_str());
+}
 
 void WriteTrace(std::string_view direction, std::string_view bytes) {
   const std::string line = FormatTraceLine(direction, bytes) + "\n";
@@ -165,6 +173,8 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   const device::LinkResult opened = device::OpenDevicePort(*link, options.port, options.line);
   if (opened != device::LinkResult::kOk) {
     device::ReportLinkError(opened, notifier);
+    if (opened == device::LinkResult::kPortNotOpened)
+      PrintPortHint(options.port, line->LastOpenFailure());
     device::CloseDeviceLink(*link);
     return std::nullopt;
   }

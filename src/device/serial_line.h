@@ -8,6 +8,14 @@
 
 namespace km62rx::device {
 
+// Why the last Open of a line failed, as far as the line can tell.
+enum class OpenFailure {
+  kUnknown,           // no reason known (or the line cannot tell)
+  kNotFound,          // there is no such device
+  kPermissionDenied,  // the device exists but this user may not open it
+  kBusy,              // another program holds the port
+};
+
 // One serial port. The real backend is QSerialPort; tests use a scripted
 // fake or the simulator over a pseudo-terminal. No call blocks longer than
 // it is asked to.
@@ -15,9 +23,11 @@ class SerialLine {
  public:
   virtual ~SerialLine() = default;
   // Opens the port by the name discovery lists (ttyUSB0, COM3) or by device
-  // path (/dev/pts/7) and applies the line settings. False when the port
-  // cannot be opened.
+  // path (/dev/pts/7, or a link to one such as /dev/serial/by-id/...) and applies the line
+  // settings. False when the port cannot be opened.
   virtual bool Open(const std::string& portName, const LineSettings& settings) = 0;
+  // Why the last Open returned false.
+  virtual OpenFailure LastOpenFailure() const { return OpenFailure::kUnknown; }
   virtual bool IsOpen() const = 0;
   virtual void Close() = 0;
   // Bytes received and ready to read without waiting; -1 when the port has

@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -167,8 +168,8 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
 }
 
 // One command line: PORT becomes the simulator's terminal (started with
-// --answer-wake and simOptions), IN a file holding fileText (also piped to
-// standard input), OUT a file that does not exist yet, and FIFO a FIFO.
+// --answer-wake and simOptions), PORTLINK a symbolic link to it, IN a file holding fileText (also
+// piped to standard input), OUT a file that does not exist yet, and FIFO a FIFO.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -251,7 +252,8 @@ std::vector<ExitCase> ExitCases() {
       Run("InfoOtherModel", {"--model", "KM-62RY"}, info, 3,
           {"接続エラー: 有効なKM-62RXではありません。"}),
       Run("InfoPortMissing", {}, {"info", "--port", kNoPort}, 3,
-          {"接続エラー: COMポートエラー。\n"}),
+          {"接続エラー: COMポートエラー。\nkm62rx: there is no port " + kNoPort}),
+      Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
@@ -284,7 +286,9 @@ TEST_P(CliExit, StatusAndMessages) {
   TempDir dir;
   WriteText(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
-  if (std::find(c.args.begin(), c.args.end(), "PORT") != c.args.end()) {
+  if (std::find_if(c.args.begin(), c.args.end(), [](const std::string& arg) {
+        return arg.rfind("PORT", 0) == 0;
+      }) != c.args.end()) {
     std::vector<std::string> options = c.simOptions;
     options.insert(options.begin(), "--answer-wake");
     sim.emplace(options);
@@ -293,6 +297,8 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& arg : c.args) {
     if (arg == "PORT")
       args.push_back(sim->path());
+    else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
+      args.push_back(dir.File(arg));
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
     else if (arg == "FIFO" && mkfifo(dir.File(arg).c_str(), 0600) == 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,5 +21,21 @@ std::vector<std::string> OrderedPortNames(const std::vector<FoundPort>& ports);
 
 // The names of the serial ports present now, in the order above.
 std::vector<std::string> DiscoverSerialPorts();
+
+// What a person can recognise a port by. Texts the system does not know are
+// empty.
+struct PortDescription {
+  std::string name;         // ttyUSB0, COM3
+  std::string location;     // /dev/ttyUSB0
+  std::string description;  // the adapter's product text
+  std::string manufacturer;
+  std::string serialNumber;
+  std::optional<std::uint16_t> vendorId;
+  std::optional<std::uint16_t> productId;
+  std::string stableLink;  // a /dev/serial/by-id/... link to the port, where there is one
+};
+
+// The serial ports present now, in the order of DiscoverSerialPorts.
+std::vector<PortDescription> DescribeSerialPorts();
 
 }  // namespace km62rx::device

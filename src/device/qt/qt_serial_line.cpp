@@ -8,6 +8,9 @@
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
 #endif
 
 namespace km62rx::device {
@@ -91,18 +94,30 @@ void QtSerialLine::WatchForHangUp() {
 
 bool QtSerialLine::Open(const std::string& portName, const LineSettings& settings) {
   Close();
-  const QString name = QString::fromStdString(portName);
+  openFailure_ = OpenFailure::kUnknown;
+  QString name = QString::fromStdString(portName);
   if (name.isEmpty())
     return false;
+#ifdef Q_OS_UNIX
+  // The name as given is watched: when an adapter is pulled, its device and
+  // the links to it go away together, and a link left dangling reads as gone.
+  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+  if (name.startsWith(QLatin1Char('/'))) {
+    // A link such as /dev/serial/by-id/... opens the device it points at, by
+    // that device's own path: the port's lock file is then the one every
+    // other program uses for it.
+    const QString target = QFileInfo(name).canonicalFilePath();
+    if (!target.isEmpty())
+      name = target;
+  }
+#endif
   // QSerialPort takes either a port name as discovery lists it or a device
   // path.
   port_.setPortName(name);
-#ifdef Q_OS_UNIX
-  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
-#endif
   port_.clearError();
   ++openings_;
   if (!port_.open(QIODevice::ReadWrite)) {
+    openFailure_ = ClassifyOpenError(port_.error());
     port_.clearError();
     return false;
   }
@@ -122,6 +137,30 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
     port_.setRequestToSend(false);
   port_.clearError();
   return true;
+}
+
+OpenFailure QtSerialLine::ClassifyOpenError(QSerialPort::SerialPortError error) const {
+  switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+      return OpenFailure::kNotFound;
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+      // QSerialPort reports a device this user may not open, a port another
+      // program holds (its lock file, or the device busy) alike; the access
+      // rights of the device node tell them apart.
+      if (!QFileInfo::exists(deviceNode_))
+        return OpenFailure::kNotFound;
+      if (::access(deviceNode_.toLocal8Bit().constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        return OpenFailure::kPermissionDenied;
+      return OpenFailure::kBusy;
+#else
+      // Windows opens a COM port for one program at a time and refuses the
+      // next one access.
+      return OpenFailure::kBusy;
+#endif
+    default:
+      return OpenFailure::kUnknown;
+  }
 }
 
 bool QtSerialLine::IsOpen() const {

@@ -22,6 +22,7 @@ class QtSerialLine : public SerialLine {
   ~QtSerialLine() override;
 
   bool Open(const std::string& portName, const LineSettings& settings) override;
+  OpenFailure LastOpenFailure() const override { return openFailure_; }
   bool IsOpen() const override;
   void Close() override;
   long BytesWaiting() override;
@@ -34,6 +35,8 @@ class QtSerialLine : public SerialLine {
   // True when the last operation left an error other than a time-out; the
   // error is cleared either way.
   bool TakeFailure();
+  // Sorts the error of a failed open into the reasons a user can act on.
+  OpenFailure ClassifyOpenError(QSerialPort::SerialPortError error) const;
   bool DeviceVanished() const;
   // Tells the watcher, once the current call has returned, that the device
   // of the port open now is gone.
@@ -42,6 +45,7 @@ class QtSerialLine : public SerialLine {
 
   QSerialPort port_;
   QString deviceNode_;  // the device path, to notice a node that went away
+  OpenFailure openFailure_ = OpenFailure::kUnknown;
   int writeTimeoutMs_;
   std::function<void()> lost_;
   // Watches the open port for a hang-up (Unix): a hung-up terminal reads as
