@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the project and runs the whole test suite: once normally, once
-# under AddressSanitizer and UndefinedBehaviorSanitizer, then the fuzz
-# targets for about 30 seconds each when clang is present.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, the layers without
+# Qt cross-built for Windows and run under Wine, then the fuzz targets for
+# about 30 seconds each when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -17,6 +18,9 @@ echo "== build and test under ASan and UBSan"
 configure_and_build build-asan -DKM62RX_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
+
+echo "== Windows build and test under Wine"
+scripts/windows-test.sh
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz"

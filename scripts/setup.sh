@@ -11,9 +11,11 @@ PACKAGES=(
   clang libclang-rt-14-dev
 )
 
+# Installs the packages named, or PACKAGES when none are, that are missing.
 install_missing_packages() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local wanted=("$@") missing=()
+  ((${#wanted[@]})) || wanted=("${PACKAGES[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if ((${#missing[@]})); then

@@ -1,5 +1,44 @@
 #include "cli/cli.h"
 
+#ifdef _WIN32
+
+#include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+// Windows hands narrow arguments over in the ANSI code page, which cannot
+// hold every file name. The command line is taken as UTF-16 instead and
+// turned into UTF-8, the form every path has inside the program; the
+// console shows the UTF-8 output as such.
+int main() {
+  int argc = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (wide == nullptr)
+    return 2;
+  std::vector<std::string> args;
+  for (int i = 0; i < argc; ++i) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+    std::string arg(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, arg.data(), size, nullptr, nullptr);
+    arg.resize(arg.size() - 1);  // the terminating NUL
+    args.push_back(std::move(arg));
+  }
+  LocalFree(wide);
+  std::vector<char*> argv;
+  for (std::string& arg : args)
+    argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  SetConsoleOutputCP(CP_UTF8);
+  return km62rx::cli::RunCli(argc, argv.data());
+}
+
+#else
+
 int main(int argc, char** argv) {
   return km62rx::cli::RunCli(argc, argv);
 }
+
+#endif

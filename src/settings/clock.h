@@ -17,7 +17,11 @@ class SystemClock : public Clock {
   std::tm LocalNow() const override {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);  // Windows has the same call with its arguments swapped
+#else
     localtime_r(&now, &local);
+#endif
     return local;
   }
 };

@@ -1,41 +1,33 @@
 // Reading a settings file on Windows, where the POSIX calls of file_read.cpp
 // do not exist. Same promise: read once into memory, never wait on a device
-// unless the command line asks for it.
+// unless the command line asks for it. The path reaches the system as UTF-16.
 #ifdef _WIN32
-
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "settings/file_path.h"
 #include "settings/file_read.h"
+#include "settings/windows_files.h"
 
 namespace km62rx::settings {
 
-namespace fs = std::filesystem;
-
 FileReadResult ReadFileContents(const std::string& path, FileWait wait, std::string& contents) {
   contents.clear();
-  const fs::path native = PathFromUtf8(path);
-  std::error_code error;
-  const fs::file_status status = fs::status(native, error);
-  if (status.type() == fs::file_type::not_found)
-    return FileReadResult::kMissing;
-  if (error || fs::is_directory(status))
+  const std::filesystem::path native = PathFromUtf8(path);
+  // A device (NUL, COM1, CON) is not even opened for the window: opening a
+  // serial port alone changes its lines.
+  if (windows::IsDeviceName(native) && wait == FileWait::kNever)
     return FileReadResult::kCannotOpen;
-  // A device or pipe (CON, \\.\pipe\...) could make a read wait: only the
-  // command line takes that risk.
-  if (!fs::is_regular_file(status) && wait == FileWait::kNever)
-    return FileReadResult::kCannotOpen;
-  std::ifstream in(native, std::ios::binary);
-  if (!in.is_open())
-    return FileReadResult::kCannotOpen;
-  char buffer[65536];
-  while (contents.size() <= kMaxSettingsFileSize && in) {
-    in.read(buffer, sizeof buffer);
-    contents.append(buffer, static_cast<std::size_t>(in.gcount()));
+  windows::Handle file = windows::Open(native, GENERIC_READ, OPEN_EXISTING);
+  if (!file.valid()) {
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+               ? FileReadResult::kMissing
+               : FileReadResult::kCannotOpen;  // a folder, no permission, in use
   }
-  if (in.bad()) {
+  // A pipe or device may make a read wait, which the command line allows and
+  // the window does not.
+  if (GetFileType(file.get()) != FILE_TYPE_DISK && wait == FileWait::kNever)
+    return FileReadResult::kCannotOpen;
+  if (!windows::ReadAll(file.get(), contents, kMaxSettingsFileSize)) {
     contents.clear();
     return FileReadResult::kCannotOpen;
   }

@@ -1,14 +1,16 @@
 #pragma once
 
+#ifndef _WIN32
 #include <grp.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,37 +20,54 @@
 
 namespace km62rx::settings::test {
 
+// A file-system path from UTF-8 text, and back.
+inline std::filesystem::path Utf8Path(const std::string& text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+inline std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
 // A private folder under the system's temporary folder, removed at the end.
 class TempDir {
  public:
   TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "km62rx-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+    namespace fs = std::filesystem;
+    std::random_device random;
+    do {
+      path_ = fs::temp_directory_path() / ("km62rx-test-" + std::to_string(random()));
+    } while (!fs::create_directory(path_));
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::replace);
   }
   ~TempDir() {
+    namespace fs = std::filesystem;
     // Restore write permission so that everything inside can be removed.
     std::error_code ec;
-    for (auto& entry : std::filesystem::recursive_directory_iterator(path_, ec)) {
-      if (entry.is_directory(ec) && !entry.is_symlink(ec))
-        chmod(entry.path().c_str(), 0700);
+    for (auto& entry : fs::recursive_directory_iterator(path_, ec)) {
+      if (!entry.is_symlink(ec))
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
     }
-    chmod(path_.c_str(), 0700);
-    std::filesystem::remove_all(path_, ec);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
   }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The path of name inside the folder, as UTF-8 (the form every file
+  // function of the settings layer takes).
+  std::string operator/(const std::string& name) const { return Utf8(path_ / Utf8Path(name)); }
   const std::filesystem::path& path() const { return path_; }
 
  private:
   std::filesystem::path path_;
 };
 
+// Both take the path as UTF-8.
 inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(Utf8Path(path), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 inline void WriteFile(const std::string& path, const std::string& contents) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
   out << contents;
 }
 
@@ -62,6 +81,7 @@ inline LoggerSettings Parse(const std::string& text, std::vector<RecordingNotifi
   return settings;
 }
 
+#ifndef _WIN32
 // Runs fn in a forked child and returns its exit status; -1 when it did not
 // exit normally. With dropPrivileges, a child started as root runs as uid and
 // gid 65534 so that file permissions apply to it; -1 when it cannot.
@@ -76,6 +96,18 @@ inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
   int status = 0;
   waitpid(pid, &status, 0);
   return WIFEXITED(status) && WEXITSTATUS(status) != 120 ? WEXITSTATUS(status) : -1;
+}
+#endif
+
+// Runs fn as a user whom file permissions hold back and returns its result:
+// on POSIX in a child without root's privileges (-1 when that cannot be
+// done), on Windows, where a read-only file is one for every user, directly.
+inline int RunWithoutPrivileges(const std::function<int()>& fn) {
+#ifdef _WIN32
+  return fn();
+#else
+  return RunInChild(fn, true);
+#endif
 }
 
 }  // namespace km62rx::settings::test

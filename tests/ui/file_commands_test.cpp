@@ -1,25 +1,24 @@
 #include "ui/file_commands.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "device/control_ids.h"
 #include "settings/settings_file.h"
+#include "settings/settings_test_util.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
 
 namespace km62rx::ui {
 namespace {
 
-namespace fs = std::filesystem;
 using settings::DefaultSettings;
 using settings::LoggerSettings;
 using Box = RecordingNotifier::Box;
@@ -34,24 +33,15 @@ const Box kClockSaved{"設定保存",
 
 class FileCommands : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "km62rx-ui-XXXXXX").string();
-    dir_ = mkdtemp(pattern.data());
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
+  std::string PathOf(const std::string& name) const { return dir_ / name; }
 
   std::string Write(const std::string& name, const std::string& contents) const {
     const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << contents;
+    settings::test::WriteFile(path, contents);
     return path;
   }
 
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static std::string Contents(const std::string& path) { return settings::test::ReadFile(path); }
 
   int Load(const std::string& path) {
     FixedFileChooser chooser(path);
@@ -63,7 +53,7 @@ class FileCommands : public ::testing::Test {
     return SaveSettingsToFile(pages_, chooser, main_);
   }
 
-  fs::path dir_;
+  settings::test::TempDir dir_;
   MemoryPageControls pages_;
   RecordingNotifier main_;
 };
@@ -97,18 +87,26 @@ TEST_F(FileCommands, LoadRefusalsKeepThePages) {
   main_.boxes.clear();
   EXPECT_EQ(Load(Write("big.cfg", "INFO_NAME=KM-62RX\r\n" + std::string(1 << 20, 'x'))), 0);
   EXPECT_EQ(main_.boxes, std::vector<Box>{kNotASettingsFile});
+  std::vector<std::string> refused{PathOf("missing.cfg"), settings::test::Utf8(dir_.path())};
+#ifdef _WIN32
+  // Devices by their reserved names.
+  refused.insert(refused.end(), {"NUL", "CON", "COM1"});
+#else
   // Nothing that has no data at once makes the window wait: a FIFO without a
   // writer, one whose writer sends nothing, a device without data.
   ASSERT_EQ(mkfifo(PathOf("fifo.cfg").c_str(), 0600), 0);
   const int writer = open(PathOf("fifo.cfg").c_str(), O_RDWR);
   ASSERT_EQ(mkfifo(PathOf("lonely.cfg").c_str(), 0600), 0);
-  for (const std::string& path : {PathOf("missing.cfg"), PathOf("fifo.cfg"), PathOf("lonely.cfg"),
-                                  std::string("/dev/null"), dir_.string()}) {
+  refused.insert(refused.end(), {PathOf("fifo.cfg"), PathOf("lonely.cfg"), "/dev/null"});
+#endif
+  for (const std::string& path : refused) {
     main_.boxes.clear();
     EXPECT_EQ(Load(path), 0);
     EXPECT_EQ(main_.boxes, std::vector<Box>{kCannotOpen}) << path;
   }
+#ifndef _WIN32
   close(writer);
+#endif
   EXPECT_EQ(pages_.Text(ids::kExtensionField), "QQQ");
 
   main_.boxes.clear();
@@ -221,8 +219,12 @@ TEST_F(ClockToFile, AnythingElseIsReplacedOnlyWhenTheUserWasAsked) {
     EXPECT_EQ(SaveClock(foreign, time_, ForeignFile::kRefuse), 0);
     EXPECT_EQ(Contents(foreign), before);
   }
+#ifdef _WIN32
+  EXPECT_EQ(SaveClock("NUL", time_), 0);
+#else
   ASSERT_EQ(mkfifo(PathOf("fifo.cfg").c_str(), 0600), 0);
   EXPECT_EQ(SaveClock(PathOf("fifo.cfg"), time_), 0);
+#endif
   EXPECT_EQ(main_.boxes, (std::vector<Box>{kNotASettingsFile, kNotASettingsFile, kCannotOpen}));
   main_.boxes.clear();
 
