@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "cli_runner.h"
+#include "support/cli_runner.h"
+#include "support/temp_folder.h"
 #include "settings/settings_file.h"
 
 namespace km62rx::testing {
@@ -20,16 +18,10 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 class CliCheck : public ::testing::Test {
  protected:
-  CliCheck() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "km62rx-clit-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
-  }
-  ~CliCheck() override { std::filesystem::remove_all(folder_); }
   std::string Write(const std::string& name, const std::string& contents) const {
-    std::ofstream(folder_ + "/" + name, std::ios::binary) << contents;
-    return folder_ + "/" + name;
+    return folder_.Write(name, contents);
   }
-  std::string folder_;
+  TempFolder folder_;
 };
 
 TEST(CliFrame, VersionHelpAndUsageErrors) {
@@ -98,8 +90,8 @@ TEST_F(CliCheck, BadLinesGiveStatus1AndOneMessageLineEach) {
 TEST_F(CliCheck, UnreadableOrForeignFilesGiveStatus2) {
   const std::string cannotOpen = "エラー: ファイルを開けませんでした。\n";
   const std::vector<std::pair<std::string, std::string>> cases{
-      {folder_ + "/missing.CFG", cannotOpen},
-      {folder_, cannotOpen},
+      {folder_.File("missing.CFG"), cannotOpen},
+      {folder_.path(), cannotOpen},
       {Write("lower.CFG", "info_name=KM-62RX\r\n"),
        "エラー: 有効なKM-62RX設定ファイルではありません。\n"},
       {Write("big.CFG", kDefaultFile + std::string(1 << 20, '#')),
