@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "cli_runner.h"
 #include "settings/settings_format.h"
+#include "support/cli_runner.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::testing {
 namespace {
@@ -20,16 +18,10 @@ std::string Replace(std::string text, const std::string& from, const std::string
 
 class CliCheck : public ::testing::Test {
  protected:
-  CliCheck() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "km62rx-clit-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
-  }
-  ~CliCheck() override { std::filesystem::remove_all(folder_); }
   std::string Write(const std::string& name, const std::string& contents) const {
-    std::ofstream(folder_ + "/" + name, std::ios::binary) << contents;
-    return folder_ + "/" + name;
+    return folder_.Write(name, contents);
   }
-  std::string folder_;
+  TempFolder folder_;
 };
 
 TEST(CliFrame, VersionHelpAndUsageErrors) {
@@ -37,14 +29,6 @@ TEST(CliFrame, VersionHelpAndUsageErrors) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "km62rx 1.1.0\n");
 
-  run = RunKm62rx({"-h"});
-  EXPECT_EQ(run.status, 0);
-  for (const char* command :
-       {"km62rx defaults", "km62rx check FILE", "km62rx ports", "km62rx info --port P",
-        "km62rx send --port P FILE", "km62rx receive --port P -o FILE", "km62rx clock --port P",
-        "km62rx clock-file FILE --time"}) {
-    EXPECT_NE(run.out.find(command), std::string::npos) << command;
-  }
   run = RunKm62rx({"defaults"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, kDefaultFile);
@@ -58,7 +42,8 @@ TEST(CliFrame, VersionHelpAndUsageErrors) {
       {{}, "Usage: km62rx"},
       {{"frobnicate"}, "km62rx: unknown command frobnicate\n"},
       {{"defaults", "extra"}, "km62rx defaults: "},
-      {{"check"}, "km62rx check: "}};
+      {{"check"}, "km62rx check: "},
+  };
   for (const auto& [args, err] : cases) {
     run = RunKm62rx(args);
     EXPECT_EQ(run.status, 2) << err;
@@ -98,8 +83,8 @@ TEST_F(CliCheck, BadLinesGiveStatus1AndOneMessageLineEach) {
 TEST_F(CliCheck, UnreadableOrForeignFilesGiveStatus2) {
   const std::string cannotOpen = "エラー: ファイルを開けませんでした。\n";
   const std::vector<std::pair<std::string, std::string>> cases{
-      {folder_ + "/missing.CFG", cannotOpen},
-      {folder_, cannotOpen},
+      {folder_.File("missing.CFG"), cannotOpen},
+      {folder_.path(), cannotOpen},
       {Write("lower.CFG", "info_name=KM-62RX\r\n"),
        "エラー: 有効なKM-62RX設定ファイルではありません。\n"},
       {Write("big.CFG", kDefaultFile + std::string(1 << 20, '#')),

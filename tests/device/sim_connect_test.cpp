@@ -16,6 +16,7 @@
 #include "link_view_recorder.h"
 #include "settings/notifier.h"
 #include "support/sim_process.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::device {
 namespace {
@@ -142,7 +143,8 @@ TEST_F(SimConnectTest, LoggerThatHangsUpFailsTheHandshakeAtOnce) {
 }
 
 TEST_F(SimConnectTest, DeviceNodeThatDisappearsFailsTheNextExchangeAtOnce) {
-  const std::string node = "/tmp/km62rx-device-test-" + std::to_string(::getpid());
+  const testing::TempFolder folder;
+  const std::string node = folder.File("adapter");
   SimProcess sim({"--answer-wake", "--link", node});
   ASSERT_EQ(Connect(node), LinkResult::kOk);
   ASSERT_EQ(::unlink(node.c_str()), 0);  // the adapter was pulled

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "device/qt/qt_serial_line.h"
 #include "settings/clock.h"
 #include "support/sim_process.h"
+#include "support/temp_folder.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::testing {
@@ -78,13 +78,6 @@ void WhenModalShown(std::function<void(QWidget* modal)> action);
 // The same for the first active modal window that matches.
 void WhenModalShown(std::function<bool(QWidget* modal)> matches,
                     std::function<void(QWidget* modal)> action);
-
-// A fresh temporary folder, removed with the object.
-struct TempFolder {
-  QTemporaryDir dir;
-  std::string path() const { return dir.path().toStdString(); }
-  std::string File(const std::string& name) const { return path() + "/" + name; }
-};
 
 // The child control "ctl<id>" of a window; its text; a mouse click on it.
 template <typename T = QWidget>

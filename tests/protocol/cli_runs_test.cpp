@@ -3,13 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -22,67 +20,14 @@
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "settings/settings_reader.h"
+#include "support/cli_runner.h"
 #include "support/sim_process.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::testing {
 namespace {
 
 using settings::LoggerSettings;
-
-// What a command printed and its exit status.
-struct CommandOutput {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-// A fresh temporary folder, removed with the object.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "km62rx-protocol-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-      ADD_FAILURE() << "cannot create a temporary folder";
-    path_ = pattern;
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (const char c : text)
-    quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs the km62rx binary of this build with the arguments; standard input is
-// a pipe that carries the file stdinFile, or nothing.
-CommandOutput Km62rx(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
-  TempDir dir;
-  std::string command = "cat " + ShellQuoted(stdinFile.empty() ? "/dev/null" : stdinFile) + " | " +
-                        ShellQuoted(CliPath());
-  for (const std::string& arg : args)
-    command += " " + ShellQuoted(arg);
-  command += " >" + ShellQuoted(dir.File("out")) + " 2>" + ShellQuoted(dir.File("err"));
-  const int status = std::system(command.c_str());
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadWholeFile(dir.File("out")),
-          ReadWholeFile(dir.File("err"))};
-}
 
 LoggerSettings ChangedSettings() {
   LoggerSettings s = settings::DefaultSettings();
@@ -106,11 +51,6 @@ LoggerSettings ChangedSettings() {
   return s;
 }
 
-void WriteText(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary);
-  out << text;
-}
-
 // The settings of a file, with its clock lines; reports counts the reader's
 // boxes.
 LoggerSettings ParseFile(const std::string& path, int& reports) {
@@ -124,17 +64,17 @@ LoggerSettings ParseFile(const std::string& path, int& reports) {
 }
 
 TEST(CliRuns, SendThenReceiveGivesTheSameSettings) {
-  TempDir dir;
+  TempFolder dir;
   const LoggerSettings original = ChangedSettings();
-  WriteText(dir.File("A.CFG"), settings::FormatSettingsFile(original));
+  WriteFile(dir.File("A.CFG"), settings::FormatSettingsFile(original));
   SimProcess sim;
 
-  const CommandOutput sent = Km62rx({"send", "--port", sim.path(), dir.File("A.CFG")});
+  const CliRun sent = RunKm62rx({"send", "--port", sim.path(), dir.File("A.CFG")});
   EXPECT_EQ(sent.status, 0) << sent.err;
   EXPECT_EQ(std::count(sent.out.begin(), sent.out.end(), '\n'), 17);
   EXPECT_NE(sent.out.find("1/17 開始トリガー(データ): ok\n"), std::string::npos) << sent.out;
 
-  const CommandOutput received = Km62rx({"receive", "--port", sim.path(), "-o", dir.File("B.CFG")});
+  const CliRun received = RunKm62rx({"receive", "--port", sim.path(), "-o", dir.File("B.CFG")});
   EXPECT_EQ(received.status, 0) << received.err;
   EXPECT_EQ(std::count(received.out.begin(), received.out.end(), '\n'), 17);
   int reports = 0;
@@ -145,10 +85,10 @@ TEST(CliRuns, SendThenReceiveGivesTheSameSettings) {
 }
 
 TEST(CliRuns, ClockFileStoresTheClampedTimeAndKeepsTheSettings) {
-  TempDir dir;
+  TempFolder dir;
   const std::string path = dir.File("SETTING.CFG");
-  WriteText(path, settings::FormatSettingsFile(ChangedSettings()));
-  const CommandOutput output = Km62rx({"clock-file", path, "--time", "1999-13-00 24:60:61"});
+  WriteFile(path, settings::FormatSettingsFile(ChangedSettings()));
+  const CliRun output = RunKm62rx({"clock-file", path, "--time", "1999-13-00 24:60:61"});
   EXPECT_EQ(output.status, 0) << output.err;
   int reports = 0;
   LoggerSettings expected = ChangedSettings();
@@ -161,7 +101,7 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
   for (const char* bad :
        {"", "2026-03-05", "2026-03-05 07:08", "2026/03/05 07:08:09", "2026-03-05 07:08:09 ",
         "20260-03-05 07:08:09", "2026-03-05T07:08:09", "-2026-03-05 07:08:09"}) {
-    const CommandOutput r = Km62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
+    const CliRun r = RunKm62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
     EXPECT_EQ(r.status, 2) << bad;
     EXPECT_EQ(r.err.find("接続エラー"), std::string::npos) << bad;  // never got to the port
   }
@@ -283,8 +223,8 @@ class CliExit : public ::testing::TestWithParam<ExitCase> {};
 
 TEST_P(CliExit, StatusAndMessages) {
   const ExitCase& c = GetParam();
-  TempDir dir;
-  WriteText(dir.File("IN.CFG"), c.fileText);
+  TempFolder dir;
+  WriteFile(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
   if (std::find_if(c.args.begin(), c.args.end(), [](const std::string& arg) {
         return arg.rfind("PORT", 0) == 0;
@@ -306,7 +246,7 @@ TEST_P(CliExit, StatusAndMessages) {
     else
       args.push_back(arg);
   }
-  const CommandOutput output = Km62rx(args, dir.File("IN.CFG"));
+  const CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")));
   EXPECT_EQ(output.status, c.status) << output.err;
   for (const std::string& text : c.inStderr)
     EXPECT_NE(output.err.find(text), std::string::npos) << output.err;
@@ -315,7 +255,7 @@ TEST_P(CliExit, StatusAndMessages) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file
   }
   if (c.status == 2) {
-    EXPECT_EQ(ReadWholeFile(dir.File("IN.CFG")), c.fileText);  // a refused file is untouched
+    EXPECT_EQ(ReadFile(dir.File("IN.CFG")), c.fileText);  // a refused file is untouched
   }
 }
 

@@ -6,70 +6,22 @@
 #include <unistd.h>
 #endif
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "settings/notifier.h"
 #include "settings/settings_reader.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::settings::test {
 
-// A file-system path from UTF-8 text, and back.
-inline std::filesystem::path Utf8Path(const std::string& text) {
-  return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-inline std::string Utf8(const std::filesystem::path& path) {
-  const std::u8string text = path.u8string();
-  return std::string(text.begin(), text.end());
-}
-
-// A private folder under the system's temporary folder, removed at the end.
-class TempDir {
- public:
-  TempDir() {
-    namespace fs = std::filesystem;
-    std::random_device random;
-    do {
-      path_ = fs::temp_directory_path() / ("km62rx-test-" + std::to_string(random()));
-    } while (!fs::create_directory(path_));
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::replace);
-  }
-  ~TempDir() {
-    namespace fs = std::filesystem;
-    // Restore write permission so that everything inside can be removed.
-    std::error_code ec;
-    for (auto& entry : fs::recursive_directory_iterator(path_, ec)) {
-      if (!entry.is_symlink(ec))
-        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-    }
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  // The path of name inside the folder, as UTF-8 (the form every file
-  // function of the settings layer takes).
-  std::string operator/(const std::string& name) const { return Utf8(path_ / Utf8Path(name)); }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-// Both take the path as UTF-8.
-inline std::string ReadFile(const std::string& path) {
-  std::ifstream in(Utf8Path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteFile(const std::string& path, const std::string& contents) {
-  std::ofstream out(Utf8Path(path), std::ios::binary | std::ios::trunc);
-  out << contents;
-}
+using testing::ReadFile;
+using testing::TempFolder;
+using testing::Utf8;
+using testing::Utf8Path;
+using testing::WriteFile;
 
 // Parses text as a settings file; the messages land in boxes.
 inline LoggerSettings Parse(const std::string& text, std::vector<RecordingNotifier::Box>& boxes) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::ReadFile;
-using test::TempDir;
+using test::TempFolder;
 using test::WriteFile;
 using Box = RecordingNotifier::Box;
 
@@ -53,10 +54,10 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
 }
 
 TEST(SettingsWriter, WritesTheFileLinesInKeyOrder) {
-  TempDir dir;
+  TempFolder dir;
   RecordingNotifier notifier;
-  EXPECT_EQ(WriteSettingsFile(dir / "SETTING.CFG", DefaultSettings(), 0, notifier), 1);
-  EXPECT_EQ(ReadFile(dir / "SETTING.CFG"), kDefaultFile);
+  EXPECT_EQ(WriteSettingsFile(dir.File("SETTING.CFG"), DefaultSettings(), 0, notifier), 1);
+  EXPECT_EQ(ReadFile(dir.File("SETTING.CFG")), kDefaultFile);
   EXPECT_TRUE(notifier.boxes.empty());
   // A flag byte other than 0 is written as 1.
   LoggerSettings s = DefaultSettings();
@@ -92,8 +93,8 @@ TEST(SettingsWriter, ClockFieldsComeFromTheFileBeingReplaced) {
       {"TIME_SET=1" + std::string(100, '0') + "\n", 0, record},  // too long for a line
   };
   for (const auto& [oldFile, useRecordClock, clock] : cases) {
-    TempDir dir;
-    const std::string path = dir / "SETTING.CFG";
+    TempFolder dir;
+    const std::string path = dir.File("SETTING.CFG");
     if (!oldFile.empty())
       WriteFile(path, oldFile);
     LoggerSettings s = DefaultSettings();
@@ -114,9 +115,9 @@ TEST(SettingsWriter, WritesAndReplacesUnderAnyName) {
   kept.TIME_CALENDAR = "240305140709";
   kept.TIME_SET = 0;
   for (const auto& [folder, name] : {std::pair{".", "SETTING.CFG"}, {"設定フォルダ", "設定.CFG"}}) {
-    TempDir dir;
+    TempFolder dir;
     fs::create_directory(dir.path() / test::Utf8Path(folder));
-    const std::string path = dir / (std::string(folder) + "/" + name);
+    const std::string path = dir.File(std::string(folder) + "/" + name);
     RecordingNotifier notifier;
     ASSERT_EQ(WriteSettingsFile(path, DefaultSettings(), 0, notifier), 1) << name;
     EXPECT_EQ(ReadFile(path), kDefaultFile) << name;
@@ -130,8 +131,8 @@ TEST(SettingsWriter, WritesAndReplacesUnderAnyName) {
 
 #ifndef _WIN32
 TEST(SettingsWriter, ReplacesTheFileAsAWholeKeepingItsPermissions) {
-  TempDir dir;
-  const std::string path = dir / "SETTING.CFG";
+  TempFolder dir;
+  const std::string path = dir.File("SETTING.CFG");
   WriteFile(path, "old contents\n");
   chmod(path.c_str(), 0640);
   // A reader that holds the old file open keeps seeing the old contents:
@@ -145,30 +146,30 @@ TEST(SettingsWriter, ReplacesTheFileAsAWholeKeepingItsPermissions) {
   EXPECT_EQ(st.st_mode & 07777, 0640u);
   // A new file gets the umask's permissions, not the temporary file's.
   const mode_t oldMask = umask(027);
-  ASSERT_EQ(WriteSettingsFile(dir / "NEW.CFG", DefaultSettings(), 0, notifier), 1);
+  ASSERT_EQ(WriteSettingsFile(dir.File("NEW.CFG"), DefaultSettings(), 0, notifier), 1);
   umask(oldMask);
-  ASSERT_EQ(stat((dir / "NEW.CFG").c_str(), &st), 0);
+  ASSERT_EQ(stat(dir.File("NEW.CFG").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
 TEST(SettingsWriter, WritesThroughSymbolicLinks) {
-  TempDir dir;
+  TempFolder dir;
   fs::create_directory(dir.path() / "real");
-  const std::string real = dir / "real/SETTING.CFG";
+  const std::string real = dir.File("real/SETTING.CFG");
   WriteFile(real, "TIME_CALENDAR=240305140709\r\nTIME_SET=0\r\n");
   // A relative link, reached through a second link.
   fs::create_symlink("real/SETTING.CFG", dir.path() / "link1.CFG");
-  fs::create_symlink(dir / "link1.CFG", dir.path() / "link2.CFG");
+  fs::create_symlink(dir.File("link1.CFG"), dir.path() / "link2.CFG");
   RecordingNotifier notifier;
-  ASSERT_EQ(WriteSettingsFile(dir / "link2.CFG", DefaultSettings(), 0, notifier), 1);
+  ASSERT_EQ(WriteSettingsFile(dir.File("link2.CFG"), DefaultSettings(), 0, notifier), 1);
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link1.CFG"));
   EXPECT_TRUE(fs::is_symlink(dir.path() / "link2.CFG"));
   EXPECT_NE(ReadFile(real).find("TIME_CALENDAR=240305140709\r\nTIME_SET=0\r\n"), std::string::npos);
   EXPECT_EQ(FolderEntries(dir.path() / "real"), std::vector<std::string>{"SETTING.CFG"});
   // A dangling link creates its target.
   fs::create_symlink("real/NEW.CFG", dir.path() / "dangling.CFG");
-  ASSERT_EQ(WriteSettingsFile(dir / "dangling.CFG", DefaultSettings(), 0, notifier), 1);
-  EXPECT_EQ(ReadFile(dir / "real/NEW.CFG"), kDefaultFile);
+  ASSERT_EQ(WriteSettingsFile(dir.File("dangling.CFG"), DefaultSettings(), 0, notifier), 1);
+  EXPECT_EQ(ReadFile(dir.File("real/NEW.CFG")), kDefaultFile);
   EXPECT_TRUE(fs::is_symlink(dir.path() / "dangling.CFG"));
 }
 
@@ -177,12 +178,12 @@ TEST(SettingsWriter, WritesThroughSymbolicLinks) {
 // Targets that cannot be opened for writing, tried without root's
 // privileges: exactly one box, result 0, the old file untouched.
 TEST(SettingsWriter, TargetsThatCannotBeOpened) {
-  TempDir dir;
+  TempFolder dir;
   const fs::path open = dir.path() / "open";
   fs::create_directory(open);
   // A read-only file in a writable folder: the rename would work, but the
   // file itself refuses writing.
-  WriteFile(dir / "open/READONLY.CFG", "old\n");
+  WriteFile(dir.File("open/READONLY.CFG"), "old\n");
   fs::permissions(open / "READONLY.CFG",
                   fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
@@ -218,7 +219,7 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
       GTEST_SKIP() << "cannot drop root's privileges here";
     EXPECT_EQ(status, 0) << target;
   }
-  EXPECT_EQ(ReadFile(dir / "open/READONLY.CFG"), "old\n");
+  EXPECT_EQ(ReadFile(dir.File("open/READONLY.CFG")), "old\n");
   EXPECT_EQ(FolderEntries(open), left);
 #ifndef _WIN32
   EXPECT_TRUE(FolderEntries(dir.path() / "closed").empty());
@@ -230,10 +231,10 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
 // place: a writable file in a closed folder, a name too long for the
 // temporary name. A failed write puts the old contents back.
 TEST(SettingsWriter, FallsBackToRewritingInPlace) {
-  TempDir dir;
+  TempFolder dir;
   chmod(dir.path().c_str(), 0777);
-  const std::string closedFile = dir / "closed/OLD.CFG";
-  const std::string longName = dir / (std::string(250, 'L') + ".CFG");
+  const std::string closedFile = dir.File("closed/OLD.CFG");
+  const std::string longName = dir.File(std::string(250, 'L') + ".CFG");
   const std::string oldClock = "TIME_CALENDAR=240305140709\r\nTIME_SET=0\r\n";
   LoggerSettings kept = DefaultSettings();
   kept.TIME_CALENDAR = "240305140709";
@@ -241,7 +242,7 @@ TEST(SettingsWriter, FallsBackToRewritingInPlace) {
   fs::create_directory(dir.path() / "closed");
   WriteFile(closedFile, oldClock);
   chmod(closedFile.c_str(), 0666);
-  chmod((dir / "closed").c_str(), 0555);
+  chmod((dir.File("closed")).c_str(), 0555);
   const auto write = [](const std::string& path, std::vector<Box> boxes, int fileSizeLimit) {
     return test::RunInChild(
         [&] {
@@ -271,8 +272,8 @@ TEST(SettingsWriter, FallsBackToRewritingInPlace) {
 #endif
 
 TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
-  TempDir dir;
-  const std::string path = dir / "SETTING.CFG";
+  TempFolder dir;
+  const std::string path = dir.File("SETTING.CFG");
   WriteFile(path, "old contents\n");
 #ifndef _WIN32
   // Files may grow to 100 bytes only: the write of the new file fails.

@@ -10,6 +10,7 @@
 
 #include "pty_client.h"
 #include "support/sim_process.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::testing {
 namespace {
@@ -84,7 +85,8 @@ TEST(SimPty, OverlongLineIsRefusedAndTheLoggerGoesOn) {
 }
 
 TEST(SimPty, LinkPointsToTheTerminalAndIsRemovedOnExit) {
-  const std::string link = ::testing::TempDir() + "km62rx-sim-link-" + std::to_string(getpid());
+  const TempFolder folder;
+  const std::string link = folder.File("link");
   {
     SimProcess sim({"--link", link});
     char target[256] = {};

@@ -5,11 +5,16 @@
 #include <climits>
 #include <vector>
 
+#include "device/control_ids.h"
 #include "ui/decimal_text.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::ui {
 namespace {
+
+// The clock dialog's month and day, between its year and its second.
+constexpr int kClockMonth = ids::kClockYear + 1;
+constexpr int kClockDay = ids::kClockYear + 2;
 
 TEST(FieldRules, ClampNumericFieldOnFocusLoss) {
   struct Case {
@@ -20,21 +25,22 @@ TEST(FieldRules, ClampNumericFieldOnFocusLoss) {
   const std::vector<Case> cases{
       // Beyond int a text saturates, then takes the maximum; the atoi rule
       // reads past leading blanks; a field without a range is left untouched.
-      {630, "0", "1"},
-      {630, "", "1"},
-      {630, "12ab", "12ab"},
-      {550, "24", "23"},
-      {560, "75", "59"},
-      {640, "", "0"},
-      {641, "99", "23"},
-      {696, "-3", "1"},
-      {500, "1999", "2000"},
-      {500, "2150", "2099"},
-      {501, "13", "12"},
-      {505, "75", "59"},
-      {500, "99999999999", "2099"},
-      {501, " 7", " 7"},
-      {645, "", ""}};
+      {ids::kStopSizeField, "0", "1"},
+      {ids::kStopSizeField, "", "1"},
+      {ids::kStopSizeField, "12ab", "12ab"},
+      {ids::StartTimeHour(0), "24", "23"},
+      {ids::StartTimeMinute(0), "75", "59"},
+      {ids::kLogDays, "", "0"},
+      {ids::kLogHours, "99", "23"},
+      {ids::kTimestampSizeField, "-3", "1"},
+      {ids::kClockYear, "1999", "2000"},
+      {ids::kClockYear, "2150", "2099"},
+      {kClockMonth, "13", "12"},
+      {ids::kClockSecond, "75", "59"},
+      {ids::kClockYear, "99999999999", "2099"},
+      {kClockMonth, " 7", " 7"},
+      {ids::kExtensionField, "", ""},
+  };
   for (const Case& c : cases) {
     MemoryPageControls pages;
     pages.SetText(c.id, c.typed);
@@ -52,15 +58,29 @@ TEST(FieldRules, LeavingAFieldKeepsTheLimitsAcrossItsGroup) {
   };
   const std::vector<Case> cases{
       // Logging time: at most 9999 days in all.
-      {641, {{640, "9999"}, {641, "5"}, {642, "7"}}, {{640, "9999"}, {641, "0"}, {642, "0"}}},
-      {640, {{640, "9999"}, {643, "9"}}, {{643, "0"}}},
-      {643, {{640, "9998"}, {641, "23"}}, {{641, "23"}}},
+      {ids::kLogHours,
+       {{ids::kLogDays, "9999"}, {ids::kLogHours, "5"}, {ids::kLogMinutes, "7"}},
+       {{ids::kLogDays, "9999"}, {ids::kLogHours, "0"}, {ids::kLogMinutes, "0"}}},
+      {ids::kLogDays,
+       {{ids::kLogDays, "9999"}, {ids::kLogSeconds, "9"}},
+       {{ids::kLogSeconds, "0"}}},
+      {ids::kLogSeconds,
+       {{ids::kLogDays, "9998"}, {ids::kLogHours, "23"}},
+       {{ids::kLogHours, "23"}}},
       // Clock dialog: the day within its month, leap years included.
-      {502, {{500, "2026"}, {501, "2"}, {502, "30"}}, {{502, "28"}}},
-      {501, {{500, "2024"}, {501, "02"}, {502, "31"}}, {{502, "29"}}},
-      {500, {{500, "2000"}, {501, "2"}, {502, "29"}}, {{502, "29"}}},
-      {500, {{500, "2150"}, {501, "4"}, {502, "31"}}, {{500, "2099"}, {502, "30"}}},
-      {505, {{501, "2"}, {502, "31"}}, {{502, "31"}}},
+      {kClockDay,
+       {{ids::kClockYear, "2026"}, {kClockMonth, "2"}, {kClockDay, "30"}},
+       {{kClockDay, "28"}}},
+      {kClockMonth,
+       {{ids::kClockYear, "2024"}, {kClockMonth, "02"}, {kClockDay, "31"}},
+       {{kClockDay, "29"}}},
+      {ids::kClockYear,
+       {{ids::kClockYear, "2000"}, {kClockMonth, "2"}, {kClockDay, "29"}},
+       {{kClockDay, "29"}}},
+      {ids::kClockYear,
+       {{ids::kClockYear, "2150"}, {kClockMonth, "4"}, {kClockDay, "31"}},
+       {{ids::kClockYear, "2099"}, {kClockDay, "30"}}},
+      {ids::kClockSecond, {{kClockMonth, "2"}, {kClockDay, "31"}}, {{kClockDay, "31"}}},
   };
   for (const Case& c : cases) {
     MemoryPageControls pages;
@@ -77,9 +97,9 @@ TEST(FieldRules, SeparatorFieldIsNormalised) {
       {"ab", ","}, {"\\t", "\\t"}, {"", ","}, {" ", " "}, {"\\x4", ","}, {"\\\\x", "\\"}};
   for (const auto& [typed, after] : cases) {
     MemoryPageControls pages;
-    pages.SetText(646, typed);
-    NormalizeSeparatorField(646, pages);
-    EXPECT_EQ(pages.Text(646), after) << "typed '" << typed << "'";
+    pages.SetText(ids::kSeparatorField, typed);
+    NormalizeSeparatorField(ids::kSeparatorField, pages);
+    EXPECT_EQ(pages.Text(ids::kSeparatorField), after) << "typed '" << typed << "'";
   }
 }
 
@@ -98,26 +118,19 @@ TEST(DecimalText, AtoiRuleWithoutOverflow) {
 
 TEST(MemoryPageControls, BehaveLikeTheWindowsControls) {
   MemoryPageControls pages;
-  EXPECT_EQ(pages.Text(645), "LOG");
-  EXPECT_EQ(pages.ComboIndex(337), 1);
-  EXPECT_FALSE(pages.Enabled(415));
   // Texts are cut to the field's limit; a control without one keeps them whole.
-  pages.SetText(620, "12345678901");
-  EXPECT_EQ(pages.Text(620), "123456789");
-  pages.SetText(646, "\\x41Z");
-  EXPECT_EQ(pages.Text(646), "\\x41");
-  pages.SetText(200, "接続中 ttyUSB0 115200bps");
-  EXPECT_EQ(pages.Text(200), "接続中 ttyUSB0 115200bps");
-  // A selection outside the items is ignored.
-  pages.SetComboIndex(336, 2);
-  pages.SetComboIndex(336, 3);
-  pages.SetComboIndex(336, -1);
-  EXPECT_EQ(pages.ComboIndex(336), 2);
-  // Unknown IDs are tolerated.
-  EXPECT_EQ(pages.Text(9999), "");
-  EXPECT_FALSE(pages.Enabled(9999));
+  pages.SetText(ids::kStopIdleField, "12345678901");
+  EXPECT_EQ(pages.Text(ids::kStopIdleField), "123456789");
+  pages.SetText(ids::kStatusLine, "接続中 ttyUSB0 115200bps");
+  EXPECT_EQ(pages.Text(ids::kStatusLine), "接続中 ttyUSB0 115200bps");
+  // A selection outside the items is ignored; unknown IDs are tolerated.
+  pages.SetComboIndex(ids::kTimestampTypeCombo, 2);
+  pages.SetComboIndex(ids::kTimestampTypeCombo, 3);
+  pages.SetComboIndex(ids::kTimestampTypeCombo, -1);
+  EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), 2);
   pages.SetComboIndex(9998, 1);
   EXPECT_EQ(pages.ComboIndex(9998), 0);
+  EXPECT_FALSE(pages.Enabled(9999));
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "device/control_ids.h"
 #include "settings/settings_format.h"
-#include "settings/settings_test_util.h"
+#include "support/temp_folder.h"
 #include "ui/memory_page_controls.h"
 #include "ui/page_binding.h"
 
@@ -33,15 +33,11 @@ const Box kClockSaved{"設定保存",
 
 class FileCommands : public ::testing::Test {
  protected:
-  std::string PathOf(const std::string& name) const { return dir_ / name; }
-
+  std::string PathOf(const std::string& name) const { return dir_.File(name); }
   std::string Write(const std::string& name, const std::string& contents) const {
-    const std::string path = PathOf(name);
-    settings::test::WriteFile(path, contents);
-    return path;
+    return dir_.Write(name, contents);
   }
-
-  static std::string Contents(const std::string& path) { return settings::test::ReadFile(path); }
+  static std::string Contents(const std::string& path) { return testing::ReadFile(path); }
 
   int Load(const std::string& path) {
     FixedFileChooser chooser(path);
@@ -53,7 +49,7 @@ class FileCommands : public ::testing::Test {
     return SaveSettingsToFile(pages_, chooser, main_).completed;
   }
 
-  settings::test::TempDir dir_;
+  testing::TempFolder dir_;
   MemoryPageControls pages_;
   RecordingNotifier main_;
 };
@@ -87,7 +83,7 @@ TEST_F(FileCommands, LoadRefusalsKeepThePages) {
   main_.boxes.clear();
   EXPECT_EQ(Load(Write("big.cfg", "INFO_NAME=KM-62RX\r\n" + std::string(1 << 20, 'x'))), 0);
   EXPECT_EQ(main_.boxes, std::vector<Box>{kNotASettingsFile});
-  std::vector<std::string> refused{PathOf("missing.cfg"), settings::test::Utf8(dir_.path())};
+  std::vector<std::string> refused{PathOf("missing.cfg"), dir_.path()};
 #ifdef _WIN32
   // Devices by their reserved names.
   refused.insert(refused.end(), {"NUL", "CON", "COM1"});

@@ -101,28 +101,33 @@ TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
   };
   for (const Case& c : cases) {
     for (const auto& [check, field, unit] :
-         {std::tuple{845, 630, 330}, std::tuple{885, 696, 340}}) {
-      Show([&](auto& s) { (field == 630 ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = c.stored; });
+         {std::tuple{ids::kStopSizeCheck, ids::kStopSizeField, ids::kStopSizeUnit},
+          std::tuple{ids::kTimestampSizeCheck, ids::kTimestampSizeField,
+                     ids::kTimestampSizeUnit}}) {
+      Show([&](auto& s) {
+        (field == ids::kStopSizeField ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = c.stored;
+      });
       EXPECT_TRUE(pages.Checked(check));
       EXPECT_EQ(pages.Text(field), c.shown) << c.stored;
       EXPECT_EQ(pages.ComboIndex(unit), c.unit) << c.stored;
       const LoggerSettings back = ReadBack();
-      EXPECT_EQ((field == 630 ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(), c.savedBack);
+      EXPECT_EQ((field == ids::kStopSizeField ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(),
+                c.savedBack);
     }
   }
   EXPECT_TRUE(notifier.boxes.empty());
 }
 
 TEST_F(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
-  pages.SetChecked(845, true);
-  pages.SetText(630, "2001");
-  pages.SetChecked(885, true);
-  pages.SetText(696, "2000");
+  pages.SetChecked(ids::kStopSizeCheck, true);
+  pages.SetText(ids::kStopSizeField, "2001");
+  pages.SetChecked(ids::kTimestampSizeCheck, true);
+  pages.SetText(ids::kTimestampSizeField, "2000");
   EXPECT_EQ(ReadBack().STOP_DATASIZE.Str(), "2097152000");
-  EXPECT_EQ(pages.Text(630), "2000");
-  pages.SetText(696, "2001");
-  pages.SetText(630, "9999");
-  pages.SetComboIndex(330, ids::kUnitKByte);  // other units are not limited here
+  EXPECT_EQ(pages.Text(ids::kStopSizeField), "2000");
+  pages.SetText(ids::kTimestampSizeField, "2001");
+  pages.SetText(ids::kStopSizeField, "9999");
+  pages.SetComboIndex(ids::kStopSizeUnit, ids::kUnitKByte);  // other units are not limited here
   const LoggerSettings back = ReadBack();
   EXPECT_EQ(back.STOP_DATASIZE.Str(), "10238976");
   EXPECT_EQ(back.TMSP_STOP_DATASIZE.Str(), "2097152000");
@@ -135,25 +140,33 @@ TEST_F(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
 
 TEST_F(PageBinding, LoggingTimeInDaysHoursMinutesSecondsAtLeastOneSecond) {
   Show([](auto& s) { s.STOP_LOGTIME = "93784"; });
-  EXPECT_TRUE(pages.Checked(850));
-  for (const auto& [id, text] : {std::pair{640, "1"}, {641, "2"}, {642, "3"}, {643, "4"}})
+  EXPECT_TRUE(pages.Checked(ids::kStopLogTimeCheck));
+  for (const auto& [id, text] : {std::pair{ids::kLogDays, "1"},
+                                 {ids::kLogHours, "2"},
+                                 {ids::kLogMinutes, "3"},
+                                 {ids::kLogSeconds, "4"}})
     EXPECT_EQ(pages.Text(id), text) << id;
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "93784");
   EXPECT_TRUE(notifier.boxes.empty());
 
-  for (int id : {640, 641, 642, 643})
+  for (int id : {ids::kLogDays, ids::kLogHours, ids::kLogMinutes, ids::kLogSeconds})
     pages.SetText(id, "0");
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "1");
   EXPECT_EQ(notifier.boxes, (std::vector<Box>{{kParameterError,
                                                "ロギング時間トリガーの最小設定値は1秒です。\r\n"
                                                "1秒に変更しました。"}}));
-  EXPECT_EQ(pages.Text(640), "0");
+  EXPECT_EQ(pages.Text(ids::kLogDays), "0");
 
   // At most 9999 days: the hours, minutes and seconds beyond go, silently.
-  for (const auto& [id, text] : {std::pair{640, "9999"}, {641, "23"}, {642, "59"}, {643, "0"}})
+  for (const auto& [id, text] : {std::pair{ids::kLogDays, "9999"},
+                                 {ids::kLogHours, "23"},
+                                 {ids::kLogMinutes, "59"},
+                                 {ids::kLogSeconds, "0"}})
     pages.SetText(id, text);
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "863913600");
-  EXPECT_EQ(pages.Text(641) + pages.Text(642) + pages.Text(643), "000");
+  EXPECT_EQ(
+      pages.Text(ids::kLogHours) + pages.Text(ids::kLogMinutes) + pages.Text(ids::kLogSeconds),
+      "000");
   EXPECT_EQ(notifier.boxes.size(), 1u);
 }
 
@@ -240,9 +253,9 @@ TEST_F(PageBinding, CodesMatchTheChoicesByPrefixAndTheLastMatchWins) {
                         {"", 1, 2},    {"OFFX", 0, 0}, {"on", 0, 0}};
   for (const Case& c : cases) {
     Show([&](auto& s) { s.TMSP_MODE = s.TMSP_TYPE = s.TMSP_SERIAL_NO = c.code; });
-    EXPECT_EQ(pages.ComboIndex(335), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(337), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(336), c.typeIndex) << "'" << c.code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampModeCombo), c.modeIndex) << "'" << c.code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), c.modeIndex) << "'" << c.code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), c.typeIndex) << "'" << c.code << "'";
   }
 }
 

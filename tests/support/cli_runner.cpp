@@ -1,14 +1,11 @@
-#include "cli_runner.h"
+#include "support/cli_runner.h"
 
-#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "support/sim_process.h"
+#include "support/temp_folder.h"
 
 namespace km62rx::testing {
 
@@ -26,16 +23,14 @@ std::string Quoted(const std::string& text) {
 
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "km62rx-cli-XXXXXX").string();
-  const std::string folder = mkdtemp(pattern.data());
+  const TempFolder folder;
   std::string command = Quoted(CliPath());
   for (const std::string& arg : args)
     command += " " + Quoted(arg);
-  command += " 2>" + Quoted(folder + "/err");
+  command += " 2>" + Quoted(folder.File("err"));
   if (stdinData) {
     // Through cat, so that the tool reads a pipe.
-    std::ofstream(folder + "/in", std::ios::binary) << *stdinData;
-    command = "cat " + Quoted(folder + "/in") + " | " + command;
+    command = "cat " + Quoted(folder.Write("in", *stdinData)) + " | " + command;
   } else {
     command += " </dev/null";
   }
@@ -47,9 +42,7 @@ CliRun RunKm62rx(const std::vector<std::string>& args,
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  std::ifstream err(folder + "/err", std::ios::binary);
-  run.err.assign(std::istreambuf_iterator<char>(err), {});
-  std::filesystem::remove_all(folder);
+  run.err = ReadFile(folder.File("err"));
   return run;
 }
 
