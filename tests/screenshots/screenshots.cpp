@@ -21,6 +21,7 @@
 #include "settings/notifier.h"
 #include "support/fake_serial_line.h"
 #include "ui/qt/page_builder.h"
+#include "ui/qt/page_switch.h"
 #include "ui/qt/qt_page_controls.h"
 
 namespace {
