@@ -1,5 +1,6 @@
 // The connection panel and the controls that depend on the logger, in each
 // connection state.
+#include "device/control_ids.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {
@@ -20,10 +21,10 @@ class LinkStateTest : public WindowTest, public ::testing::WithParamInterface<St
 TEST_P(LinkStateTest, PanelAndControlsFollowTheLink) {
   const StateCase& c = GetParam();
   SetLink(c.connected, c.sdState, c.firmware, c.timestampSupported);
-  EXPECT_EQ(Text(200), c.statusLine);
-  EXPECT_EQ(Text(201), c.sdLine);
-  EXPECT_EQ(Text(400), c.connected ? "再接続" : "接続");
-  EXPECT_EQ(controls().Enabled(401), c.connected == 1);
+  EXPECT_EQ(Text(ids::kStatusLine), c.statusLine);
+  EXPECT_EQ(Text(ids::kSdLine), c.sdLine);
+  EXPECT_EQ(Text(ids::kConnectButton), c.connected ? "再接続" : "接続");
+  EXPECT_EQ(controls().Enabled(ids::kDisconnectButton), c.connected == 1);
   for (int id : {420, 421})
     EXPECT_EQ(controls().Enabled(id), c.clockButtons) << id;
   for (int id : {415, 416})
@@ -35,11 +36,11 @@ TEST_P(LinkStateTest, PanelAndControlsFollowTheLink) {
     EXPECT_TRUE(controls().Enabled(id)) << id;
 
   // A page switch applies the same state again.
-  controls().SetEnabled(415, !c.transferButtons);
-  controls().SetEnabled(650, !c.timestamp);
+  controls().SetEnabled(ids::kSendButton, !c.transferButtons);
+  controls().SetEnabled(ids::ExcludedByte(0), !c.timestamp);
   ClickPage(11);
-  EXPECT_EQ(controls().Enabled(415), c.transferButtons);
-  EXPECT_EQ(controls().Enabled(650), c.timestamp);
+  EXPECT_EQ(controls().Enabled(ids::kSendButton), c.transferButtons);
+  EXPECT_EQ(controls().Enabled(ids::ExcludedByte(0)), c.timestamp);
 }
 
 INSTANTIATE_TEST_SUITE_P(

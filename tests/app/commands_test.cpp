@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QTimer>
 
+#include "device/control_ids.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {

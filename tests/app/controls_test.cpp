@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 
 #include "app/ui_font.h"
+#include "device/control_ids.h"
 #include "ui/page_table.h"
 #include "ui/qt/control_factory.h"
 #include "window_fixture.h"
@@ -23,52 +24,81 @@ void ForEachSpec(Visit visit) {
   }
 }
 
-TEST_F(WindowTest, ControlsFollowTheTable) {
-  // One control of each kind.
-  for (int id : {1000, 200, 400, 700, 1003, 800, 510, 550, 620, 645, 330}) {
-    const ui::ControlSpec& def = *ui::FindControlSpec(id);
-    SCOPED_TRACE(id);
-    QWidget* w = widget(id);
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->parentWidget(), window->ClientArea());
-    const ui::Geometry& g = def.geometry;
-    const int height = def.kind == ControlKind::kCombo ? ui::kClosedComboHeight : g.height;
-    EXPECT_EQ(w->geometry(), QRect(g.x, g.y, g.width, height));
-    EXPECT_EQ(w->isHidden(), def.page > 0);
-    if (QLineEdit* field = edit(id)) {
-      EXPECT_EQ(field->text().toStdString(), def.text);
-      EXPECT_EQ(field->maxLength(), def.limit > 0 ? def.limit : 32767);
-      const bool digits =
-          def.kind == ControlKind::kTimeField || def.kind == ControlKind::kNumberField;
-      EXPECT_EQ(field->validator() != nullptr, digits);
-      EXPECT_EQ(field->alignment().testFlag(Qt::AlignRight), def.kind == ControlKind::kNumberField);
-    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-      EXPECT_EQ(combo->count(), static_cast<int>(def.items.size()));
-      EXPECT_EQ(combo->currentIndex(), def.initialIndex);
-    }
+// The control IDs the outside world sees as the widgets' "ctl<ID>" names,
+// pinned as numbers: the only place in the tests that writes them so.
+TEST_F(WindowTest, ControlNamesPinTheirIds) {
+  const std::pair<int, int> pinned[] = {{200, ids::kStatusLine},
+                                        {201, ids::kSdLine},
+                                        {400, ids::kConnectButton},
+                                        {401, ids::kDisconnectButton},
+                                        {415, ids::kSendButton},
+                                        {416, ids::kReceiveButton},
+                                        {417, ids::kSaveFileButton},
+                                        {418, ids::kLoadFileButton},
+                                        {420, ids::kClockFromPcButton},
+                                        {421, ids::kClockFromDialogButton},
+                                        {422, ids::kClockToFileButton},
+                                        {700, ids::kPageTree},
+                                        {800, ids::StartDataCheck(0)},
+                                        {521, ids::StartDataByte(2, 3)},
+                                        {822, ids::StopDataCheck(2)},
+                                        {570, ids::StopDataByte(0, 0)},
+                                        {816, ids::StartTimeCheck(6)},
+                                        {316, ids::StartTimeWeekday(6)},
+                                        {556, ids::StartTimeHour(6)},
+                                        {566, ids::StartTimeMinute(6)},
+                                        {830, ids::StopTimeCheck(0)},
+                                        {320, ids::StopTimeWeekday(0)},
+                                        {600, ids::StopTimeHour(0)},
+                                        {610, ids::StopTimeMinute(0)},
+                                        {840, ids::kStopIdleCheck},
+                                        {620, ids::kStopIdleField},
+                                        {845, ids::kStopSizeCheck},
+                                        {630, ids::kStopSizeField},
+                                        {330, ids::kStopSizeUnit},
+                                        {850, ids::kStopLogTimeCheck},
+                                        {640, ids::kLogDays},
+                                        {643, ids::kLogSeconds},
+                                        {645, ids::kExtensionField},
+                                        {335, ids::kTimestampModeCombo},
+                                        {336, ids::kTimestampTypeCombo},
+                                        {337, ids::kTimestampSerialCombo},
+                                        {646, ids::kSeparatorField},
+                                        {659, ids::ExcludedByte(9)},
+                                        {862, ids::TimestampStartCheck(2)},
+                                        {660, ids::TimestampStartByte(0, 0)},
+                                        {870, ids::TimestampStopCheck(0)},
+                                        {691, ids::TimestampStopByte(2, 3)},
+                                        {880, ids::kTimestampIdleCheck},
+                                        {695, ids::kTimestampIdleField},
+                                        {885, ids::kTimestampSizeCheck},
+                                        {696, ids::kTimestampSizeField},
+                                        {340, ids::kTimestampSizeUnit}};
+  for (const auto& [number, id] : pinned) {
+    EXPECT_EQ(number, id);
+    const QString name = QStringLiteral("ctl%1").arg(number);
+    EXPECT_EQ(window->ClientArea()->findChild<QWidget*>(name), widget(id)) << number;
   }
-  EXPECT_EQ(Text(336), "日付 + 時刻");  // a combo that starts past its first item
-
+  // Every named control lies inside the client area.
   const QRect client = window->ClientArea()->rect();
   for (QWidget* child : window->ClientArea()->findChildren<QWidget*>()) {
-    if (child->objectName().startsWith(QStringLiteral("ctl"))) {
+    if (child->objectName().startsWith(QStringLiteral("ctl")))
       EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
-    }
   }
 }
 
 TEST_F(WindowTest, ProgramAccessCutsToTheLimitButNeverFilters) {
-  controls().SetText(510, "abc");
-  EXPECT_EQ(Text(510), "ab");
-  controls().SetText(645, ".-");
-  EXPECT_EQ(Text(645), ".-");
-  controls().SetComboIndex(330, 2);
-  controls().SetComboIndex(330, 3);  // outside the items: ignored
-  controls().SetComboIndex(330, -1);
-  EXPECT_EQ(Text(330), "Byte");
-  controls().SetChecked(845, true);
-  EXPECT_TRUE(controls().Checked(845));
-  EXPECT_FALSE(controls().Checked(415));  // a push button is never checked
+  controls().SetText(ids::StartDataByte(0, 0), "abc");
+  EXPECT_EQ(Text(ids::StartDataByte(0, 0)), "ab");
+  controls().SetText(ids::kExtensionField, ".-");
+  EXPECT_EQ(Text(ids::kExtensionField), ".-");
+  controls().SetComboIndex(ids::kStopSizeUnit, 2);
+  controls().SetComboIndex(ids::kStopSizeUnit, 3);  // outside the items: ignored
+  controls().SetComboIndex(ids::kStopSizeUnit, -1);
+  EXPECT_EQ(Text(ids::kStopSizeUnit), "Byte");
+  controls().SetChecked(ids::kStopSizeCheck, true);
+  EXPECT_TRUE(controls().Checked(ids::kStopSizeCheck));
+  EXPECT_FALSE(controls().Checked(ids::kSendButton));  // a push button is never checked
   EXPECT_EQ(Text(9999), "");
 }
 

@@ -7,6 +7,7 @@
 #include <QInputMethodEvent>
 #include <QMenu>
 
+#include "device/control_ids.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {
@@ -21,9 +22,12 @@ class HexRowTest : public WindowTest {
   }
   void SetRow(const std::vector<std::string>& texts) {
     for (std::size_t k = 0; k < texts.size(); ++k)
-      controls().SetText(510 + static_cast<int>(k), texts[k]);
+      controls().SetText(ids::StartDataByte(0, 0) + static_cast<int>(k), texts[k]);
   }
-  std::vector<std::string> Row() { return {Text(510), Text(511), Text(512), Text(513)}; }
+  std::vector<std::string> Row() {
+    return {Text(ids::StartDataByte(0, 0)), Text(ids::StartDataByte(0, 1)),
+            Text(ids::StartDataByte(0, 2)), Text(ids::StartDataByte(0, 3))};
+  }
 };
 
 TEST_F(HexRowTest, TypingFillsTheRowByteByByte) {
@@ -40,7 +44,7 @@ TEST_F(HexRowTest, TypingFillsTheRowByteByByte) {
       {"0d", {"41", "BE", "0D", ""}, "ctl513"},
       {"FF7", {"41", "BE", "0D", "FF"}, "ctl513"},  // the row's last field stays
   };
-  Focus(510);
+  Focus(ids::StartDataByte(0, 0));
   for (const Step& step : steps) {
     SCOPED_TRACE(step.keys);
     TypeChars(step.keys);
@@ -51,17 +55,17 @@ TEST_F(HexRowTest, TypingFillsTheRowByteByByte) {
 
 TEST_F(HexRowTest, AFieldTakesDigitsOnlyAfterAFullOne) {
   for (const char* before : {"", "4"}) {
-    controls().SetText(510, before);
-    Focus(511);
+    controls().SetText(ids::StartDataByte(0, 0), before);
+    Focus(ids::StartDataByte(0, 1));
     TypeChars("5");
-    EXPECT_EQ(Text(511), "") << "after '" << before << "'";
+    EXPECT_EQ(Text(ids::StartDataByte(0, 1)), "") << "after '" << before << "'";
   }
-  controls().SetText(510, "41");
+  controls().SetText(ids::StartDataByte(0, 0), "41");
   TypeChars("5");
-  EXPECT_EQ(Text(511), "5");
-  Focus(513);  // 512 is empty
+  EXPECT_EQ(Text(ids::StartDataByte(0, 1)), "5");
+  Focus(ids::StartDataByte(0, 3));  // 512 is empty
   TypeChars("7");
-  EXPECT_EQ(Text(513), "");
+  EXPECT_EQ(Text(ids::StartDataByte(0, 3)), "");
 }
 
 // How a paste reaches a field: the paste keys or the context menu's entry.
@@ -132,10 +136,10 @@ TEST_F(HexRowTest, APasteIsTypedWholeOrRefusedWhole) {
   SetRow(empty);
   QInputMethodEvent composed;
   composed.setCommitString(QStringLiteral("ＺＺ"));
-  QCoreApplication::sendEvent(edit(510), &composed);
-  EXPECT_EQ(Text(510), "");
-  EXPECT_FALSE(edit(510)->acceptDrops());
-  EXPECT_FALSE(edit(645)->acceptDrops());
+  QCoreApplication::sendEvent(edit(ids::StartDataByte(0, 0)), &composed);
+  EXPECT_EQ(Text(ids::StartDataByte(0, 0)), "");
+  EXPECT_FALSE(edit(ids::StartDataByte(0, 0))->acceptDrops());
+  EXPECT_FALSE(edit(ids::kExtensionField)->acceptDrops());
 }
 
 TEST_F(WindowTest, APasteKeepsToOneLine) {
@@ -162,64 +166,64 @@ TEST_F(WindowTest, APasteKeepsToOneLine) {
     Paste(edit(c.field), QString::fromUtf8(c.pasted), PasteBy::kShiftInsert);
     EXPECT_EQ(Text(c.field), c.after);
   }
-  Focus(646);
-  edit(646)->clear();
-  Paste(edit(646), QStringLiteral("x\ny"), PasteBy::kMenu);
-  EXPECT_EQ(Text(646), "x");
+  Focus(ids::kSeparatorField);
+  edit(ids::kSeparatorField)->clear();
+  Paste(edit(ids::kSeparatorField), QStringLiteral("x\ny"), PasteBy::kMenu);
+  EXPECT_EQ(Text(ids::kSeparatorField), "x");
 }
 
 TEST_F(HexRowTest, BackspaceAndLeftAtTheStartMoveBack) {
   SetRow({"41", "42", "43", "44"});
-  Focus(513);
-  edit(513)->setCursorPosition(2);
+  Focus(ids::StartDataByte(0, 3));
+  edit(ids::StartDataByte(0, 3))->setCursorPosition(2);
   Type(Qt::Key_Left);  // inside the field the caret moves as usual
   EXPECT_EQ(FocusedName(), "ctl513");
   Type(Qt::Key_Left);
   Type(Qt::Key_Left);
   EXPECT_EQ(FocusedName(), "ctl512");
-  EXPECT_EQ(edit(512)->cursorPosition(), 2);
-  edit(512)->setCursorPosition(0);
+  EXPECT_EQ(edit(ids::StartDataByte(0, 2))->cursorPosition(), 2);
+  edit(ids::StartDataByte(0, 2))->setCursorPosition(0);
   Type(Qt::Key_Backspace);  // moves back without deleting
   EXPECT_EQ(FocusedName(), "ctl511");
   EXPECT_EQ(Row(), (std::vector<std::string>{"41", "42", "43", "44"}));
   Type(Qt::Key_Backspace);  // at the end: deletes as usual
-  EXPECT_EQ(Text(511), "4");
+  EXPECT_EQ(Text(ids::StartDataByte(0, 1)), "4");
   EXPECT_EQ(FocusedName(), "ctl511");
   Type(Qt::Key_Left);
   Type(Qt::Key_Left);  // into 510, at the end of its text
   EXPECT_EQ(FocusedName(), "ctl510");
-  edit(510)->setCursorPosition(0);
+  edit(ids::StartDataByte(0, 0))->setCursorPosition(0);
   Type(Qt::Key_Left);  // the first field has nowhere to go back to
   EXPECT_EQ(FocusedName(), "ctl510");
 
-  Focus(511);
-  controls().SetText(510, "4");
-  edit(511)->setCursorPosition(0);
+  Focus(ids::StartDataByte(0, 1));
+  controls().SetText(ids::StartDataByte(0, 0), "4");
+  edit(ids::StartDataByte(0, 1))->setCursorPosition(0);
   Type(Qt::Key_Left);  // a short field gets the caret at its end
   EXPECT_EQ(FocusedName(), "ctl510");
-  EXPECT_EQ(edit(510)->cursorPosition(), 1);
+  EXPECT_EQ(edit(ids::StartDataByte(0, 0))->cursorPosition(), 1);
 }
 
 TEST_F(WindowTest, OtherFilteredFields) {
   ClickPage(11);  // the excluded data: one chain of ten bytes
-  Focus(650);
+  Focus(ids::ExcludedByte(0));
   TypeChars("00112233445566778899");
   for (int k = 0; k < 10; ++k)
-    EXPECT_EQ(Text(650 + k), std::string(2, static_cast<char>('0' + k)));
+    EXPECT_EQ(Text(ids::ExcludedByte(0) + k), std::string(2, static_cast<char>('0' + k)));
   EXPECT_EQ(FocusedName(), "ctl659");
 
   ClickPage(10);  // the extension takes letters and digits as typed
-  Focus(645);
-  edit(645)->selectAll();
+  Focus(ids::kExtensionField);
+  edit(ids::kExtensionField)->selectAll();
   Type(Qt::Key_Backspace);
   TypeChars(".- *tX9");
-  EXPECT_EQ(Text(645), "tX9");
+  EXPECT_EQ(Text(ids::kExtensionField), "tX9");
 
   ClickPage(3);  // number and time fields take digits up to their limit
-  Focus(550);
-  edit(550)->selectAll();
+  Focus(ids::StartTimeHour(0));
+  edit(ids::StartTimeHour(0))->selectAll();
   TypeChars("a-234");
-  EXPECT_EQ(Text(550), "23");
+  EXPECT_EQ(Text(ids::StartTimeHour(0)), "23");
 }
 
 TEST_F(WindowTest, LeavingAFieldAppliesItsRule) {
@@ -230,28 +234,20 @@ TEST_F(WindowTest, LeavingAFieldAppliesItsRule) {
     const char* next;  // text of field + 1, when given
     const char* expected;
   };
+  // The rules themselves are checked below the widgets; one row per kind.
+  using namespace ids;
   const Case cases[] = {
-      {3, 550, "24", nullptr, "23"},  // clamped into its range
-      {8, 630, "0", nullptr, "1"},
-      {7, 620, "999999999", nullptr, "999999999"},
-      {13, 696, "0", nullptr, "1"},
-      {11, 646, "ab", nullptr, ","},  // the separator is normalised
-      {11, 646, "\\t", nullptr, "\\t"},
-      {10, 645, "", nullptr, "LOG"},  // the extension is completed
-      {10, 645, "A", nullptr, "Axx"},
-      {10, 645, "DAT", nullptr, "DAT"},
-      {2, 510, "7", "", "07"},  // a hex byte is completed, never clamped
-      {2, 511, "A", "", "0A"},
-      {2, 513, "7", "", "07"},
-      {2, 510, "", "41", "00"},  // an empty byte before a typed one
-      {2, 511, "", "41", "00"},
-      {2, 510, "", "", ""},
-      {2, 513, "", "41", ""},  // the last of a row, even before a full row
+      {3, StartTimeHour(0), "24", nullptr, "23"},  // clamped into its range
+      {11, kSeparatorField, "ab", nullptr, ","},   // the separator is normalised
+      {10, kExtensionField, "A", nullptr, "Axx"},  // the extension is completed
+      {2, StartDataByte(0, 0), "7", "", "07"},     // a hex byte is completed
+      {2, StartDataByte(0, 0), "", "41", "00"},    // an empty byte before a typed one
+      {2, StartDataByte(0, 3), "", "41", ""},      // the last of a row, even before a full row
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.field) + " '" + c.text + "'");
     ClickPage(c.page);
-    for (int id = 510; id <= 514; ++id)
+    for (int id = StartDataByte(0, 0); id <= StartDataByte(1, 0); ++id)
       controls().SetText(id, "");
     controls().SetText(c.field, c.text);
     if (c.next)
@@ -262,10 +258,10 @@ TEST_F(WindowTest, LeavingAFieldAppliesItsRule) {
   }
 
   ClickPage(3);  // nothing happens while the field keeps the focus
-  Focus(550);
-  edit(550)->setText("99");
+  Focus(ids::StartTimeHour(0));
+  edit(ids::StartTimeHour(0))->setText("99");
   QCoreApplication::processEvents();
-  EXPECT_EQ(Text(550), "99");
+  EXPECT_EQ(Text(ids::StartTimeHour(0)), "99");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Switching pages: only a click in the tree shows a page.
 #include <QTreeWidget>
 
+#include "device/control_ids.h"
 #include "ui/qt/page_builder.h"
 #include "window_fixture.h"
 
@@ -34,7 +35,7 @@ class PageSwitchTest : public WindowTest {
 
 TEST_F(PageSwitchTest, EachClickShowsItsPageAndOnlyThat) {
   EXPECT_TRUE(ShownPages().empty());
-  EXPECT_FALSE(widget(700)->isHidden());
+  EXPECT_FALSE(widget(ids::kPageTree)->isHidden());
   for (int page = 1; page <= 13; ++page) {
     SCOPED_TRACE(page);
     ClickPage(page);

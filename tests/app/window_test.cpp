@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "device/control_ids.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {

@@ -31,8 +31,8 @@ void PrintTo(const ExchangeCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, LinkResult code, std::string reply,
-                  long long minMs = 0, long long maxMs = 500,
+ExchangeCase Case(const char* name, FakeSerialLine::Answer answer, LinkResult code,
+                  std::string reply, long long minMs = 0, long long maxMs = 500,
                   std::function<void(FakeSerialLine&)> fault = {}) {
   return {name, std::move(answer), code, std::move(reply), minMs, maxMs, std::move(fault)};
 }
@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
              [](auto& l) { l.QueueNow("late reply\rnoise"); }),
         Case("LongStaleInputDrainedInChunks", {{0, "OK\r"}}, LinkResult::kOk, "OK\r", 0, 500,
              [](auto& l) { l.QueueNow(std::string(350, 'x')); }),
-        Case("SplitOverPolls", {{0, "O"}, {25, "K12"}, {60, "\r"}}, LinkResult::kOk, "OK12\r", 60, 400),
+        Case("SplitOverPolls", {{0, "O"}, {25, "K12"}, {60, "\r"}}, LinkResult::kOk, "OK12\r", 60,
+             400),
         Case("ShortReads", {{0, "OKKM-62RX\r"}}, LinkResult::kOk, "OKKM-62RX\r", 0, 500,
              [](auto& l) { l.maxReadSize = 3; }),
         Case("CrInTheMiddle", {{0, "OK1\r2"}, {30, "\r"}}, LinkResult::kOk, "OK1\r2\r", 30),
@@ -105,24 +106,6 @@ INSTANTIATE_TEST_SUITE_P(
         Case("VanishedBeforeWriting", {}, kFailed, "", 0, 100, [](auto& l) { l.vanished = true; }),
         Case("Closed", {}, kFailed, "", 0, 100, [](auto& l) { l.Close(); })),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ExchangeSequenceTest, EachExchangeStartsZeroedAndIsTraced) {
-  FakeSerialLine line;
-  ASSERT_TRUE(line.Open("ttyFAKE0", LineSettings{}));
-  DeviceLink link{line};
-  std::vector<std::string> trace;
-  link.trace = [&](std::string_view dir, std::string_view bytes) {
-    trace.push_back(std::string(dir) + std::string(bytes));
-  };
-  line.ThenReply("OKKM-62RX\r").ThenReply("01\r");
-  Reply reply;
-  ASSERT_EQ(ExchangeCommand(link, "DEA\r", reply), LinkResult::kOk);
-  ASSERT_EQ(ExchangeCommand(link, "TMG\r", reply), LinkResult::kOk);
-  EXPECT_EQ(reply.View(), "01\r");
-  for (std::size_t i = reply.length; i < Reply::kCapacity; ++i)
-    ASSERT_EQ(reply.bytes[i], '\0');
-  EXPECT_EQ(trace, (std::vector<std::string>{">DEA\r", "<OKKM-62RX\r", ">TMG\r", "<01\r"}));
-}
 
 }  // namespace
 }  // namespace km62rx::device

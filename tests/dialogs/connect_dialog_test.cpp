@@ -26,31 +26,14 @@ QComboBox* Combo(QWidget& dialog, int id) {
 
 class ConnectDialogTest : public DialogTest {};
 
-TEST_F(ConnectDialogTest, TextsDefaultsAndKeys) {
+TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
   DialogHarness h;
   h.ports = {"ttyS7", "/dev/pts/90", "COM3"};
   app::ConnectDialog dialog(h.ctx);
   ShowActive(dialog);
-  EXPECT_EQ(dialog.windowTitle().toStdString(), "シリアル接続");
-  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-  const std::pair<int, const char*> texts[] = {
-      {210, "※ 本体DIPスイッチと通信条件を合わせてください ※"},
-      {211, "ポート"},
-      {212, "データ長"},
-      {213, "パリティ/ストップ"},
-      {214, "通信速度"},
-      {215, "フロー制御"},
-      {410, "接続"},
-      {411, "キャンセル"}};
-  for (const auto& [id, text] : texts)
-    EXPECT_EQ(ControlText(dialog, id), text);
   QComboBox* ports = Combo(dialog, 300);
   ASSERT_EQ(ports->count(), 3);  // as discovery lists them
   EXPECT_EQ(ports->itemText(1).toStdString(), "/dev/pts/90");
-  for (int id = 300; id <= 304; ++id)
-    EXPECT_EQ(Combo(dialog, id)->currentIndex(), 0) << id;
-  EXPECT_EQ(dialog.ChosenLineSettings(),
-            (device::LineSettings{115200, 8, device::kParityNone, device::kTwoStopBits, 0, 0}));
   for (const auto& [id, index] : {std::pair{301, 1}, {302, 2}, {303, 7}, {304, 1}})
     Combo(dialog, id)->setCurrentIndex(index);
   EXPECT_EQ(dialog.ChosenLineSettings(),
@@ -70,64 +53,40 @@ TEST_F(ConnectDialogTest, TextsDefaultsAndKeys) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }
 
-TEST_F(ConnectDialogTest, ConnectsAndShowsTheClockForEachCardAndFirmware) {
-  const std::string noCard =
-      "SDカードが挿入されていません。\r\n時刻以外の本体設定を変更する際は、SDカードを挿入してから再"
-      "接続してください。";
-  const std::string protectedCard =
-      "SDカードが書込保護されています。\r\n時刻以外の本体設定を変更する際は、SDカードの保護を解除し"
-      "てから再接続してください。";
-  const std::string oldFirmware =
-      "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。";
-  struct Case {
-    std::vector<std::string> options;
-    int sdState, firmware, timestampSupported;
-    std::vector<OwnedBox> handshakeBoxes;
+// The findings for each card and firmware are checked on the scripted line;
+// here one connect with a write-protected card, end to end.
+TEST_F(ConnectDialogTest, ConnectsWithBusyCursorAndShowsTheClock) {
+  DialogHarness h(Options{"--answer-wake", "--sd", "protected"});
+  app::ConnectDialog dialog(h.ctx);
+  ASSERT_TRUE(dialog.ReadyToShow());
+  dialog.show();
+  // The buttons are off and the cursor busy while the port opens.
+  std::vector<bool> enabledWhileOpening;
+  struct Hook : device::LinkStatusView {
+    std::function<void()> onChange;
+    void LinkStatusChanged(const device::DeviceLink&) override { onChange(); }
+  } hook;
+  hook.onChange = [&] {
+    if (h.link.connected == 1 && enabledWhileOpening.empty()) {
+      enabledWhileOpening = {ChildControl<QPushButton>(dialog, 410)->isEnabled(),
+                             ChildControl<QPushButton>(dialog, 411)->isEnabled(), Busy()};
+    }
   };
-  const Case cases[] = {
-      {{"--answer-wake"}, 1, 101, 1, {}},
-      {{"--answer-wake", "--sd", "absent"}, 0, 101, 1, {{"mainWindow", "注意", noCard}}},
-      {{"--answer-wake", "--sd", "protected"}, 3, 101, 1, {{"mainWindow", "注意", protectedCard}}},
-      {{"--answer-wake", "--firmware", "100"}, 1, 100, 0, {{"mainWindow", "情報", oldFirmware}}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.options.back());
-    DialogHarness h(c.options);
-    app::ConnectDialog dialog(h.ctx);
-    ASSERT_TRUE(dialog.ReadyToShow());
-    dialog.show();
-    // The buttons are off and the cursor busy while the port opens.
-    std::vector<bool> enabledWhileOpening;
-    struct Hook : device::LinkStatusView {
-      std::function<void()> onChange;
-      void LinkStatusChanged(const device::DeviceLink&) override { onChange(); }
-    } hook;
-    hook.onChange = [&] {
-      if (h.link.connected == 1 && enabledWhileOpening.empty()) {
-        enabledWhileOpening = {ChildControl<QPushButton>(dialog, 410)->isEnabled(),
-                               ChildControl<QPushButton>(dialog, 411)->isEnabled(), Busy()};
-      }
-    };
-    h.link.view = &hook;
-
-    ClickControl(dialog, 410);
-    EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false, true));
-    EXPECT_FALSE(Busy());
-    EXPECT_EQ(h.link.connected, 1);
-    EXPECT_EQ(h.link.sdState, c.sdState);
-    EXPECT_EQ(h.link.firmwareVersion, c.firmware);
-    EXPECT_EQ(h.link.timestampSupported, c.timestampSupported);
-    EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
-    ASSERT_EQ(h.log.boxes.size(), c.handshakeBoxes.size() + 1);
-    EXPECT_TRUE(std::equal(c.handshakeBoxes.begin(), c.handshakeBoxes.end(), h.log.boxes.begin()));
-    EXPECT_EQ(h.log.boxes.back().owner, kDialog);
-    EXPECT_EQ(h.log.boxes.back().title, "接続しました");
-    EXPECT_THAT(h.log.boxes.back().text, StartsWith("本体時刻 : 20"));
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    h.link.view = nullptr;
-    device::CloseDeviceLink(h.link);
-  }
+  h.link.view = &hook;
+  ClickControl(dialog, 410);
+  EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false, true));
+  EXPECT_FALSE(Busy());
+  EXPECT_EQ(h.link.sdState, 3);
+  EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
+  ASSERT_EQ(h.log.boxes.size(), 2u);
+  EXPECT_EQ(h.log.boxes[0].owner, DialogHarness::kMainWindow);
+  EXPECT_EQ(h.log.boxes[0].title, "注意");
+  EXPECT_EQ(h.log.boxes[1].owner, kDialog);
+  EXPECT_EQ(h.log.boxes[1].title, "接続しました");
+  EXPECT_THAT(h.log.boxes[1].text, StartsWith("本体時刻 : 20"));
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  h.link.view = nullptr;
+  device::CloseDeviceLink(h.link);
 }
 
 TEST_F(ConnectDialogTest, WrongModelKeepsTheDialogAndItsChoicesAndEachTryOpensAfresh) {

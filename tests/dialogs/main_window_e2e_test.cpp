@@ -25,7 +25,6 @@ using ::testing::AllOf;
 using ::testing::Contains;
 using ::testing::Each;
 using ::testing::ElementsAre;
-using ::testing::Field;
 using ::testing::Not;
 using ::testing::StartsWith;
 
@@ -147,19 +146,6 @@ TEST_F(MainWindowTest, SendsThePagesAndReceivesThemBack) {
   EXPECT_EQ(pages().ComboIndex(ids::kTimestampTypeCombo), 1);
 }
 
-TEST_F(MainWindowTest, ARefusedSettingIsReportedAndTheRunGoesOn) {
-  Start({"--answer-wake", "--reply", "LES=99"});
-  ConnectThroughDialog();
-  Mark();
-  Click(ids::kSendButton);
-  ASSERT_EQ(h->log.boxes.size(), 3u);
-  EXPECT_EQ(h->log.boxes[0], (OwnedBox{kMain, "応答エラー", "コマンドのパラメータが不一致です。"}));
-  EXPECT_EQ(h->log.boxes[1], (OwnedBox{kMain, "設定エラー",
-                                       "ロギング設定は正しく設定できなかった可能性があります。"}));
-  EXPECT_EQ(h->log.boxes[2], (OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
-  EXPECT_THAT(SentSinceMark(), Contains(StartsWith("PSS")));  // the last step still ran
-}
-
 TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   // The connect takes five lines; the logger hangs up during the start
   // time triggers.
@@ -194,48 +180,10 @@ TEST_F(MainWindowTest, ALoggerThatGoesAwayIsShownAsNotConnectedWithoutABox) {
   EXPECT_TRUE(h->log.boxes.empty());
 }
 
-TEST_F(MainWindowTest, LoadsAFileWithProblemsReportingEach) {
-  Start({"--answer-wake"});
-  TempFolder folder;
-  const std::string path = folder.File("SETTING.CFG");
-  std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
-  text = Replaced(text, "FILE_EXTENSION=LOG", "FILE_EXTENSION=TXT");
-  text = Replaced(text, "STOP_IDLETIME=-", "STOP_IDLETIME=abc");
-  text = Replaced(text, "TMSP_MODE=OFF", "TMSP_MODE=MAYBE");
-  text = "garbage before the header\r\n" + text + "UNKNOWN_KEY=1\r\n";
-  WriteFileBytes(path, text);
-
-  pages().SetText(ids::kStopIdleField, "77");  // reset to the defaults by the load
-  h->chooserAnswer = path;
-  Click(ids::kLoadFileButton);
-  // A box for each problem, then the load's own; all over the main window.
-  ASSERT_GE(h->log.boxes.size(), 4u);
-  EXPECT_THAT(h->log.boxes, Each(Field(&OwnedBox::owner, kMain)));
-  EXPECT_EQ(h->log.boxes.back(), (OwnedBox{kMain, "ファイル読込完了", "読込が完了しました。"}));
-  EXPECT_EQ(pages().Text(ids::kExtensionField), "TXT");
-  EXPECT_EQ(pages().ComboIndex(ids::kTimestampModeCombo), 0);
-  EXPECT_NE(pages().Text(ids::kStopIdleField), "77");
-  EXPECT_THAT(h->chooserOwners, ElementsAre(kMain));
-}
-
-TEST_F(MainWindowTest, SavingOverAFileKeepsItsClockLines) {
-  Start({"--answer-wake"});
-  TempFolder folder;
-  const std::string path = folder.File("SETTING.CFG");
-  const std::string old = Replaced(settings::FormatSettingsFile(settings::DefaultSettings()),
-                                   "TIME_CALENDAR=180101000000\r\nTIME_SET=1",
-                                   "TIME_CALENDAR=301224180005\r\nTIME_SET=0");
-  WriteFileBytes(path, old);
-
-  pages().SetText(ids::kExtensionField, "ABC");
-  h->chooserAnswer = path;
-  Click(ids::kSaveFileButton);
-  EXPECT_THAT(h->log.boxes,
-              ElementsAre(OwnedBox{kMain, "設定保存", "設定ファイルを書き出しました。"}));
-  EXPECT_EQ(ReadFileBytes(path), Replaced(old, "FILE_EXTENSION=LOG", "FILE_EXTENSION=ABC"));
-}
-
-TEST_F(MainWindowTest, AnExtensionInShiftJisIsKeptByteForByteAndEditedInShiftJis) {
+// Loading and saving through the buttons; the file rules themselves are
+// checked below the widgets. An extension in Shift_JIS is kept byte for byte
+// and, edited in the window, saved in Shift_JIS.
+TEST_F(MainWindowTest, LoadAndSaveKeepAShiftJisExtension) {
   Start({"--answer-wake"});
   TempFolder folder;
   const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "device/control_ids.h"
 #include "op_case.h"
 
 namespace km62rx::testing {
 namespace {
 
 using namespace device;
+using namespace km62rx::ids;
 
 const RecordingNotifier::Box kDeviceError05{"応答エラー", "エラーが発生しました。 (コード : 05)"};
 const RecordingNotifier::Box kOldFirmware{
@@ -34,21 +36,21 @@ std::vector<OpCase> ErrorCases() {
       OnReply("EchoDiffers", "BDS0=OK0X", SendStartDataTriggers, 0, {kMismatch}, {}, {}, {"BDS0-"}),
       OnReply("EchoShorter", "ESS=OK", SendStopDataSize, 0, {kMismatch}),
       OnReply("WrongEntryIndex", "BDG0=OK1-", ReceiveStartDataTriggers, 0, {kMismatch}, {},
-              {Check(800), Text(510, "AA")}, {"BDG0"}),
+              {Check(StartDataCheck(0)), Text(StartDataByte(0, 0), "AA")}, {"BDG0"}),
       OnReply("NoEntryIndex", "ETG0=OK", ReceiveStopTimeTriggers, 0, {kMismatch}, {}, {}, {"ETG0"}),
       // Cut short or out of range.
       OnReply("ExtensionTooShort", "LEG=OKLO", ReceiveLogFileExtension, 0, {kInvalidReply}),
       OnReply("ExtensionEmpty", "LEG=OK", ReceiveLogFileExtension, 0, {kInvalidReply}),
       OnReply("ExtensionWithEquals", "LEG=OK1=0", ReceiveLogFileExtension, 0, {kInvalidReply}),
       OnReply("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, 0, {kInvalidReply}, {},
-              {Text(550, "7")}, {"BTG0"}),
+              {Text(StartTimeHour(0), "7")}, {"BTG0"}),
       OnReply("TimeMissingMinute", "ETG1=OK11230", ReceiveStopTimeTriggers, 0, {kInvalidReply}),
       OnReply("DataOddLastCharacter", "BDG0=OK00D0", ReceiveStartDataTriggers, 0, {kInvalidReply},
-              {}, {Text(510, "EE")}),
+              {}, {Text(StartDataByte(0, 0), "EE")}),
       OnReply("ExcludedDataOddLastCharacter", "PDG=OK0D0", ReceiveTimestampExcludedData, 0,
-              {kInvalidReply}, {}, {Text(652, "FF")}),
+              {kInvalidReply}, {}, {Text(ExcludedByte(2), "FF")}),
       OnReply("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, 0, {kInvalidReply}, {},
-              {Text(630, "33")}),
+              {Text(kStopSizeField, "33")}),
       OnReply("LogTimeBeyond32Bits", "ELG=OK3000000000", ReceiveStopLogTime, 0, {kInvalidReply}),
       // Values the fields' own rules would refuse.
       OnReply("WeekdayAboveSeven", "BTG0=OK080900", ReceiveStartTimeTriggers, 0, {kInvalidReply}),
@@ -59,7 +61,7 @@ std::vector<OpCase> ErrorCases() {
       OnReply("SizeNegative", "ESG=OK -5", ReceiveStopDataSize, 0, {kInvalidReply}),
       OnReply("SizeZero", "PSG=OK0", ReceiveTimestampStopDataSize, 0, {kInvalidReply}),
       OnReply("IdleTenDigits", "EIG=OK1234567890", ReceiveStopIdleTime, 0, {kInvalidReply}, {},
-              {Check(840), Text(620, "5")}),
+              {Check(kStopIdleCheck), Text(kStopIdleField, "5")}),
       OnReply("IdleNotDigits", "PIG=OK12x", ReceiveTimestampStopIdleTime, 0, {kInvalidReply}),
       OnReply("LogTimeAbove9999Days", "ELG=OK863913601", ReceiveStopLogTime, 0, {kInvalidReply}),
       OnReply("DataNotHex", "BDG0=OK0ZZ", ReceiveStartDataTriggers, 0, {kInvalidReply}),

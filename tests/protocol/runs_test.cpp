@@ -13,6 +13,8 @@
 namespace km62rx::testing {
 namespace {
 
+using namespace km62rx::ids;
+
 const RecordingNotifier::Box kSendDone{"設定完了", "本体への設定送信が完了しました。"};
 const RecordingNotifier::Box kReceiveDone{"取得完了", "本体からの設定取得が完了しました。"};
 
@@ -117,7 +119,7 @@ TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
   SimConnection connection({"--hangup-after", std::to_string(4 + 3 + 7 + 3 + 7 + 1), "--reply",
                             "EIG=OK500", "--reply", "BTG2=OK211015"});
   ASSERT_TRUE(connection.connected);
-  SetPages(connection.pages, {Text(630, "77"), Combo(330, ids::kUnitByte)});
+  SetPages(connection.pages, {Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
   Progress progress;
   EXPECT_EQ(device::ReceiveAllSettings(connection.ctx, progress.Recorder()).result,
             device::RunResult::kLinkFailed);
@@ -125,9 +127,10 @@ TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
             (Boxes{{"接続エラー",
                     "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。"}}));
   EXPECT_EQ(progress.results, (std::vector<int>{1, 1, 1, 1, 1, -1}));
-  ExpectPages(connection.pages,
-              {Check(812), Combo(312, 1), Text(552, "10"), Text(562, "15"), Check(840),
-               Text(620, "500"), Text(630, "77"), Combo(330, ids::kUnitByte)});
+  ExpectPages(connection.pages, {Check(StartTimeCheck(2)), Combo(StartTimeWeekday(2), 1),
+                                 Text(StartTimeHour(2), "10"), Text(StartTimeMinute(2), "15"),
+                                 Check(kStopIdleCheck), Text(kStopIdleField, "500"),
+                                 Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
   EXPECT_EQ(connection.link.connected, 1);  // a failed run does not disconnect
 }
 

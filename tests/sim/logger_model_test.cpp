@@ -30,18 +30,6 @@ TEST(LoggerModel, IdentificationStatusAndWakeUp) {
   EXPECT_EQ(MakeModel({.sdCard = SdCard::kProtected}).Answer("DEC"), "OK11\r");
 }
 
-TEST(LoggerModel, GetsAnswerTheDefaultSettings) {
-  LoggerModel model = MakeModel();
-  const std::vector<std::pair<std::string, std::string>> cases{
-      {"BDG2", "OK2-\r"}, {"BTG6", "OK6-\r"}, {"EDG1", "OK1-\r"}, {"ETG5", "OK5-\r"},
-      {"EIG", "OK-\r"},   {"ESG", "OK-\r"},   {"ELG", "OK-\r"},   {"LEG", "OKLOG\r"},
-      {"PMG", "OKOFF\r"}, {"PTG", "OKALL\r"}, {"PNG", "OKON\r"},  {"PPG", "OK,\r"},
-      {"PDG", "OK\r"},    {"PBG0", "OK0-\r"}, {"PEG2", "OK2-\r"}, {"PIG", "OK-\r"},
-      {"PSG", "OK-\r"}};
-  for (const auto& [line, reply] : cases)
-    EXPECT_EQ(model.Answer(line), reply) << line;
-}
-
 // A valid set echoes its parameter, and the get of the same setting reads it
 // back; entries and lists are kept apart.
 TEST(LoggerModel, ValidSetsEchoAndAreReadBack) {
