@@ -34,6 +34,7 @@ class ArgParser {
   // twice, or a wrong number of positional arguments; error() then says which.
   bool Parse(const Args& args);
   const std::string& error() const { return error_; }
+  const std::string& command() const { return command_; }
 
   // Whether the option or flag was given (by its long name).
   bool Has(std::string_view name) const;

@@ -21,7 +21,7 @@ struct Command {
   int (*run)(const Args&);
 };
 
-constexpr std::array<Command, 8> kCommands{{
+constexpr std::array<Command, 9> kCommands{{
     {"defaults", "km62rx defaults", "write the default settings file to stdout", CmdDefaults},
     {"check", "km62rx check FILE",
      "read FILE (- for stdin) as the Load command does; print the result as a settings file",
@@ -32,8 +32,14 @@ constexpr std::array<Command, 8> kCommands{{
      CmdPorts},
     {"info", "km62rx info --port P",
      "connect and show the logger's firmware version, SD card and clock", CmdInfo},
-    {"send", "km62rx send --port P FILE", "send the settings of FILE (- for stdin) to the logger",
+    {"send", "km62rx send --port P [--backup OLD] [--no-verify] FILE",
+     "send the settings of FILE (- for stdin) to the logger, after receiving its settings into "
+     "OLD; then read them back and print each that the logger holds otherwise",
      CmdSend},
+    {"diff", "km62rx diff --port P FILE",
+     "compare the logger's settings with those FILE (- for stdin) would send; print each that "
+     "differs",
+     CmdDiff},
     {"receive", "km62rx receive --port P -o FILE",
      "receive the logger's settings into FILE (- for stdout)", CmdReceive},
     {"clock", "km62rx clock --port P [--time \"YYYY-MM-DD hh:mm:ss\"]",
@@ -53,7 +59,8 @@ constexpr std::string_view kUsageTail =
     "\n"
     "Messages go to stderr as TITLE: TEXT; data and progress go to stdout.\n"
     "\n"
-    "Exit status: 0 done; 1 done, but the reader or a setting reported a problem;\n"
+    "Exit status: 0 done; 1 done, but the reader or a setting reported a problem, or\n"
+    "a setting differs (send's read-back, diff);\n"
     "2 usage error, a file that cannot be opened, or no settings-file header;\n"
     "3 the port could not be opened, the logger was not identified, or the link failed.\n"
     "\n"

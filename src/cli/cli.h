@@ -24,6 +24,7 @@ int CmdPorts(const Args& args);
 int CmdInfo(const Args& args);
 int CmdClock(const Args& args);
 int CmdSend(const Args& args);
+int CmdDiff(const Args& args);
 int CmdReceive(const Args& args);
 int CmdClockFile(const Args& args);
 

@@ -14,14 +14,10 @@ namespace km62rx::cli {
 // --time to the typed time (clamped as the clock dialog clamps it).
 int CmdClock(const Args& args) {
   ArgParser parser("clock");
-  AddDeviceOptions(parser);
   parser.Option("--time");
-  if (!parser.Parse(args))
-    return UsageError("clock", parser.error());
-  std::string error;
-  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
   if (!options)
-    return UsageError("clock", error);
+    return kExitUsage;
   std::optional<device::TypedTime> typed;
   if (const std::optional<std::string> text = parser.Value("--time")) {
     typed = ParseTimeOption(*text);

@@ -13,13 +13,9 @@ namespace km62rx::cli {
 // two status lines.
 int CmdInfo(const Args& args) {
   ArgParser parser("info");
-  AddDeviceOptions(parser);
-  if (!parser.Parse(args))
-    return UsageError("info", parser.error());
-  std::string error;
-  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
   if (!options)
-    return UsageError("info", error);
+    return kExitUsage;
 
   StderrNotifier stderrBoxes;
   std::optional<ConnectedLogger> logger = ConnectForCli(*options, stderrBoxes);

@@ -44,14 +44,10 @@ ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) 
 // "-o -" the settings file goes to stdout instead, without progress lines.
 int CmdReceive(const Args& args) {
   ArgParser parser("receive");
-  AddDeviceOptions(parser);
   parser.Option("--output", "-o");
-  if (!parser.Parse(args))
-    return UsageError("receive", parser.error());
-  std::string error;
-  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
   if (!options)
-    return UsageError("receive", error);
+    return kExitUsage;
   const std::optional<std::string> output = parser.Value("--output");
   if (!output || output->empty())
     return UsageError("receive", "-o FILE is required");

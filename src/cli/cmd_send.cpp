@@ -1,12 +1,16 @@
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/difference_lines.h"
+#include "cli/read_back.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
+#include "cli/wire_values.h"
 #include "device/settings_runs.h"
 #include "settings/notifier.h"
 #include "ui/file_commands.h"
@@ -16,17 +20,18 @@ namespace km62rx::cli {
 
 // Loads FILE ("-": standard input) onto the pages as "ファイル読込" does,
 // connects, then runs "本体に送信" with one progress line per setting on
-// stdout.
+// stdout. With --backup the logger's settings are first received into that
+// file, and nothing is sent unless that worked. Afterwards every setting is
+// read back and compared with what was sent (unless --no-verify).
 int CmdSend(const Args& args) {
   ArgParser parser("send");
-  AddDeviceOptions(parser);
-  parser.Positionals(1, 1);
-  if (!parser.Parse(args))
-    return UsageError("send", parser.error());
-  std::string error;
-  const std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  parser.Option("--backup").Flag("--no-verify").Positionals(1, 1);
+  const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
   if (!options)
-    return UsageError("send", error);
+    return kExitUsage;
+  const std::optional<std::string> backup = parser.Value("--backup");
+  if (backup && (backup->empty() || *backup == kStandardStream))
+    return UsageError("send", "--backup needs a file name");
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
@@ -40,12 +45,30 @@ int CmdSend(const Args& args) {
   if (!load.completed)
     return kExitUsage;
 
-  device::RunOutcome run;
-  const int status = ConnectAndRun(*options, stderrBoxes, pages, device::SendAllSettings, run);
-  if (status != kExitDone)
-    return status;
-  NoteFileValuesChanged(loaded, "is sent as");
-  return load.Clean() && run.Clean() ? kExitDone : kExitProblem;
+  return WithUsableLogger(*options, stderrBoxes, [&](device::DeviceLink& link) {
+    if (backup) {
+      const int backedUp = BackUpLoggerSettings(link, stderrBoxes, *backup);
+      if (backedUp != kExitDone)
+        return backedUp;
+    }
+    WireValues wire;
+    device::RunOutcome run;
+    const int status =
+        RunOnPages(link, stderrBoxes, pages, wire.Recording(device::SendAllSettings), run);
+    if (status != kExitDone)
+      return status;
+    NoteFileValuesChanged(loaded, "is sent as");
+    const int sent = load.Clean() && run.Clean() ? kExitDone : kExitProblem;
+    if (parser.Has("--no-verify"))
+      return sent;
+
+    std::vector<WireDifference> differences;
+    const int readBack = ReadBackDifferences(link, stderrBoxes, wire.sent(), differences);
+    if (readBack != kExitDone)
+      return readBack;
+    PrintMismatches(differences);
+    return differences.empty() ? sent : kExitProblem;
+  });
 }
 
 }  // namespace km62rx::cli

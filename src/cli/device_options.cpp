@@ -64,8 +64,7 @@ int Clamp(int value, int low, int high) {
   return value < low ? low : (value > high ? high : value);
 }
 
-}  // namespace
-
+// Adds --port, --baud, --data-bits, --parity, --flow and --trace.
 void AddDeviceOptions(ArgParser& parser) {
   parser.Option("--port")
       .Option("--baud")
@@ -75,6 +74,8 @@ void AddDeviceOptions(ArgParser& parser) {
       .Flag("--trace");
 }
 
+// Nothing, with error set, when --port is missing or a value is not one the
+// connect dialog offers.
 std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::string& error) {
   DeviceOptions options;
   const std::optional<std::string> port = parser.Value("--port");
@@ -84,27 +85,37 @@ std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::str
   }
   options.port = *port;
 
-  const int dataBitsIndex = ChoiceIndex(parser, "--data-bits", device::kDataBitsChoices, error);
-  if (dataBitsIndex < 0)
-    return std::nullopt;
-  const int parityIndex = ChoiceIndex(parser, "--parity", device::kParityChoices, error);
-  if (parityIndex < 0)
-    return std::nullopt;
-  const int baudIndex = ChoiceIndex(parser, "--baud", device::kBaudChoices, error);
-  if (baudIndex < 0)
-    return std::nullopt;
-  const int flowIndex = ChoiceIndex(parser, "--flow", device::kFlowChoices, error);
-  if (flowIndex < 0)
+  // Checked in this order, so that the first wrong option is the one named.
+  int dataBits = -1, parity = -1, baud = -1, flow = -1;
+  if ((dataBits = ChoiceIndex(parser, "--data-bits", device::kDataBitsChoices, error)) < 0 ||
+      (parity = ChoiceIndex(parser, "--parity", device::kParityChoices, error)) < 0 ||
+      (baud = ChoiceIndex(parser, "--baud", device::kBaudChoices, error)) < 0 ||
+      (flow = ChoiceIndex(parser, "--flow", device::kFlowChoices, error)) < 0)
     return std::nullopt;
 
   const std::optional<device::LineSettings> line =
-      device::LineSettingsFromChoices(dataBitsIndex, parityIndex, baudIndex, flowIndex);
+      device::LineSettingsFromChoices(dataBits, parity, baud, flow);
   if (!line) {
     error = "unsupported line settings";
     return std::nullopt;
   }
   options.line = *line;
   options.trace = parser.Has("--trace");
+  return options;
+}
+
+}  // namespace
+
+std::optional<DeviceOptions> ParseDeviceCommand(ArgParser& parser, const Args& args) {
+  AddDeviceOptions(parser);
+  if (!parser.Parse(args)) {
+    UsageError(parser.command(), parser.error());
+    return std::nullopt;
+  }
+  std::string error;
+  std::optional<DeviceOptions> options = ReadDeviceOptions(parser, error);
+  if (!options)
+    UsageError(parser.command(), error);
   return options;
 }
 

@@ -25,14 +25,12 @@ struct DeviceOptions {
   bool trace = false;
 };
 
-// Adds --port, --baud, --data-bits, --parity, --flow and --trace to a
-// command's parser.
-void AddDeviceOptions(ArgParser& parser);
-
-// Reads the device options from a parsed command line. Nothing, with error
-// set, when --port is missing or a value is not one the connect dialog
-// offers.
-std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::string& error);
+// Adds the device options (--port, --baud, --data-bits, --parity, --flow,
+// --trace) to a device command's parser (which holds the
+// command's own options), parses args and reads the device options. Nothing
+// when the command line is wrong: the usage message has then been written and
+// the command exits with kExitUsage.
+std::optional<DeviceOptions> ParseDeviceCommand(ArgParser& parser, const Args& args);
 
 // A trace line: direction, a space, the bytes with CR, LF, backslash and
 // other control bytes written visibly ("> DEA\r").

@@ -26,20 +26,30 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link) {
   };
 }
 
-int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, device::RunOutcome& outcome, bool printProgress) {
+int WithUsableLogger(const DeviceOptions& options, Notifier& boxes,
+                     const std::function<int(device::DeviceLink& link)>& work) {
   std::optional<ConnectedLogger> logger = ConnectForCli(options, boxes);
   if (!logger)
     return kExitLink;
-  device::DeviceLink& link = logger->link();
-  if (link.sdState != 1)
+  if (logger->link().sdState != 1)
     return kExitProblem;
+  return work(logger->link());
+}
 
+int RunOnPages(device::DeviceLink& link, Notifier& boxes, device::PageControls& pages,
+               const SettingsRun& run, device::RunOutcome& outcome, bool printProgress) {
   device::ApplyControlAvailability(pages, link.connected, link.sdState, link.timestampSupported);
   device::CommandContext ctx{link, pages, boxes};
   outcome = run(ctx, printProgress ? PrintRunProgress(link) : device::RunProgress());
   device::ApplyControlAvailability(pages, link.connected, link.sdState, link.timestampSupported);
   return outcome.result == device::RunResult::kFinished ? kExitDone : kExitLink;
+}
+
+int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
+                  SettingsRun run, device::RunOutcome& outcome, bool printProgress) {
+  return WithUsableLogger(options, boxes, [&](device::DeviceLink& link) {
+    return RunOnPages(link, boxes, pages, run, outcome, printProgress);
+  });
 }
 
 }  // namespace km62rx::cli

@@ -19,13 +19,22 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link);
 using SettingsRun = std::function<device::RunOutcome(device::CommandContext& ctx,
                                                      const device::RunProgress& progress)>;
 
-// Connects as the window does, then, for a card that is inserted and
-// writable (the only state in which the window offers the runs), runs run on
-// pages with one progress line per setting. Returns kExitDone when the run
-// reached its end, its outcome in outcome; kExitProblem when the card was
-// not usable (the handshake said why); kExitLink when the port, the
-// identification or the link failed. Without printProgress stdout stays free
-// for data (receive -o -).
+// Connects as the window does; for a card that is inserted and writable (the
+// only state in which the window offers the runs) returns work's exit
+// status for the connected link. kExitProblem when the card was not usable
+// (the handshake said why); kExitLink when the port, the identification or
+// the link failed.
+int WithUsableLogger(const DeviceOptions& options, Notifier& boxes,
+                     const std::function<int(device::DeviceLink& link)>& work);
+
+// Runs run on pages over a connected link, with one progress line per
+// setting unless printProgress is false (stdout then stays free for data).
+// kExitDone when the run reached its end, its outcome in outcome; kExitLink
+// when the link failed on the way.
+int RunOnPages(device::DeviceLink& link, Notifier& boxes, device::PageControls& pages,
+               const SettingsRun& run, device::RunOutcome& outcome, bool printProgress = true);
+
+// WithUsableLogger with one run on pages.
 int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
                   SettingsRun run, device::RunOutcome& outcome, bool printProgress = true);
 

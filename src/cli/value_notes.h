@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/run_report.h"
+#include "cli/wire_values.h"
 #include "settings/logger_settings.h"
 #include "ui/memory_page_controls.h"
 
@@ -27,18 +28,13 @@ void NoteFileValuesChanged(const settings::LoggerSettings& fromFile, std::string
 class LoggerValues {
  public:
   // The run, with every get reply it receives remembered.
-  SettingsRun Recording(SettingsRun run);
+  SettingsRun Recording(SettingsRun run) { return wire_.Recording(std::move(run)); }
   // Notes for the settings whose value saved from pages differs from the
   // logger's.
   void NoteSavedValuesChanged(const ui::MemoryPageControls& pages) const;
 
  private:
-  void Remember(std::string_view direction, std::string_view bytes);
-
-  std::string pendingKey_;     // file key of the get request waiting for its reply
-  bool pendingEntry_ = false;  // whether that request asked for one entry
-  char pendingIndex_ = 0;
-  std::vector<std::pair<std::string, std::string>> values_;  // key, value as the file writes it
+  WireValues wire_;
 };
 
 }  // namespace km62rx::cli

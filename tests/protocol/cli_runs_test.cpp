@@ -84,6 +84,18 @@ TEST(CliRuns, SendThenReceiveGivesTheSameSettings) {
   EXPECT_EQ(received.err.find("note:"), std::string::npos) << received.err;
 }
 
+TEST(CliRuns, FailedBackupSendsNothing) {
+  TempFolder dir;
+  WriteFile(dir.File("A.CFG"), settings::FormatSettingsFile(ChangedSettings()));
+  SimProcess sim({"--answer-wake", "--reply", "ESG=NG"});
+  const CliRun r =
+      RunKm62rx({"send", "--port", sim.path(), "--backup", dir.File("B.CFG"), dir.File("A.CFG")});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("B.CFG")));
+  for (const std::string& line : sim.ReceivedLines())
+    EXPECT_FALSE(line.size() >= 3 && line[2] == 'S' && line != "TMS") << line;  // no set command
+}
+
 TEST(CliRuns, ClockFileStoresTheClampedTimeAndKeepsTheSettings) {
   TempFolder dir;
   const std::string path = dir.File("SETTING.CFG");
@@ -141,11 +153,15 @@ std::vector<ExitCase> ExitCases() {
   const std::vector<std::string> info = {"info", "--port", "PORT"};
   std::string sizeFile = kGoodFile;  // 12345 bytes: shown as 12 KByte, sent and saved as 12288
   sizeFile.replace(sizeFile.find("STOP_DATASIZE=-"), 15, "STOP_DATASIZE=12345");
+  std::string dataFile = kGoodFile;
+  dataFile.replace(dataFile.find("START_DATA=1-"), 13, "START_DATA=10d0A");
+  const std::vector<std::string> diff = {"diff", "--port", "PORT", "IN"};
   return {
       Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
       Run("SendNoHeader", {}, send, 2, {"エラー: 有効なKM-62RX設定ファイルではありません。"}, "",
           "FILE_EXTENSION=LOG\r\n"),
-      Run("SendFromStdinKeepsTheFilesBytes", {"--reply", "LES=OK\x93\xFA\x41"},
+      Run("SendFromStdinKeepsTheFilesBytes",
+          {"--reply", "LES=OK\x93\xFA\x41", "--reply", "LEG=OK\x93\xFA\x41"},
           {"send", "--port", "PORT", "--trace", "-"}, 0, {"> LES\x93\xFA\x41\\r\n"}, "",
           "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=\x93\xFA\x41\r\n"),
       Run("SendRefusedEntry", {"--reply", "BTS1=05"}, send, 1,
@@ -177,6 +193,22 @@ std::vector<ExitCase> ExitCases() {
           "STOP_DATASIZE=12345\r\n", sizeFile),
       Run("ReceiveNotesARoundedSize", {"--reply", "ESG=OK10239600"}, receive, 0,
           {"note: STOP_DATASIZE: \"10239600\" in the logger is saved as \"10238976\"\n"}),
+      // The read-back after a send, and diff, compare the values on the wire.
+      Run("SendVerifyCatchesAMismatch", {"--reply", "BDG1=OK1-"}, send, 1, {},
+          "mismatch: START_DATA[1]: sent \"10D0A\", the logger holds \"1-\"\n", dataFile),
+      Run("SendWithoutVerify", {"--reply", "BDG1=OK1-"},
+          {"send", "--port", "PORT", "--no-verify", "IN"}, 0, {}, "", dataFile),
+      Run("SendBackupBeforeAnySet", {},
+          {"send", "--port", "PORT", "--trace", "--backup", "OUT", "IN"}, 0,
+          {"設定保存: 設定ファイルを書き出しました。\n> BDS0-\\r\n"}),
+      Run("SendBackupUnwritable", {},
+          {"send", "--port", "PORT", "--backup", "/nonexistent-dir/B", "IN"}, 2,
+          {"エラー: ファイルを開けませんでした。"}),
+      Run("DiffSame", {}, diff, 0, {}, "", dataFile.replace(dataFile.find("10d0A"), 5, "1-")),
+      Run("DiffShowsTheValueSent", {}, diff, 1, {},
+          "STOP_DATASIZE: file \"12345\" (sent as \"12288\"), logger \"-\"\n", sizeFile),
+      Run("DiffUnreadSetting", {"--reply", "ESG=NG"}, diff, 1, {"読込エラー"},
+          "STOP_DATASIZE: file \"-\", logger nothing (it could not be read)\n"),
       Run("ReceiveWithoutOutput", {}, {"receive", "--port", "PORT"}, 2, {"-o"}),
       Run("ReceiveUnwritable", {}, {"receive", "--port", "PORT", "-o", "/nonexistent-dir/B.CFG"}, 2,
           {"エラー: ファイルを開けませんでした。"}),

@@ -1,0 +1,54 @@
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/arg_parser.h"
+#include "cli/cli.h"
+#include "cli/device_options.h"
+#include "cli/difference_lines.h"
+#include "cli/dry_send.h"
+#include "cli/read_back.h"
+#include "cli/run_report.h"
+#include "cli/settings_input.h"
+#include "cli/wire_values.h"
+#include "settings/notifier.h"
+#include "ui/file_commands.h"
+#include "ui/memory_page_controls.h"
+
+namespace km62rx::cli {
+
+// Loads FILE as send does, connects, works out what a send of it would put
+// on the wire, reads the logger's settings and prints one line per setting
+// that differs. Exit status 0 when none does, 1 when some do.
+int CmdDiff(const Args& args) {
+  ArgParser parser("diff");
+  parser.Positionals(1, 1);
+  const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
+  if (!options)
+    return kExitUsage;
+
+  StderrNotifier stderrBoxes;
+  ui::MemoryPageControls pages;
+  const std::optional<std::string> contents =
+      ReadSettingsInput(parser.positional().front(), stderrBoxes);
+  if (!contents)
+    return kExitUsage;
+  settings::LoggerSettings loaded;
+  const ui::FileResult load = ui::LoadSettingsFromContents(pages, *contents, stderrBoxes, &loaded);
+  if (!load.completed)
+    return kExitUsage;
+
+  return WithUsableLogger(*options, stderrBoxes, [&](device::DeviceLink& link) {
+    // What the logger takes depends on it: an old one has no time-stamp
+    // settings.
+    const std::vector<WireValue> wouldSend = ValuesASendWouldPut(pages, link.timestampSupported);
+    std::vector<WireDifference> differences;
+    const int status = ReadBackDifferences(link, stderrBoxes, wouldSend, differences);
+    if (status != kExitDone)
+      return status;
+    PrintDifferences(differences, FileValues(loaded));
+    return differences.empty() ? kExitDone : kExitProblem;
+  });
+}
+
+}  // namespace km62rx::cli
