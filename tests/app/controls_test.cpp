@@ -64,21 +64,6 @@ TEST_F(WindowTest, ControlNamesAreTheirIds) {
   }
 }
 
-TEST_F(WindowTest, ProgramAccessCutsToTheLimitButNeverFilters) {
-  controls().SetText(ids::StartDataByte(0, 0), "abc");
-  EXPECT_EQ(Text(ids::StartDataByte(0, 0)), "ab");
-  controls().SetText(ids::kExtensionField, ".-");
-  EXPECT_EQ(Text(ids::kExtensionField), ".-");
-  controls().SetComboIndex(ids::kStopSizeUnit, 2);
-  controls().SetComboIndex(ids::kStopSizeUnit, 3);  // outside the items: ignored
-  controls().SetComboIndex(ids::kStopSizeUnit, -1);
-  EXPECT_EQ(Text(ids::kStopSizeUnit), "Byte");
-  controls().SetChecked(ids::kStopSizeCheck, true);
-  EXPECT_TRUE(controls().Checked(ids::kStopSizeCheck));
-  EXPECT_FALSE(controls().Checked(ids::kSendButton));  // a push button is never checked
-  EXPECT_EQ(Text(9999), "");
-}
-
 // The interface font: fixed pitch, so headers aligned with blanks line up;
 // a glyph for every text; and every label, check and button text fits.
 TEST_F(WindowTest, TextsHaveGlyphsAndFitTheirControls) {

