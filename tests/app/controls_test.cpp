@@ -59,8 +59,9 @@ TEST_F(WindowTest, ControlNamesAreTheirIds) {
   });
   // Every named control lies inside the client area.
   for (QWidget* child : window->ClientArea()->findChildren<QWidget*>()) {
-    if (child->objectName().startsWith(QStringLiteral("ctl")))
+    if (child->objectName().startsWith(QStringLiteral("ctl"))) {
       EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
+    }
   }
 }
 
