@@ -1,62 +1,93 @@
 // The connection panel and the controls that depend on the logger, in each
-// connection state.
+// connection state and while a command runs.
+#include <QDialog>
+#include <QTimer>
+
 #include "device/control_ids.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {
 namespace {
 
-struct StateCase {
-  const char* name;
-  int connected, sdState, firmware, timestampSupported;
-  const char* statusLine;
-  const char* sdLine;
-  bool clockButtons;     // 420, 421
-  bool transferButtons;  // 415, 416
-  bool timestamp;        // the timestamp page's controls
-};
-
-class LinkStateTest : public WindowTest, public ::testing::WithParamInterface<StateCase> {};
-
-TEST_P(LinkStateTest, PanelAndControlsFollowTheLink) {
-  const StateCase& c = GetParam();
-  SetLink(c.connected, c.sdState, c.firmware, c.timestampSupported);
-  EXPECT_EQ(Text(ids::kStatusLine), c.statusLine);
-  EXPECT_EQ(Text(ids::kSdLine), c.sdLine);
-  EXPECT_EQ(Text(ids::kConnectButton), c.connected ? "再接続" : "接続");
-  EXPECT_EQ(controls().Enabled(ids::kDisconnectButton), c.connected == 1);
-  for (int id : {420, 421})
-    EXPECT_EQ(controls().Enabled(id), c.clockButtons) << id;
-  for (int id : {415, 416})
-    EXPECT_EQ(controls().Enabled(id), c.transferButtons) << id;
-  // A sample of the timestamp page: combos, separator, bytes, checks, fields.
-  for (int id : {335, 337, 646, 650, 659, 860, 872, 660, 691, 695, 696, 340})
-    EXPECT_EQ(controls().Enabled(id), c.timestamp) << id;
-  for (int id : {400, 417, 418, 422, 800, 645})  // never touched
-    EXPECT_TRUE(controls().Enabled(id)) << id;
-
-  // A page switch applies the same state again.
-  controls().SetEnabled(ids::kSendButton, !c.transferButtons);
-  controls().SetEnabled(ids::ExcludedByte(0), !c.timestamp);
-  ClickPage(11);
-  EXPECT_EQ(controls().Enabled(ids::kSendButton), c.transferButtons);
-  EXPECT_EQ(controls().Enabled(ids::ExcludedByte(0)), c.timestamp);
+TEST_F(WindowTest, PanelAndControlsFollowTheLink) {
+  struct Case {
+    int connected, sdState, firmware, timestampSupported;
+    const char* status;  // after "接続状態 : "
+    const char* sdLine;
+    bool clock, transfer, timestamp;  // buttons 420-421, buttons 415-416, the timestamp page
+  };
+  const Case cases[] = {
+      {0, 0, 100, 0, "未接続", "SDカード : 未接続", false, false, true},
+      {1, 0, 101, 1, "接続中 (ファームウェア Ver1.01)", "SDカード : 未接続", true, false, true},
+      {1, 3, 100, 1, "接続中 (ファームウェア Ver1.00)", "SDカード : 書込保護", true, false, true},
+      {1, 1, 123, 1, "接続中 (ファームウェア Ver1.23)", "SDカード : 接続中", true, true, true},
+      {1, 1, 100, 0, "接続中 (ファームウェア Ver1.00)", "SDカード : 接続中", true, true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.status) + c.sdLine);
+    SetLink(c.connected, c.sdState, c.firmware, c.timestampSupported);
+    EXPECT_EQ(Text(ids::kStatusLine), std::string("接続状態 : ") + c.status);
+    EXPECT_EQ(Text(ids::kSdLine), c.sdLine);
+    EXPECT_EQ(Text(ids::kConnectButton), c.connected ? "再接続" : "接続");
+    EXPECT_EQ(controls().Enabled(ids::kDisconnectButton), c.connected == 1);
+    const std::pair<std::vector<int>, bool> groups[] = {
+        {{420, 421}, c.clock},
+        {{415, 416}, c.transfer},
+        {{335, 337, 646, 650, 659, 860, 872, 660, 691, 695, 696, 340}, c.timestamp},
+        {{400, 417, 418, 422, 800, 645}, true},  // never touched
+    };
+    for (const auto& [group, enabled] : groups) {
+      for (int id : group)
+        EXPECT_EQ(controls().Enabled(id), enabled) << id;
+    }
+    // A page switch applies the same state again.
+    controls().SetEnabled(ids::kSendButton, !c.transfer);
+    controls().SetEnabled(ids::ExcludedByte(0), !c.timestamp);
+    ClickPage(11);
+    EXPECT_EQ(controls().Enabled(ids::kSendButton), c.transfer);
+    EXPECT_EQ(controls().Enabled(ids::ExcludedByte(0)), c.timestamp);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, LinkStateTest,
-    ::testing::Values(
-        StateCase{"disconnected", 0, 0, 100, 0, "接続状態 : 未接続", "SDカード : 未接続", false,
-                  false, true},
-        StateCase{"no_card", 1, 0, 101, 1, "接続状態 : 接続中 (ファームウェア Ver1.01)",
-                  "SDカード : 未接続", true, false, true},
-        StateCase{"protected", 1, 3, 100, 1, "接続状態 : 接続中 (ファームウェア Ver1.00)",
-                  "SDカード : 書込保護", true, false, true},
-        StateCase{"usable", 1, 1, 123, 1, "接続状態 : 接続中 (ファームウェア Ver1.23)",
-                  "SDカード : 接続中", true, true, true},
-        StateCase{"old_firmware", 1, 1, 100, 0, "接続状態 : 接続中 (ファームウェア Ver1.00)",
-                  "SDカード : 接続中", true, true, false}),
-    [](const ::testing::TestParamInfo<StateCase>& info) { return std::string(info.param.name); });
+// The commands that talk to the logger run with the send, receive and clock
+// buttons off and the busy cursor up; the clock-to-file dialog, which needs
+// no logger, leaves them alone, and no dialog waits under the busy cursor.
+TEST_F(WindowTest, DeviceButtonsAreOffWhileACommandRuns) {
+  constexpr int kDeviceButtons[] = {415, 416, 420, 421};
+  ASSERT_TRUE(line->Open("ttyFAKE", {}));
+  SetLink(1, 1, 101, 1);
+  std::vector<bool> during;  // the buttons, then the cursor, when first seen running
+  const auto probe = [&] {
+    if (!during.empty())
+      return;
+    for (int id : kDeviceButtons)
+      during.push_back(controls().Enabled(id));
+    during.push_back(Busy());
+  };
+  line->responder = [&](std::string_view sent) -> FakeSerialLine::Answer {
+    probe();  // every request is answered OK with its own parameters
+    return {{0, "OK" + std::string(sent.size() > 3 ? sent.substr(3, sent.size() - 4) : "") + "\r"}};
+  };
+  const std::pair<int, bool> cases[] = {{415, true}, {420, true}, {421, false}, {422, false}};
+  for (const auto& [button, busy] : cases) {
+    SCOPED_TRACE(button);
+    during.clear();
+    QTimer::singleShot(0, [&] {  // a dialog the button opens is looked at, then cancelled
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        probe();
+        dialog->reject();
+      }
+    });
+    QTest::mouseClick(widget(button), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    const bool off = button != 422;
+    EXPECT_EQ(during, (std::vector<bool>{!off, !off, !off, !off, busy}));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (int id : kDeviceButtons)
+      EXPECT_TRUE(controls().Enabled(id)) << id;
+  }
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
 
 }  // namespace
 }  // namespace km62rx::testing

@@ -26,80 +26,43 @@ void ForEachSpec(Visit visit) {
 
 // The control IDs the outside world sees as the widgets' "ctl<ID>" names,
 // pinned as numbers: the only place in the tests that writes them so.
-TEST_F(WindowTest, ControlNamesPinTheirIds) {
-  const std::pair<int, int> pinned[] = {{200, ids::kStatusLine},
-                                        {201, ids::kSdLine},
-                                        {400, ids::kConnectButton},
-                                        {401, ids::kDisconnectButton},
-                                        {415, ids::kSendButton},
-                                        {416, ids::kReceiveButton},
-                                        {417, ids::kSaveFileButton},
-                                        {418, ids::kLoadFileButton},
-                                        {420, ids::kClockFromPcButton},
-                                        {421, ids::kClockFromDialogButton},
-                                        {422, ids::kClockToFileButton},
-                                        {700, ids::kPageTree},
-                                        {800, ids::StartDataCheck(0)},
-                                        {521, ids::StartDataByte(2, 3)},
-                                        {822, ids::StopDataCheck(2)},
-                                        {570, ids::StopDataByte(0, 0)},
-                                        {816, ids::StartTimeCheck(6)},
-                                        {316, ids::StartTimeWeekday(6)},
-                                        {556, ids::StartTimeHour(6)},
-                                        {566, ids::StartTimeMinute(6)},
-                                        {830, ids::StopTimeCheck(0)},
-                                        {320, ids::StopTimeWeekday(0)},
-                                        {600, ids::StopTimeHour(0)},
-                                        {610, ids::StopTimeMinute(0)},
-                                        {840, ids::kStopIdleCheck},
-                                        {620, ids::kStopIdleField},
-                                        {845, ids::kStopSizeCheck},
-                                        {630, ids::kStopSizeField},
-                                        {330, ids::kStopSizeUnit},
-                                        {850, ids::kStopLogTimeCheck},
-                                        {640, ids::kLogDays},
-                                        {643, ids::kLogSeconds},
-                                        {645, ids::kExtensionField},
-                                        {335, ids::kTimestampModeCombo},
-                                        {336, ids::kTimestampTypeCombo},
-                                        {337, ids::kTimestampSerialCombo},
-                                        {646, ids::kSeparatorField},
-                                        {659, ids::ExcludedByte(9)},
-                                        {862, ids::TimestampStartCheck(2)},
-                                        {660, ids::TimestampStartByte(0, 0)},
-                                        {870, ids::TimestampStopCheck(0)},
-                                        {691, ids::TimestampStopByte(2, 3)},
-                                        {880, ids::kTimestampIdleCheck},
-                                        {695, ids::kTimestampIdleField},
-                                        {885, ids::kTimestampSizeCheck},
-                                        {696, ids::kTimestampSizeField},
-                                        {340, ids::kTimestampSizeUnit}};
-  for (const auto& [number, id] : pinned) {
-    EXPECT_EQ(number, id);
-    const QString name = QStringLiteral("ctl%1").arg(number);
-    EXPECT_EQ(window->ClientArea()->findChild<QWidget*>(name), widget(id)) << number;
-  }
-  // Every named control lies inside the client area.
-  const QRect client = window->ClientArea()->rect();
-  for (QWidget* child : window->ClientArea()->findChildren<QWidget*>()) {
-    if (child->objectName().startsWith(QStringLiteral("ctl")))
-      EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
-  }
-}
+static_assert(ids::kStatusLine == 200 && ids::kSdLine == 201 && ids::kConnectButton == 400 &&
+              ids::kDisconnectButton == 401 && ids::kSendButton == 415 &&
+              ids::kReceiveButton == 416 && ids::kSaveFileButton == 417 &&
+              ids::kLoadFileButton == 418 && ids::kClockFromPcButton == 420 &&
+              ids::kClockFromDialogButton == 421 && ids::kClockToFileButton == 422 &&
+              ids::kPageTree == 700);
+static_assert(ids::StartDataCheck(0) == 800 && ids::StartDataByte(2, 3) == 521 &&
+              ids::StopDataCheck(2) == 822 && ids::StopDataByte(0, 0) == 570 &&
+              ids::StartTimeCheck(6) == 816 && ids::StartTimeWeekday(6) == 316 &&
+              ids::StartTimeHour(6) == 556 && ids::StartTimeMinute(6) == 566 &&
+              ids::StopTimeCheck(0) == 830 && ids::StopTimeWeekday(0) == 320 &&
+              ids::StopTimeHour(0) == 600 && ids::StopTimeMinute(0) == 610);
+static_assert(ids::kStopIdleCheck == 840 && ids::kStopIdleField == 620 &&
+              ids::kStopSizeCheck == 845 && ids::kStopSizeField == 630 &&
+              ids::kStopSizeUnit == 330 && ids::kStopLogTimeCheck == 850 && ids::kLogDays == 640 &&
+              ids::kLogSeconds == 643 && ids::kExtensionField == 645);
+static_assert(ids::kTimestampModeCombo == 335 && ids::kTimestampTypeCombo == 336 &&
+              ids::kTimestampSerialCombo == 337 && ids::kSeparatorField == 646 &&
+              ids::ExcludedByte(9) == 659 && ids::TimestampStartCheck(2) == 862 &&
+              ids::TimestampStartByte(0, 0) == 660 && ids::TimestampStopCheck(0) == 870 &&
+              ids::TimestampStopByte(2, 3) == 691 && ids::kTimestampIdleCheck == 880 &&
+              ids::kTimestampIdleField == 695 && ids::kTimestampSizeCheck == 885 &&
+              ids::kTimestampSizeField == 696 && ids::kTimestampSizeUnit == 340);
 
-TEST_F(WindowTest, ProgramAccessCutsToTheLimitButNeverFilters) {
-  controls().SetText(ids::StartDataByte(0, 0), "abc");
-  EXPECT_EQ(Text(ids::StartDataByte(0, 0)), "ab");
-  controls().SetText(ids::kExtensionField, ".-");
-  EXPECT_EQ(Text(ids::kExtensionField), ".-");
-  controls().SetComboIndex(ids::kStopSizeUnit, 2);
-  controls().SetComboIndex(ids::kStopSizeUnit, 3);  // outside the items: ignored
-  controls().SetComboIndex(ids::kStopSizeUnit, -1);
-  EXPECT_EQ(Text(ids::kStopSizeUnit), "Byte");
-  controls().SetChecked(ids::kStopSizeCheck, true);
-  EXPECT_TRUE(controls().Checked(ids::kStopSizeCheck));
-  EXPECT_FALSE(controls().Checked(ids::kSendButton));  // a push button is never checked
-  EXPECT_EQ(Text(9999), "");
+TEST_F(WindowTest, ControlNamesAreTheirIds) {
+  const QRect client = window->ClientArea()->rect();
+  ForEachSpec([&](const ui::ControlSpec& def) {
+    const QString name = QStringLiteral("ctl%1").arg(def.id);
+    EXPECT_TRUE(window->ClientArea()->findChildren<QWidget*>(name).contains(widget(def.id)))
+        << def.id;
+  });
+  // Every named control lies inside the client area.
+  for (QWidget* child : window->ClientArea()->findChildren<QWidget*>()) {
+    if (child->objectName().startsWith(QStringLiteral("ctl"))) {
+      EXPECT_TRUE(client.contains(child->geometry())) << child->objectName().toStdString();
+    }
+  }
 }
 
 // The interface font: fixed pitch, so headers aligned with blanks line up;

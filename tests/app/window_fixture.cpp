@@ -1,5 +1,6 @@
 #include "window_fixture.h"
 
+#include <QCursor>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -34,14 +35,15 @@ void WindowTest::SetLink(int connected, int sdState, int firmware, int timestamp
   device::RefreshLinkStatus(link);
 }
 
-void WindowTest::ClickPage(int page) {
+void WindowTest::ClickPage(int page, bool runSwitch) {
   QTreeWidget* tree = window->Pages().Tree();
   for (QTreeWidgetItemIterator it(tree); *it; ++it) {
     if ((*it)->data(0, ui::kPageRole).toInt() == page) {
       tree->scrollToItem(*it);
       QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
                         tree->visualItemRect(*it).center());
-      QCoreApplication::processEvents();
+      if (runSwitch)
+        QCoreApplication::processEvents();
       return;
     }
   }
@@ -73,6 +75,11 @@ void WindowTest::Leave() {
 std::string WindowTest::FocusedName() const {
   const QWidget* focused = QApplication::focusWidget();
   return focused ? focused->objectName().toStdString() : std::string("(none)");
+}
+
+bool WindowTest::Busy() {
+  const QCursor* cursor = QApplication::overrideCursor();
+  return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
 }
 
 }  // namespace km62rx::testing

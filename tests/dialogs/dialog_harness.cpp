@@ -4,10 +4,7 @@
 #include <QCursor>
 #include <QTest>
 #include <QTimer>
-#include <fstream>
-#include <iterator>
 #include <ostream>
-#include <sstream>
 
 #include "settings/file_chooser.h"
 
@@ -121,16 +118,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
   if (at != std::string::npos)
     text.replace(at, from.size(), to);
   return text;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace km62rx::testing

@@ -38,17 +38,16 @@ class BoxLog {
   std::vector<OwnedBox> boxes;
 };
 
-// The state a dialog needs: a serial line and link, a stand-in main window
-// (never shown), recorded boxes, a pinned clock, a fixed file answer and
-// the port list. The simulator is started when options are given.
+// What a dialog needs: a serial line and link, a stand-in main window (never
+// shown), recorded boxes, a pinned clock, a fixed file answer and the port
+// list; the simulator when options are given.
 class DialogHarness {
  public:
   static constexpr const char* kMainWindow = "mainWindow";
 
   explicit DialogHarness(std::optional<std::vector<std::string>> simOptions = std::nullopt);
 
-  // Lines the simulator received so far.
-  std::vector<std::string> SimLines() const;
+  std::vector<std::string> SimLines() const;  // received by the simulator
 
   std::unique_ptr<SimProcess> sim;
   device::QtSerialLine line;
@@ -65,8 +64,7 @@ class DialogHarness {
   app::AppContext ctx;
 };
 
-// Checks at the end of every dialog test that no top-level window is left
-// visible.
+// Checks after every dialog test that no top-level window is left visible.
 class DialogTest : public ::testing::Test {
  protected:
   void TearDown() override;
@@ -75,7 +73,7 @@ class DialogTest : public ::testing::Test {
 // Runs action once the current modal dialog is up (from the event loop of
 // its exec()); the dialog found is passed in. Gives up after about 5 s.
 void WhenModalShown(std::function<void(QWidget* modal)> action);
-// The same for the first active modal window that matches.
+// The same for the first modal window that matches.
 void WhenModalShown(std::function<bool(QWidget* modal)> matches,
                     std::function<void(QWidget* modal)> action);
 
@@ -92,10 +90,7 @@ void ShowActive(QWidget& window);
 void ClickControl(QWidget& window, int id);
 // Whether the busy cursor is showing over the program.
 bool Busy();
-
 // text with the first from replaced by to.
 std::string Replaced(std::string text, const std::string& from, const std::string& to);
-std::string ReadFileBytes(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace km62rx::testing

@@ -94,49 +94,39 @@ void ChooseIn(QWidget* modal, const std::string& folder, const std::string& name
 
 TEST_F(QtAdaptersTest, ChooserOpensSavesAndAsksBeforeReplacingOnlyWhenTold) {
   TempFolder folder;
-  WriteFileBytes(folder.File("OLD.CFG"), "x");
+  WriteFile(folder.File("OLD.CFG"), "x");
   QWidget owner;
   app::QtFileChooser chooser(&owner);
-
-  WhenModalShown([&](QWidget* modal) {
-    EXPECT_EQ(modal->parentWidget(), &owner);
-    ChooseIn(modal, folder.path(), "OLD.CFG");
-  });
-  EXPECT_THAT(chooser.ChooseFileToOpen(), Optional(folder.File("OLD.CFG")));
-
-  // A new name gets the default suffix.
-  WhenModalShown([&](QWidget* modal) { ChooseIn(modal, folder.path(), "NEW"); });
-  EXPECT_THAT(chooser.ChooseFileToSave(true), Optional(folder.File("NEW.CFG")));
-
-  // Asked: "no" keeps the file dialog open, which is then cancelled; "yes"
-  // chooses the file. Not asked: chosen at once.
   int questions = 0;
-  WhenModalShown([&](QWidget* modal) {
-    WhenModalShown(Is<QMessageBox>, [&](QWidget* question) {
-      ++questions;
-      static_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
-      WhenModalShown(Is<QFileDialog>,
-                     [](QWidget* again) { static_cast<QDialog*>(again)->reject(); });
+  // Picks name in the next file dialog. A question about replacing is given
+  // answer; after "no" the file dialog, still open, is cancelled.
+  const auto pick = [&](const std::string& name, QMessageBox::StandardButton answer = {}) {
+    WhenModalShown([&, name, answer](QWidget* modal) {
+      EXPECT_EQ(modal->parentWidget(), &owner);
+      if (answer != QMessageBox::NoButton) {
+        WhenModalShown(Is<QMessageBox>, [&, answer](QWidget* question) {
+          ++questions;
+          static_cast<QMessageBox*>(question)->button(answer)->click();
+          if (answer == QMessageBox::No)
+            WhenModalShown(Is<QFileDialog>,
+                           [](QWidget* again) { static_cast<QDialog*>(again)->reject(); });
+        });
+      }
+      ChooseIn(modal, folder.path(), name);
     });
-    ChooseIn(modal, folder.path(), "OLD.CFG");
-  });
+  };
+  pick("OLD.CFG");
+  EXPECT_THAT(chooser.ChooseFileToOpen(), Optional(folder.File("OLD.CFG")));
+  pick("NEW");  // a new name gets the default suffix
+  EXPECT_THAT(chooser.ChooseFileToSave(true), Optional(folder.File("NEW.CFG")));
+  pick("OLD.CFG", QMessageBox::No);
   EXPECT_EQ(chooser.ChooseFileToSave(true), std::nullopt);
-  EXPECT_EQ(questions, 1);
-
-  WhenModalShown([&](QWidget* modal) {
-    WhenModalShown(Is<QMessageBox>, [&](QWidget* question) {
-      ++questions;
-      static_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
-    });
-    ChooseIn(modal, folder.path(), "OLD.CFG");
-  });
+  pick("OLD.CFG", QMessageBox::Yes);
   EXPECT_THAT(chooser.ChooseFileToSave(true), Optional(folder.File("OLD.CFG")));
-  EXPECT_EQ(questions, 2);
-
-  WhenModalShown([&](QWidget* modal) { ChooseIn(modal, folder.path(), "OLD.CFG"); });
+  pick("OLD.CFG");  // not asked
   EXPECT_THAT(chooser.ChooseFileToSave(false), Optional(folder.File("OLD.CFG")));
   EXPECT_EQ(questions, 2);
-  EXPECT_EQ(ReadFileBytes(folder.File("OLD.CFG")), "x");  // choosing writes nothing
+  EXPECT_EQ(ReadFile(folder.File("OLD.CFG")), "x");  // choosing writes nothing
 }
 
 }  // namespace
