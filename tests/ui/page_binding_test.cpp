@@ -79,13 +79,8 @@ TEST_F(PageBinding, RecordRoundTripsThroughThePagesAndDefaultsResetThem) {
 }
 
 TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
-  struct Case {
-    const char* stored;
-    const char* shown;
-    int unit;
-    const char* savedBack;
-  };
-  const Case cases[] = {
+  // Stored, shown, its unit, and saved back.
+  const std::tuple<const char*, const char*, int, const char*> cases[] = {
       {"12288", "12", ids::kUnitKByte, "12288"},
       {"9999", "9999", ids::kUnitByte, "9999"},
       {"12345", "12", ids::kUnitKByte, "12288"},
@@ -93,20 +88,20 @@ TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
       {"10240000", "10", ids::kUnitMByte, "10485760"},
       {"2097152000", "2000", ids::kUnitMByte, "2097152000"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [stored, shown, shownUnit, savedBack] : cases) {
     for (const auto& [check, field, unit] :
          {std::tuple{ids::kStopSizeCheck, ids::kStopSizeField, ids::kStopSizeUnit},
           std::tuple{ids::kTimestampSizeCheck, ids::kTimestampSizeField,
                      ids::kTimestampSizeUnit}}) {
       Show([&](auto& s) {
-        (field == ids::kStopSizeField ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = c.stored;
+        (field == ids::kStopSizeField ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = stored;
       });
       EXPECT_TRUE(pages.Checked(check));
-      EXPECT_EQ(pages.Text(field), c.shown) << c.stored;
-      EXPECT_EQ(pages.ComboIndex(unit), c.unit) << c.stored;
+      EXPECT_EQ(pages.Text(field), shown) << stored;
+      EXPECT_EQ(pages.ComboIndex(unit), shownUnit) << stored;
       const LoggerSettings back = ReadBack();
       EXPECT_EQ((field == ids::kStopSizeField ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(),
-                c.savedBack);
+                savedBack);
     }
   }
   EXPECT_TRUE(notifier.boxes.empty());
@@ -237,18 +232,15 @@ TEST_F(PageBinding, StopEntriesWithoutAByteAreRefusedOncePerRow) {
 }
 
 TEST_F(PageBinding, CodesMatchTheChoicesByPrefixAndTheLastMatchWins) {
-  struct Case {
-    const char* code;
-    int modeIndex;  // OFF, ON
-    int typeIndex;  // ALL, HMS, OFF
-  };
-  const Case cases[] = {{"OFF", 0, 2}, {"ON", 1, 0},   {"HMS", 0, 1}, {"O", 1, 2},
-                        {"", 1, 2},    {"OFFX", 0, 0}, {"on", 0, 0}};
-  for (const Case& c : cases) {
-    Show([&](auto& s) { s.TMSP_MODE = s.TMSP_TYPE = s.TMSP_SERIAL_NO = c.code; });
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampModeCombo), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), c.typeIndex) << "'" << c.code << "'";
+  // The code; its index among OFF, ON and among ALL, HMS, OFF.
+  const std::tuple<const char*, int, int> cases[] = {{"OFF", 0, 2}, {"ON", 1, 0}, {"HMS", 0, 1},
+                                                     {"O", 1, 2},   {"", 1, 2},   {"OFFX", 0, 0},
+                                                     {"on", 0, 0}};
+  for (const auto& [code, modeIndex, typeIndex] : cases) {
+    Show([&](auto& s) { s.TMSP_MODE = s.TMSP_TYPE = s.TMSP_SERIAL_NO = code; });
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampModeCombo), modeIndex) << "'" << code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), modeIndex) << "'" << code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), typeIndex) << "'" << code << "'";
   }
 }
 
