@@ -5,15 +5,9 @@
 #include <string>
 
 #include "device/clock_commands.h"
-#include "device/connection.h"
-#include "device/device_time.h"
-#include "device/link_status.h"
-#include "device/exchange.h"
-#include "device/link_errors.h"
 #include "device/open_port.h"
 #include "link_view_recorder.h"
 #include "settings/clock.h"
-#include "settings/notifier.h"
 #include "support/fake_serial_line.h"
 
 namespace km62rx::device {
@@ -52,7 +46,7 @@ class ConnectionTest : public ::testing::Test {
   };
 };
 
-TEST_F(ConnectionTest, OpenWakesAndIdentifies) {
+TEST_F(ConnectionTest, OpenWakesAndIdentifiesUnlessThePortFails) {
   LineSettings settings;
   settings.baudRate = 9600;
   ASSERT_EQ(OpenDevicePort(link, "ttyUSB0", settings), LinkResult::kOk);
@@ -61,28 +55,26 @@ TEST_F(ConnectionTest, OpenWakesAndIdentifies) {
   EXPECT_EQ(line.openedSettings[0], settings);
   EXPECT_EQ(line.written, (std::vector<std::string>{"\r", "DEA\r"}));
   EXPECT_EQ(view.texts.back().connectButton, "再接続");
-}
-
-TEST_F(ConnectionTest, PortThatCannotBeOpenedIsCodeOne) {
+  CloseDeviceLink(link);
+  line.written.clear();
   line.openSucceeds = false;
   EXPECT_EQ(Open(), LinkResult::kPortNotOpened);
   EXPECT_EQ(link.connected, 0);
   EXPECT_TRUE(line.written.empty());
 }
 
-// A port left open by a failed attempt is closed before the next one opens
-// it again.
+// The first ten bytes must match; the caller reports and closes.
 TEST_F(ConnectionTest, IdentifyComparesTheFirstTenBytesExactly) {
   for (const std::string wrong :
        {"OKKM-62RY\r", "okkm-62rx\r", "OK KM-62RX\r", "OKKM-62\r", "01\r", "OKKM-62R\r"}) {
     replies["DEA\r"] = wrong;
     EXPECT_EQ(Open(), LinkResult::kNotKm62rx) << wrong;
     EXPECT_EQ(link.connected, 0);
-    EXPECT_TRUE(line.IsOpen());  // the caller reports and closes
+    EXPECT_TRUE(line.IsOpen());
   }
   replies["DEA\r"] = "OKKM-62RX\rV2\r";
   EXPECT_EQ(Open(), LinkResult::kOk);
-  EXPECT_EQ(line.closeCount, 6);
+  EXPECT_EQ(line.closeCount, 6);  // a port left open is closed before it opens again
 }
 
 TEST_F(ConnectionTest, ReconnectClosesFirstAndWaits) {
@@ -97,7 +89,7 @@ TEST_F(ConnectionTest, ReconnectClosesFirstAndWaits) {
   EXPECT_EQ(link.timestampSupported, 1);
 }
 
-TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
+TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmwareAndDestroyLeavesThePanel) {
   replies["DEV\r"] = "OK100\r";
   ASSERT_EQ(Open(), LinkResult::kOk);
   ASSERT_EQ(QueryDeviceStatus(link, boxes), HandshakeResult::kConnected);
@@ -109,9 +101,6 @@ TEST_F(ConnectionTest, CloseResetsTheFlagsButKeepsTheFirmware) {
   EXPECT_EQ(link.firmwareVersion, 100);
   EXPECT_FALSE(line.IsOpen());
   EXPECT_EQ(view.texts.back(), MakeLinkPanelTexts(DeviceLink{line}));
-}
-
-TEST_F(ConnectionTest, DestroyClosesAnOpenLinkWithoutTouchingThePanel) {
   ASSERT_EQ(Open(), LinkResult::kOk);
   const std::size_t refreshes = view.texts.size();
   DestroyDeviceLink(link);
@@ -190,7 +179,7 @@ TEST_P(ClockTest, ShowsTheClockOrWhyNot) {
   else
     line.vanishAfterWrites = static_cast<int>(line.written.size()) + 1;
   EXPECT_EQ((c.set ? SetLoggerClockFromPc(link, FixedClock(2026, 3, 5, 7, 8, 9), boxes)
-                      : ShowDeviceClock(link, boxes)) == StepResult::kDone,
+                   : ShowDeviceClock(link, boxes)) == StepResult::kDone,
             c.result == 1);
   EXPECT_EQ(line.written.back(), command);
   EXPECT_EQ(boxes.boxes, Boxes{c.box});

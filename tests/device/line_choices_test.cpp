@@ -6,23 +6,19 @@
 namespace km62rx::device {
 namespace {
 
-TEST(LineChoicesTest, ChoicesMapToLineSettings) {
-  EXPECT_EQ(LineSettingsFromChoices(0, 0, 0, 0),
-            (LineSettings{115200, 8, kParityNone, kTwoStopBits, 0, 0}));
-  EXPECT_EQ(LineSettingsFromChoices(0, 1, 3, 0),
-            (LineSettings{9600, 8, kParityEven, kOneStopBit, 1, 0}));
-  EXPECT_EQ(LineSettingsFromChoices(0, 2, 3, 1),
-            (LineSettings{9600, 8, kParityOdd, kOneStopBit, 1, 1}));
-  EXPECT_EQ(LineSettingsFromChoices(1, 0, 7, 1),
-            (LineSettings{600, 7, kParityNone, kTwoStopBits, 0, 1}));
-}
-
-TEST(LineChoicesTest, ChoicesOutsideTheListsGiveNothing) {
-  EXPECT_FALSE(LineSettingsFromChoices(0, 3, 0, 0));
-  EXPECT_FALSE(LineSettingsFromChoices(0, -1, 0, 0));
-  EXPECT_FALSE(LineSettingsFromChoices(2, 0, 0, 0));
-  EXPECT_FALSE(LineSettingsFromChoices(0, 0, 8, 0));
-  EXPECT_FALSE(LineSettingsFromChoices(0, 0, 0, 2));
+TEST(LineChoicesTest, ChoicesMapToLineSettingsOrNothing) {
+  const std::tuple<int, int, int, int, std::optional<LineSettings>> cases[] = {
+      {0, 0, 0, 0, LineSettings{115200, 8, kParityNone, kTwoStopBits, 0, 0}},
+      {0, 1, 3, 0, LineSettings{9600, 8, kParityEven, kOneStopBit, 1, 0}},
+      {0, 2, 3, 1, LineSettings{9600, 8, kParityOdd, kOneStopBit, 1, 1}},
+      {1, 0, 7, 1, LineSettings{600, 7, kParityNone, kTwoStopBits, 0, 1}},
+      {0, 3, 0, 0, std::nullopt},
+      {0, -1, 0, 0, std::nullopt},
+      {2, 0, 0, 0, std::nullopt},
+      {0, 0, 8, 0, std::nullopt},
+      {0, 0, 0, 2, std::nullopt}};
+  for (const auto& [a, b, c, d, want] : cases)
+    EXPECT_EQ(LineSettingsFromChoices(a, b, c, d), want) << a << b << c << d;
 }
 
 TEST(LineChoicesTest, UsbPortsComeFirstEachGroupInPlatformOrder) {
@@ -31,7 +27,6 @@ TEST(LineChoicesTest, UsbPortsComeFirstEachGroupInPlatformOrder) {
       OrderedPortNames({{"ttyS0", false}, {"ttyUSB1", true}, {"ttyS1", false}, {"ttyACM0", true}}),
       (Names{"ttyUSB1", "ttyACM0", "ttyS0", "ttyS1"}));
   EXPECT_EQ(OrderedPortNames({{"COM1", false}, {"COM4", false}}), (Names{"COM1", "COM4"}));
-  EXPECT_EQ(OrderedPortNames({}), Names{});
 }
 
 }  // namespace

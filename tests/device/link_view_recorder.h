@@ -3,9 +3,7 @@
 #include <vector>
 
 #include "device/connection.h"
-#include "device/device_time.h"
 #include "device/link_status.h"
-#include "device/device_link.h"
 
 namespace km62rx::device {
 

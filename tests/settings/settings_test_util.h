@@ -9,7 +9,6 @@
 #include <functional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "settings/notifier.h"
 #include "settings/settings_reader.h"
@@ -34,9 +33,8 @@ inline LoggerSettings Parse(const std::string& text, std::vector<RecordingNotifi
 }
 
 #ifndef _WIN32
-// Runs fn in a forked child and returns its exit status; -1 when it did not
-// exit normally. With dropPrivileges, a child started as root runs as uid and
-// gid 65534 so that file permissions apply to it; -1 when it cannot.
+// Runs fn in a forked child and returns its exit status (-1: none). With
+// dropPrivileges, a child of root runs as 65534 so file permissions hold.
 inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
   const pid_t pid = fork();
   if (pid == 0) {
@@ -51,9 +49,7 @@ inline int RunInChild(const std::function<int()>& fn, bool dropPrivileges) {
 }
 #endif
 
-// Runs fn as a user whom file permissions hold back and returns its result:
-// on POSIX in a child without root's privileges (-1 when that cannot be
-// done), on Windows, where a read-only file is one for every user, directly.
+// Runs fn as a user whom file permissions hold back (on Windows, directly).
 inline int RunWithoutPrivileges(const std::function<int()>& fn) {
 #ifdef _WIN32
   return fn();

@@ -53,22 +53,6 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
   return names;
 }
 
-TEST(SettingsWriter, WritesTheFileLinesInKeyOrder) {
-  TempFolder dir;
-  RecordingNotifier notifier;
-  EXPECT_EQ(WriteSettingsFile(dir.File("SETTING.CFG"), DefaultSettings(), 0, notifier), 1);
-  EXPECT_EQ(ReadFile(dir.File("SETTING.CFG")), kDefaultFile);
-  EXPECT_TRUE(notifier.boxes.empty());
-  // A flag byte other than 0 is written as 1.
-  LoggerSettings s = DefaultSettings();
-  s.TIME_SET = 7;
-  EXPECT_NE(FormatSettingsFile(s).find("\r\nTIME_SET=1\r\n"), std::string::npos);
-  // An empty path is refused silently.
-  EXPECT_EQ(WriteSettingsFile("", s, 0, notifier), 0);
-  EXPECT_EQ(WriteSettingsFile(std::string_view("\0x", 2), s, 0, notifier), 0);
-  EXPECT_TRUE(notifier.boxes.empty());
-}
-
 // The clock fields of a file being replaced survive a save unless the record's
 // own are asked for; nothing else of the old file does.
 TEST(SettingsWriter, ClockFieldsComeFromTheFileBeingReplaced) {
@@ -108,8 +92,8 @@ TEST(SettingsWriter, ClockFieldsComeFromTheFileBeingReplaced) {
   }
 }
 
-// A new file, then a replace over it that keeps its clock lines, under
-// plain and Japanese folder and file names: nothing else is left behind.
+// A new file in key order, then a replace over it that keeps its clock lines,
+// under plain and Japanese names: nothing else is left behind.
 TEST(SettingsWriter, WritesAndReplacesUnderAnyName) {
   LoggerSettings kept = DefaultSettings();
   kept.TIME_CALENDAR = "240305140709";
@@ -127,6 +111,14 @@ TEST(SettingsWriter, WritesAndReplacesUnderAnyName) {
     EXPECT_EQ(FolderEntries(dir.path() / test::Utf8Path(folder)), std::vector<std::string>{name});
     EXPECT_TRUE(notifier.boxes.empty());
   }
+  // A flag byte other than 0 is written as 1; an empty path is refused silently.
+  LoggerSettings s = DefaultSettings();
+  s.TIME_SET = 7;
+  EXPECT_NE(FormatSettingsFile(s).find("\r\nTIME_SET=1\r\n"), std::string::npos);
+  RecordingNotifier notifier;
+  EXPECT_EQ(WriteSettingsFile("", s, 0, notifier), 0);
+  EXPECT_EQ(WriteSettingsFile(std::string_view("\0x", 2), s, 0, notifier), 0);
+  EXPECT_TRUE(notifier.boxes.empty());
 }
 
 #ifndef _WIN32
@@ -227,6 +219,23 @@ TEST(SettingsWriter, TargetsThatCannotBeOpened) {
 }
 
 #ifndef _WIN32
+// Writes the default record in a child whose files may grow to limit bytes
+// (0: any size); 0 when it succeeds, or fails with exactly the boxes wanted.
+int WriteInChild(const std::string& path, int useRecordClock, rlim_t limit,
+                 const std::vector<Box>& want, bool dropPrivileges = true) {
+  return test::RunInChild(
+      [&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit r{limit, limit};
+        if (limit > 0 && setrlimit(RLIMIT_FSIZE, &r) != 0)
+          return 3;
+        RecordingNotifier notifier;
+        const int result = WriteSettingsFile(path, DefaultSettings(), useRecordClock, notifier);
+        return result == (want.empty() ? 1 : 0) && notifier.boxes == want ? 0 : 1;
+      },
+      dropPrivileges);
+}
+
 // Where no temporary file fits beside the target, the file is rewritten in
 // place: a writable file in a closed folder, a name too long for the
 // temporary name. A failed write puts the old contents back.
@@ -243,29 +252,15 @@ TEST(SettingsWriter, FallsBackToRewritingInPlace) {
   WriteFile(closedFile, oldClock);
   chmod(closedFile.c_str(), 0666);
   chmod((dir.File("closed")).c_str(), 0555);
-  const auto write = [](const std::string& path, std::vector<Box> boxes, int fileSizeLimit) {
-    return test::RunInChild(
-        [&] {
-          std::signal(SIGXFSZ, SIG_IGN);
-          const rlimit limit{static_cast<rlim_t>(fileSizeLimit),
-                             static_cast<rlim_t>(fileSizeLimit)};
-          if (fileSizeLimit > 0 && setrlimit(RLIMIT_FSIZE, &limit) != 0)
-            return 3;
-          RecordingNotifier notifier;
-          const int result = WriteSettingsFile(path, DefaultSettings(), 0, notifier);
-          return result == (boxes.empty() ? 1 : 0) && notifier.boxes == boxes ? 0 : 1;
-        },
-        true);
-  };
-  if (write(closedFile, {kCannotWrite}, 100) < 0)
+  if (WriteInChild(closedFile, 0, 100, {kCannotWrite}) < 0)
     GTEST_SKIP() << "cannot drop root's privileges here";
   EXPECT_EQ(ReadFile(closedFile), oldClock);
-  EXPECT_EQ(write(closedFile, {}, 0), 0);
+  EXPECT_EQ(WriteInChild(closedFile, 0, 0, {}), 0);
   EXPECT_EQ(ReadFile(closedFile), FormatSettingsFile(kept));
   EXPECT_EQ(FolderEntries(dir.path() / "closed"), std::vector<std::string>{"OLD.CFG"});
-  EXPECT_EQ(write(longName, {}, 0), 0);  // new
+  EXPECT_EQ(WriteInChild(longName, 0, 0, {}), 0);  // new
   WriteFile(longName, oldClock);
-  EXPECT_EQ(write(longName, {}, 0), 0);  // replaced
+  EXPECT_EQ(WriteInChild(longName, 0, 0, {}), 0);  // replaced
   EXPECT_EQ(ReadFile(longName), FormatSettingsFile(kept));
   EXPECT_EQ(FolderEntries(dir.path()).size(), 2u);
 }
@@ -277,22 +272,10 @@ TEST(SettingsWriter, AFailedWriteKeepsTheOldFileAndIsReported) {
   WriteFile(path, "old contents\n");
 #ifndef _WIN32
   // Files may grow to 100 bytes only: the write of the new file fails.
-  const int status = test::RunInChild(
-      [&] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100, 100};
-        if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
-          return 3;
-        RecordingNotifier notifier;
-        const int result = WriteSettingsFile(path, DefaultSettings(), 1, notifier);
-        return result == 0 && notifier.boxes == std::vector<Box>{kCannotWrite} ? 0 : 1;
-      },
-      false);
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(WriteInChild(path, 1, 100, {kCannotWrite}, false), 0);
   EXPECT_EQ(ReadFile(path), "old contents\n");
   EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"SETTING.CFG"});
 #endif
-
   // A value with a line break of its own would break the file's lines.
   for (const auto& [extension, separator] : {std::pair{"A\nB", ","}, std::pair{"LOG", "\r"}}) {
     LoggerSettings broken = DefaultSettings();

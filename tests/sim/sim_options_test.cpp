@@ -3,25 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
-#include <sstream>
-
 #include "sim/responder.h"
 
 namespace km62rx::sim {
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
-}
-
-// The other options are used by the terminal tests; these are the "=" forms
-// and the extra bytes, which only this test reaches.
+// The "=" forms and the extra bytes, which only this test reaches.
 TEST(SimOptions, ValuesAfterEqualsAndExtraBytes) {
   std::string error;
   const auto options =
-      ParseSimOptions(Words("--model=KM-62RY --reply=BDG=51 --extra junk --silent"), error);
+      ParseSimOptions({"--model=KM-62RY", "--reply=BDG=51", "--extra", "junk", "--silent"}, error);
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(options->model.modelName, "KM-62RY");
   ASSERT_EQ(options->replies.size(), 1u);

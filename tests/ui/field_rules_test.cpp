@@ -17,12 +17,7 @@ constexpr int kClockMonth = ids::kClockYear + 1;
 constexpr int kClockDay = ids::kClockYear + 2;
 
 TEST(FieldRules, ClampNumericFieldOnFocusLoss) {
-  struct Case {
-    int id;
-    const char* typed;
-    const char* after;
-  };
-  const std::vector<Case> cases{
+  const std::tuple<int, const char*, const char*> cases[] = {
       // Beyond int a text saturates, then takes the maximum; the atoi rule
       // reads past leading blanks; a field without a range is left untouched.
       {ids::kStopSizeField, "0", "1"},
@@ -41,11 +36,11 @@ TEST(FieldRules, ClampNumericFieldOnFocusLoss) {
       {kClockMonth, " 7", " 7"},
       {ids::kExtensionField, "", ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [id, typed, after] : cases) {
     MemoryPageControls pages;
-    pages.SetText(c.id, c.typed);
-    ClampNumericField(c.id, pages);
-    EXPECT_EQ(pages.Text(c.id), c.after) << c.id << " typed '" << c.typed << "'";
+    pages.SetText(id, typed);
+    ClampNumericField(id, pages);
+    EXPECT_EQ(pages.Text(id), after) << id << " typed '" << typed << "'";
   }
 }
 

