@@ -2,15 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "device/connection.h"
+#include "device/device_link.h"
+#include "device/open_port.h"
+#include "device/qt/qt_serial_line.h"
 #include "device/settings_commands.h"
 #include "settings/notifier.h"
-#include "sim_connection.h"
+#include "support/sim_process.h"
+#include "ui/memory_page_controls.h"
 
 namespace km62rx::testing {
+
+using Boxes = std::vector<RecordingNotifier::Box>;
+using Lines = std::vector<std::string>;
+
+// A simulator answering the wake-up, with a link to it opened and identified as after the connect
+// dialog. The settings commands run on in-memory pages and report to a recorder.
+struct SimConnection {
+  explicit SimConnection(std::vector<std::string> simOptions = {})
+      : sim([&] {
+          simOptions.insert(simOptions.begin(), "--answer-wake");
+          return simOptions;
+        }()) {
+    connected =
+        !sim.path().empty() &&
+        device::OpenDevicePort(link, sim.path(), {}) == device::LinkResult::kOk &&
+        device::QueryDeviceStatus(link, connectBoxes) == device::HandshakeResult::kConnected;
+    EXPECT_TRUE(connected) << "connect to " << sim.path();
+    Mark();
+  }
+  // Lines the simulator received since the last Mark(), without their CR.
+  Lines Sent() const {
+    Lines lines = sim.ReceivedLines();
+    lines.erase(lines.begin(), lines.begin() + static_cast<long>(std::min(mark, lines.size())));
+    return lines;
+  }
+  void Mark() { mark = sim.ReceivedLines().size(); }
+
+  SimProcess sim;
+  device::QtSerialLine line;
+  device::DeviceLink link{line};
+  RecordingNotifier connectBoxes;
+  ui::MemoryPageControls pages;
+  RecordingNotifier boxes;
+  device::CommandContext ctx{link, pages, boxes};
+  bool connected = false;
+  std::size_t mark = 0;
+};
 
 // The state of one page control: set before an operation or expected after.
 struct PageValue {
@@ -40,79 +83,10 @@ inline void ExpectPages(const device::PageControls& pages, const PageValues& val
     v.expect(pages);
 }
 
-// Every text, check and selection of the pages, to compare before and after.
-inline std::vector<std::string> PagesSnapshot(const device::PageControls& pages) {
-  std::vector<std::string> snapshot;
-  for (int id = 300; id < 900; ++id) {
-    snapshot.push_back(std::to_string(id) + ":" + pages.Text(id) + "|" +
-                       std::to_string(pages.Checked(id)) + "|" +
-                       std::to_string(pages.ComboIndex(id)));
-  }
-  return snapshot;
-}
-
-using Boxes = std::vector<RecordingNotifier::Box>;
-using Lines = std::vector<std::string>;
-using Operation = device::StepResult (*)(device::CommandContext&);
-
 // A step result as the tables write it: 1 done, 0 refused, -1 link failed.
 inline int TableResult(device::StepResult result) {
   return result == device::StepResult::kDone ? 1
                                              : (result == device::StepResult::kRefused ? 0 : -1);
 }
-
-// One settings operation: the pages it starts from, the simulator's fixed
-// reply ("PREFIX=REPLY", CR added by the simulator; empty for none), and what
-// it must return, show, leave on the pages and send.
-struct OpCase {
-  std::string name;
-  std::string reply;
-  Operation operation;
-  PageValues setup;
-  int result;
-  Boxes boxes;
-  PageValues expects;
-  Lines lines;  // when not empty: every line sent
-};
-
-inline void PrintTo(const OpCase& c, std::ostream* os) {
-  *os << c.name;
-}
-
-// A send operation against the simulator's ordinary answers.
-inline OpCase Send(std::string name, Operation operation, PageValues setup, Lines lines,
-                   Boxes boxes = {}, PageValues expects = {}) {
-  return {std::move(name), "", operation, std::move(setup), 1, std::move(boxes), std::move(expects),
-          std::move(lines)};
-}
-
-// An operation against one fixed reply of the simulator.
-inline OpCase OnReply(std::string name, std::string reply, Operation operation, int result,
-                      Boxes boxes, PageValues expects = {}, PageValues setup = {},
-                      Lines lines = {}) {
-  return {std::move(name), std::move(reply), operation,          std::move(setup),
-          result,          std::move(boxes), std::move(expects), std::move(lines)};
-}
-
-// Runs the case on connection with the given pages.
-inline void RunOpCase(SimConnection& connection, const OpCase& c, device::PageControls& pages) {
-  SCOPED_TRACE(c.name);
-  SetPages(pages, c.setup);
-  RecordingNotifier boxes;
-  device::CommandContext ctx{connection.link, pages, boxes};
-  connection.Mark();
-  EXPECT_EQ(TableResult(c.operation(ctx)), c.result);
-  EXPECT_EQ(boxes.boxes, c.boxes);
-  ExpectPages(pages, c.expects);
-  if (!c.lines.empty()) {
-    EXPECT_EQ(connection.Sent(), c.lines);
-  }
-}
-
-inline const RecordingNotifier::Box kInvalidReply{"応答エラー",
-                                                  "KM-62RXからの応答が不正な値です。"};
-inline const RecordingNotifier::Box kMismatch{
-    "応答エラー", "コマンド応答が要求したコマンドの内容と一致しません。"};
-inline const RecordingNotifier::Box kSdCard{"エラー", "本体内SDカードへのアクセスに失敗しました。"};
 
 }  // namespace km62rx::testing

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,8 +34,19 @@ class SimProcess {
   std::string traceFile_;
 };
 
-// Path of the km62rx-sim and km62rx binaries of this build.
+// Path of the km62rx-sim binary of this build.
 std::string SimulatorPath();
-std::string CliPath();
+
+// What one run of the km62rx binary left behind.
+struct CliRun {
+  int status = -1;  // exit status, -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// Runs the km62rx binary of this build with args. Its stdin is a pipe that carries stdinData, or
+// /dev/null without it.
+CliRun RunKm62rx(const std::vector<std::string>& args,
+                 const std::optional<std::string>& stdinData = std::nullopt);
 
 }  // namespace km62rx::testing
