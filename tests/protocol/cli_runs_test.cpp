@@ -203,15 +203,13 @@ TEST_P(CliExit, StatusAndMessages) {
   TempFolder dir;
   WriteFile(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
-  if (std::find_if(c.args.begin(), c.args.end(), [](const std::string& arg) {
-        return arg.rfind("PORT", 0) == 0;
-      }) != c.args.end()) {
-    std::vector<std::string> options = c.simOptions;
-    options.insert(options.begin(), "--answer-wake");
-    sim.emplace(options);
-  }
   std::vector<std::string> args;
   for (const std::string& arg : c.args) {
+    if (arg.rfind("PORT", 0) == 0 && !sim) {
+      std::vector<std::string> options = c.simOptions;
+      options.insert(options.begin(), "--answer-wake");
+      sim.emplace(options);
+    }
     if (arg == "PORT")
       args.push_back(sim->path());
     else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
