@@ -6,15 +6,6 @@
 
 namespace km62rx::testing {
 
-FakeSerialLine& FakeSerialLine::Then(Answer answer) {
-  script_.push_back(std::move(answer));
-  return *this;
-}
-
-void FakeSerialLine::QueueNow(std::string bytes) {
-  incoming_.push_back({Clock::now(), std::move(bytes)});
-}
-
 std::size_t FakeSerialLine::ReadyBytes(Clock::time_point now) const {
   std::size_t n = 0;
   for (const Timed& t : incoming_) {

@@ -26,12 +26,15 @@ class FakeSerialLine : public device::SerialLine {
   using Answer = std::vector<Chunk>;
 
   // Queues the answer to the next write that has no answer yet.
-  FakeSerialLine& Then(Answer answer);
+  FakeSerialLine& Then(Answer answer) {
+    script_.push_back(std::move(answer));
+    return *this;
+  }
   // Answers writes that have no scripted answer.
   std::function<Answer(std::string_view line)> responder;
 
   // Bytes readable at once, before anything is written (noise, a late reply).
-  void QueueNow(std::string bytes);
+  void QueueNow(std::string bytes) { incoming_.push_back({Clock::now(), std::move(bytes)}); }
 
   bool openSucceeds = true;
   std::size_t maxReadSize = 0;  // 0: a read delivers all it is asked for

@@ -8,9 +8,8 @@
 
 namespace km62rx::testing {
 
-// Runs km62rx-sim as a child process for the length of a test. The simulator
-// is started with the given options plus "--trace FILE" (a private temporary
-// file), and the constructor waits until it has printed its terminal path.
+// Runs km62rx-sim with options plus "--trace FILE" (a private temporary file) for the length of a
+// test; the constructor waits until it has printed its terminal path.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
@@ -20,8 +19,7 @@ class SimProcess {
 
   // Device path of the simulator's terminal side (e.g. /dev/pts/7).
   const std::string& path() const { return path_; }
-  // Every command line the simulator received so far, without its CR (a lone
-  // CR is an empty string), in order.
+  // Every command line received so far, in order, without its CR (a lone CR is "").
   std::vector<std::string> ReceivedLines() const;
   // True while the simulator process is alive.
   bool Running();
