@@ -6,22 +6,6 @@
 
 namespace km62rx::testing {
 
-FakeSerialLine& FakeSerialLine::Then(Answer answer) {
-  script_.push_back(std::move(answer));
-  return *this;
-}
-
-void FakeSerialLine::QueueNow(std::string bytes) {
-  incoming_.push_back({Clock::now(), std::move(bytes)});
-}
-
-std::size_t FakeSerialLine::PendingBytes() const {
-  std::size_t n = 0;
-  for (const Timed& t : incoming_)
-    n += t.bytes.size();
-  return n;
-}
-
 std::size_t FakeSerialLine::ReadyBytes(Clock::time_point now) const {
   std::size_t n = 0;
   for (const Timed& t : incoming_) {
@@ -50,14 +34,12 @@ void FakeSerialLine::Close() {
 }
 
 long FakeSerialLine::BytesWaiting() {
-  ++bytesWaitingCalls;
   if (!open_ || vanished)
     return -1;
   return static_cast<long>(ReadyBytes(Clock::now())) + phantomBytes;
 }
 
 long FakeSerialLine::Read(char* buffer, std::size_t maxBytes) {
-  ++readCalls;
   if (!open_ || vanished)
     return -1;
   std::size_t want = maxBytes;
@@ -82,11 +64,9 @@ long FakeSerialLine::Read(char* buffer, std::size_t maxBytes) {
 long FakeSerialLine::Write(const char* data, std::size_t size) {
   if (!open_ || vanished)
     return -1;
-  const std::string line(data, size);
-  written.push_back(line);
-  if (vanishAfterWrites >= 0 && static_cast<int>(written.size()) >= vanishAfterWrites) {
+  const std::string& line = written.emplace_back(data, size);
+  if (vanishAfterWrites >= 0 && static_cast<int>(written.size()) >= vanishAfterWrites)
     vanished = true;
-  }
   Answer answer;
   if (!script_.empty()) {
     answer = std::move(script_.front());
@@ -102,9 +82,7 @@ long FakeSerialLine::Write(const char* data, std::size_t size) {
                                 [](Clock::time_point t, const Timed& x) { return t < x.readyAt; });
     incoming_.insert(pos, {readyAt, std::move(chunk.bytes)});
   }
-  if (writeLimit >= 0 && static_cast<long>(size) > writeLimit)
-    return writeLimit;
-  return static_cast<long>(size);
+  return writeLimit >= 0 ? std::min(writeLimit, static_cast<long>(size)) : static_cast<long>(size);
 }
 
 bool FakeSerialLine::WaitForInput(int timeoutMs) {

@@ -12,12 +12,9 @@
 
 namespace km62rx::testing {
 
-// A serial line driven by a script, for exchange tests. Each write takes the
-// next scripted answer (or asks the responder, or stays silent); an answer
-// is a list of chunks, each readable a given time after the write. The line
-// can also misbehave the ways a driver does: deliver fewer bytes per read
-// than asked, report bytes that no read delivers, take only part of a
-// write, or disappear.
+// A serial line driven by a script. Each write takes the next scripted answer (or asks the
+// responder, or stays silent): chunks, each readable a given time after the write. The line can
+// misbehave as drivers do: short reads, phantom bytes, partial writes, or vanishing.
 class FakeSerialLine : public device::SerialLine {
  public:
   using Clock = std::chrono::steady_clock;
@@ -29,19 +26,16 @@ class FakeSerialLine : public device::SerialLine {
   using Answer = std::vector<Chunk>;
 
   // Queues the answer to the next write that has no answer yet.
-  FakeSerialLine& Then(Answer answer);
-  // Shorthand: the whole text at once, right after the write.
-  FakeSerialLine& ThenReply(std::string text) { return Then({{0, std::move(text)}}); }
-  // The next write gets no answer at all.
-  FakeSerialLine& ThenSilence() { return Then({}); }
+  FakeSerialLine& Then(Answer answer) {
+    script_.push_back(std::move(answer));
+    return *this;
+  }
   // Answers writes that have no scripted answer.
   std::function<Answer(std::string_view line)> responder;
 
-  // Bytes readable at once, before anything is written (line noise, a late
-  // reply).
-  void QueueNow(std::string bytes);
+  // Bytes readable at once, before anything is written (noise, a late reply).
+  void QueueNow(std::string bytes) { incoming_.push_back({Clock::now(), std::move(bytes)}); }
 
-  // Faults.
   bool openSucceeds = true;
   std::size_t maxReadSize = 0;  // 0: a read delivers all it is asked for
   long phantomBytes = 0;        // reported as waiting but never delivered
@@ -49,18 +43,13 @@ class FakeSerialLine : public device::SerialLine {
   int vanishAfterWrites = -1;   // the port disappears right after this many writes
   int vanishAfterReads = -1;    // ... or after this many reads that delivered bytes
 
-  // What happened.
-  std::vector<std::string> written;  // every write, as given
+  std::vector<std::string> written;  // what happened: every write, as given
   std::vector<std::string> openedNames;
   std::vector<device::LineSettings> openedSettings;
   std::vector<Clock::time_point> openTimes;
   std::vector<Clock::time_point> closeTimes;
   int closeCount = 0;
-  int readCalls = 0;
-  int bytesWaitingCalls = 0;
   bool vanished = false;
-  // Bytes still pending (not read yet).
-  std::size_t PendingBytes() const;
 
   bool Open(const std::string& portName, const device::LineSettings& settings) override;
   bool IsOpen() const override { return open_; }

@@ -1,6 +1,5 @@
 #include "support/sim_process.h"
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -9,115 +8,52 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <chrono>
-#include <cstring>
+#include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <thread>
+
+#include "support/temp_folder.h"
 
 namespace km62rx::testing {
 
-namespace {
-
-constexpr int kStartTimeoutMs = 5000;
-constexpr int kStopTimeoutMs = 3000;
-
-std::string MakeTraceFile() {
-  const char* dir = std::getenv("TMPDIR");
-  std::string pattern =
-      std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-sim-trace-XXXXXX";
-  const int fd = mkstemp(pattern.data());
-  if (fd < 0)
-    return {};
-  close(fd);
-  return pattern;
-}
-
-// Reads the first line the child writes to fd, waiting at most timeoutMs.
-// Returns false on time-out or when the child closed its stdout first.
-bool ReadFirstLine(int fd, int timeoutMs, std::string& line) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-  line.clear();
-  for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                          deadline - std::chrono::steady_clock::now())
-                          .count();
-    if (left <= 0)
-      return false;
-    pollfd pfd{fd, POLLIN, 0};
-    const int ready = poll(&pfd, 1, static_cast<int>(left));
-    if (ready < 0 && errno == EINTR)
-      continue;
-    if (ready <= 0)
-      return false;
-    char c = 0;
-    const ssize_t n = read(fd, &c, 1);
-    if (n < 0 && errno == EINTR)
-      continue;
-    if (n <= 0)
-      return false;
-    if (c == '\n')
-      return true;
-    line += c;
-  }
-}
-
-}  // namespace
-
 SimProcess::SimProcess(std::vector<std::string> options) {
-  traceFile_ = MakeTraceFile();
-  if (traceFile_.empty()) {
-    ADD_FAILURE() << "SimProcess: cannot create a trace file: " << std::strerror(errno);
+  const char* dir = std::getenv("TMPDIR");
+  traceFile_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-trace-XXXXXX";
+  const int traceFd = mkstemp(traceFile_.data());
+  int out[2];
+  if (traceFd < 0 || pipe(out) != 0) {
+    ADD_FAILURE() << "SimProcess: no trace file or pipe";
+    traceFile_.clear();
     return;
   }
-  const std::string binary = SimulatorPath();
-  options.insert(options.begin(), binary);
-  options.push_back("--trace");
-  options.push_back(traceFile_);
-  // Everything the child needs is prepared before fork: after it, only
-  // async-signal-safe calls are made.
+  close(traceFd);
+  options.insert(options.begin(), SimulatorPath());
+  options.insert(options.end(), {"--trace", traceFile_});
+  // Prepared before fork: after it, the child makes only async-signal-safe calls.
   std::vector<char*> argv;
   for (std::string& option : options)
     argv.push_back(option.data());
   argv.push_back(nullptr);
-
-  int out[2];
-  if (pipe(out) != 0) {
-    ADD_FAILURE() << "SimProcess: pipe failed: " << std::strerror(errno);
-    return;
-  }
-  fcntl(out[0], F_SETFD, FD_CLOEXEC);
-  fcntl(out[1], F_SETFD, FD_CLOEXEC);
-
-  const long openMax = sysconf(_SC_OPEN_MAX);
-  const int maxFd = openMax > 0 && openMax < 4096 ? static_cast<int>(openMax) : 4096;
   pid_ = fork();
   if (pid_ == 0) {
-    dup2(out[1], STDOUT_FILENO);  // the duplicate does not close on exec
-    // Ports that the test holds open must not stay open in the simulator.
-    for (int fd = STDERR_FILENO + 1; fd < maxFd; ++fd)
-      close(fd);
+    dup2(out[1], STDOUT_FILENO);
+    closefrom(STDERR_FILENO + 1);  // ports the test holds open must not stay open here
     execv(argv[0], argv.data());
     _exit(127);
   }
   close(out[1]);
-  if (pid_ < 0) {
-    close(out[0]);
-    ADD_FAILURE() << "SimProcess: fork failed: " << std::strerror(errno);
-    return;
-  }
-  std::string line;
-  const bool started = ReadFirstLine(out[0], kStartTimeoutMs, line);
+  // The first line on the simulator's stdout is its terminal path.
+  pollfd ready{out[0], POLLIN, 0};
+  char c = 0;
+  while (pid_ > 0 && poll(&ready, 1, 5000) > 0 && read(out[0], &c, 1) == 1 && c != '\n')
+    path_ += c;
   close(out[0]);
-  if (!started || line.empty()) {
-    ADD_FAILURE() << "SimProcess: " << binary
-                  << " did not start: no terminal path on its stdout (it exited, or "
-                  << kStartTimeoutMs << " ms passed)";
+  if (c != '\n' || path_.empty()) {
+    ADD_FAILURE() << "SimProcess: " << options[0] << " printed no terminal path within 5 s";
+    path_.clear();
     Stop();
-    return;
   }
-  path_ = line;
 }
 
 SimProcess::~SimProcess() {
@@ -129,37 +65,26 @@ SimProcess::~SimProcess() {
 std::vector<std::string> SimProcess::ReceivedLines() const {
   std::vector<std::string> lines;
   std::ifstream in(traceFile_, std::ios::binary);
-  std::string line;
-  while (std::getline(in, line))
+  for (std::string line; std::getline(in, line);)
     lines.push_back(line);
   return lines;
 }
 
 bool SimProcess::Running() {
-  if (pid_ <= 0)
-    return false;
-  int status = 0;
-  const pid_t done = waitpid(pid_, &status, WNOHANG);
-  if (done == 0)
-    return true;
-  pid_ = -1;  // exited and reaped (or no longer our child)
-  return false;
+  if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) != 0)
+    pid_ = -1;  // exited and reaped
+  return pid_ > 0;
 }
 
 void SimProcess::Stop() {
   if (pid_ <= 0)
     return;
   kill(pid_, SIGTERM);
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(kStopTimeoutMs);
-  int status = 0;
-  for (;;) {
-    const pid_t done = waitpid(pid_, &status, WNOHANG);
-    if (done != 0)
-      break;  // reaped, or an error such as no such child
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+  while (waitpid(pid_, nullptr, WNOHANG) == 0) {
     if (std::chrono::steady_clock::now() >= deadline) {
       kill(pid_, SIGKILL);
-      waitpid(pid_, &status, 0);
+      waitpid(pid_, nullptr, 0);
       break;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -170,8 +95,40 @@ void SimProcess::Stop() {
 std::string SimulatorPath() {
   return KM62RX_SIM_PATH;
 }
-std::string CliPath() {
-  return KM62RX_CLI_PATH;
+
+namespace {
+
+// The text as one word of a shell command line.
+std::string Quoted(const std::string& text) {
+  std::string word = "'";
+  for (char c : text)
+    word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return word + "'";
+}
+
+}  // namespace
+
+CliRun RunKm62rx(const std::vector<std::string>& args,
+                 const std::optional<std::string>& stdinData) {
+  const TempFolder folder;
+  std::string command = Quoted(KM62RX_CLI_PATH);
+  for (const std::string& arg : args)
+    command += " " + Quoted(arg);
+  command += " 2>" + Quoted(folder.File("err"));
+  if (stdinData)  // through cat, so that the tool reads a pipe
+    command = "cat " + Quoted(folder.Write("in", *stdinData)) + " | " + command;
+  else
+    command += " </dev/null";
+  CliRun run;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+      run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  run.err = ReadFile(folder.File("err"));
+  return run;
 }
 
 }  // namespace km62rx::testing

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <sys/types.h>
+
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace km62rx::testing {
 
-// Runs km62rx-sim as a child process for the length of a test. The simulator
-// is started with the given options plus "--trace FILE" (a private temporary
-// file), and the constructor waits until it has printed its terminal path.
+// Runs km62rx-sim with options plus "--trace FILE" (a private temporary file) for the length of a
+// test; the constructor waits until it has printed its terminal path.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
@@ -18,8 +19,7 @@ class SimProcess {
 
   // Device path of the simulator's terminal side (e.g. /dev/pts/7).
   const std::string& path() const { return path_; }
-  // Every command line the simulator received so far, without its CR (a lone
-  // CR is an empty string), in order.
+  // Every command line received so far, in order, without its CR (a lone CR is "").
   std::vector<std::string> ReceivedLines() const;
   // True while the simulator process is alive.
   bool Running();
@@ -32,8 +32,19 @@ class SimProcess {
   std::string traceFile_;
 };
 
-// Path of the km62rx-sim and km62rx binaries of this build.
+// Path of the km62rx-sim binary of this build.
 std::string SimulatorPath();
-std::string CliPath();
+
+// What one run of the km62rx binary left behind.
+struct CliRun {
+  int status = -1;  // exit status, -1 when it did not exit normally
+  std::string out;
+  std::string err;
+};
+
+// Runs the km62rx binary of this build with args. Its stdin is a pipe that carries stdinData, or
+// /dev/null without it.
+CliRun RunKm62rx(const std::vector<std::string>& args,
+                 const std::optional<std::string>& stdinData = std::nullopt);
 
 }  // namespace km62rx::testing

@@ -9,9 +9,8 @@ namespace km62rx::testing {
 std::filesystem::path Utf8Path(const std::string& text);
 std::string Utf8(const std::filesystem::path& path);
 
-// A private folder under the system's temporary folder, removed with the
-// object (read-only folders inside included). Paths are UTF-8, the form every
-// file function of the settings layer takes.
+// A private folder under the system's temporary folder, removed with the object (read-only
+// folders inside included). Paths are UTF-8, as the settings layer takes them.
 class TempFolder {
  public:
   TempFolder();
@@ -29,8 +28,7 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// The whole file as bytes ("" when it cannot be read); bytes written to a
-// file. Both take the path as UTF-8.
+// The whole file as bytes ("" when it cannot be read); bytes written to a file (UTF-8 paths).
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& contents);
 

@@ -1,0 +1,425 @@
+// The settings commands against the simulator: the lines each sends for the pages, what it shows
+// for each kind of reply, the replies it refuses (telling the user, leaving the pages alone), and
+// the send-all and receive-all runs.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "device/connection.h"
+#include "device/control_ids.h"
+#include "device/device_link.h"
+#include "device/open_port.h"
+#include "device/qt/qt_serial_line.h"
+#include "device/settings_commands.h"
+#include "device/settings_runs.h"
+#include "settings/notifier.h"
+#include "support/sim_process.h"
+#include "ui/memory_page_controls.h"
+
+namespace km62rx::testing {
+namespace {
+
+using Boxes = std::vector<RecordingNotifier::Box>;
+using Lines = std::vector<std::string>;
+
+// A simulator answering the wake-up, with a link to it opened and identified as after the connect
+// dialog. The settings commands run on in-memory pages and report to a recorder.
+struct SimConnection {
+  explicit SimConnection(std::vector<std::string> simOptions = {})
+      : sim([&] {
+          simOptions.insert(simOptions.begin(), "--answer-wake");
+          return simOptions;
+        }()) {
+    connected =
+        !sim.path().empty() &&
+        device::OpenDevicePort(link, sim.path(), {}) == device::LinkResult::kOk &&
+        device::QueryDeviceStatus(link, connectBoxes) == device::HandshakeResult::kConnected;
+    EXPECT_TRUE(connected) << "connect to " << sim.path();
+    Mark();
+  }
+  // Lines the simulator received since the last Mark(), without their CR.
+  Lines Sent() const {
+    const Lines lines = sim.ReceivedLines();  // the trace only grows
+    return {lines.begin() + static_cast<long>(mark), lines.end()};
+  }
+  void Mark() { mark = sim.ReceivedLines().size(); }
+
+  SimProcess sim;
+  device::QtSerialLine line;
+  device::DeviceLink link{line};
+  RecordingNotifier connectBoxes;
+  ui::MemoryPageControls pages;
+  RecordingNotifier boxes;
+  device::CommandContext ctx{link, pages, boxes};
+  bool connected = false;
+  std::size_t mark = 0;
+};
+
+// The state of one page control: set before an operation or expected after.
+struct PageValue {
+  std::function<void(device::PageControls&)> set;
+  std::function<void(const device::PageControls&)> expect;
+};
+PageValue Text(int id, std::string text) {
+  return {[=](auto& p) { p.SetText(id, text); },
+          [=](const auto& p) { EXPECT_EQ(p.Text(id), text) << "text of " << id; }};
+}
+PageValue Check(int id, bool checked = true) {
+  return {[=](auto& p) { p.SetChecked(id, checked); },
+          [=](const auto& p) { EXPECT_EQ(p.Checked(id), checked) << "check box " << id; }};
+}
+PageValue Combo(int id, int index) {
+  return {[=](auto& p) { p.SetComboIndex(id, index); },
+          [=](const auto& p) { EXPECT_EQ(p.ComboIndex(id), index) << "combo " << id; }};
+}
+using PageValues = std::vector<PageValue>;
+
+void SetPages(device::PageControls& pages, const PageValues& values) {
+  for (const PageValue& v : values)
+    v.set(pages);
+}
+void ExpectPages(const device::PageControls& pages, const PageValues& values) {
+  for (const PageValue& v : values)
+    v.expect(pages);
+}
+
+// A step result as the tables write it: 1 done, 0 refused, -1 link failed.
+int TableResult(device::StepResult result) {
+  return result == device::StepResult::kDone ? 1
+                                             : (result == device::StepResult::kRefused ? 0 : -1);
+}
+
+using namespace device;
+using namespace km62rx::ids;
+using Operation = StepResult (*)(CommandContext&);
+
+// The pages an operation starts from, the simulator's fixed reply ("PREFIX=REPLY", CR added;
+// empty for its ordinary answers), and what it must return, show, leave on the pages and send.
+struct OpCase {
+  std::string name;
+  std::string reply;
+  Operation operation;
+  PageValues setup;
+  int result;  // 1 done, 0 refused, -1 link failed
+  Boxes boxes;
+  PageValues expects;
+  Lines lines;  // when not empty: every line sent
+};
+
+void PrintTo(const OpCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+// A send operation against the simulator's ordinary answers.
+OpCase Send(std::string name, Operation op, PageValues setup, Lines lines, Boxes boxes = {},
+            PageValues expects = {}) {
+  return {std::move(name), "", op, std::move(setup), 1, std::move(boxes), std::move(expects),
+          std::move(lines)};
+}
+// An operation that shows one fixed reply of the simulator.
+OpCase Get(std::string name, std::string reply, Operation op, PageValues expects,
+           PageValues setup = {}) {
+  return {std::move(name), std::move(reply), op, std::move(setup), 1, {}, std::move(expects), {}};
+}
+// An operation that refuses one fixed reply.
+OpCase Bad(std::string name, std::string reply, Operation op, Boxes boxes, int result = 0,
+           PageValues setup = {}, Lines lines = {}) {
+  return {std::move(name), std::move(reply), op, std::move(setup),
+          result,          std::move(boxes), {}, std::move(lines)};
+}
+
+const RecordingNotifier::Box kSdCard{"エラー", "本体内SDカードへのアクセスに失敗しました。"};
+const RecordingNotifier::Box kInvalid{"応答エラー", "KM-62RXからの応答が不正な値です。"};
+const RecordingNotifier::Box kMismatch{"応答エラー",
+                                       "コマンド応答が要求したコマンドの内容と一致しません。"};
+const RecordingNotifier::Box kStopDataEmpty{
+    "設定エラー",
+    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+    "トリガー無効に設定しました。"};
+const RecordingNotifier::Box kStopSizeLimit{
+    "警告",
+    "停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。"};
+const RecordingNotifier::Box kLogTimeMinimum{
+    "警告", "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。"};
+
+// A data row: its check box and its hex fields.
+PageValues Data(int check, RowIds field, int row, std::vector<std::string> bytes) {
+  PageValues values{Check(check)};
+  for (std::size_t k = 0; k < bytes.size(); ++k)
+    values.push_back(Text(field(row, static_cast<int>(k)), bytes[k]));
+  return values;
+}
+// A start (or stop) time row: checked or not, weekday index, hour, minute.
+PageValues StartTime(int r, bool on, int day, std::string h, std::string m) {
+  return {Check(StartTimeCheck(r), on), Combo(StartTimeWeekday(r), day),
+          Text(StartTimeHour(r), std::move(h)), Text(StartTimeMinute(r), std::move(m))};
+}
+PageValues StopTime(int r, bool on, int day, std::string h, std::string m) {
+  return {Check(StopTimeCheck(r), on), Combo(StopTimeWeekday(r), day),
+          Text(StopTimeHour(r), std::move(h)), Text(StopTimeMinute(r), std::move(m))};
+}
+PageValues Size(bool on, std::string value, int unit) {
+  return {Check(kStopSizeCheck, on), Text(kStopSizeField, std::move(value)),
+          Combo(kStopSizeUnit, unit)};
+}
+PageValues LogTime(bool on, std::string d, std::string h, std::string m, std::string s) {
+  return {Check(kStopLogTimeCheck, on), Text(kLogDays, std::move(d)), Text(kLogHours, std::move(h)),
+          Text(kLogMinutes, std::move(m)), Text(kLogSeconds, std::move(s))};
+}
+PageValues Join(PageValues a, const PageValues& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+std::vector<OpCase> SendCases() {
+  PageValues tenExcluded;
+  for (int k = 0; k < 10; ++k)
+    tenExcluded.push_back(Text(ExcludedByte(k), "a" + std::to_string(k)));
+  // Weekday index 0 is every day (code 7), index 7 Sunday (code 0).
+  const PageValues times =
+      Join(Join(StartTime(0, true, 0, "23", "59"), StartTime(3, true, 7, "7", "5")),
+           StartTime(6, true, 6, "", "08"));
+  return {
+      Send("DataCutAtAOneCharacterFieldRaised", SendStartDataTriggers,
+           Data(StartDataCheck(0), StartDataByte, 0, {"ab", "c", "12"}),
+           {"BDS0AB", "BDS1-", "BDS2-"}),
+      Send("DataCutAtAnEmptyField", SendStartDataTriggers,
+           Data(StartDataCheck(1), StartDataByte, 1, {"0d", "0a", "", "7F"}),
+           {"BDS0-", "BDS10D0A", "BDS2-"}),
+      Send("StartDataWithoutBytes", SendStartDataTriggers, {Check(StartDataCheck(0))},
+           {"BDS0", "BDS1-", "BDS2-"}),
+      // A row that goes out disabled has its check box cleared.
+      Send("StopDataWithoutBytesGoesOutDisabled", SendStopDataTriggers,
+           Join(Data(StopDataCheck(0), StopDataByte, 0, {"", "41"}),
+                Data(StopDataCheck(2), StopDataByte, 2, {"41", "42", "43", "44"})),
+           {"EDS0-", "EDS1-", "EDS241424344"}, {kStopDataEmpty},
+           {Check(StopDataCheck(0), false), Check(StopDataCheck(2))}),
+      Send("WeekdayCodesAndTwoDigitTimes", SendStartTimeTriggers, times,
+           {"BTS072359", "BTS1-", "BTS2-", "BTS300705", "BTS4-", "BTS5-", "BTS660008"}),
+      Send("SizeAbove2000MByteClamped", SendStopDataSize, Size(true, "2001", kUnitMByte),
+           {"ESS2097152000"}, {kStopSizeLimit}, {Text(kStopSizeField, "2000")}),
+      Send("SizeInKByte", SendStopDataSize, Size(true, "9999", kUnitKByte), {"ESS10238976"}),
+      Send("SizeOff", SendStopDataSize, {}, {"ESS-"}),
+      Send("LogTimeBelowOneSecondRaised", SendStopLogTime, LogTime(true, "0", "", "", ""), {"ELS1"},
+           {kLogTimeMinimum}, LogTime(true, "0", "0", "0", "1")),
+      Send("LogTimeInSeconds", SendStopLogTime, LogTime(true, "1", "2", "3", "4"), {"ELS93784"}),
+      Send("LogTimeKeptWithin9999Days", SendStopLogTime, LogTime(true, "9999", "23", "0", "59"),
+           {"ELS863913600"}, {}, LogTime(true, "9999", "0", "0", "0")),
+      Send("IdleTime", SendStopIdleTime, {Check(kStopIdleCheck), Text(kStopIdleField, "999999999")},
+           {"EIS999999999"}),
+      Send("TimestampIdleTimeOff", SendTimestampStopIdleTime, {}, {"PIS-"}),
+      Send("ExcludedDataCutAtTheFirstEmptyField", SendTimestampExcludedData,
+           {Text(ExcludedByte(0), "0d"), Text(ExcludedByte(1), "0A"), Text(ExcludedByte(3), "FF")},
+           {"PDS0D0A"}),
+      Send("TenExcludedBytes", SendTimestampExcludedData, tenExcluded, {"PDSA0A1A2A3A4A5A6A7A8A9"}),
+      Send("SeparatorEscapeAsTyped", SendTimestampSeparator, {Text(kSeparatorField, "\\t")},
+           {"PPS\\t"}),
+      Send("Extension", SendLogFileExtension, {Text(kExtensionField, "TXT")}, {"LESTXT"}),
+      Send("TypeCode", SendTimestampType, {Combo(kTimestampTypeCombo, 1)}, {"PTSHMS"}),
+      Send("ModeCode", SendTimestampMode, {Combo(kTimestampModeCombo, 1)}, {"PMSON"}),
+      Send("SerialNumberCode", SendTimestampSerialNo, {}, {"PNSON"}),
+  };
+}
+
+std::vector<OpCase> ReceiveCases() {
+  constexpr int kMB = kUnitMByte, kKB = kUnitKByte, kB = kUnitByte;
+  return {
+      Get("DataEnabledWithoutBytes", "BDG0=OK0", ReceiveStartDataTriggers,
+          {Check(StartDataCheck(0)), Text(StartDataByte(0, 0), ""),
+           Check(StartDataCheck(1), false)},
+          {Text(StartDataByte(0, 0), "11")}),
+      Get("DataBytesAsReceived", "BDG1=OK10D0a", ReceiveStartDataTriggers,
+          Data(StartDataCheck(1), StartDataByte, 1, {"0D", "0a", ""})),
+      Get("DataDisabled", "PBG0=OK0-", ReceiveTimestampStartConditions,
+          {Check(TimestampStartCheck(0), false)}, {Check(TimestampStartCheck(0))}),
+      Get("TimeEveryDay", "BTG3=OK371230", ReceiveStartTimeTriggers,
+          StartTime(3, true, 0, "12", "30"), {Combo(StartTimeWeekday(3), 4)}),
+      Get("TimeSundayKeepsLeadingZeros", "BTG0=OK000905", ReceiveStartTimeTriggers,
+          StartTime(0, true, 7, "09", "05")),
+      Get("TimeDisabledResetsTheRow", "ETG2=OK2-", ReceiveStopTimeTriggers,
+          StopTime(2, false, 0, "0", "0"), StopTime(2, true, 3, "5", "6")),
+      Get("SizeBelowTenThousandInByte", "ESG=OK9999", ReceiveStopDataSize, Size(true, "9999", kB)),
+      Get("SizeInMByte", "ESG=OK10240000", ReceiveStopDataSize, Size(true, "10", kMB)),
+      Get("SizeAboveLargestShows2000", "ESG=OK2147483647", ReceiveStopDataSize,
+          Size(true, "2000", kMB)),
+      Get("SizeDisabled", "ESG=OK-", ReceiveStopDataSize, Size(false, "1", kMB),
+          Size(true, "77", kB)),
+      Get("TimestampSize", "PSG=OK12288", ReceiveTimestampStopDataSize,
+          {Check(kTimestampSizeCheck), Text(kTimestampSizeField, "12"),
+           Combo(kTimestampSizeUnit, kKB)}),
+      Get("LogTime", "ELG=OK93784", ReceiveStopLogTime, LogTime(true, "1", "2", "3", "4")),
+      Get("LogTimeDisabledKeepsOneDay", "ELG=OK-", ReceiveStopLogTime,
+          LogTime(false, "1", "0", "0", "0"), LogTime(true, "5", "5", "5", "5")),
+      Get("IdleTime", "EIG=OK500", ReceiveStopIdleTime,
+          {Check(kStopIdleCheck), Text(kStopIdleField, "500")}),
+      Get("IdleTimeDisabled", "PIG=OK-", ReceiveTimestampStopIdleTime,
+          {Check(kTimestampIdleCheck, false), Text(kTimestampIdleField, "1")},
+          {Check(kTimestampIdleCheck), Text(kTimestampIdleField, "42")}),
+      Get("Extension", "LEG=OKABC", ReceiveLogFileExtension, {Text(kExtensionField, "ABC")}),
+      // A code selects every row it begins; the last such row wins.
+      Get("ModeOff", "PMG=OKOFF", ReceiveTimestampMode, {Combo(kTimestampModeCombo, 0)},
+          {Combo(kTimestampModeCombo, 1)}),
+      Get("ModeEmptySelectsLastRow", "PMG=OK", ReceiveTimestampMode,
+          {Combo(kTimestampModeCombo, 1)}),
+      Get("TypeLeadingPart", "PTG=OKO", ReceiveTimestampType, {Combo(kTimestampTypeCombo, 2)}),
+      Get("TypeUnknownKeepsSelection", "PTG=OKXYZ", ReceiveTimestampType,
+          {Combo(kTimestampTypeCombo, 1)}, {Combo(kTimestampTypeCombo, 1)}),
+      Get("SerialOff", "PNG=OKOFF", ReceiveTimestampSerialNo, {Combo(kTimestampSerialCombo, 0)}),
+      Get("SeparatorEscape", "PPG=OK\\t", ReceiveTimestampSeparator,
+          {Text(kSeparatorField, "\\t")}),
+      Get("ExcludedData", "PDG=OK0D0A", ReceiveTimestampExcludedData,
+          {Text(ExcludedByte(0), "0D"), Text(ExcludedByte(1), "0A"), Text(ExcludedByte(2), "")},
+          {Text(ExcludedByte(2), "FF")}),
+  };
+}
+
+std::vector<OpCase> RefusedCases() {
+  const RecordingNotifier::Box deviceError05{"応答エラー", "エラーが発生しました。 (コード : 05)"};
+  const RecordingNotifier::Box oldFirmware{
+      "情報",
+      "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
+  return {
+      // 51 is the SD-card error: the link counts as failed and the entries stop.
+      Bad("SdCardErrorOnSet", "BTS2=51", SendStartTimeTriggers, {kSdCard}, -1, {},
+          {"BTS0-", "BTS1-", "BTS2-"}),
+      // Other codes 1 to 99 are device errors.
+      Bad("DeviceErrorOneDigit", "EIG=5", ReceiveStopIdleTime, {deviceError05}),
+      Bad("DeviceError01OnTimestamps", "PMS=01", SendTimestampMode, {oldFirmware}),
+      Bad("NotANumber", "LEG=NG", ReceiveLogFileExtension, {kInvalid}),
+      Bad("ErrorCodeAboveRange", "ESS=100", SendStopDataSize, {kInvalid}),
+      // A set reply echoes the request after its mnemonic.
+      Bad("EchoDiffers", "BDS0=OK0X", SendStartDataTriggers, {kMismatch}, 0, {}, {"BDS0-"}),
+      Bad("WrongEntryIndex", "BDG0=OK1-", ReceiveStartDataTriggers, {kMismatch}, 0,
+          Data(StartDataCheck(0), StartDataByte, 0, {"AA"}), {"BDG0"}),
+      Bad("NoEntryIndex", "ETG0=OK", ReceiveStopTimeTriggers, {kMismatch}, 0, {}, {"ETG0"}),
+      // Cut short, out of range, or values the fields' own rules would refuse.
+      Bad("ExtensionTooShort", "LEG=OKLO", ReceiveLogFileExtension, {kInvalid}),
+      Bad("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, {kInvalid}, 0,
+          {Text(StartTimeHour(0), "7")}, {"BTG0"}),
+      Bad("WeekdayAboveSeven", "BTG0=OK080900", ReceiveStartTimeTriggers, {kInvalid}),
+      Bad("HourAbove23", "ETG0=OK072400", ReceiveStopTimeTriggers, {kInvalid}),
+      Bad("DataOddLastCharacter", "BDG0=OK00D0", ReceiveStartDataTriggers, {kInvalid}, 0,
+          {Text(StartDataByte(0, 0), "EE")}),
+      Bad("DataFiveBytes", "EDG0=OK00102030405", ReceiveStopDataTriggers, {kInvalid}),
+      Bad("ExcludedDataElevenBytes", "PDG=OK0102030405060708090A0B", ReceiveTimestampExcludedData,
+          {kInvalid}),
+      Bad("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, {kInvalid}, 0,
+          {Text(kStopSizeField, "33")}),
+      Bad("SizeZero", "PSG=OK0", ReceiveTimestampStopDataSize, {kInvalid}),
+      Bad("LogTimeAbove9999Days", "ELG=OK863913601", ReceiveStopLogTime, {kInvalid}),
+      Bad("IdleTenDigits", "EIG=OK1234567890", ReceiveStopIdleTime, {kInvalid}, 0,
+          {Check(kStopIdleCheck), Text(kStopIdleField, "5")}),
+      Bad("SeparatorTwoCharacters", "PPG=OKab", ReceiveTimestampSeparator, {kInvalid}),
+  };
+}
+
+// Every text, check and selection of the pages, to compare before and after.
+Lines PagesSnapshot(const PageControls& pages) {
+  Lines snapshot;
+  for (int id = 300; id < 900; ++id) {
+    snapshot.push_back(std::to_string(id) + ":" + pages.Text(id) + "|" +
+                       std::to_string(pages.Checked(id)) + "|" +
+                       std::to_string(pages.ComboIndex(id)));
+  }
+  return snapshot;
+}
+
+class Commands : public ::testing::TestWithParam<OpCase> {};
+
+TEST_P(Commands, SendShowOrRefuse) {
+  const OpCase& c = GetParam();
+  SimConnection connection(c.reply.empty() ? Lines{} : Lines{"--reply", c.reply});
+  ASSERT_TRUE(connection.connected);
+  SetPages(connection.pages, c.setup);
+  const Lines before = PagesSnapshot(connection.pages);
+  EXPECT_EQ(TableResult(c.operation(connection.ctx)), c.result);
+  EXPECT_EQ(connection.boxes.boxes, c.boxes);
+  ExpectPages(connection.pages, c.expects);
+  if (!c.lines.empty()) {
+    EXPECT_EQ(connection.Sent(), c.lines);
+  }
+  if (c.result != 1) {  // a refused reply changes nothing on the pages
+    EXPECT_EQ(PagesSnapshot(connection.pages), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Send, Commands, ::testing::ValuesIn(SendCases()),
+                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Receive, Commands, ::testing::ValuesIn(ReceiveCases()),
+                         [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Refused, Commands, ::testing::ValuesIn(RefusedCases()),
+                         [](const auto& info) { return info.param.name; });
+
+// A simulator connection that runs send-all or receive-all and records each step.
+struct RunFixture : SimConnection {
+  using SimConnection::SimConnection;
+  RunResult Run(bool send) {
+    Mark();
+    const device::RunProgress progress = [this](int step, std::string_view item,
+                                                device::StepResult result) {
+      items.push_back(std::to_string(step) + " " + std::string(item));
+      results.push_back(TableResult(result));
+    };
+    return (send ? device::SendAllSettings(ctx, progress)
+                 : device::ReceiveAllSettings(ctx, progress))
+        .result;
+  }
+  // The distinct mnemonics of the lines sent, in order.
+  Lines Mnemonics() const {
+    Lines names;
+    for (const auto& line : Sent()) {
+      if (names.empty() || names.back() != line.substr(0, 3))
+        names.push_back(line.substr(0, 3));
+    }
+    return names;
+  }
+  Lines items;
+  std::vector<int> results;
+};
+
+TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
+  RunFixture run;
+  ASSERT_TRUE(run.connected);
+  EXPECT_EQ(run.Run(true), RunResult::kFinished);
+  EXPECT_EQ(run.Sent().size(), 37u);
+  Lines order{"BDS", "BTS", "EDS", "ETS", "EIS", "ESS", "ELS", "LES", "PMS",
+              "PTS", "PNS", "PPS", "PDS", "PBS", "PES", "PIS", "PSS"};
+  EXPECT_EQ(run.Mnemonics(), order);
+  ASSERT_EQ(run.items.size(), 17u);
+  EXPECT_EQ(run.items.front(), "1 開始トリガー(データ)");
+  EXPECT_EQ(run.items.back(), "17 タイムスタンプ記録 終了条件(データサイズ)");
+  EXPECT_EQ(run.results, std::vector<int>(17, 1));
+  EXPECT_EQ(run.Run(false), RunResult::kFinished);
+  EXPECT_EQ(run.Sent().size(), 37u);
+  for (auto& name : order)
+    name[2] = 'G';
+  EXPECT_EQ(run.Mnemonics(), order);
+  EXPECT_EQ(run.boxes.boxes, (Boxes{{"設定完了", "本体への設定送信が完了しました。"},
+                                    {"取得完了", "本体からの設定取得が完了しました。"}}));
+}
+
+TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
+  // It hangs up after answering the idle time (step 5): wake-up, DEA, DEV, DEC, then
+  // 3 + 7 + 3 + 7 + 1 settings lines.
+  RunFixture run({"--hangup-after", std::to_string(4 + 3 + 7 + 3 + 7 + 1), "--reply", "EIG=OK500",
+                  "--reply", "BTG2=OK211015"});
+  ASSERT_TRUE(run.connected);
+  SetPages(run.pages, {Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
+  EXPECT_EQ(run.Run(false), RunResult::kLinkFailed);
+  EXPECT_EQ(run.boxes.boxes,
+            (Boxes{{"接続エラー",
+                    "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。"}}));
+  EXPECT_EQ(run.results, (std::vector<int>{1, 1, 1, 1, 1, -1}));
+  ExpectPages(run.pages, {Check(StartTimeCheck(2)), Combo(StartTimeWeekday(2), 1),
+                          Text(StartTimeHour(2), "10"), Text(StartTimeMinute(2), "15"),
+                          Check(kStopIdleCheck), Text(kStopIdleField, "500"),
+                          Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
+  EXPECT_EQ(run.link.connected, 1);  // a failed run does not disconnect
+}
+
+}  // namespace
+}  // namespace km62rx::testing
