@@ -211,14 +211,11 @@ TEST(SettingsLines, EveryLineEndAndABoundOnHugeLines) {
 TEST(SettingsLines, FindSettingsHeader) {
   const std::vector<std::pair<std::string, bool>> cases{
       {"INFO_NAME=KM-62RX", true},
-      {"a\nb\nc\nd\nINFO_NAME=KM-62RX\n", true},
       {"INFO_NAME=KM-62RXYZ   \n", true},
       {"\rINFO_NAME=KM-62RX\r", true},
       {std::string(98, 'y') + "\nINFO_NAME=KM-62RX\n", true},
       {std::string(100, 'y') + "\nINFO_NAME=KM-62RX\n", false},  // a line too long ends the search
       {std::string(82, 'y') + "INFO_NAME=KM-62RX\n", false},
-      {"", false},
-      {"info_name=KM-62RX\n", false},
       {" INFO_NAME=KM-62RX\n", false},
       {"INFO_NAME=KM-62R\n", false},
   };
