@@ -6,9 +6,9 @@
 
 #include "device/clock_commands.h"
 #include "device/open_port.h"
-#include "link_view_recorder.h"
 #include "settings/clock.h"
 #include "support/fake_serial_line.h"
+#include "support/link_view_recorder.h"
 
 namespace km62rx::device {
 namespace {
