@@ -10,7 +10,7 @@
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
-#include "link_view_recorder.h"
+#include "support/link_view_recorder.h"
 #include "support/sim_process.h"
 #include "support/temp_folder.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "settings/settings_format.h"
-#include "settings_test_util.h"
+#include "support/settings_helpers.h"
 
 namespace km62rx::settings {
 namespace {
@@ -86,7 +86,7 @@ TEST(SettingsRoundTrip, RandomRecordsReadBackUnchanged) {
     written.TIME_SET = 0;
     const std::string file = FormatSettingsFile(written);
     std::vector<RecordingNotifier::Box> boxes;
-    const LoggerSettings read = test::Parse(file, boxes);
+    const LoggerSettings read = testing::ParseText(file, boxes);
     // The clock fields are the writer's business only: the reader keeps the defaults.
     LoggerSettings want = written;
     want.TIME_CALENDAR = kDefaultTimeCalendar;
@@ -117,7 +117,7 @@ TEST(SettingsRoundTrip, NumbersDoNotDependOnTheLocale) {
   s.TMSP_STOP_IDLETIME = "1234567";
   const std::string file = FormatSettingsFile(s) + "STOP_DATASIZE=9999999999\nSTOP_LOGTIME=0060\n";
   std::vector<RecordingNotifier::Box> boxes;
-  const LoggerSettings read = test::Parse(file, boxes);
+  const LoggerSettings read = testing::ParseText(file, boxes);
 
   std::locale::global(oldGlobal);
   std::setlocale(LC_ALL, oldC.c_str());

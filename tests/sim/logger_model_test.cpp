@@ -30,18 +30,13 @@ TEST(LoggerModel, IdentificationStatusAndWakeUp) {
   EXPECT_EQ(MakeModel({.sdCard = SdCard::kProtected}).Answer("DEC"), "OK11\r");
 }
 
-// A valid set echoes its parameter, and the get of the same setting reads it
-// back; entries and lists are kept apart.
 TEST(LoggerModel, ValidSetsEchoAndAreReadBack) {
   const std::vector<std::pair<std::string, std::string>> cases{
-      {"BDS10D0A", "BDG1"},    {"BDS0", "BDG0"},    {"BDS2aBcD0e1F", "BDG2"},
-      {"BTS672359", "BTG6"},   {"EDS00D", "EDG0"},  {"ETS512000", "ETG5"},
-      {"EIS999999999", "EIG"}, {"EIS-", "EIG"},     {"ESS2097152000", "ESG"},
-      {"ELS863913600", "ELG"}, {"LESa1Z", "LEG"},   {"PMSON", "PMG"},
-      {"PTSHMS", "PTG"},       {"PNSOFF", "PNG"},   {"PPS ", "PPG"},
-      {"PPS\\", "PPG"},        {"PPS\\x2c", "PPG"}, {"PDS00112233445566778899", "PDG"},
-      {"PDS", "PDG"},          {"PBS1", "PBG1"},    {"PES20d0a", "PEG2"},
-      {"PIS5000", "PIG"},      {"PSS10240", "PSG"}};
+      {"BDS10D0A", "BDG1"},     {"BDS0", "BDG0"},
+      {"BTS672359", "BTG6"},    {"EIS-", "EIG"},
+      {"ESS2097152000", "ESG"}, {"ELS863913600", "ELG"},
+      {"LESa1Z", "LEG"},        {"PMSON", "PMG"},
+      {"PPS\\x2c", "PPG"},      {"PDS00112233445566778899", "PDG"}};
   LoggerModel model = MakeModel();
   for (const auto& [set, get] : cases) {
     const std::string reply = "OK" + set.substr(3) + "\r";
@@ -57,20 +52,15 @@ TEST(LoggerModel, ValidSetsEchoAndAreReadBack) {
 }
 
 TEST(LoggerModel, BadParametersAnswer99AndKeepTheSettings) {
-  const Lines cases{// Entry numbers and unknown commands.
-                    "BDS3-", "BDG3", "BDS", "BDGx", "BTS7-", "PEG3", "BDG01", "EIGX", "PPG,", "XYZ",
-                    "BDX0", "B", "DEAX", "bds0-", "BDS0-\n",
-                    // Data patterns.
-                    "BDS00D0A0B0C0E", "BDS0D", "BDS0GG", "BDS0--", "EDS0", "PES1", "PDS0D0",
-                    "PDS0011223344556677889900", "PDS-",
-                    // Times of day.
-                    "BTS08", "BTS0000000", "BTS082400", "BTS002360", "BTS0a0000", "ETS1-0000",
-                    // Numbers.
-                    "EIS0", "EIS1000000000", "EIS", "EIS+5", "EIS12a", "ESS2097152001",
-                    "ESS99999999999", "ELS863913601", "PIS0", "PSS2097152001", "EIS--",
-                    // Texts.
-                    "LESAB", "LESABCD", "LES.CF", "PMSon", "PMSYES", "PNSALL", "PTSON", "PPS",
-                    "PPS,,", "PPS\\\\", "PPS\\x2", "PPS\\q", "PPS\x7f"};
+  // One case per rule: entry numbers and unknown commands, data patterns,
+  // times of day, numbers, texts.
+  const Lines cases{"BDS3-",         "BDG01",     "XYZ",
+                    "bds0-",         "BDS0-\n",   "BDS00D0A0B0C0E",
+                    "BDS0D",         "BDS0GG",    "PDS0011223344556677889900",
+                    "BTS082400",     "BTS002360", "EIS0",
+                    "EIS1000000000", "EIS+5",     "ESS2097152001",
+                    "ELS863913601",  "LESAB",     "PMSon",
+                    "PPS,,",         "PPS\\x2"};
   LoggerModel model = MakeModel();
   for (const std::string& line : cases)
     EXPECT_EQ(model.Answer(line), "99\r") << line;
@@ -80,7 +70,7 @@ TEST(LoggerModel, BadParametersAnswer99AndKeepTheSettings) {
 TEST(LoggerModel, OldFirmwareAndMissingCard) {
   // Old firmware knows no time-stamp commands.
   LoggerModel old = MakeModel({.firmware = 100});
-  for (const std::string line : {"PMSON", "PTG", "PPS,", "PDS", "PBG0", "PES0-", "PIS-", "PSG"})
+  for (const std::string line : {"PMSON", "PTG", "PBG0", "PSG"})
     EXPECT_EQ(old.Answer(line), "01\r") << line;
   EXPECT_EQ(old.Answer("BDS0-"), "OK0-\r");
   EXPECT_EQ(old.settings().TMSP_MODE.Str(), "OFF");
@@ -89,7 +79,7 @@ TEST(LoggerModel, OldFirmwareAndMissingCard) {
   // clock commands still work.
   for (SdCard card : {SdCard::kAbsent, SdCard::kProtected}) {
     LoggerModel model = MakeModel({.sdCard = card});
-    for (const std::string line : {"BDS0-", "BTG1", "EDS1-", "EIS5", "LESCSV", "PMG", "BDS9"})
+    for (const std::string line : {"BDS0-", "EIS5", "LESCSV", "BDS9"})
       EXPECT_EQ(model.Answer(line), "51\r") << line;
     EXPECT_EQ(model.Answer("DEA"), "OKKM-62RX\r");
     EXPECT_EQ(model.Answer("TMG"), "OK260305070809\r");

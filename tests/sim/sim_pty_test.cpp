@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "pty_client.h"
+#include "support/pty_client.h"
 #include "support/sim_process.h"
 #include "support/temp_folder.h"
 

@@ -49,10 +49,35 @@ class FileCommands : public ::testing::Test {
     return SaveSettingsToFile(pages_, chooser, main_).completed;
   }
 
+  // Saves the clock, checking that the chooser was asked to confirm a replacement.
+  int SaveClock(const std::string& path, ForeignFile foreign = ForeignFile::kReplace,
+                const device::TypedTime& time = {2026, 3, 5, 7, 8, 9}) {
+    struct : FixedFileChooser {
+      using FixedFileChooser::FixedFileChooser;
+      std::optional<std::string> ChooseFileToSave(bool ask) override {
+        asked = ask;
+        return FixedFileChooser::ChooseFileToSave(ask);
+      }
+      bool asked = false;
+    } chooser(path);
+    const int result = SaveClockToFile(time, chooser, main_, dialog_, foreign).completed;
+    EXPECT_TRUE(chooser.asked);
+    return result;
+  }
+
   testing::TempFolder dir_;
   MemoryPageControls pages_;
   RecordingNotifier main_;
+  RecordingNotifier dialog_;  // the clock dialog's own boxes
 };
+
+// The default record with the clock fields of a typed time.
+std::string DefaultsWithClock(const char* calendar) {
+  LoggerSettings expected = DefaultSettings();
+  expected.TIME_CALENDAR = calendar;
+  expected.TIME_SET = 0;
+  return settings::FormatSettingsFile(expected);
+}
 
 TEST_F(FileCommands, LoadReadsEveryLineOnceTheHeaderIsFound) {
   // The header may come late and carry trailing text; the lines above it count too.
@@ -148,43 +173,14 @@ TEST_F(FileCommands, TextFieldsKeepTheFilesBytes) {
   EXPECT_EQ(main_.boxes, (std::vector<Box>{kLoaded, kSaved}));
 }
 
-class ClockToFile : public FileCommands {
- protected:
-  // Answers path, remembering whether it was asked to confirm a replacement.
-  struct AskingChooser : FixedFileChooser {
-    using FixedFileChooser::FixedFileChooser;
-    std::optional<std::string> ChooseFileToSave(bool ask) override {
-      asked = ask;
-      return FixedFileChooser::ChooseFileToSave(ask);
-    }
-    bool asked = false;
-  };
-  int SaveClock(const std::string& path, const device::TypedTime& time,
-                ForeignFile foreign = ForeignFile::kReplace) {
-    AskingChooser chooser(path);
-    const int result = SaveClockToFile(time, chooser, main_, dialog_, foreign).completed;
-    EXPECT_TRUE(chooser.asked);
-    return result;
-  }
-  // The default record with the clock fields of a typed time.
-  static std::string DefaultsWithClock(const char* calendar) {
-    LoggerSettings expected = DefaultSettings();
-    expected.TIME_CALENDAR = calendar;
-    expected.TIME_SET = 0;
-    return settings::FormatSettingsFile(expected);
-  }
-  RecordingNotifier dialog_;
-  const device::TypedTime time_{2026, 3, 5, 7, 8, 9};
-};
-
-TEST_F(ClockToFile, ValidFileChangesOnlyItsClockLines) {
+TEST_F(FileCommands, ClockIntoAValidFileChangesOnlyItsClockLines) {
   LoggerSettings record = DefaultSettings();
   record.FILE_EXTENSION = "DAT";
   record.STOP_TIME[4] = "451200";
   record.TIME_CALENDAR = "240305140709";
   record.TIME_SET = 1;
   const std::string path = Write("a.cfg", settings::FormatSettingsFile(record) + "FOO=1\r\n");
-  EXPECT_EQ(SaveClock(path, time_), 1);
+  EXPECT_EQ(SaveClock(path), 1);
   EXPECT_EQ(main_.boxes.size(), 1u);  // the reader's message goes to the main window
   EXPECT_EQ(dialog_.boxes, std::vector<Box>{kClockSaved});
   record.TIME_CALENDAR = "260305070809";
@@ -192,32 +188,32 @@ TEST_F(ClockToFile, ValidFileChangesOnlyItsClockLines) {
   EXPECT_EQ(Contents(path), settings::FormatSettingsFile(record));
 }
 
-TEST_F(ClockToFile, AnythingElseIsReplacedOnlyWhenTheUserWasAsked) {
+TEST_F(FileCommands, ClockReplacesAnythingElseOnlyWhenTheUserWasAsked) {
   const std::string junk = Write("junk.cfg", "hello\r\nFILE_EXTENSION=ABC\r\n");
   for (const std::string& foreign : {junk, Write("empty.cfg", "")}) {
     const std::string before = Contents(foreign);
-    EXPECT_EQ(SaveClock(foreign, time_, ForeignFile::kRefuse), 0);
+    EXPECT_EQ(SaveClock(foreign, ForeignFile::kRefuse), 0);
     EXPECT_EQ(Contents(foreign), before);
   }
 #ifdef _WIN32
-  EXPECT_EQ(SaveClock("NUL", time_), 0);
+  EXPECT_EQ(SaveClock("NUL"), 0);
 #else
   ASSERT_EQ(mkfifo(PathOf("fifo.cfg").c_str(), 0600), 0);
-  EXPECT_EQ(SaveClock(PathOf("fifo.cfg"), time_), 0);
+  EXPECT_EQ(SaveClock(PathOf("fifo.cfg")), 0);
 #endif
   EXPECT_EQ(main_.boxes, (std::vector<Box>{kNotASettingsFile, kNotASettingsFile, kCannotOpen}));
   main_.boxes.clear();
 
-  EXPECT_EQ(SaveClock(junk, time_), 1);
+  EXPECT_EQ(SaveClock(junk), 1);
   EXPECT_EQ(Contents(junk), DefaultsWithClock("260305070809"));
   // A new file; the time is held inside the dialog's ranges.
-  EXPECT_EQ(SaveClock(PathOf("new.cfg"), {2150, 13, 0, 24, -1, 60}), 1);
+  EXPECT_EQ(SaveClock(PathOf("new.cfg"), ForeignFile::kReplace, {2150, 13, 0, 24, -1, 60}), 1);
   EXPECT_EQ(Contents(PathOf("new.cfg")), DefaultsWithClock("991201230059"));
   EXPECT_TRUE(main_.boxes.empty());
   EXPECT_EQ(dialog_.boxes, (std::vector<Box>{kClockSaved, kClockSaved}));
 
   dialog_.boxes.clear();
-  EXPECT_EQ(SaveClock(PathOf("no/such/x.cfg"), time_), 0);
+  EXPECT_EQ(SaveClock(PathOf("no/such/x.cfg")), 0);
   EXPECT_EQ(main_.boxes.size(), 1u);
   EXPECT_TRUE(dialog_.boxes.empty());
 }

@@ -9,27 +9,22 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "settings/notifier.h"
 #include "settings/settings_reader.h"
-#include "support/temp_folder.h"
 
-namespace km62rx::settings::test {
-
-using testing::ReadFile;
-using testing::TempFolder;
-using testing::Utf8;
-using testing::Utf8Path;
-using testing::WriteFile;
+namespace km62rx::testing {
 
 // Parses text as a settings file; the messages land in boxes.
-inline LoggerSettings Parse(const std::string& text, std::vector<RecordingNotifier::Box>& boxes) {
+inline settings::LoggerSettings ParseText(const std::string& text,
+                                          std::vector<RecordingNotifier::Box>& boxes) {
   std::istringstream in(text);
   RecordingNotifier notifier;
-  LoggerSettings settings;
-  ParseSettings(in, settings, notifier);
+  settings::LoggerSettings record;
+  settings::ParseSettings(in, record, notifier);
   boxes = notifier.boxes;
-  return settings;
+  return record;
 }
 
 #ifndef _WIN32
@@ -58,4 +53,4 @@ inline int RunWithoutPrivileges(const std::function<int()>& fn) {
 #endif
 }
 
-}  // namespace km62rx::settings::test
+}  // namespace km62rx::testing
