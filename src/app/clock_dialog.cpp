@@ -22,12 +22,6 @@ namespace km62rx::app {
 
 namespace {
 
-constexpr int kHintLine = 280;
-constexpr int kFieldLabel = 220;
-constexpr int kOkButton = 424;
-constexpr int kCancelButton = 425;
-constexpr int kPcTimeButton = 423;
-
 struct FieldLayout {
   int x;
   int width;
@@ -104,10 +98,10 @@ void ClockDialog::BuildControls() {
   setFixedSize(units.X(300), units.Y(120));
 
   hint_ = new QLabel(this);
-  NameAndPlace(hint_, kHintLine, units, 5, 5, 200, 15);
+  NameAndPlace(hint_, ids::kClockHintLine, units, 5, 5, 200, 15);
 
   auto* label = new QLabel(QStringLiteral("年    月    日      時    分    秒"), this);
-  NameAndPlace(label, kFieldLabel, units, 25, 25, 200, 15);
+  NameAndPlace(label, ids::kClockFieldLabel, units, 25, 25, 200, 15);
 
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   for (std::size_t i = 0; i < fields_.size(); ++i) {
@@ -123,9 +117,10 @@ void ClockDialog::BuildControls() {
 
   // No default button: Enter in a field does nothing.
   pcTimeButton_ =
-      AddButton(this, QStringLiteral("PC時刻コピー"), kPcTimeButton, units, 175, 40, 55);
-  okButton_ = AddButton(this, QStringLiteral("OK"), kOkButton, units, 80, 90, 50);
-  cancelButton_ = AddButton(this, QStringLiteral("キャンセル"), kCancelButton, units, 160, 90, 50);
+      AddButton(this, QStringLiteral("PC時刻コピー"), ids::kPcTimeButton, units, 175, 40, 55);
+  okButton_ = AddButton(this, QStringLiteral("OK"), ids::kClockOkButton, units, 80, 90, 50);
+  cancelButton_ =
+      AddButton(this, QStringLiteral("キャンセル"), ids::kClockCancelButton, units, 160, 90, 50);
 
   // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
   for (std::size_t i = 1; i < fields_.size(); ++i)

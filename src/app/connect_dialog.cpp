@@ -12,18 +12,11 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
+#include "settings/control_ids.h"
 
 namespace km62rx::app {
 
 namespace {
-
-constexpr int kConnectButton = 410;
-constexpr int kCancelButton = 411;
-constexpr int kPortCombo = 300;
-constexpr int kDataBitsCombo = 301;
-constexpr int kParityCombo = 302;
-constexpr int kBaudCombo = 303;
-constexpr int kFlowCombo = 304;
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -65,8 +58,10 @@ void ConnectDialog::BuildControls() {
   }
 
   // No default button: Enter on a combo does nothing.
-  connectButton_ = AddButton(this, QStringLiteral("接続"), kConnectButton, units, 80, 120, 50);
-  cancelButton_ = AddButton(this, QStringLiteral("キャンセル"), kCancelButton, units, 160, 120, 50);
+  connectButton_ =
+      AddButton(this, QStringLiteral("接続"), ids::kConnectOkButton, units, 80, 120, 50);
+  cancelButton_ =
+      AddButton(this, QStringLiteral("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
 
   // A combo is as high as its closed box; the height of the opened list in
   // the layout table is left to the widget.
@@ -76,11 +71,11 @@ void ConnectDialog::BuildControls() {
     combo->setGeometry(units.X(x), units.Y(y), units.X(60), combo->sizeHint().height());
     return combo;
   };
-  portCombo_ = makeCombo(kPortCombo, 10, 40);
-  dataBitsCombo_ = makeCombo(kDataBitsCombo, 90, 40);
-  parityCombo_ = makeCombo(kParityCombo, 170, 40);
-  baudCombo_ = makeCombo(kBaudCombo, 10, 80);
-  flowCombo_ = makeCombo(kFlowCombo, 90, 80);
+  portCombo_ = makeCombo(ids::kPortCombo, 10, 40);
+  dataBitsCombo_ = makeCombo(ids::kDataBitsCombo, 90, 40);
+  parityCombo_ = makeCombo(ids::kParityCombo, 170, 40);
+  baudCombo_ = makeCombo(ids::kBaudCombo, 10, 80);
+  flowCombo_ = makeCombo(ids::kFlowCombo, 90, 80);
 
   // The ports as discovery lists them, not sorted; the placeholder when none.
   ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
