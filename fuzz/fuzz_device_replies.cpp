@@ -27,6 +27,7 @@
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/settings_runs.h"
+#include "reads_back.h"
 #include "settings/clock.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
@@ -149,16 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   settings::LoggerSettings record;
   RecordingNotifier bindingBoxes;
   ui::ReadSettingsFromPages(pages, record, bindingBoxes);
-  std::istringstream file(settings::FormatSettingsFile(record));
-  RecordingNotifier readerBoxes;
-  settings::LoggerSettings reread;
-  settings::ParseSettings(file, reread, readerBoxes);
-  if (!readerBoxes.boxes.empty()) {
-    // Show what went wrong before the fuzzer reports the input.
-    std::fprintf(stderr, "saved file:\n%s", settings::FormatSettingsFile(record).c_str());
-    for (const RecordingNotifier::Box& box : readerBoxes.boxes)
-      std::fprintf(stderr, "reader: %s: %s\n", box.title.c_str(), box.text.c_str());
-    std::abort();
-  }
+  fuzz::AbortUnlessFileReadsBack(record, "saved file");
   return 0;
 }

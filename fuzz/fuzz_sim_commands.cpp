@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "reads_back.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "settings/settings_reader.h"
@@ -85,16 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     line.clear();
   }
 
-  const settings::LoggerSettings& held = responder.model().settings();
-  std::istringstream file(settings::FormatSettingsFile(held));
-  RecordingNotifier readerBoxes;
-  settings::LoggerSettings reread;
-  settings::ParseSettings(file, reread, readerBoxes);
-  if (!readerBoxes.boxes.empty()) {
-    std::fprintf(stderr, "held:\n%s", settings::FormatSettingsFile(held).c_str());
-    for (const RecordingNotifier::Box& box : readerBoxes.boxes)
-      std::fprintf(stderr, "reader: %s: %s\n", box.title.c_str(), box.text.c_str());
-    std::abort();
-  }
+  fuzz::AbortUnlessFileReadsBack(responder.model().settings(), "held");
   return 0;
 }

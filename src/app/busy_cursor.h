@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 namespace km62rx::app {
 
 // Shows the busy cursor over the whole program for the life of the object:
@@ -9,8 +11,7 @@ class BusyCursor {
  public:
   BusyCursor();
   ~BusyCursor();
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
+  Q_DISABLE_COPY(BusyCursor)
 };
 
 // Shows the normal cursor for the life of the object when a busy cursor is
@@ -20,8 +21,7 @@ class NormalCursor {
  public:
   NormalCursor();
   ~NormalCursor();
-  NormalCursor(const NormalCursor&) = delete;
-  NormalCursor& operator=(const NormalCursor&) = delete;
+  Q_DISABLE_COPY(NormalCursor)
 
  private:
   bool pushed_ = false;

@@ -22,12 +22,6 @@ namespace km62rx::app {
 
 namespace {
 
-constexpr int kHintLine = 280;
-constexpr int kFieldLabel = 220;
-constexpr int kOkButton = 424;
-constexpr int kCancelButton = 425;
-constexpr int kPcTimeButton = 423;
-
 struct FieldLayout {
   int x;
   int width;
@@ -35,10 +29,6 @@ struct FieldLayout {
 };
 constexpr std::array<FieldLayout, 6> kFields{
     {{10, 25, 4}, {40, 18, 2}, {65, 18, 2}, {95, 18, 2}, {120, 18, 2}, {145, 18, 2}}};
-
-QString ObjectName(int id) {
-  return QStringLiteral("ctl%1").arg(id);
-}
 
 }  // namespace
 
@@ -108,43 +98,29 @@ void ClockDialog::BuildControls() {
   setFixedSize(units.X(300), units.Y(120));
 
   hint_ = new QLabel(this);
-  hint_->setObjectName(ObjectName(kHintLine));
-  PlaceInUnits(hint_, units, 5, 5, 200, 15);
+  NameAndPlace(hint_, ids::kClockHintLine, units, 5, 5, 200, 15);
 
   auto* label = new QLabel(QStringLiteral("年    月    日      時    分    秒"), this);
-  label->setObjectName(ObjectName(kFieldLabel));
-  PlaceInUnits(label, units, 25, 25, 200, 15);
+  NameAndPlace(label, ids::kClockFieldLabel, units, 25, 25, 200, 15);
 
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
   for (std::size_t i = 0; i < fields_.size(); ++i) {
     auto* field = new QLineEdit(this);
-    field->setObjectName(ObjectName(ids::kClockFields[i]));
     field->setMaxLength(kFields[i].limit);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     field->setValidator(digits);
     ui::KeepPastesOnOneLine(field);
-    PlaceInUnits(field, units, kFields[i].x, 40, kFields[i].width, 14);
+    NameAndPlace(field, ids::kClockFields[i], units, kFields[i].x, 40, kFields[i].width, 14);
     field->installEventFilter(this);
     fields_[i] = field;
   }
 
-  pcTimeButton_ = new QPushButton(QStringLiteral("PC時刻コピー"), this);
-  pcTimeButton_->setObjectName(ObjectName(kPcTimeButton));
-  PlaceInUnits(pcTimeButton_, units, 175, 40, 55, 14);
-
-  okButton_ = new QPushButton(QStringLiteral("OK"), this);
-  okButton_->setObjectName(ObjectName(kOkButton));
-  PlaceInUnits(okButton_, units, 80, 90, 50, 14);
-
-  cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
-  cancelButton_->setObjectName(ObjectName(kCancelButton));
-  PlaceInUnits(cancelButton_, units, 160, 90, 50, 14);
-
   // No default button: Enter in a field does nothing.
-  for (QPushButton* button : {okButton_, cancelButton_, pcTimeButton_}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  pcTimeButton_ =
+      AddButton(this, QStringLiteral("PC時刻コピー"), ids::kPcTimeButton, units, 175, 40, 55);
+  okButton_ = AddButton(this, QStringLiteral("OK"), ids::kClockOkButton, units, 80, 90, 50);
+  cancelButton_ =
+      AddButton(this, QStringLiteral("キャンセル"), ids::kClockCancelButton, units, 160, 90, 50);
 
   // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
   for (std::size_t i = 1; i < fields_.size(); ++i)

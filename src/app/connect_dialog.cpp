@@ -12,22 +12,11 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
+#include "settings/control_ids.h"
 
 namespace km62rx::app {
 
 namespace {
-
-constexpr int kConnectButton = 410;
-constexpr int kCancelButton = 411;
-constexpr int kPortCombo = 300;
-constexpr int kDataBitsCombo = 301;
-constexpr int kParityCombo = 302;
-constexpr int kBaudCombo = 303;
-constexpr int kFlowCombo = 304;
-
-QString ObjectName(int id) {
-  return QStringLiteral("ctl%1").arg(id);
-}
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -65,35 +54,28 @@ void ConnectDialog::BuildControls() {
   };
   for (const LabelSpec& def : kLabels) {
     auto* label = new QLabel(QString::fromUtf8(def.text), this);
-    label->setObjectName(ObjectName(def.id));
-    PlaceInUnits(label, units, def.x, def.y, def.width, def.height);
+    NameAndPlace(label, def.id, units, def.x, def.y, def.width, def.height);
   }
 
-  connectButton_ = new QPushButton(QStringLiteral("接続"), this);
-  connectButton_->setObjectName(ObjectName(kConnectButton));
-  PlaceInUnits(connectButton_, units, 80, 120, 50, 14);
-  cancelButton_ = new QPushButton(QStringLiteral("キャンセル"), this);
-  cancelButton_->setObjectName(ObjectName(kCancelButton));
-  PlaceInUnits(cancelButton_, units, 160, 120, 50, 14);
   // No default button: Enter on a combo does nothing.
-  for (QPushButton* button : {connectButton_, cancelButton_}) {
-    button->setAutoDefault(false);
-    button->setDefault(false);
-  }
+  connectButton_ =
+      AddButton(this, QStringLiteral("接続"), ids::kConnectOkButton, units, 80, 120, 50);
+  cancelButton_ =
+      AddButton(this, QStringLiteral("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
 
   // A combo is as high as its closed box; the height of the opened list in
   // the layout table is left to the widget.
   const auto makeCombo = [&](int id, int x, int y) {
     auto* combo = new QComboBox(this);
-    combo->setObjectName(ObjectName(id));
+    combo->setObjectName(QStringLiteral("ctl%1").arg(id));
     combo->setGeometry(units.X(x), units.Y(y), units.X(60), combo->sizeHint().height());
     return combo;
   };
-  portCombo_ = makeCombo(kPortCombo, 10, 40);
-  dataBitsCombo_ = makeCombo(kDataBitsCombo, 90, 40);
-  parityCombo_ = makeCombo(kParityCombo, 170, 40);
-  baudCombo_ = makeCombo(kBaudCombo, 10, 80);
-  flowCombo_ = makeCombo(kFlowCombo, 90, 80);
+  portCombo_ = makeCombo(ids::kPortCombo, 10, 40);
+  dataBitsCombo_ = makeCombo(ids::kDataBitsCombo, 90, 40);
+  parityCombo_ = makeCombo(ids::kParityCombo, 170, 40);
+  baudCombo_ = makeCombo(ids::kBaudCombo, 10, 80);
+  flowCombo_ = makeCombo(ids::kFlowCombo, 90, 80);
 
   // The ports as discovery lists them, not sorted; the placeholder when none.
   ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
@@ -139,8 +121,8 @@ bool ConnectDialog::ReadyToShow() {
 
 std::optional<device::LineSettings> ConnectDialog::ChosenLineSettings() const {
   return device::LineSettingsFromChoices(dataBitsCombo_->currentIndex(),
-                                         parityCombo_->currentIndex(),
-                                         baudCombo_->currentIndex(), flowCombo_->currentIndex());
+                                         parityCombo_->currentIndex(), baudCombo_->currentIndex(),
+                                         flowCombo_->currentIndex());
 }
 
 void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {

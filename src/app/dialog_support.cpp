@@ -52,6 +52,21 @@ void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int w
   widget->setGeometry(units.Rect(x, y, width, height));
 }
 
+void NameAndPlace(QWidget* widget, int id, const DialogUnits& units, int x, int y, int width,
+                  int height) {
+  widget->setObjectName(QStringLiteral("ctl%1").arg(id));
+  PlaceInUnits(widget, units, x, y, width, height);
+}
+
+QPushButton* AddButton(QDialog* dialog, const QString& text, int id, const DialogUnits& units,
+                       int x, int y, int width) {
+  auto* button = new QPushButton(text, dialog);
+  NameAndPlace(button, id, units, x, y, width, 14);
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
 bool HandleDialogKey(QDialog& dialog, QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Escape:

@@ -5,6 +5,8 @@
 
 class QDialog;
 class QKeyEvent;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace km62rx::app {
@@ -33,6 +35,16 @@ class DialogUnits {
 
 // Places a child at a rectangle given in dialog units.
 void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width, int height);
+
+// Gives a dialog's child its object name "ctl<ID>" and places it in dialog
+// units.
+void NameAndPlace(QWidget* widget, int id, const DialogUnits& units, int x, int y, int width,
+                  int height);
+
+// Adds a push button 14 units high that is never a default button: Enter in
+// these dialogs presses only the focused button.
+QPushButton* AddButton(QDialog* dialog, const QString& text, int id, const DialogUnits& units,
+                       int x, int y, int width);
 
 // Key handling shared by the connect and clock dialogs, which have no
 // default button and are not closed from the keyboard: Enter presses the

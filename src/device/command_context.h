@@ -15,4 +15,9 @@ struct CommandContext {
   Notifier& mainWindow;
 };
 
+// One setting's send or receive command: sends the setting from the pages, or
+// fills the pages from the logger. The command headers declare theirs in
+// pairs with this type, one line a setting.
+using SettingCommand = StepResult(CommandContext& ctx);
+
 }  // namespace km62rx::device

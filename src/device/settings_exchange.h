@@ -84,13 +84,14 @@ StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int
 // builds for it, entry 0 first, for rows entries. Stops at the first entry
 // that is not done and returns its result.
 StepResult SendEntries(CommandContext& ctx, int rows,
-                const std::function<std::string(int index)>& entryRequest);
+                       const std::function<std::string(int index)>& entryRequest);
 
 // Asks for every entry of a repeated setting with the get mnemonic and the
 // entry index, and hands each checked reply to showEntry, which puts it on
 // the pages and returns kDone (or kRefused after a box it showed). Stops at the
 // first entry that is not done and returns its result.
-StepResult ReceiveEntries(CommandContext& ctx, int rows, std::string_view getMnemonic,
-                          const std::function<StepResult(int index, const Reply& reply)>& showEntry);
+StepResult ReceiveEntries(
+    CommandContext& ctx, int rows, std::string_view getMnemonic,
+    const std::function<StepResult(int index, const Reply& reply)>& showEntry);
 
 }  // namespace km62rx::device::detail

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "settings/setting_table.h"
 #include "device/settings_commands.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::device {
 namespace {
 
-using Operation = StepResult (*)(CommandContext&);
+using Operation = SettingCommand*;
 
 struct Step {
   Operation send;

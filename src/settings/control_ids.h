@@ -2,9 +2,10 @@
 
 #include "settings/logger_settings.h"
 
-// Control IDs of the main window: the one place they are written down. The
-// page table, the device commands, the binding and the availability rule
-// all use these names. Rows and bytes are numbered from 0.
+// Control IDs of the main window and its two dialogs: the one place they are
+// written down. The page table, the device commands, the binding, the
+// availability rule and the dialogs all use these names. Rows and bytes are
+// numbered from 0.
 namespace km62rx::ids {
 
 // Rows of the repeated settings, as many as the record holds.
@@ -78,6 +79,22 @@ inline constexpr int kTimestampIdleField = 695;
 inline constexpr int kTimestampSizeCheck = 885;
 inline constexpr int kTimestampSizeField = 696;
 inline constexpr int kTimestampSizeUnit = 340;
+
+// Connect dialog.
+inline constexpr int kConnectOkButton = 410;
+inline constexpr int kConnectCancelButton = 411;
+inline constexpr int kPortCombo = 300;
+inline constexpr int kDataBitsCombo = 301;
+inline constexpr int kParityCombo = 302;
+inline constexpr int kBaudCombo = 303;
+inline constexpr int kFlowCombo = 304;
+
+// Clock dialog: hint line, field label, buttons.
+inline constexpr int kClockHintLine = 280;
+inline constexpr int kClockFieldLabel = 220;
+inline constexpr int kClockOkButton = 424;
+inline constexpr int kClockCancelButton = 425;
+inline constexpr int kPcTimeButton = 423;
 
 // Clock dialog fields: year, month, day, hour, minute, second.
 inline constexpr int kClockYear = 500;

@@ -1,5 +1,6 @@
 #include "sim/logger_clock.h"
 
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 
@@ -9,28 +10,6 @@ namespace {
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-// Days since 1970-01-01 of a proleptic Gregorian date (H. Hinnant's method).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
-  y -= m <= 2 ? 1 : 0;
-  const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const unsigned yoe = static_cast<unsigned>(y - era * 400);
-  const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;
-  const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
-}
-
-void CivilFromDays(std::int64_t z, int& year, int& month, int& day) {
-  z += 719468;
-  const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const unsigned doe = static_cast<unsigned>(z - era * 146097);
-  const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const unsigned mp = (5 * doy + 2) / 153;
-  day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-  month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-  year = static_cast<int>(static_cast<std::int64_t>(yoe) + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 int TwoDigits(std::string_view text, std::size_t at) {
   return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
@@ -39,8 +18,9 @@ int TwoDigits(std::string_view text, std::size_t at) {
 
 std::int64_t ToSeconds(const CivilTime& time) {
   // Day 1 of the month plus (day - 1) days lets day 31 of a short month roll on.
-  const std::int64_t days =
-      DaysFromCivil(time.year, static_cast<unsigned>(time.month), 1) + (time.day - 1);
+  using namespace std::chrono;
+  const sys_days first{year{time.year} / month{static_cast<unsigned>(time.month)} / 1};
+  const std::int64_t days = first.time_since_epoch().count() + (time.day - 1);
   return days * kSecondsPerDay + time.hour * 3600 + time.minute * 60 + time.second;
 }
 
@@ -51,8 +31,12 @@ CivilTime FromSeconds(std::int64_t seconds) {
     rest += kSecondsPerDay;
     --days;
   }
+  using namespace std::chrono;
+  const year_month_day date{sys_days{std::chrono::days{days}}};
   CivilTime time;
-  CivilFromDays(days, time.year, time.month, time.day);
+  time.year = static_cast<int>(date.year());
+  time.month = static_cast<int>(static_cast<unsigned>(date.month()));
+  time.day = static_cast<int>(static_cast<unsigned>(date.day()));
   time.hour = static_cast<int>(rest / 3600);
   time.minute = static_cast<int>(rest % 3600 / 60);
   time.second = static_cast<int>(rest % 60);

@@ -7,14 +7,11 @@
 
 namespace km62rx::sim {
 
-// A calendar time without time zone, as the logger's clock holds it.
+// A calendar time without time zone, as the logger's clock holds it: the
+// date, then the time of day.
 struct CivilTime {
-  int year = 2000;
-  int month = 1;
-  int day = 1;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
+  int year = 2000, month = 1, day = 1;
+  int hour = 0, minute = 0, second = 0;
 };
 
 // Seconds since 1970-01-01 00:00:00 of a calendar time, counted as if there

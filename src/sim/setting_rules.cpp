@@ -1,6 +1,7 @@
 #include "sim/setting_rules.h"
 
 #include <string>
+#include <string_view>
 
 #include "settings/logger_settings.h"
 
@@ -8,16 +9,23 @@ namespace km62rx::sim {
 
 namespace {
 
+// The simulator's own character classes, ASCII only whatever the locale.
+constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kHexDigits = "0123456789ABCDEFabcdef";
+constexpr std::string_view kLettersAndDigits =
+    "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
+bool IsIn(std::string_view set, char c) {
+  return set.find(c) != std::string_view::npos;
+}
 bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+  return IsIn(kDigits, c);
 }
-
 bool IsHex(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+  return IsIn(kHexDigits, c);
 }
-
 bool IsAlnum(char c) {
-  return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+  return IsIn(kLettersAndDigits, c);
 }
 
 }  // namespace
