@@ -10,7 +10,7 @@
 #include "device/connection.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "dialog_harness.h"
+#include "sim_window.h"
 
 namespace km62rx::testing {
 namespace {
@@ -37,13 +37,12 @@ void TypeInto(QLineEdit* field, const std::string& text) {
   QTest::keyClicks(field, QString::fromStdString(text));
 }
 
-class ClockDialogTest : public DialogTest {};
+class ClockDialogTest : public SimWindowTest {};
 
 // Typing, leaving a field (its rules are checked below the widgets) and
 // copying the PC time.
 TEST_F(ClockDialogTest, TypingLeavingAFieldAndCopyingThePcTime) {
-  DialogHarness h;
-  app::ClockDialog dialog(h.ctx, 1);
+  app::ClockDialog dialog(ctx(), 1);
   ShowActive(dialog);
   TypeInto(FieldOf(dialog, 500), "2a0-2 75");  // digits only, up to four
   EXPECT_EQ(FieldOf(dialog, 500)->text().toStdString(), "2027");
@@ -64,9 +63,9 @@ TEST_F(ClockDialogTest, TypingLeavingAFieldAndCopyingThePcTime) {
 // For each target: the PC time, unpadded, and the note only for a file;
 // Enter and Escape do not close the dialog, キャンセル and the close box do.
 TEST_F(ClockDialogTest, KeysAndClosing) {
-  DialogHarness h(Options{"--answer-wake"});
+  StartSim({"--answer-wake"});
   for (int target : {1, 0}) {
-    app::ClockDialog dialog(h.ctx, target);
+    app::ClockDialog dialog(ctx(), target);
     ShowActive(dialog);
     EXPECT_EQ(ControlText(dialog, 280).empty(), target == 1);
     EXPECT_THAT(FieldTexts(dialog), ElementsAre("2026", "3", "5", "7", "8", "9"));
@@ -80,8 +79,8 @@ TEST_F(ClockDialogTest, KeysAndClosing) {
       dialog.close();  // the close box
     EXPECT_FALSE(dialog.isVisible());
   }
-  EXPECT_TRUE(h.SimLines().empty());
-  EXPECT_TRUE(h.log.boxes.empty());
+  EXPECT_TRUE(SimLines().empty());
+  EXPECT_TRUE(boxes.empty());
 }
 
 // OK sends the fields and closes; a refusal is shown by the dialog, which
@@ -112,23 +111,23 @@ TEST_F(ClockDialogTest, OkSendsTheFieldsToTheLoggerAndCloses) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.wire);
-    DialogHarness h(c.reply.empty() ? Options{"--answer-wake"}
-                                    : Options{"--answer-wake", "--reply", c.reply});
-    ASSERT_EQ(device::OpenDevicePort(h.link, h.sim->path(), {}), device::LinkResult::kOk);
-    app::ClockDialog dialog(h.ctx, 1);
+    StartSim(c.reply.empty() ? Options{"--answer-wake"}
+                             : Options{"--answer-wake", "--reply", c.reply});
+    ASSERT_EQ(device::OpenDevicePort(link(), sim->path(), {}), device::LinkResult::kOk);
+    app::ClockDialog dialog(ctx(), 1);
     ShowActive(dialog);
     for (std::size_t i = 0; i < c.fields.size(); ++i)
       FieldOf(dialog, 500 + int(i))->setText(QString::fromStdString(c.fields[i]));
     if (!c.focusedHour.empty())
       TypeInto(FieldOf(dialog, 503), c.focusedHour);
     ChildControl<QPushButton>(dialog, 424)->click();  // pressed without taking the focus
-    EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", c.wire));
-    EXPECT_THAT(h.log.boxes, ElementsAre(c.box));
+    EXPECT_THAT(SimLines(), ElementsAre("", "DEA", c.wire));
+    EXPECT_THAT(boxes, ElementsAre(c.box));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(h.link.connected, 1);
+    EXPECT_EQ(link().connected, 1);
     for (int id : {423, 424, 425})
       EXPECT_FALSE(ChildControl(dialog, id)->isEnabled()) << id;
-    device::CloseDeviceLink(h.link);
+    device::CloseDeviceLink(link());
   }
 }
 

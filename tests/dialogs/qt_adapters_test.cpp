@@ -15,7 +15,7 @@
 #include "app/connect_dialog.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
-#include "dialog_harness.h"
+#include "sim_window.h"
 
 namespace km62rx::testing {
 namespace {
@@ -27,12 +27,11 @@ bool Is(QWidget* widget) {
   return qobject_cast<T*>(widget) != nullptr;
 }
 
-class QtAdaptersTest : public DialogTest {};
+class QtAdaptersTest : public SimWindowTest {};
 
 // Without ports the connect command shows only the box, owned by the dialog.
 TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
-  DialogHarness h;
-  h.services.makeNotifier = [](QWidget* owner) -> std::unique_ptr<Notifier> {
+  services.makeNotifier = [](QWidget* owner) -> std::unique_ptr<Notifier> {
     return std::make_unique<app::QtNotifier>(owner);
   };
   bool boxSeen = false;
@@ -58,7 +57,7 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
   });
   {
     const app::BusyCursor busy;
-    app::RunConnectDialog(h.ctx);
+    app::RunConnectDialog(ctx());
     EXPECT_TRUE(Busy());
   }
   QTest::qWait(30);
