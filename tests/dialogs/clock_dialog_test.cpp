@@ -96,12 +96,6 @@ TEST_F(ClockDialogTest, OkSendsTheFieldsToTheLoggerAndCloses) {
   const std::string kSet = "本体時刻設定";
   const Case cases[] = {
       {"", {}, "", "TMS260305070809", {kDialog, kSet, "2026/03/05 07:08:09 に設定しました。"}},
-      // The day is kept within its month: 31 February 2026 is sent as the 28th.
-      {"",
-       {"2026", "2", "31", "0", "0", "0"},
-       "",
-       "TMS260228000000",
-       {kDialog, kSet, "2026/02/28 00:00:00 に設定しました。"}},
       {"", {}, "99", "TMS260305230809", {kDialog, kSet, "2026/03/05 23:08:09 に設定しました。"}},
       {"TMS=99",
        {},
