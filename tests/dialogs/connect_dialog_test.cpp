@@ -4,7 +4,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
-#include <utility>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -16,7 +15,6 @@ namespace km62rx::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::StartsWith;
 
 constexpr const char* kDialog = "connectDialog";
 
@@ -48,41 +46,6 @@ TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
   QTest::keyClick(cancel, Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-// One connect end to end, with a write-protected card.
-TEST_F(ConnectDialogTest, ConnectsWithBusyCursorAndShowsTheClock) {
-  StartSim({"--answer-wake", "--sd", "protected"});
-  app::ConnectDialog dialog(ctx());
-  ASSERT_TRUE(dialog.ReadyToShow());
-  dialog.show();
-  // The buttons are off and the cursor busy while the port opens.
-  std::vector<bool> enabledWhileOpening;
-  struct Hook : device::LinkStatusView {
-    std::function<void()> onChange;
-    void LinkStatusChanged(const device::DeviceLink&) override { onChange(); }
-  } hook;
-  hook.onChange = [&] {
-    if (link().connected == 1 && enabledWhileOpening.empty()) {
-      enabledWhileOpening = {ChildControl<QPushButton>(dialog, 410)->isEnabled(),
-                             ChildControl<QPushButton>(dialog, 411)->isEnabled(), Busy()};
-    }
-  };
-  device::LinkStatusView* const panel = std::exchange(link().view, &hook);
-  ClickControl(dialog, 410);
-  EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false, true));
-  EXPECT_FALSE(Busy());
-  EXPECT_EQ(link().sdState, 3);
-  EXPECT_THAT(SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].owner, kMain);
-  EXPECT_EQ(boxes[0].title, "注意");
-  EXPECT_EQ(boxes[1].owner, kDialog);
-  EXPECT_EQ(boxes[1].title, "接続しました");
-  EXPECT_THAT(boxes[1].text, StartsWith("本体時刻 : 20"));
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  link().view = panel;
-  device::CloseDeviceLink(link());
 }
 
 // What the dialog does after each kind of failed connect; a second try

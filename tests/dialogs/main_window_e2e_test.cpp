@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -71,15 +72,37 @@ class MainWindowTest : public SimWindowTest {
   std::size_t mark_ = 0;
 };
 
+// A connect with a write-protected card: the dialog's buttons are off and
+// the cursor busy while the port opens; the panel then shows the logger.
 TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
-  StartSim({"--answer-wake"});
+  StartSim({"--answer-wake", "--sd", "protected"});
   EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
+  std::vector<bool> whileOpening;  // OK, キャンセル, busy
+  struct Hook : device::LinkStatusView {
+    std::function<void(const device::DeviceLink&)> onChange;
+    void LinkStatusChanged(const device::DeviceLink& l) override { onChange(l); }
+  } hook;
+  device::LinkStatusView* const panel = link().view;
+  hook.onChange = [&](const device::DeviceLink& l) {
+    auto* dialog = qobject_cast<app::ConnectDialog*>(QApplication::activeModalWidget());
+    if (l.connected == 1 && whileOpening.empty() && dialog != nullptr)
+      whileOpening = {ChildControl(*dialog, 410)->isEnabled(),
+                      ChildControl(*dialog, 411)->isEnabled(), Busy()};
+    panel->LinkStatusChanged(l);
+  };
+  link().view = &hook;
   ConnectThroughDialog();
+  link().view = panel;
+  EXPECT_THAT(whileOpening, ElementsAre(false, false, true));
+  EXPECT_FALSE(Busy());
+  EXPECT_THAT(SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
   EXPECT_EQ(controls().Text(ids::kStatusLine), "接続状態 : 接続中 (ファームウェア Ver1.01)");
-  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, true));
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].owner, "connectDialog");
-  EXPECT_EQ(boxes[0].title, "接続しました");
+  EXPECT_EQ(controls().Text(ids::kSdLine), "SDカード : 書込保護");
+  EXPECT_THAT(DeviceButtonsEnabled(), ElementsAre(false, false, true, true, true));  // card
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].owner + boxes[0].title, std::string(kMain) + "注意");
+  EXPECT_EQ(boxes[1].owner + boxes[1].title, "connectDialog接続しました");
+  EXPECT_THAT(boxes[1].text, StartsWith("本体時刻 : 20"));
 
   Click(ids::kDisconnectButton);
   EXPECT_EQ(link().connected, 0);
