@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <tuple>
 
 #include "device/connection.h"
 #include "settings/notifier.h"
@@ -14,12 +15,15 @@ namespace km62rx::testing {
 
 namespace {
 
+std::string NameOf(const QWidget* owner) {
+  return owner ? owner->objectName().toStdString() : std::string("(none)");
+}
+
 class OwnedRecorder : public Notifier {
  public:
   OwnedRecorder(std::vector<OwnedBox>& boxes, QWidget* owner) : boxes_(boxes), owner_(owner) {}
   void Show(std::string_view title, std::string_view text) override {
-    boxes_.push_back({owner_ ? owner_->objectName().toStdString() : std::string("(none)"),
-                      std::string(title), std::string(text)});
+    boxes_.push_back({NameOf(owner_), std::string(title), std::string(text)});
   }
 
  private:
@@ -33,11 +37,13 @@ void WindowTest::Start(std::unique_ptr<device::SerialLine> serial) {
   if (window)
     window->close();
   window.reset();
+  if (!serial)
+    return;
   services.makeNotifier = [this](QWidget* owner) -> std::unique_ptr<Notifier> {
     return std::make_unique<OwnedRecorder>(boxes, owner);
   };
   services.makeFileChooser = [this](QWidget* owner) -> std::unique_ptr<FileChooser> {
-    chooserOwners.push_back(owner ? owner->objectName().toStdString() : std::string("(none)"));
+    chooserOwners.push_back(NameOf(owner));
     return std::make_unique<FixedFileChooser>(chooserAnswer);
   };
   services.listPorts = [this] { return ports; };
@@ -51,9 +57,7 @@ void WindowTest::Start(std::unique_ptr<device::SerialLine> serial) {
 }
 
 void WindowTest::TearDown() {
-  if (window)
-    window->close();
-  window.reset();
+  Start(nullptr);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString() << " "
                                       << widget->windowTitle().toStdString();
@@ -61,12 +65,9 @@ void WindowTest::TearDown() {
 }
 
 void WindowTest::SetLink(int connected, int sdState, int firmware, int timestampSupported) {
-  device::DeviceLink& l = window->Link();
-  l.connected = connected;
-  l.sdState = sdState;
-  l.firmwareVersion = firmware;
-  l.timestampSupported = timestampSupported;
-  device::RefreshLinkStatus(l);
+  std::tie(link().connected, link().sdState, link().firmwareVersion, link().timestampSupported) =
+      std::tie(connected, sdState, firmware, timestampSupported);
+  device::RefreshLinkStatus(link());
 }
 
 void WindowTest::ClickPage(int page, bool runSwitch) {
@@ -114,8 +115,7 @@ void WindowTest::Leave() {
 }
 
 std::string WindowTest::FocusedName() const {
-  const QWidget* focused = QApplication::focusWidget();
-  return focused ? focused->objectName().toStdString() : std::string("(none)");
+  return NameOf(QApplication::focusWidget());
 }
 
 bool Busy() {

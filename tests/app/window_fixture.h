@@ -45,6 +45,7 @@ class WindowTest : public ::testing::Test {
 
   void SetUp() override { Start(std::make_unique<FakeSerialLine>()); }
   void TearDown() override;
+  // Closes the window and, given a line, opens a new one over it.
   void Start(std::unique_ptr<device::SerialLine> serial);
 
   ui::QtPageControls& controls() { return window->Controls(); }

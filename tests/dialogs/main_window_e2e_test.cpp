@@ -213,16 +213,6 @@ TEST_F(MainWindowTest, ClockButtons) {
   EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305070809"));
   EXPECT_THAT(boxes,
               ElementsAre(OwnedBox{kMain, "本体時刻設定", "2026/03/05 07:08:09 に設定しました。"}));
-
-  Mark();
-  WhenModalShown([](QWidget* modal) {
-    EXPECT_TRUE(ControlText(*modal, 280).empty());
-    ChildControl<QLineEdit>(*modal, 503)->setText("21");
-    ClickControl(*modal, 424);
-  });
-  Click(ids::kClockFromDialogButton);
-  EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305210809"));
-  EXPECT_EQ(boxes.size(), 1u);
 }
 
 }  // namespace

@@ -14,9 +14,7 @@ namespace km62rx::testing {
 class SimWindowTest : public WindowTest {
  protected:
   void StartSim(Options options) {
-    if (window)
-      window->close();
-    window.reset();
+    Start(nullptr);
     boxes.clear();
     sim = std::make_unique<SimProcess>(std::move(options));
     ports = {sim->path()};
