@@ -29,21 +29,13 @@ bool Is(QWidget* widget) {
 
 class QtAdaptersTest : public SimWindowTest {};
 
-// Without ports the connect command shows only the box, owned by the dialog.
+// Without ports the connect command shows only the box, owned by the dialog
+// (a connect dialog coming up instead would wait for ever).
 TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
   services.makeNotifier = [](QWidget* owner) -> std::unique_ptr<Notifier> {
     return std::make_unique<app::QtNotifier>(owner);
   };
   bool boxSeen = false;
-  bool dialogShown = false;
-  QTimer dialogGuard;  // closes a connect dialog that should not have come up
-  QObject::connect(&dialogGuard, &QTimer::timeout, [&] {
-    if (auto* dialog = qobject_cast<app::ConnectDialog*>(QApplication::activeModalWidget())) {
-      dialogShown = true;
-      dialog->reject();
-    }
-  });
-  dialogGuard.start(10);
   WhenModalShown(Is<QMessageBox>, [&](QWidget* modal) {
     auto* box = static_cast<QMessageBox*>(modal);
     boxSeen = true;
@@ -62,7 +54,6 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
   }
   QTest::qWait(30);
   EXPECT_TRUE(boxSeen);
-  EXPECT_FALSE(dialogShown);
   EXPECT_EQ(app::QtNotifier::BoxText("一行目\r\n二行目").toStdString(), "一行目\n二行目");
 }
 
