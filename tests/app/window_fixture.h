@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -14,7 +13,6 @@
 
 #include "app/main_window.h"
 #include "settings/clock.h"
-#include "settings/file_chooser.h"
 #include "support/fake_serial_line.h"
 #include "ui/qt/page_switch.h"
 #include "ui/qt/qt_page_controls.h"
@@ -23,8 +21,7 @@ namespace km62rx::testing {
 
 using Options = std::vector<std::string>;
 
-// One message box as a notifier received it, with the objectName of the
-// window that owned it.
+// A message box as shown, with the objectName of the window that owned it.
 struct OwnedBox {
   std::string owner;
   std::string title;
@@ -55,10 +52,9 @@ class WindowTest : public ::testing::Test {
   QLineEdit* edit(int id) { return controls().LineEdit(id); }
   std::string Text(int id) { return controls().Text(id); }
 
-  // Sets the link's state as a handshake would and refreshes the panel.
+  // Sets the link's state as a handshake would.
   void SetLink(int connected, int sdState, int firmware, int timestampSupported);
-  // Clicks the tree item of a page and, unless told not to, lets the queued
-  // page switch run.
+  // Clicks a page's tree item and, unless told not to, runs the queued switch.
   void ClickPage(int page, bool runSwitch = true);
   // Clicks an enabled button of the window.
   void Click(int id);
@@ -81,9 +77,8 @@ class WindowTest : public ::testing::Test {
 
 // Whether the busy cursor is up.
 bool Busy();
-// Runs action once the current modal dialog is up (from the event loop of
-// its exec()). Gives up after about 5 s. The second form waits for the
-// first modal window that matches.
+// Runs action once a modal window (that matches) is up, from the event loop
+// of its exec(). Gives up after about 5 s.
 void WhenModalShown(std::function<void(QWidget* modal)> action);
 void WhenModalShown(std::function<bool(QWidget* modal)> matches,
                     std::function<void(QWidget* modal)> action);

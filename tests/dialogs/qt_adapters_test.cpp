@@ -57,10 +57,8 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
   EXPECT_EQ(app::QtNotifier::BoxText("一行目\r\n二行目").toStdString(), "一行目\n二行目");
 }
 
-// Types name into the file dialog's name field in folder and accepts, as a
-// user would. The dialog lists folders in the background and may put its
-// own selection back while it does, so the name is typed again until it has
-// held twice in a row.
+// Types name into the file dialog's name field in folder and accepts. The
+// dialog may put its own selection back, so the name is typed until it holds.
 void ChooseIn(QWidget* modal, const std::string& folder, const std::string& name) {
   auto* dialog = qobject_cast<QFileDialog*>(modal);
   ASSERT_NE(dialog, nullptr);
