@@ -82,40 +82,30 @@ TEST_F(ClockDialogTest, KeysAndClosing) {
   EXPECT_TRUE(boxes.empty());
 }
 
-// OK sends the fields and closes; a refusal is shown by the dialog, which
+// OK sends the fields, also one still focused, and closes; a refusal is shown by the dialog, which
 // closes all the same.
 TEST_F(ClockDialogTest, OkSendsTheFieldsToTheLoggerAndCloses) {
   struct Case {
-    std::string reply;                // the simulator's answer to TMS
-    std::vector<std::string> fields;  // none: the PC time as shown
-    std::string focusedHour;          // typed into the hour, which keeps the focus
-    std::string wire;
-    OwnedBox box;
+    const char* reply;  // the simulator's answer to TMS, if not OK
+    const char* hour;   // typed into the hour, which keeps the focus
+    const char* wire;
+    const char *title, *text;
   };
-  const std::string kSet = "本体時刻設定";
   const Case cases[] = {
-      {"", {}, "", "TMS260305070809", {kDialog, kSet, "2026/03/05 07:08:09 に設定しました。"}},
-      {"", {}, "99", "TMS260305230809", {kDialog, kSet, "2026/03/05 23:08:09 に設定しました。"}},
-      {"TMS=99",
-       {},
-       "",
-       "TMS260305070809",
-       {kDialog, "応答エラー", "コマンドのパラメータが不一致です。"}},
+      {"", "99", "TMS260305230809", "本体時刻設定", "2026/03/05 23:08:09 に設定しました。"},
+      {"TMS=99", "", "TMS260305070809", "応答エラー", "コマンドのパラメータが不一致です。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.wire);
-    StartSim(c.reply.empty() ? Options{"--answer-wake"}
-                             : Options{"--answer-wake", "--reply", c.reply});
+    StartSim(*c.reply ? Options{"--answer-wake", "--reply", c.reply} : Options{"--answer-wake"});
     ASSERT_EQ(device::OpenDevicePort(link(), sim->path(), {}), device::LinkResult::kOk);
     app::ClockDialog dialog(ctx(), 1);
     ShowActive(dialog);
-    for (std::size_t i = 0; i < c.fields.size(); ++i)
-      FieldOf(dialog, 500 + int(i))->setText(QString::fromStdString(c.fields[i]));
-    if (!c.focusedHour.empty())
-      TypeInto(FieldOf(dialog, 503), c.focusedHour);
+    if (*c.hour)
+      TypeInto(FieldOf(dialog, 503), c.hour);
     ChildControl<QPushButton>(dialog, 424)->click();  // pressed without taking the focus
     EXPECT_THAT(SimLines(), ElementsAre("", "DEA", c.wire));
-    EXPECT_THAT(boxes, ElementsAre(c.box));
+    EXPECT_THAT(boxes, ElementsAre(OwnedBox{kDialog, c.title, c.text}));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(link().connected, 1);
     for (int id : {423, 424, 425})
