@@ -141,7 +141,6 @@ TEST_F(WindowTest, LeavingAFieldAppliesItsRule) {
   using namespace ids;
   const Case cases[] = {
       {3, StartTimeHour(0), "24", nullptr, "23"},  // clamped into its range
-      {10, kExtensionField, "A", nullptr, "Axx"},  // the extension is completed
       {2, StartDataByte(0, 0), "7", "", "07"},     // a hex byte is completed
       {2, StartDataByte(0, 3), "", "41", ""},      // the last of a row, even before a full row
   };

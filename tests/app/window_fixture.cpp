@@ -123,18 +123,14 @@ bool Busy() {
   return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
 }
 
-void WhenModalShown(std::function<void(QWidget* modal)> action) {
-  WhenModalShown([](QWidget*) { return true; }, std::move(action));
-}
-
-void WhenModalShown(std::function<bool(QWidget* modal)> matches,
-                    std::function<void(QWidget* modal)> action) {
+void WhenModalShown(std::function<void(QWidget* modal)> action,
+                    std::function<bool(QWidget* modal)> matches) {
   auto* timer = new QTimer;
   timer->setInterval(10);
   auto attempts = std::make_shared<int>(0);
   QObject::connect(timer, &QTimer::timeout, [timer, matches, action, attempts] {
     QWidget* modal = QApplication::activeModalWidget();
-    const bool found = modal != nullptr && modal->isVisible() && matches(modal);
+    const bool found = modal != nullptr && modal->isVisible() && (!matches || matches(modal));
     if (found || ++*attempts > 500) {
       timer->stop();
       timer->deleteLater();

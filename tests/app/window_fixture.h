@@ -79,9 +79,8 @@ class WindowTest : public ::testing::Test {
 bool Busy();
 // Runs action once a modal window (that matches) is up, from the event loop
 // of its exec(). Gives up after about 5 s.
-void WhenModalShown(std::function<void(QWidget* modal)> action);
-void WhenModalShown(std::function<bool(QWidget* modal)> matches,
-                    std::function<void(QWidget* modal)> action);
+void WhenModalShown(std::function<void(QWidget* modal)> action,
+                    std::function<bool(QWidget* modal)> matches = nullptr);
 
 // The child control "ctl<id>" of a window; its text; a mouse click on it.
 template <typename T = QWidget>

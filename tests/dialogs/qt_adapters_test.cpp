@@ -36,17 +36,19 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
     return std::make_unique<app::QtNotifier>(owner);
   };
   bool boxSeen = false;
-  WhenModalShown(Is<QMessageBox>, [&](QWidget* modal) {
-    auto* box = static_cast<QMessageBox*>(modal);
-    boxSeen = true;
-    EXPECT_EQ(box->windowTitle().toStdString(), "エラー");
-    EXPECT_EQ(box->text().toStdString(), "COMポートが見つかりません。");
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-    EXPECT_EQ(box->buttons().size(), 1);
-    EXPECT_TRUE(Is<app::ConnectDialog>(box->parentWidget()));
-    EXPECT_FALSE(Busy());  // a box waiting for OK shows the normal cursor
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-  });
+  WhenModalShown(
+      [&](QWidget* modal) {
+        auto* box = static_cast<QMessageBox*>(modal);
+        boxSeen = true;
+        EXPECT_EQ(box->windowTitle().toStdString(), "エラー");
+        EXPECT_EQ(box->text().toStdString(), "COMポートが見つかりません。");
+        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box->buttons().size(), 1);
+        EXPECT_TRUE(Is<app::ConnectDialog>(box->parentWidget()));
+        EXPECT_FALSE(Busy());  // a box waiting for OK shows the normal cursor
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+      },
+      Is<QMessageBox>);
   {
     const app::BusyCursor busy;
     app::RunConnectDialog(ctx());
@@ -92,10 +94,12 @@ TEST_F(QtAdaptersTest, ChooserOpensSavesAndAsksBeforeReplacingOnlyWhenTold) {
     WhenModalShown([&, name, answer](QWidget* modal) {
       EXPECT_EQ(modal->parentWidget(), &owner);
       if (answer != QMessageBox::NoButton) {
-        WhenModalShown(Is<QMessageBox>, [&, answer](QWidget* question) {
-          ++questions;
-          static_cast<QMessageBox*>(question)->button(answer)->click();
-        });
+        WhenModalShown(
+            [&, answer](QWidget* question) {
+              ++questions;
+              static_cast<QMessageBox*>(question)->button(answer)->click();
+            },
+            Is<QMessageBox>);
       }
       ChooseIn(modal, folder.path(), name);
     });
