@@ -24,7 +24,6 @@ using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
 
-// text with its first from replaced by to.
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   return text.replace(text.find(from), from.size(), to);
 }
