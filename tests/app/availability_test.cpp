@@ -18,7 +18,6 @@ TEST_F(WindowTest, PanelAndControlsFollowTheLink) {
   };
   const Case cases[] = {
       {0, 0, 100, 0, "未接続", "SDカード : 未接続", false, false, true},
-      {1, 0, 101, 1, "接続中 (ファームウェア Ver1.01)", "SDカード : 未接続", true, false, true},
       {1, 3, 100, 1, "接続中 (ファームウェア Ver1.00)", "SDカード : 書込保護", true, false, true},
       {1, 1, 123, 1, "接続中 (ファームウェア Ver1.23)", "SDカード : 接続中", true, true, true},
       {1, 1, 100, 0, "接続中 (ファームウェア Ver1.00)", "SDカード : 接続中", true, true, false},

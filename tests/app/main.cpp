@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-// The window and dialog tests drive real widgets with QTest events. They
-// always run on the offscreen platform, also when the test list is read at
-// build time.
+// The window tests drive real widgets on the offscreen platform, also when
+// the test list is read at build time.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,38 +1,73 @@
 #include "window_fixture.h"
 
+#include <QAbstractButton>
 #include <QCursor>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <tuple>
 
 #include "device/connection.h"
+#include "settings/notifier.h"
 #include "ui/qt/page_builder.h"
 
 namespace km62rx::testing {
 
-void WindowTest::SetUp() {
-  services.makeNotifier = [](QWidget*) -> std::unique_ptr<Notifier> {
-    return std::make_unique<RecordingNotifier>();
+namespace {
+
+std::string NameOf(const QWidget* owner) {
+  return owner ? owner->objectName().toStdString() : std::string("(none)");
+}
+
+class OwnedRecorder : public Notifier {
+ public:
+  OwnedRecorder(std::vector<OwnedBox>& boxes, QWidget* owner) : boxes_(boxes), owner_(owner) {}
+  void Show(std::string_view title, std::string_view text) override {
+    boxes_.push_back({NameOf(owner_), std::string(title), std::string(text)});
+  }
+
+ private:
+  std::vector<OwnedBox>& boxes_;
+  QWidget* owner_;
+};
+
+}  // namespace
+
+void WindowTest::Start(std::unique_ptr<device::SerialLine> serial) {
+  if (window)
+    window->close();
+  window.reset();
+  if (!serial)
+    return;
+  services.makeNotifier = [this](QWidget* owner) -> std::unique_ptr<Notifier> {
+    return std::make_unique<OwnedRecorder>(boxes, owner);
   };
-  services.makeFileChooser = [](QWidget*) -> std::unique_ptr<FileChooser> {
-    return std::make_unique<FixedFileChooser>(std::nullopt);
+  services.makeFileChooser = [this](QWidget* owner) -> std::unique_ptr<FileChooser> {
+    chooserOwners.push_back(NameOf(owner));
+    return std::make_unique<FixedFileChooser>(chooserAnswer);
   };
-  services.listPorts = [] { return std::vector<std::string>{}; };
+  services.listPorts = [this] { return ports; };
   services.clock = &clock;
-  auto fake = std::make_unique<FakeSerialLine>();
-  line = fake.get();
-  window = std::make_unique<app::MainWindow>(services, std::move(fake));
+  line = dynamic_cast<FakeSerialLine*>(serial.get());
+  window = std::make_unique<app::MainWindow>(services, std::move(serial));
+  window->setObjectName(kMain);
   window->show();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
+void WindowTest::TearDown() {
+  Start(nullptr);
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString() << " "
+                                      << widget->windowTitle().toStdString();
+  }
+}
+
 void WindowTest::SetLink(int connected, int sdState, int firmware, int timestampSupported) {
-  device::DeviceLink& link = window->Link();
-  link.connected = connected;
-  link.sdState = sdState;
-  link.firmwareVersion = firmware;
-  link.timestampSupported = timestampSupported;
-  device::RefreshLinkStatus(link);
+  std::tie(link().connected, link().sdState, link().firmwareVersion, link().timestampSupported) =
+      std::tie(connected, sdState, firmware, timestampSupported);
+  device::RefreshLinkStatus(link());
 }
 
 void WindowTest::ClickPage(int page, bool runSwitch) {
@@ -48,6 +83,13 @@ void WindowTest::ClickPage(int page, bool runSwitch) {
     }
   }
   ADD_FAILURE() << "no tree item for page " << page;
+}
+
+void WindowTest::Click(int id) {
+  auto* button = qobject_cast<QAbstractButton*>(widget(id));
+  ASSERT_NE(button, nullptr) << id;
+  ASSERT_TRUE(button->isEnabled()) << id;
+  QTest::mouseClick(button, Qt::LeftButton);
 }
 
 void WindowTest::Type(Qt::Key key) {
@@ -73,13 +115,47 @@ void WindowTest::Leave() {
 }
 
 std::string WindowTest::FocusedName() const {
-  const QWidget* focused = QApplication::focusWidget();
-  return focused ? focused->objectName().toStdString() : std::string("(none)");
+  return NameOf(QApplication::focusWidget());
 }
 
-bool WindowTest::Busy() {
+bool Busy() {
   const QCursor* cursor = QApplication::overrideCursor();
   return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+}
+
+void WhenModalShown(std::function<void(QWidget* modal)> action,
+                    std::function<bool(QWidget* modal)> matches) {
+  auto* timer = new QTimer;
+  timer->setInterval(10);
+  auto attempts = std::make_shared<int>(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, matches, action, attempts] {
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool found = modal != nullptr && modal->isVisible() && (!matches || matches(modal));
+    if (found || ++*attempts > 500) {
+      timer->stop();
+      timer->deleteLater();
+      if (found)
+        action(modal);
+      else
+        ADD_FAILURE() << "no modal dialog appeared";
+    }
+  });
+  timer->start();
+}
+
+std::string ControlText(QWidget& window, int id) {
+  QWidget* control = ChildControl(window, id);
+  return control ? control->property("text").toString().toStdString() : std::string();
+}
+
+void ClickControl(QWidget& window, int id) {
+  QTest::mouseClick(ChildControl(window, id), Qt::LeftButton);
+}
+
+void ShowActive(QWidget& window) {
+  window.show();
+  QApplication::setActiveWindow(&window);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
 }
 
 }  // namespace km62rx::testing

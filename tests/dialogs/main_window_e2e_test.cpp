@@ -1,22 +1,18 @@
 // The window's commands end to end: the real main window, its dialogs and a
 // QSerialPort line to the logger simulator, driven by mouse clicks.
-#include <QAbstractButton>
-#include <QApplication>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "app/clock_dialog.h"
 #include "app/connect_dialog.h"
-#include "app/main_window.h"
 #include "device/control_ids.h"
-#include "dialog_harness.h"
 #include "settings/logger_settings.h"
 #include "settings/settings_format.h"
-#include "ui/qt/qt_page_controls.h"
+#include "sim_window.h"
 
 namespace km62rx::testing {
 namespace {
@@ -28,7 +24,9 @@ using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
 
-constexpr const char* kMain = DialogHarness::kMainWindow;
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
 
 // Whether every line is a request of the given kind: 'S' set, 'G' get.
 auto AllRequestsOfKind(char kind) {
@@ -36,163 +34,145 @@ auto AllRequestsOfKind(char kind) {
       [kind](const std::string& line) { return line.size() >= 3 && line[2] == kind; }));
 }
 
-class MainWindowTest : public DialogTest {
+class MainWindowTest : public SimWindowTest {
  protected:
-  void Start(Options simOptions) {
-    h = std::make_unique<DialogHarness>(std::move(simOptions));
-    window =
-        std::make_unique<app::MainWindow>(h->services, std::make_unique<device::QtSerialLine>());
-    window->setObjectName(kMain);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  }
-  void TearDown() override {
-    if (window)
-      window->close();
-    window.reset();
-    h.reset();
-    DialogTest::TearDown();
-  }
-
-  ui::QtPageControls& pages() { return window->Controls(); }
-  void Click(int id) {
-    auto* button = qobject_cast<QAbstractButton*>(pages().Widget(id));
-    ASSERT_NE(button, nullptr) << id;
-    ASSERT_TRUE(button->isEnabled()) << id;
-    QTest::mouseClick(button, Qt::LeftButton);
-  }
   void ConnectThroughDialog() {
     WhenModalShown([](QWidget* modal) {
       ASSERT_NE(qobject_cast<app::ConnectDialog*>(modal), nullptr);
       ClickControl(*modal, 410);
     });
     Click(ids::kConnectButton);
-    ASSERT_EQ(window->Link().connected, 1);
+    ASSERT_EQ(link().connected, 1);
   }
-  // Lines the simulator received since the last Mark().
+  // Lines the simulator received since the last Mark(), which also clears
+  // the boxes.
   std::vector<std::string> SentSinceMark() {
-    const std::vector<std::string> lines = h->SimLines();
+    const std::vector<std::string> lines = SimLines();
     return {lines.begin() + static_cast<long>(std::min(mark_, lines.size())), lines.end()};
   }
   void Mark() {
-    mark_ = h->SimLines().size();
-    h->log.boxes.clear();
+    mark_ = SimLines().size();
+    boxes.clear();
   }
-  std::vector<bool> DeviceButtonsEnabled() {
-    std::vector<bool> enabled;
-    for (int id : {ids::kSendButton, ids::kReceiveButton, ids::kClockFromPcButton,
-                   ids::kClockFromDialogButton, ids::kDisconnectButton}) {
-      enabled.push_back(pages().Enabled(id));
-    }
-    return enabled;
-  }
-
-  std::unique_ptr<DialogHarness> h;
-  std::unique_ptr<app::MainWindow> window;
 
  private:
   std::size_t mark_ = 0;
 };
 
+// A connect with a write-protected card: the dialog's buttons are off and
+// the cursor busy while the port opens; the panel then shows the logger.
 TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
-  Start({"--answer-wake"});
-  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
+  StartSim({"--answer-wake", "--sd", "protected"});
+  std::vector<bool> whileOpening;  // OK, キャンセル, busy
+  struct Hook : device::LinkStatusView {
+    std::function<void(const device::DeviceLink&)> onChange;
+    void LinkStatusChanged(const device::DeviceLink& l) override { onChange(l); }
+  } hook;
+  device::LinkStatusView* const panel = link().view;
+  hook.onChange = [&](const device::DeviceLink& l) {
+    auto* dialog = qobject_cast<app::ConnectDialog*>(QApplication::activeModalWidget());
+    if (l.connected == 1 && whileOpening.empty() && dialog != nullptr)
+      whileOpening = {ChildControl(*dialog, 410)->isEnabled(),
+                      ChildControl(*dialog, 411)->isEnabled(), Busy()};
+    panel->LinkStatusChanged(l);
+  };
+  link().view = &hook;
   ConnectThroughDialog();
-  EXPECT_EQ(pages().Text(ids::kStatusLine), "接続状態 : 接続中 (ファームウェア Ver1.01)");
-  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, true));
-  ASSERT_EQ(h->log.boxes.size(), 1u);
-  EXPECT_EQ(h->log.boxes[0].owner, "connectDialog");
-  EXPECT_EQ(h->log.boxes[0].title, "接続しました");
+  link().view = panel;
+  EXPECT_THAT(whileOpening, ElementsAre(false, false, true));
+  EXPECT_FALSE(Busy());
+  EXPECT_THAT(SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
+  EXPECT_EQ(controls().Text(ids::kStatusLine), "接続状態 : 接続中 (ファームウェア Ver1.01)");
+  EXPECT_EQ(controls().Text(ids::kSdLine), "SDカード : 書込保護");
+  EXPECT_FALSE(controls().Enabled(ids::kSendButton));  // the card is write-protected
+  EXPECT_TRUE(controls().Enabled(ids::kClockFromPcButton));
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].owner + boxes[0].title, std::string(kMain) + "注意");
+  EXPECT_EQ(boxes[1].owner + boxes[1].title, "connectDialog接続しました");
+  EXPECT_THAT(boxes[1].text, StartsWith("本体時刻 : 20"));
 
   Click(ids::kDisconnectButton);
-  EXPECT_EQ(window->Link().connected, 0);
-  EXPECT_EQ(pages().Text(ids::kStatusLine), "接続状態 : 未接続");
-  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
+  EXPECT_EQ(link().connected, 0);
+  EXPECT_EQ(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
+  EXPECT_FALSE(controls().Enabled(ids::kDisconnectButton));
 }
 
 TEST_F(MainWindowTest, SendsThePagesAndReceivesThemBack) {
-  Start({"--answer-wake"});
+  StartSim({"--answer-wake"});
   ConnectThroughDialog();
   Mark();
-  pages().SetText(ids::kExtensionField, "TXT");
-  pages().SetChecked(ids::StartDataCheck(1), true);
-  pages().SetText(ids::StartDataByte(1, 0), "0D");
-  pages().SetText(ids::StartDataByte(1, 1), "0A");
-  pages().SetComboIndex(ids::kTimestampTypeCombo, 1);
+  controls().SetText(ids::kExtensionField, "TXT");
+  controls().SetChecked(ids::StartDataCheck(1), true);
+  controls().SetText(ids::StartDataByte(1, 0), "0D");
+  controls().SetText(ids::StartDataByte(1, 1), "0A");
 
   Click(ids::kSendButton);
   const std::vector<std::string> sent = SentSinceMark();
   EXPECT_THAT(sent, AllOf(Contains("LESTXT"), Contains("BDS10D0A"), AllRequestsOfKind('S')));
-  EXPECT_THAT(h->log.boxes,
-              ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
+  EXPECT_THAT(boxes, ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
 
   // Change the pages, then fetch the logger's values back onto them.
-  pages().SetText(ids::kExtensionField, "LOG");
-  pages().SetChecked(ids::StartDataCheck(1), false);
-  pages().SetComboIndex(ids::kTimestampTypeCombo, 0);
+  controls().SetText(ids::kExtensionField, "LOG");
+  controls().SetChecked(ids::StartDataCheck(1), false);
   Mark();
   Click(ids::kReceiveButton);
   const std::vector<std::string> received = SentSinceMark();
   EXPECT_THAT(received, AllOf(Contains("LEG"), AllRequestsOfKind('G')));
   EXPECT_EQ(received.size(), sent.size());
-  EXPECT_THAT(h->log.boxes,
+  EXPECT_THAT(boxes,
               ElementsAre(OwnedBox{kMain, "取得完了", "本体からの設定取得が完了しました。"}));
-  EXPECT_EQ(pages().Text(ids::kExtensionField), "TXT");
-  EXPECT_TRUE(pages().Checked(ids::StartDataCheck(1)));
-  EXPECT_EQ(pages().ComboIndex(ids::kTimestampTypeCombo), 1);
+  EXPECT_EQ(controls().Text(ids::kExtensionField), "TXT");
+  EXPECT_TRUE(controls().Checked(ids::StartDataCheck(1)));
 }
 
 // A logger that hangs up during a run: the run stops with its box, and the
 // window, once idle, shows the logger gone without a further box.
 TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
-  Start({"--answer-wake", "--hangup-after", "10"});  // the connect takes five lines
+  StartSim({"--answer-wake", "--hangup-after", "10"});  // the connect takes five lines
   ConnectThroughDialog();
   Mark();
   Click(ids::kSendButton);
-  EXPECT_THAT(h->log.boxes,
-              ElementsAre(OwnedBox{kMain, "接続エラー",
-                                   "設定の送信中に接続エラーが発生しました。\r\n"
-                                   "不完全な設定が本体に反映された可能性があります。\r\n"
-                                   "接続を確認して再度設定を試みてください。"}));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].owner + boxes[0].title, std::string(kMain) + "接続エラー");
   EXPECT_THAT(SentSinceMark(),
               AllOf(Contains(StartsWith("BTS")), Not(Contains(StartsWith("EDS")))));
-  EXPECT_EQ(window->Link().connected, 1);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window->Link().connected == 0; }, 2000));
-  EXPECT_FALSE(window->Link().port->IsOpen());
-  EXPECT_EQ(pages().Text(ids::kStatusLine), "接続状態 : 未接続");
-  EXPECT_EQ(DeviceButtonsEnabled(), std::vector<bool>(5, false));
-  EXPECT_EQ(h->log.boxes.size(), 1u);
+  EXPECT_EQ(link().connected, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return link().connected == 0; }, 2000));
+  EXPECT_FALSE(link().port->IsOpen());
+  EXPECT_EQ(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
+  EXPECT_FALSE(controls().Enabled(ids::kDisconnectButton));
+  EXPECT_EQ(boxes.size(), 1u);
 }
 
 // Loading and saving through the buttons: an extension in Shift_JIS is kept
 // byte for byte and, edited in the window, saved in Shift_JIS.
 TEST_F(MainWindowTest, LoadAndSaveKeepAShiftJisExtension) {
-  Start({"--answer-wake"});
+  StartSim({"--answer-wake"});
   TempFolder folder;
   const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
+  const auto withExtension = [&](const char* sjis) {
+    return Replaced(text, "FILE_EXTENSION=LOG", std::string("FILE_EXTENSION=") + sjis);
+  };
   const std::string path = folder.File("SJIS.CFG");
-  WriteFile(path, Replaced(text, "FILE_EXTENSION=LOG",
-                           "FILE_EXTENSION=\x93\xFA"
-                           "A"));
-  h->chooserAnswer = path;
+  WriteFile(path, withExtension("\x93\xFA"
+                                "A"));
+  chooserAnswer = path;
   Click(ids::kLoadFileButton);
-  EXPECT_EQ(pages().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
+  EXPECT_EQ(controls().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
 
-  h->chooserAnswer = folder.File("SAVED.CFG");
+  chooserAnswer = folder.File("SAVED.CFG");
   Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*h->chooserAnswer), ReadFile(path));
-  pages().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
+  EXPECT_EQ(ReadFile(*chooserAnswer), ReadFile(path));
+  controls().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
   Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*h->chooserAnswer), Replaced(text, "FILE_EXTENSION=LOG",
-                                                  "FILE_EXTENSION=\x93\xFA"
-                                                  "B"));
+  EXPECT_EQ(ReadFile(*chooserAnswer), withExtension("\x93\xFA"
+                                                    "B"));
 }
 
 TEST_F(MainWindowTest, ClockButtons) {
-  Start({"--answer-wake"});
+  StartSim({"--answer-wake"});
   TempFolder folder;
-  h->chooserAnswer = folder.File("CLOCK.CFG");
+  chooserAnswer = folder.File("CLOCK.CFG");
 
   // Into a file: the dialog for a file, without a connection.
   WhenModalShown([](QWidget* modal) {
@@ -202,31 +182,18 @@ TEST_F(MainWindowTest, ClockButtons) {
     ClickControl(*modal, 424);
   });
   Click(ids::kClockToFileButton);
-  EXPECT_NE(ReadFile(*h->chooserAnswer).find("TIME_CALENDAR=310305070809\r\nTIME_SET=0\r\n"),
+  EXPECT_NE(ReadFile(*chooserAnswer).find("TIME_CALENDAR=310305070809\r\nTIME_SET=0\r\n"),
             std::string::npos);
-  EXPECT_THAT(h->chooserOwners, ElementsAre(kMain));
-  EXPECT_THAT(h->log.boxes,
-              ElementsAre(OwnedBox{"clockDialog", "設定保存",
-                                   "設定ファイルに書き出しました。\r\n本体に読込させる"
-                                   "ためには、SDカード内の指定フォルダに格納されている"
-                                   "必要があります。\r\n"}));
+  EXPECT_THAT(chooserOwners, ElementsAre(kMain));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].owner + boxes[0].title, "clockDialog設定保存");
 
   ConnectThroughDialog();
   Mark();
   Click(ids::kClockFromPcButton);
   EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305070809"));
-  EXPECT_THAT(h->log.boxes,
+  EXPECT_THAT(boxes,
               ElementsAre(OwnedBox{kMain, "本体時刻設定", "2026/03/05 07:08:09 に設定しました。"}));
-
-  Mark();
-  WhenModalShown([](QWidget* modal) {
-    EXPECT_TRUE(ControlText(*modal, 280).empty());
-    ChildControl<QLineEdit>(*modal, 503)->setText("21");
-    ClickControl(*modal, 424);
-  });
-  Click(ids::kClockFromDialogButton);
-  EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305210809"));
-  EXPECT_EQ(h->log.boxes.size(), 1u);
 }
 
 }  // namespace
