@@ -29,13 +29,9 @@ int CmdDiff(const Args& args) {
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
-  const std::optional<std::string> contents =
-      ReadSettingsInput(parser.positional().front(), stderrBoxes);
-  if (!contents)
-    return kExitUsage;
-  settings::LoggerSettings loaded;
-  const ui::FileResult load = ui::LoadSettingsFromContents(pages, *contents, stderrBoxes, &loaded);
-  if (!load.completed)
+  const std::optional<LoadedSettings> loaded =
+      LoadSettingsInput(parser.positional().front(), pages, stderrBoxes);
+  if (!loaded)
     return kExitUsage;
 
   return WithUsableLogger(*options, stderrBoxes, [&](device::DeviceLink& link) {
@@ -46,7 +42,7 @@ int CmdDiff(const Args& args) {
     const int status = ReadBackDifferences(link, stderrBoxes, wouldSend, differences);
     if (status != kExitDone)
       return status;
-    PrintDifferences(differences, FileValues(loaded));
+    PrintDifferences(differences, FileValues(loaded->record));
     return differences.empty() ? kExitDone : kExitProblem;
   });
 }

@@ -35,14 +35,9 @@ int CmdSend(const Args& args) {
 
   StderrNotifier stderrBoxes;
   ui::MemoryPageControls pages;
-  // Read once into memory: a pipe or standard input cannot be read twice.
-  const std::optional<std::string> contents =
-      ReadSettingsInput(parser.positional().front(), stderrBoxes);
-  if (!contents)
-    return kExitUsage;
-  settings::LoggerSettings loaded;
-  const ui::FileResult load = ui::LoadSettingsFromContents(pages, *contents, stderrBoxes, &loaded);
-  if (!load.completed)
+  const std::optional<LoadedSettings> loaded =
+      LoadSettingsInput(parser.positional().front(), pages, stderrBoxes);
+  if (!loaded)
     return kExitUsage;
 
   return WithUsableLogger(*options, stderrBoxes, [&](device::DeviceLink& link) {
@@ -57,8 +52,8 @@ int CmdSend(const Args& args) {
         RunOnPages(link, stderrBoxes, pages, wire.Recording(device::SendAllSettings), run);
     if (status != kExitDone)
       return status;
-    NoteFileValuesChanged(loaded, "is sent as");
-    const int sent = load.Clean() && run.Clean() ? kExitDone : kExitProblem;
+    NoteFileValuesChanged(loaded->record, "is sent as");
+    const int sent = loaded->result.Clean() && run.Clean() ? kExitDone : kExitProblem;
     if (parser.Has("--no-verify"))
       return sent;
 

@@ -55,4 +55,16 @@ std::optional<std::string> ReadSettingsInput(const std::string& path, Notifier& 
   return std::nullopt;
 }
 
+std::optional<LoadedSettings> LoadSettingsInput(const std::string& path,
+                                                device::PageControls& pages, Notifier& boxes) {
+  const std::optional<std::string> contents = ReadSettingsInput(path, boxes);
+  if (!contents)
+    return std::nullopt;
+  LoadedSettings loaded;
+  loaded.result = ui::LoadSettingsFromContents(pages, *contents, boxes, &loaded.record);
+  if (!loaded.result.completed)
+    return std::nullopt;
+  return loaded;
+}
+
 }  // namespace km62rx::cli

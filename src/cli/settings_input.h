@@ -4,7 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "device/page_controls.h"
+#include "settings/logger_settings.h"
 #include "settings/notifier.h"
+#include "ui/file_commands.h"
 
 namespace km62rx::cli {
 
@@ -17,5 +20,18 @@ inline constexpr std::string_view kStandardStream = "-";
 // than any settings file "有効なKM-62RX設定ファイルではありません。", and
 // gives nothing.
 std::optional<std::string> ReadSettingsInput(const std::string& path, Notifier& errors);
+
+// A settings file as a command loaded it onto the pages: how the load went
+// and the record the reader made of it.
+struct LoadedSettings {
+  ui::FileResult result;
+  settings::LoggerSettings record;
+};
+
+// Reads the file once (a pipe or standard input cannot be read twice) and
+// loads it onto the pages as the window's Load does. Nothing when it could
+// not be read or is no settings file (the box has been shown).
+std::optional<LoadedSettings> LoadSettingsInput(const std::string& path,
+                                                device::PageControls& pages, Notifier& boxes);
 
 }  // namespace km62rx::cli

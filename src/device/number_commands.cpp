@@ -59,7 +59,8 @@ std::optional<std::int64_t> ReplyValue(CommandContext& ctx, const Reply& reply,
 // Asks for a setting with its get command. A "-" reply (the setting is off)
 // goes to showOff, any other to showValue, which returns the step's result.
 template <typename ShowOff, typename ShowValue>
-StepResult ReceiveNumber(CommandContext& ctx, std::string_view get, ShowOff showOff, ShowValue showValue) {
+StepResult ReceiveNumber(CommandContext& ctx, std::string_view get, ShowOff showOff,
+                         ShowValue showValue) {
   Reply reply;
   const StepResult result = detail::ExchangeSettingsCommand(ctx, detail::Request(get), reply);
   if (result != StepResult::kDone)
@@ -69,6 +70,13 @@ StepResult ReceiveNumber(CommandContext& ctx, std::string_view get, ShowOff show
     return StepResult::kDone;
   }
   return showValue(reply);
+}
+
+// A setting the logger holds switched off: its box cleared and its field
+// back at the smallest value, as the page starts.
+void ShowSwitchedOff(PageControls& pages, int check, int field) {
+  pages.SetText(field, "1");
+  pages.SetChecked(check, false);
 }
 
 StepResult SendIdle(CommandContext& ctx, const IdleSetting& setting) {
@@ -81,11 +89,7 @@ StepResult SendIdle(CommandContext& ctx, const IdleSetting& setting) {
 
 StepResult ReceiveIdle(CommandContext& ctx, const IdleSetting& setting) {
   return ReceiveNumber(
-      ctx, setting.name.get,
-      [&] {
-        ctx.pages.SetText(setting.field, "1");
-        ctx.pages.SetChecked(setting.check, false);
-      },
+      ctx, setting.name.get, [&] { ShowSwitchedOff(ctx.pages, setting.check, setting.field); },
       [&](const Reply& reply) {
         // The value runs up to the CR and must be one the field would take.
         const std::string_view text = ReplyValueText(reply);
@@ -116,8 +120,7 @@ StepResult ReceiveSize(CommandContext& ctx, const SizeSetting& setting) {
   return ReceiveNumber(
       ctx, setting.name.get,
       [&] {
-        ctx.pages.SetText(setting.field, "1");
-        ctx.pages.SetChecked(setting.check, false);
+        ShowSwitchedOff(ctx.pages, setting.check, setting.field);
         ctx.pages.SetComboIndex(setting.unit, ids::kUnitMByte);
       },
       [&](const Reply& reply) {
