@@ -29,12 +29,11 @@ int CmdSend(const Args& args) {
   const std::optional<DeviceOptions> options = ParseDeviceCommand(parser, args);
   if (!options)
     return kExitUsage;
+  StderrNotifier stderrBoxes;
+  ui::MemoryPageControls pages;
   const std::optional<std::string> backup = parser.Value("--backup");
   if (backup && (backup->empty() || *backup == kStandardStream))
     return UsageError("send", "--backup needs a file name");
-
-  StderrNotifier stderrBoxes;
-  ui::MemoryPageControls pages;
   const std::optional<LoadedSettings> loaded =
       LoadSettingsInput(parser.positional().front(), pages, stderrBoxes);
   if (!loaded)
