@@ -402,24 +402,5 @@ TEST(Runs, SendAllAndReceiveAllExchangeEverySettingInOrder) {
                                     {"取得完了", "本体からの設定取得が完了しました。"}}));
 }
 
-TEST(Runs, LoggerHangingUpDuringReceiveKeepsWhatCameBefore) {
-  // It hangs up after answering the idle time (step 5): wake-up, DEA, DEV, DEC, then
-  // 3 + 7 + 3 + 7 + 1 settings lines.
-  RunFixture run({"--hangup-after", std::to_string(4 + 3 + 7 + 3 + 7 + 1), "--reply", "EIG=OK500",
-                  "--reply", "BTG2=OK211015"});
-  ASSERT_TRUE(run.connected);
-  SetPages(run.pages, {Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
-  EXPECT_EQ(run.Run(false), RunResult::kLinkFailed);
-  EXPECT_EQ(run.boxes.boxes,
-            (Boxes{{"接続エラー",
-                    "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。"}}));
-  EXPECT_EQ(run.results, (std::vector<int>{1, 1, 1, 1, 1, -1}));
-  ExpectPages(run.pages, {Check(StartTimeCheck(2)), Combo(StartTimeWeekday(2), 1),
-                          Text(StartTimeHour(2), "10"), Text(StartTimeMinute(2), "15"),
-                          Check(kStopIdleCheck), Text(kStopIdleField, "500"),
-                          Text(kStopSizeField, "77"), Combo(kStopSizeUnit, kUnitByte)});
-  EXPECT_EQ(run.link.connected, 1);  // a failed run does not disconnect
-}
-
 }  // namespace
 }  // namespace km62rx::testing

@@ -35,7 +35,7 @@ class PageBinding : public ::testing::Test {
   RecordingNotifier notifier;
 };
 
-LoggerSettings BusyRecord() {
+TEST_F(PageBinding, RecordRoundTripsThroughThePagesAndResetRestoresTheDefaults) {
   LoggerSettings s = DefaultSettings();
   s.FILE_EXTENSION = "a.b";
   s.START_DATA = {"00D0A"sv, "1-"sv, "2"sv};
@@ -51,13 +51,8 @@ LoggerSettings BusyRecord() {
   s.TMSP_TYPE = "HMS";
   s.TMSP_SPLIT = "\\x09";
   s.TMSP_DEL_DATA = "000102030405060708FF";
-  return s;
-}
-
-TEST_F(PageBinding, RecordRoundTripsThroughThePagesAndResetRestoresTheDefaults) {
-  const LoggerSettings record = BusyRecord();
-  ShowSettingsOnPages(pages, record);
-  EXPECT_EQ(settings::FormatSettingsFile(ReadBack()), settings::FormatSettingsFile(record));
+  ShowSettingsOnPages(pages, s);
+  EXPECT_EQ(settings::FormatSettingsFile(ReadBack()), settings::FormatSettingsFile(s));
 
   ResetPagesToDefaults(pages);
   EXPECT_EQ(ReadBack(), DefaultSettings());
