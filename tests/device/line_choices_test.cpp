@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "device/line_choices.h"
-#include "device/qt/port_discovery.h"
 
 namespace km62rx::device {
 namespace {
@@ -19,14 +18,6 @@ TEST(LineChoicesTest, ChoicesMapToLineSettingsOrNothing) {
       {0, 0, 0, 2, std::nullopt}};
   for (const auto& [a, b, c, d, want] : cases)
     EXPECT_EQ(LineSettingsFromChoices(a, b, c, d), want) << a << b << c << d;
-}
-
-TEST(LineChoicesTest, UsbPortsComeFirstEachGroupInPlatformOrder) {
-  using Names = std::vector<std::string>;
-  EXPECT_EQ(
-      OrderedPortNames({{"ttyS0", false}, {"ttyUSB1", true}, {"ttyS1", false}, {"ttyACM0", true}}),
-      (Names{"ttyUSB1", "ttyACM0", "ttyS0", "ttyS1"}));
-  EXPECT_EQ(OrderedPortNames({{"COM1", false}, {"COM4", false}}), (Names{"COM1", "COM4"}));
 }
 
 }  // namespace

@@ -98,7 +98,7 @@ TEST_F(FileCommands, LoadRefusalsKeepThePages) {
   EXPECT_EQ(Load(Write("bad.cfg", " INFO_NAME=KM-62RX\r\n")), 0);
   EXPECT_EQ(Load(Write("big.cfg", "INFO_NAME=KM-62RX\r\n" + std::string(1 << 20, 'x'))), 0);
   EXPECT_EQ(main_.boxes, (std::vector<Box>{kNotASettingsFile, kNotASettingsFile}));
-  std::vector<std::string> refused{PathOf("missing.cfg"), dir_.path()};
+  std::vector<std::string> refused{PathOf("missing.cfg"), testing::Utf8(dir_.path())};
 #ifdef _WIN32
   // Devices by their reserved names.
   refused.insert(refused.end(), {"NUL", "CON", "COM1"});
