@@ -151,7 +151,10 @@ void ShowLogTime(device::PageControls& pages, const settings::NumberText& value,
   pages.SetText(hours, "0");
   pages.SetText(minutes, "0");
   pages.SetText(seconds, "0");
-  ShowNumber(pages, value, setting, [&] {
+  // The lambda names the fields through the setting: a structured binding
+  // cannot be captured by every compiler we build with.
+  ShowNumber(pages, value, setting, [&pages, &value, &setting] {
+    const auto& [days, hours, minutes, seconds] = setting.fields;
     const int total = DecimalValue(value.View());
     pages.SetText(days, FormatDecimal(total / settings::kSecondsPerDay));
     pages.SetText(hours,
