@@ -86,10 +86,6 @@ TEST(LoggerModel, OldFirmwareAndMissingCard) {
     EXPECT_EQ(model.Answer("XYZ"), "99\r");
     EXPECT_TRUE(model.settings() == settings::DefaultSettings());
   }
-  // Old firmware wins over a missing card for the time-stamp commands.
-  LoggerModel both = MakeModel({.firmware = 100, .sdCard = SdCard::kAbsent});
-  EXPECT_EQ(both.Answer("PMG"), "01\r");
-  EXPECT_EQ(both.Answer("BDG0"), "51\r");
 }
 
 }  // namespace
