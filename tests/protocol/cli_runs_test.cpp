@@ -84,6 +84,17 @@ TEST(CliRuns, SendThenReceiveGivesTheSameFile) {
   EXPECT_EQ(received.err.find("note:"), std::string::npos) << received.err;
 }
 
+TEST(CliRuns, FailedBackupSendsNothing) {
+  TempFolder dir;
+  SimProcess sim({"--answer-wake", "--reply", "ESG=NG"});
+  const CliRun r = RunKm62rx(
+      {"send", "--port", sim.path(), "--backup", dir.File("B"), dir.Write("A", kGoodFile)});
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("B")));
+  for (const std::string& line : sim.ReceivedLines())
+    EXPECT_TRUE(line.size() < 3 || line[2] != 'S' || line == "TMS") << line;
+}
+
 std::vector<ExitCase> ExitCases() {
   const std::vector<std::string> send = {"send", "--port", "PORT", "IN"};
   const std::vector<std::string> receive = {"receive", "--port", "PORT", "-o", "OUT"};
@@ -149,12 +160,10 @@ std::vector<ExitCase> ExitCases() {
       Run("ReceiveSdCardError", {"--reply", "LEG=51"}, receive, 3,
           {"接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。"},
           "8/17 ロギング設定: link failed\n"),
-      // Values the pages change are noted on stderr; the status stays.
       Run("SendNotesARoundedSize", {}, send, 0,
           {"note: STOP_DATASIZE: \"12345\" in the file is sent as \"12288\"\n"}, "", sizeFile),
       Run("ReceiveNotesARoundedSize", {"--reply", "ESG=OK10239600"}, receive, 0,
           {"note: STOP_DATASIZE: \"10239600\" in the logger is saved as \"10238976\"\n"}),
-      // The read-back after a send, and diff, compare the values on the wire.
       Run("SendVerifyCatchesAMismatch", {"--reply", "BDG1=OK1-"}, send, 1, {},
           "mismatch: START_DATA[1]: sent \"10D0A\", the logger holds \"1-\"\n", dataFile),
       Run("SendBackupBeforeAnySet", {},
