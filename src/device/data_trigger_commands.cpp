@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/control_ids.h"
 #include "device/settings_exchange.h"
+#include "settings/control_ids.h"
 #include "settings/setting_table.h"
 
 namespace km62rx::device {

@@ -13,7 +13,8 @@ namespace {
 constexpr std::string_view kIdentifyReply = "OKKM-62RX\r";
 }  // namespace
 
-LinkResult OpenDevicePort(DeviceLink& link, const std::string& portName, const LineSettings& settings) {
+LinkResult OpenDevicePort(DeviceLink& link, const std::string& portName,
+                          const LineSettings& settings) {
   link.pollIntervalMs = 10;
   if (link.connected == 1) {
     // A reconnect: drop the old connection, then give the line a moment.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "device/leading_decimal.h"
 #include "device/exchange.h"
+#include "device/leading_decimal.h"
 #include "device/link_errors.h"
 
 namespace km62rx::device::detail {
@@ -181,7 +181,8 @@ StepResult RunSetCommand(CommandContext& ctx, std::string_view request) {
   return StepResult::kDone;
 }
 
-StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index, Reply& reply) {
+StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int index,
+                              Reply& reply) {
   const StepResult result = ExchangeSettingsCommand(ctx, request, reply);
   if (result != StepResult::kDone)
     return result;
@@ -191,7 +192,7 @@ StepResult RunGetEntryCommand(CommandContext& ctx, std::string_view request, int
 }
 
 StepResult SendEntries(CommandContext& ctx, int rows,
-                const std::function<std::string(int index)>& entryRequest) {
+                       const std::function<std::string(int index)>& entryRequest) {
   for (int i = 0; i < rows; ++i) {
     const StepResult result = RunSetCommand(ctx, entryRequest(i));
     if (result != StepResult::kDone)
@@ -200,8 +201,9 @@ StepResult SendEntries(CommandContext& ctx, int rows,
   return StepResult::kDone;
 }
 
-StepResult ReceiveEntries(CommandContext& ctx, int rows, std::string_view getMnemonic,
-                   const std::function<StepResult(int index, const Reply& reply)>& showEntry) {
+StepResult ReceiveEntries(
+    CommandContext& ctx, int rows, std::string_view getMnemonic,
+    const std::function<StepResult(int index, const Reply& reply)>& showEntry) {
   for (int i = 0; i < rows; ++i) {
     Reply reply;
     StepResult result = RunGetEntryCommand(ctx, RequestNumber(getMnemonic, i), i, reply);

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/control_ids.h"
 #include "device/settings_exchange.h"
+#include "settings/control_ids.h"
 #include "settings/setting_table.h"
 
 namespace km62rx::device {
