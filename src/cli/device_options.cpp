@@ -1,6 +1,7 @@
 #include "cli/device_options.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 
@@ -11,6 +12,8 @@
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/qt/qt_serial_line.h"
+#include "settings/control_ids.h"
+#include "settings/setting_table.h"
 
 namespace km62rx::cli {
 
@@ -58,10 +61,6 @@ std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size
   std::from_chars(text.data() + pos, text.data() + end, value);
   pos = end;
   return value;
-}
-
-int Clamp(int value, int low, int high) {
-  return value < low ? low : (value > high ? high : value);
 }
 
 // Adds --port, --baud, --data-bits, --parity, --flow and --trace.
@@ -215,14 +214,13 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {
   }
   if (pos != text.size())
     return std::nullopt;
-  device::TypedTime time;
-  time.year = Clamp(fields[0], 2000, 2099);
-  time.month = Clamp(fields[1], 1, 12);
-  time.day = Clamp(fields[2], 1, 31);
-  time.hour = Clamp(fields[3], 0, 23);
-  time.minute = Clamp(fields[4], 0, 59);
-  time.second = Clamp(fields[5], 0, 59);
-  return device::KeepDayInMonth(time);
+  // Each part is kept within its clock dialog field's range, as the dialog
+  // keeps it, then the day within its month.
+  for (int i = 0; i < 6; ++i) {
+    const settings::NumericRange range = *settings::NumericFieldRange(ids::kClockFields[i]);
+    fields[i] = std::clamp(fields[i], range.minimum, range.maximum);
+  }
+  return device::KeepDayInMonth({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
 }
 
 }  // namespace km62rx::cli
