@@ -17,6 +17,11 @@ ArgParser& ArgParser::Flag(std::string name, std::string alias) {
   return *this;
 }
 
+ArgParser& ArgParser::Repeats() {
+  specs_.back().repeats = true;
+  return *this;
+}
+
 ArgParser& ArgParser::Positionals(std::size_t minimum, std::size_t maximum) {
   minPositional_ = minimum;
   maxPositional_ = maximum;
@@ -38,7 +43,7 @@ bool ArgParser::Fail(std::string message) {
 }
 
 bool ArgParser::Store(const OptionDef& def, std::string value) {
-  if (Has(def.name))
+  if (!def.repeats && Has(def.name))
     return Fail("option " + def.name + " given twice");
   given_.push_back({def.name, std::move(value)});
   return true;
@@ -116,6 +121,15 @@ std::optional<std::string> ArgParser::Value(std::string_view name) const {
       return given.value;
   }
   return std::nullopt;
+}
+
+std::vector<std::string> ArgParser::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const Given& given : given_) {
+    if (given.name == name)
+      values.push_back(given.value);
+  }
+  return values;
 }
 
 int UsageError(std::string_view command, std::string_view message) {

@@ -27,19 +27,23 @@ class ArgParser {
   ArgParser& Option(std::string name, std::string alias = {});
   // An option without a value.
   ArgParser& Flag(std::string name, std::string alias = {});
+  // Lets the option added last be given more than once ("--port A --port B").
+  ArgParser& Repeats();
   // How many positional arguments the command takes (default: none).
   ArgParser& Positionals(std::size_t minimum, std::size_t maximum);
 
   // False on an unknown option, a missing or unwanted value, an option given
-  // twice, or a wrong number of positional arguments; error() then says which.
+  // twice (unless it repeats), or a wrong number of positional arguments; error() then says which.
   bool Parse(const Args& args);
   const std::string& error() const { return error_; }
   const std::string& command() const { return command_; }
 
   // Whether the option or flag was given (by its long name).
   bool Has(std::string_view name) const;
-  // The value of an option, when given.
+  // The value of an option, when given (the first, for one that repeats).
   std::optional<std::string> Value(std::string_view name) const;
+  // Every value of an option, in the order given.
+  std::vector<std::string> Values(std::string_view name) const;
   const std::vector<std::string>& positional() const { return positional_; }
 
  private:
@@ -47,6 +51,7 @@ class ArgParser {
     std::string name;
     std::string alias;
     bool takesValue;
+    bool repeats = false;
   };
   struct Given {
     std::string name;

@@ -4,6 +4,8 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/logger_output.h"
+#include "cli/many_loggers.h"
 #include "device/clock_commands.h"
 #include "settings/clock.h"
 #include "settings/notifier.h"
@@ -25,15 +27,16 @@ int CmdClock(const Args& args) {
       return UsageError("clock", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
   }
 
-  StderrNotifier stderrBoxes;
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, stderrBoxes);
-  if (!logger)
-    return kExitLink;
-
-  const device::StepResult result =
-      typed ? device::SetLoggerClockFromTime(logger->link(), *typed, stderrBoxes)
-            : device::SetLoggerClockFromPc(logger->link(), SystemClock(), stderrBoxes);
-  return ExitStatus(result);
+  return ForEachLogger("clock", *options, [&typed](const DeviceOptions& one) {
+    OutputBoxes boxes;
+    std::optional<ConnectedLogger> logger = ConnectForCli(one, boxes);
+    if (!logger)
+      return kExitLink;
+    const device::StepResult result =
+        typed ? device::SetLoggerClockFromTime(logger->link(), *typed, boxes)
+              : device::SetLoggerClockFromPc(logger->link(), SystemClock(), boxes);
+    return ExitStatus(result);
+  });
 }
 
 }  // namespace km62rx::cli

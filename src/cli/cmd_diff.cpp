@@ -7,6 +7,8 @@
 #include "cli/device_options.h"
 #include "cli/difference_lines.h"
 #include "cli/dry_send.h"
+#include "cli/logger_output.h"
+#include "cli/many_loggers.h"
 #include "cli/read_back.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
@@ -27,23 +29,27 @@ int CmdDiff(const Args& args) {
   if (!options)
     return kExitUsage;
 
-  StderrNotifier stderrBoxes;
-  ui::MemoryPageControls pages;
+  OutputBoxes fileBoxes;
+  ui::MemoryPageControls filePages;
   const std::optional<LoadedSettings> loaded =
-      LoadSettingsInput(parser.positional().front(), pages, stderrBoxes);
+      LoadSettingsInput(parser.positional().front(), filePages, fileBoxes);
   if (!loaded)
     return kExitUsage;
 
-  return WithUsableLogger(*options, stderrBoxes, [&](device::DeviceLink& link) {
-    // What the logger takes depends on it: an old one has no time-stamp
-    // settings.
-    const std::vector<WireValue> wouldSend = ValuesASendWouldPut(pages, link.timestampSupported);
-    std::vector<WireDifference> differences;
-    const int status = ReadBackDifferences(link, stderrBoxes, wouldSend, differences);
-    if (status != kExitDone)
-      return status;
-    PrintDifferences(differences, FileValues(loaded->record));
-    return differences.empty() ? kExitDone : kExitProblem;
+  return ForEachLogger("diff", *options, [&](const DeviceOptions& one) {
+    OutputBoxes boxes;
+    ui::MemoryPageControls pages = filePages;
+    return WithUsableLogger(one, boxes, [&](device::DeviceLink& link) {
+      // What the logger takes depends on it: an old one has no time-stamp
+      // settings.
+      const std::vector<WireValue> wouldSend = ValuesASendWouldPut(pages, link.timestampSupported);
+      std::vector<WireDifference> differences;
+      const int status = ReadBackDifferences(link, boxes, wouldSend, differences);
+      if (status != kExitDone)
+        return status;
+      PrintDifferences(differences, FileValues(loaded->record));
+      return differences.empty() ? kExitDone : kExitProblem;
+    });
   });
 }
 

@@ -1,9 +1,10 @@
-#include <cstdio>
 #include <string>
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/logger_output.h"
+#include "cli/many_loggers.h"
 #include "device/link_status.h"
 #include "settings/notifier.h"
 
@@ -17,15 +18,16 @@ int CmdInfo(const Args& args) {
   if (!options)
     return kExitUsage;
 
-  StderrNotifier stderrBoxes;
-  std::optional<ConnectedLogger> logger = ConnectForCli(*options, stderrBoxes);
-  if (!logger)
-    return kExitLink;
-
-  const device::LinkPanelTexts panel = device::MakeLinkPanelTexts(logger->link());
-  std::printf("%s\n%s\n", panel.statusLine.c_str(), panel.sdLine.c_str());
-  std::fflush(stdout);
-  return ExitStatus(logger->clock());
+  return ForEachLogger("info", *options, [](const DeviceOptions& one) {
+    OutputBoxes boxes;
+    std::optional<ConnectedLogger> logger = ConnectForCli(one, boxes);
+    if (!logger)
+      return kExitLink;
+    const device::LinkPanelTexts panel = device::MakeLinkPanelTexts(logger->link());
+    Output().Out(panel.statusLine);
+    Output().Out(panel.sdLine);
+    return ExitStatus(logger->clock());
+  });
 }
 
 }  // namespace km62rx::cli

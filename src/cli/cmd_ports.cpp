@@ -4,6 +4,7 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/json_output.h"
 #include "device/qt/port_discovery.h"
 #include "settings/notifier.h"
 
@@ -40,14 +41,23 @@ std::string DescribePort(const device::PortDescription& port) {
 }  // namespace
 
 // Lists the serial ports as the connect dialog does, one name a line, or
-// with --long what each one is. With none, the dialog's box goes to stderr.
+// with --long what each one is; with --json all of that as one JSON
+// document. With none, the dialog's box goes to stderr.
 int CmdPorts(const Args& args) {
   ArgParser parser("ports");
-  parser.Flag("--long", "-l");
+  parser.Flag("--long", "-l").Flag("--json");
   if (!parser.Parse(args))
     return UsageError("ports", parser.error());
   EnsureCoreApplication();
   std::string text;
+  if (parser.Has("--json")) {
+    const std::vector<device::PortDescription> ports = device::DescribeSerialPorts();
+    if (ports.empty())
+      StderrNotifier().Show("エラー", "COMポートが見つかりません。");
+    if (!WriteDataToStdout(PortsJson(ports)))
+      return kExitProblem;
+    return ports.empty() ? kExitLink : kExitDone;
+  }
   if (parser.Has("--long")) {
     for (const device::PortDescription& port : device::DescribeSerialPorts())
       text += DescribePort(port);

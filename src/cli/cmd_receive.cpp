@@ -4,6 +4,9 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/logger_files.h"
+#include "cli/logger_output.h"
+#include "cli/many_loggers.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
@@ -42,6 +45,7 @@ ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) 
 // Connects, runs "本体設定受信" onto default pages with one progress line per
 // setting on stdout, then saves the pages to FILE as "ファイル保存" does. With
 // "-o -" the settings file goes to stdout instead, without progress lines.
+// With several ports, -o names a folder that gets one file per port.
 int CmdReceive(const Args& args) {
   ArgParser parser("receive");
   parser.Option("--output", "-o");
@@ -53,26 +57,35 @@ int CmdReceive(const Args& args) {
     return UsageError("receive", "-o FILE is required");
 
   const bool toStdout = *output == kStandardStream;
+  const bool several = options->ports.size() > 1;
+  if (toStdout && (several || options->json))
+    return UsageError("receive", "-o - takes one port and no --json");
+  if (several) {
+    const std::string wrong = CheckLoggerFolder(*output, options->ports);
+    if (!wrong.empty())
+      return UsageError("receive", "-o: " + wrong);
+  }
 
-  StderrNotifier stderrBoxes;
-  ui::MemoryPageControls pages;
-  ui::ResetPagesToDefaults(pages);
-  device::RunOutcome run;
-  LoggerValues loggerValues;
-  const int status =
-      ConnectAndRun(*options, stderrBoxes, pages,
-                    loggerValues.Recording(device::ReceiveAllSettings), run, !toStdout);
-  // A run cut short leaves the pages half filled: no file.
-  if (status != kExitDone)
-    return status;
+  return ForEachLogger("receive", *options, [&](const DeviceOptions& one) {
+    OutputBoxes boxes;
+    ui::MemoryPageControls pages;
+    ui::ResetPagesToDefaults(pages);
+    device::RunOutcome run;
+    LoggerValues loggerValues;
+    const int status = ConnectAndRun(
+        one, boxes, pages, loggerValues.Recording(device::ReceiveAllSettings), run, !toStdout);
+    // A run cut short leaves the pages half filled: no file.
+    if (status != kExitDone)
+      return status;
 
-  FixedFileChooser chooser(*output);
-  const ui::FileResult saved = toStdout ? WritePagesToStdout(pages, stderrBoxes)
-                                        : ui::SaveSettingsToFile(pages, chooser, stderrBoxes);
-  if (!saved.completed)
-    return kExitUsage;
-  loggerValues.NoteSavedValuesChanged(pages);
-  return run.Clean() && saved.Clean() ? kExitDone : kExitProblem;
+    FixedFileChooser chooser(LoggerFilePath(*output, one.port, several));
+    const ui::FileResult saved =
+        toStdout ? WritePagesToStdout(pages, boxes) : ui::SaveSettingsToFile(pages, chooser, boxes);
+    if (!saved.completed)
+      return kExitUsage;
+    loggerValues.NoteSavedValuesChanged(pages);
+    return run.Clean() && saved.Clean() ? kExitDone : kExitProblem;
+  });
 }
 
 }  // namespace km62rx::cli

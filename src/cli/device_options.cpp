@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "cli/cli.h"
+#include "cli/logger_files.h"
+#include "cli/logger_output.h"
 #include "cli/port_hints.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
@@ -23,13 +25,42 @@ namespace {
 void PrintPortHint(const std::string& port, device::OpenFailure why) {
   const std::string hint = PortOpenHint(port, why);
   if (!hint.empty())
-    std::fprintf(stderr, "%s\n", hint.c_str());
+    Output().Message(hint);
 }
 
 void WriteTrace(std::string_view direction, std::string_view bytes) {
-  const std::string line = FormatTraceLine(direction, bytes) + "\n";
-  std::fwrite(line.data(), 1, line.size(), stderr);
-  std::fflush(stderr);
+  Output().Err(FormatTraceLine(direction, bytes));
+}
+
+// The ports of every --port, each a name or a comma-separated list of them.
+// Empty, with error set, when a name is empty or a port is given twice.
+std::vector<std::string> ReadPorts(const ArgParser& parser, std::string& error) {
+  std::vector<std::string> ports;
+  for (const std::string& value : parser.Values("--port")) {
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t comma = value.find(',', start);
+      ports.push_back(value.substr(start, comma == std::string::npos ? comma : comma - start));
+      if (comma == std::string::npos)
+        break;
+      start = comma + 1;
+    }
+  }
+  for (std::size_t i = 0; i < ports.size(); ++i) {
+    if (ports[i].empty()) {
+      error = "--port NAME is required";
+      return {};
+    }
+    for (std::size_t j = 0; j < i; ++j) {
+      if (PortIdentity(ports[i]) == PortIdentity(ports[j])) {
+        error = "port " + ports[i] + " given twice";
+        return {};
+      }
+    }
+  }
+  if (ports.empty())
+    error = "--port NAME is required";
+  return ports;
 }
 
 // The index of an option's word among a combo's choices (the default item 0
@@ -63,26 +94,26 @@ std::optional<int> ReadDigits(std::string_view text, std::size_t& pos, std::size
   return value;
 }
 
-// Adds --port, --baud, --data-bits, --parity, --flow and --trace.
+// Adds --port, --baud, --data-bits, --parity, --flow, --trace and --json.
 void AddDeviceOptions(ArgParser& parser) {
   parser.Option("--port")
+      .Repeats()
       .Option("--baud")
       .Option("--data-bits")
       .Option("--parity")
       .Option("--flow")
-      .Flag("--trace");
+      .Flag("--trace")
+      .Flag("--json");
 }
 
 // Nothing, with error set, when --port is missing or a value is not one the
 // connect dialog offers.
 std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::string& error) {
   DeviceOptions options;
-  const std::optional<std::string> port = parser.Value("--port");
-  if (!port || port->empty()) {
-    error = "--port NAME is required";
+  options.ports = ReadPorts(parser, error);
+  if (options.ports.empty())
     return std::nullopt;
-  }
-  options.port = *port;
+  options.port = options.ports.front();
 
   // Checked in this order, so that the first wrong option is the one named.
   int dataBits = -1, parity = -1, baud = -1, flow = -1;
@@ -100,6 +131,7 @@ std::optional<DeviceOptions> ReadDeviceOptions(const ArgParser& parser, std::str
   }
   options.line = *line;
   options.trace = parser.Has("--trace");
+  options.json = parser.Has("--json");
   return options;
 }
 
@@ -140,7 +172,7 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes) 
   return line;
 }
 
-ConnectedLogger::ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
+ConnectedLogger::ConnectedLogger(std::unique_ptr<device::SerialLine> line,
                                  std::unique_ptr<device::DeviceLink> link, device::StepResult clock)
     : line_(std::move(line)), link_(std::move(link)), clock_(clock) {}
 ConnectedLogger::ConnectedLogger(ConnectedLogger&&) noexcept = default;
@@ -173,9 +205,13 @@ void EnsureCoreApplication() {
   (void)app;
 }
 
+std::unique_ptr<device::SerialLine> MakeSerialLine([[maybe_unused]] const std::string& port) {
+  return std::make_unique<device::QtSerialLine>();
+}
+
 std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier) {
   EnsureCoreApplication();
-  auto line = std::make_unique<device::QtSerialLine>();
+  std::unique_ptr<device::SerialLine> line = MakeSerialLine(options.port);
   auto link = std::make_unique<device::DeviceLink>(*line);
   if (options.trace)
     link->trace = WriteTrace;
@@ -193,7 +229,14 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   device::RefreshLinkStatus(*link);
   if (link->connected != 1)
     return std::nullopt;
-  const device::StepResult clock = device::ShowDeviceClock(*link, notifier);
+  LoggerReport& report = Output().report();
+  report.connected = true;
+  report.firmwareVersion = link->firmwareVersion;
+  report.sdState = link->sdState;
+  std::string shownClock;
+  const device::StepResult clock = device::ShowDeviceClock(*link, notifier, &shownClock);
+  if (!shownClock.empty())
+    report.clock = shownClock;
   return ConnectedLogger(std::move(line), std::move(link), clock);
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/arg_parser.h"
 #include "device/clock_commands.h"
@@ -13,20 +14,22 @@
 #include "settings/notifier.h"
 
 namespace km62rx::device {
-class QtSerialLine;
+class SerialLine;
 }
 
 namespace km62rx::cli {
 
-// The port and line settings of a device command.
+// The ports and line settings of a device command.
 struct DeviceOptions {
-  std::string port;
-  device::LineSettings line;  // the connect dialog's defaults unless given
+  std::vector<std::string> ports;  // every --port, a list "A,B" split, in the order given
+  std::string port;                // the logger handled now: the first port, or the worker's
+  device::LineSettings line;       // the connect dialog's defaults unless given
   bool trace = false;
+  bool json = false;  // one JSON document on stdout instead of lines
 };
 
-// Adds the device options (--port, --baud, --data-bits, --parity, --flow,
-// --trace) to a device command's parser (which holds the
+// Adds the device options (--port, which may repeat, --baud, --data-bits,
+// --parity, --flow, --trace, --json) to a device command's parser (which holds the
 // command's own options), parses args and reads the device options. Nothing
 // when the command line is wrong: the usage message has then been written and
 // the command exits with kExitUsage.
@@ -39,7 +42,7 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes);
 // An identified logger on an open port; closes the port when it goes.
 class ConnectedLogger {
  public:
-  ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
+  ConnectedLogger(std::unique_ptr<device::SerialLine> line,
                   std::unique_ptr<device::DeviceLink> link, device::StepResult clock);
   ConnectedLogger(ConnectedLogger&&) noexcept;
   ConnectedLogger& operator=(ConnectedLogger&&) noexcept;
@@ -51,7 +54,7 @@ class ConnectedLogger {
   device::StepResult clock() const { return clock_; }
 
  private:
-  std::unique_ptr<device::QtSerialLine> line_;
+  std::unique_ptr<device::SerialLine> line_;
   std::unique_ptr<device::DeviceLink> link_;
   device::StepResult clock_ = device::StepResult::kDone;
 };
@@ -61,12 +64,18 @@ class ConnectedLogger {
 // the link failed.
 int ExitStatus(device::StepResult result);
 
-// Makes sure a QCoreApplication exists (the serial port needs one).
+// Makes sure a QCoreApplication exists (the serial port needs one). Called
+// on the main thread before any worker starts.
 void EnsureCoreApplication();
+
+// The line that reaches port, unopened: the one place that picks the kind of
+// line for a port's name. Called on the thread that uses the line.
+std::unique_ptr<device::SerialLine> MakeSerialLine(const std::string& port);
 
 // Connects exactly as the connect dialog does: open and identify (on
 // failure the link box and the port closed), the handshake (firmware, SD
-// card), the panel refresh and the clock box. Every box goes to notifier.
+// card), the panel refresh and the clock box. Every box goes to notifier;
+// the logger's facts go into the current output's report.
 // Nothing when the port could not be opened, the logger was not identified
 // or the handshake disconnected; the caller exits with kExitLink.
 std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier);

@@ -1,9 +1,10 @@
 #include "cli/difference_lines.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 #include <string>
+
+#include "cli/logger_output.h"
 
 namespace km62rx::cli {
 namespace {
@@ -12,18 +13,21 @@ std::string Quoted(const std::optional<std::string>& value) {
   return value ? "\"" + *value + "\"" : "nothing (it could not be read)";
 }
 
-void PrintLine(const std::string& line) {
-  std::printf("%s\n", line.c_str());
+// The line on stdout, and the difference in the report.
+void PrintLine(const std::string& line, ReportedDifference difference) {
+  Output().Out(line);
+  Output().report().differences.push_back(std::move(difference));
 }
 
 }  // namespace
 
 void PrintMismatches(const std::vector<WireDifference>& differences) {
   for (const WireDifference& d : differences) {
-    PrintLine("mismatch: " + SettingLabel(d.key, d.entry) + ": sent " + Quoted(d.expected) +
-              ", the logger holds " + Quoted(d.held));
+    const std::string label = SettingLabel(d.key, d.entry);
+    PrintLine("mismatch: " + label + ": sent " + Quoted(d.expected) + ", the logger holds " +
+                  Quoted(d.held),
+              {label, std::nullopt, d.expected, d.held});
   }
-  std::fflush(stdout);
 }
 
 void PrintDifferences(const std::vector<WireDifference>& differences,
@@ -32,17 +36,19 @@ void PrintDifferences(const std::vector<WireDifference>& differences,
     const auto inFile = std::find_if(fileValues.begin(), fileValues.end(), [&](const WireValue& v) {
       return v.key == d.key && v.entry == d.entry;
     });
-    std::string line = SettingLabel(d.key, d.entry) + ": file ";
+    const std::string label = SettingLabel(d.key, d.entry);
+    std::string line = label + ": file ";
+    std::optional<std::string> file = d.expected;
     if (inFile == fileValues.end() || !d.expected) {
       line += Quoted(d.expected);
     } else {
+      file = inFile->value;
       line += Quoted(inFile->value);
       if (!SameWireValue(d.key, inFile->value, *d.expected))
         line += " (sent as " + Quoted(d.expected) + ")";
     }
-    PrintLine(line + ", logger " + Quoted(d.held));
+    PrintLine(line + ", logger " + Quoted(d.held), {label, file, d.expected, d.held});
   }
-  std::fflush(stdout);
 }
 
 }  // namespace km62rx::cli

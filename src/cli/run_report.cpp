@@ -1,8 +1,9 @@
 #include "cli/run_report.h"
 
-#include <cstdio>
+#include <string>
 
 #include "cli/cli.h"
+#include "cli/logger_output.h"
 #include "device/link_status.h"
 
 namespace km62rx::cli {
@@ -20,9 +21,8 @@ device::RunProgress PrintRunProgress(const device::DeviceLink& link) {
     const char* outcome = result == device::StepResult::kDone
                               ? "ok"
                               : (result == device::StepResult::kRefused ? "failed" : "link failed");
-    std::printf("%d/%d %.*s: %s\n", step, total, static_cast<int>(item.size()), item.data(),
-                outcome);
-    std::fflush(stdout);
+    Output().Out(std::to_string(step) + "/" + std::to_string(total) + " " + std::string(item) +
+                 ": " + outcome);
   };
 }
 

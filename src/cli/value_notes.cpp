@@ -1,7 +1,9 @@
 #include "cli/value_notes.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "cli/logger_output.h"
 
 #include "cli/quiet_boxes.h"
 #include "settings/setting_table.h"
@@ -22,10 +24,11 @@ settings::LoggerSettings SavedFromPages(const ui::MemoryPageControls& pages) {
 
 void PrintNote(std::string_view key, std::string_view from, std::string_view where,
                std::string_view outcome, std::string_view to) {
-  std::fprintf(stderr, "note: %.*s: \"%.*s\" in the %.*s %.*s \"%.*s\"\n",
-               static_cast<int>(key.size()), key.data(), static_cast<int>(from.size()), from.data(),
-               static_cast<int>(where.size()), where.data(), static_cast<int>(outcome.size()),
-               outcome.data(), static_cast<int>(to.size()), to.data());
+  std::string note(key);
+  note += ": \"" + std::string(from) + "\" in the " + std::string(where) + " " +
+          std::string(outcome) + " \"" + std::string(to) + "\"";
+  Output().Err("note: " + note);
+  Output().report().notes.push_back(std::move(note));
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ HandshakeResult QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow) {
   return HandshakeResult::kConnected;
 }
 
-StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner) {
+StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner, std::string* shownClock) {
   Reply reply;
   const LinkResult exchanged = ExchangeCommand(link, "TMG\r", reply);
   if (exchanged != LinkResult::kOk) {
@@ -95,12 +95,15 @@ StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner) {
     return StepResult::kLinkFailed;
   }
   // A clock that is not a real date and time is no valid reply.
-  if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
-    owner.Show(kConnectedTitle, "本体時刻 : " + FormatDeviceTime(reply.Payload()));
-    return StepResult::kDone;
-  }
-  if (reply.At(0) == '0' && reply.At(1) == '1') {
-    owner.Show(kConnectedTitle, "本体時刻 : 未設定");
+  std::string clock;
+  if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload()))
+    clock = FormatDeviceTime(reply.Payload());
+  else if (reply.At(0) == '0' && reply.At(1) == '1')
+    clock = "未設定";
+  if (!clock.empty()) {
+    owner.Show(kConnectedTitle, "本体時刻 : " + clock);
+    if (shownClock != nullptr)
+      *shownClock = clock;
     return StepResult::kDone;
   }
   ReportLinkError(LinkNotice::kInvalidReply, owner);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "device/device_link.h"
 #include "device/results.h"
 #include "settings/notifier.h"
@@ -16,8 +18,10 @@ void DestroyDeviceLink(DeviceLink& link);
 HandshakeResult QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow);
 
 // Reads the logger clock ("TMG") and shows it in the box "接続しました".
-// kDone when that box was shown; otherwise an error box was.
-StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner);
+// kDone when that box was shown; otherwise an error box was. shownClock, when
+// given, receives the clock as the box shows it ("2026/03/05 07:08:09", or
+// "未設定").
+StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner, std::string* shownClock = nullptr);
 
 // Tells the link's view (if any) that the link changed.
 void RefreshLinkStatus(DeviceLink& link);

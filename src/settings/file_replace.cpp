@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -115,7 +116,8 @@ ReplaceResult RewriteInPlace(const std::string& target, bool exists, std::string
 
 // Creates a new file beside the target that no one else uses.
 int CreateTempFile(const std::string& target, mode_t mode, std::string& tempPath) {
-  static unsigned counter = 0;
+  // Loggers saved at the same time each take their own number.
+  static std::atomic<unsigned> counter{0};
   const std::string stem = Dirname(target) + "/." + Basename(target) + ".";
   const auto seed =
       static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count());

@@ -1,0 +1,84 @@
+#include "cli/logger_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace km62rx::cli {
+namespace {
+
+constexpr std::string_view kNetworkScheme = "socket://";
+
+bool SafeInFileName(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
+         c == '_' || c == '.';
+}
+
+// HOST_PORT of socket://HOST:PORT, without the brackets of [IPv6]:PORT.
+std::string NetworkPortStem(std::string_view address) {
+  std::string stem;
+  for (const char c : address) {
+    if (c == '[' || c == ']')
+      continue;
+    stem += c;
+  }
+  const std::size_t colon = stem.rfind(':');
+  if (colon != std::string::npos)
+    stem[colon] = '_';
+  return stem;
+}
+
+}  // namespace
+
+std::string LoggerFileName(std::string_view port) {
+  std::string stem;
+  if (port.starts_with(kNetworkScheme)) {
+    stem = NetworkPortStem(port.substr(kNetworkScheme.size()));
+  } else {
+    // Both separators: a Windows device path such as \\.\COM10 as well.
+    const std::size_t slash = port.find_last_of("/\\");
+    stem = std::string(slash == std::string_view::npos ? port : port.substr(slash + 1));
+  }
+  for (char& c : stem) {
+    if (!SafeInFileName(c))
+      c = '_';
+  }
+  if (stem.empty() || stem.front() == '.')
+    stem.insert(stem.begin(), '_');
+  return stem + ".CFG";
+}
+
+std::string LoggerFilePath(const std::string& path, const std::string& port, bool severalLoggers) {
+  if (!severalLoggers)
+    return path;
+  return (std::filesystem::path(path) / LoggerFileName(port)).string();
+}
+
+std::string CheckLoggerFolder(const std::string& path, const std::vector<std::string>& ports) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(path, error))
+    return "with several ports, " + path + " must be an existing folder";
+  for (std::size_t i = 0; i < ports.size(); ++i) {
+    for (std::size_t j = 0; j < i; ++j) {
+      if (LoggerFileName(ports[i]) == LoggerFileName(ports[j])) {
+        return "ports " + ports[j] + " and " + ports[i] + " would both be saved as " +
+               LoggerFileName(ports[i]);
+      }
+    }
+  }
+  return {};
+}
+
+std::string PortIdentity(const std::string& port) {
+  if (port.starts_with(kNetworkScheme))
+    return port;
+#ifdef _WIN32
+  return port;
+#else
+  const std::string path = port.starts_with('/') ? port : "/dev/" + port;
+  std::error_code error;
+  const std::filesystem::path device = std::filesystem::canonical(path, error);
+  return error ? path : device.string();
+#endif
+}
+
+}  // namespace km62rx::cli

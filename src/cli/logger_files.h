@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace km62rx::cli {
+
+// With several loggers, -o and --backup name an existing folder, and each
+// logger's file in it is named after its port: the last part of a device
+// path (/dev/ttyUSB0 and ttyUSB0 give "ttyUSB0.CFG", a /dev/serial/by-id link
+// its own name), "HOST_PORT.CFG" for a network port socket://HOST:PORT
+// (brackets of an IPv6 address left out). Any character other than a letter,
+// a digit, '-', '_' or '.' becomes '_', and so does a leading '.', so the name
+// stays within the folder and shows in a plain listing.
+std::string LoggerFileName(std::string_view port);
+
+// The file of port's logger for the path given with -o or --backup: the path
+// itself with one logger, the file in that folder with several.
+std::string LoggerFilePath(const std::string& path, const std::string& port, bool severalLoggers);
+
+// Empty when path is an existing folder in which the ports' files get names
+// of their own; else what is wrong, for a usage error.
+std::string CheckLoggerFolder(const std::string& path, const std::vector<std::string>& ports);
+
+// One name per device, to notice a port given twice: a device path or a link
+// to it (given as ttyUSB0, /dev/ttyUSB0 or a /dev/serial/by-id link) becomes
+// the path of the device itself; other names stay as they are.
+std::string PortIdentity(const std::string& port);
+
+}  // namespace km62rx::cli
