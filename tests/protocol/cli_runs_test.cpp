@@ -5,9 +5,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -93,6 +97,75 @@ TEST(CliRuns, FailedBackupSendsNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir.File("B")));
   for (const std::string& line : sim.ReceivedLines())
     EXPECT_TRUE(line.size() < 3 || line[2] != 'S' || line == "TMS") << line;
+}
+
+QJsonObject ParseJson(const std::string& text) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+  EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
+  return document.object();
+}
+
+// The file of a port's logger in a folder given with -o or --backup.
+std::string PortFile(const TempFolder& dir, const std::string& port) {
+  return dir.File(std::filesystem::path(port).filename().string() + ".CFG");
+}
+
+TEST(CliRuns, EachOfSeveralLoggersGoesItsOwnWay) {
+  TempFolder dir;
+  SimProcess good, differs({"--answer-wake", "--reply", "BDG1=OK1-"});
+  const std::string file =
+      dir.Write("A", Replace(kGoodFile, {"START_DATA=1-", "START_DATA=10D0A"}));
+  const CliRun r = RunKm62rx({"send", "--port", good.path() + "," + differs.path(), "--port",
+                              kNoPort, "--backup", dir.path().string(), file});
+  EXPECT_EQ(r.status, 3) << r.err;
+  for (const std::string& line :
+       {good.path() + ": 17/17 ", differs.path() + ": mismatch: START_DATA[1]: sent",
+        "summary: " + good.path() + ": done (exit status 0)\n",
+        "summary: " + differs.path() + ": problem (exit status 1)\n",
+        "summary: " + kNoPort + ": link failed (exit status 3)\n"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line << r.out;
+  EXPECT_NE(r.err.find(kNoPort + ": 接続エラー: COMポートエラー。\n"), std::string::npos);
+  for (const char* qtWarning : {"QObject", "QSocketNotifier", "QThread"})
+    EXPECT_EQ(r.err.find(qtWarning), std::string::npos) << r.err;
+  std::istringstream lines(r.out);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_TRUE(line.starts_with(good.path() + ": ") || line.starts_with(differs.path() + ": ") ||
+                line.starts_with("summary: "))
+        << line;
+  }
+  EXPECT_EQ(ReadFile(PortFile(dir, good.path())), kGoodFile);  // the backups, before the send
+  EXPECT_EQ(ReadFile(PortFile(dir, differs.path())), kGoodFile);
+}
+
+TEST(CliRuns, JsonOfOneAndOfSeveralLoggers) {
+  TempFolder dir;
+  SimProcess first, second({"--answer-wake", "--firmware", "123", "--sd", "protected"});
+  const CliRun two = RunKm62rx({"receive", "--json", "--port", first.path(), "--port",
+                                second.path(), "-o", dir.path().string()});
+  EXPECT_EQ(two.status, 1) << two.err;  // a protected card: no run
+  const QJsonObject many = ParseJson(two.out);
+  EXPECT_EQ(many["command"], "receive");
+  EXPECT_EQ(many["exit_status"], 1);
+  const QJsonArray loggers = many["loggers"].toArray();
+  ASSERT_EQ(loggers.size(), 2);
+  EXPECT_EQ(loggers[0]["port"], QString::fromStdString(first.path()));
+  EXPECT_EQ(loggers[0]["result"], "done");
+  EXPECT_EQ(loggers[1]["firmware"], "1.23");
+  EXPECT_EQ(loggers[1]["sd_card"]["write_protected"], true);
+  EXPECT_EQ(ReadFile(PortFile(dir, first.path())), kGoodFile);
+  EXPECT_FALSE(std::filesystem::exists(PortFile(dir, second.path())));
+
+  const std::string sizeFile =
+      dir.Write("A", Replace(kGoodFile, {"STOP_DATASIZE=-", "STOP_DATASIZE=12345"}));
+  const CliRun one = RunKm62rx({"diff", "--json", "--port", first.path(), sizeFile});
+  EXPECT_EQ(one.status, 1) << one.err;
+  const QJsonObject difference = ParseJson(one.out)["loggers"][0]["differences"][0].toObject();
+  EXPECT_EQ(
+      difference,
+      (QJsonObject{
+          {"setting", "STOP_DATASIZE"}, {"file", "12345"}, {"sent", "12288"}, {"logger", "-"}}));
+  EXPECT_TRUE(ParseJson(RunKm62rx({"ports", "--json"}).out)["ports"].isArray());
 }
 
 std::vector<ExitCase> ExitCases() {
@@ -188,6 +261,11 @@ std::vector<ExitCase> ExitCases() {
       Run("InfoPortMissing", {}, {"info", "--port", kNoPort}, 3,
           {"接続エラー: COMポートエラー。\nkm62rx: there is no port " + kNoPort}),
       Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
+      Run("UsageSamePortTwiceThroughALink", {}, {"info", "--port", "PORT", "--port", "PORTLINK"}, 2,
+          {"PORTLINK given twice"}),
+      Run("UsageSeveralPortsNeedAFolder", {},
+          {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
+          {"must be an existing folder"}),
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
