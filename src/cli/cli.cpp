@@ -26,23 +26,23 @@ constexpr std::array<Command, 9> kCommands{{
     {"check", "km62rx check FILE",
      "read FILE (- for stdin) as the Load command does; print the result as a settings file",
      CmdCheck},
-    {"ports", "km62rx ports [--long]",
+    {"ports", "km62rx ports [--long] [--json]",
      "list the serial ports, one name a line; --long: maker, product, serial number, USB ID "
-     "and stable link of each",
+     "and stable link of each; --json: all of that as JSON",
      CmdPorts},
-    {"info", "km62rx info --port P",
+    {"info", "km62rx info --port P...",
      "connect and show the logger's firmware version, SD card and clock", CmdInfo},
-    {"send", "km62rx send --port P [--backup OLD] [--no-verify] FILE",
+    {"send", "km62rx send --port P... [--backup OLD] [--no-verify] FILE",
      "send the settings of FILE (- for stdin) to the logger, after receiving its settings into "
      "OLD; then read them back and print each that the logger holds otherwise",
      CmdSend},
-    {"diff", "km62rx diff --port P FILE",
+    {"diff", "km62rx diff --port P... FILE",
      "compare the logger's settings with those FILE (- for stdin) would send; print each that "
      "differs",
      CmdDiff},
-    {"receive", "km62rx receive --port P -o FILE",
+    {"receive", "km62rx receive --port P... -o FILE",
      "receive the logger's settings into FILE (- for stdout)", CmdReceive},
-    {"clock", "km62rx clock --port P [--time \"YYYY-MM-DD hh:mm:ss\"]",
+    {"clock", "km62rx clock --port P... [--time \"YYYY-MM-DD hh:mm:ss\"]",
      "set the logger's clock to the PC's time, or to the given time", CmdClock},
     {"clock-file", "km62rx clock-file FILE --time \"YYYY-MM-DD hh:mm:ss\"",
      "store the given time as the start-up clock time in FILE", CmdClockFile},
@@ -50,12 +50,17 @@ constexpr std::array<Command, 9> kCommands{{
 
 constexpr std::string_view kUsageTail =
     "\n"
+    "Several loggers at once: --port more than once, or --port A,B. Each line is then\n"
+    "prefixed with its port and a summary line per logger follows; -o and --backup\n"
+    "name an existing folder that gets one file per port (ttyUSB0.CFG).\n"
+    "\n"
     "Line settings of the logger commands (they must match the logger's DIP switches):\n"
     "  --baud 115200|38400|19200|9600|4800|2400|1200|600   default 115200\n"
     "  --data-bits 8|7                                      default 8\n"
     "  --parity none|even|odd                               default none (two stop bits)\n"
     "  --flow rtscts|xonxoff                                default rtscts\n"
     "  --trace     write every line sent and received to stderr\n"
+    "  --json      one JSON document on stdout instead of lines (see km62rx(1))\n"
     "\n"
     "Messages go to stderr as TITLE: TEXT; data and progress go to stdout.\n"
     "\n"
