@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/arg_parser.h"
+#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
@@ -31,7 +32,7 @@ int CmdCheck(const Args& args) {
     return kExitUsage;
   std::istringstream header(*contents);
   if (!settings::FindSettingsHeader(header)) {
-    errors.Show("エラー", "有効なKM-62RX設定ファイルではありません。");
+    errors.Show(settings::kErrorTitle.Get(), settings::kNotASettingsFile.Get());
     return kExitUsage;
   }
 

@@ -2,6 +2,8 @@
 #include <string>
 
 #include "cli/arg_parser.h"
+#include "device/command_texts.h"
+#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "device/qt/port_discovery.h"
@@ -56,7 +58,7 @@ int CmdPorts(const Args& args) {
       text += port + "\n";
   }
   if (text.empty()) {
-    StderrNotifier().Show("エラー", "COMポートが見つかりません。");
+    StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     return kExitLink;
   }
   return WriteDataToStdout(text) ? kExitDone : kExitProblem;

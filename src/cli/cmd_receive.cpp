@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/arg_parser.h"
+#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
@@ -30,7 +31,7 @@ ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) 
   record.TIME_SET = 1;
   const std::string file = settings::FormatSettingsFile(record);
   if (!settings::HasSettingsFileLines(file)) {
-    boxes.Show("エラー", "ファイルに書き込めませんでした。");
+    boxes.Show(settings::kErrorTitle.Get(), settings::kCannotWriteFile.Get());
     return result;
   }
   result.completed = WriteDataToStdout(file);

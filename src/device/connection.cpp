@@ -1,5 +1,6 @@
 #include "device/connection.h"
 
+#include "device/command_texts.h"
 #include "device/device_time.h"
 #include "device/exchange.h"
 #include "device/leading_decimal.h"
@@ -9,7 +10,6 @@ namespace km62rx::device {
 
 namespace {
 constexpr int kFirstTimestampFirmware = 101;
-constexpr const char* kConnectedTitle = "接続しました";
 // One handshake query: the exchange must succeed and the reply begin with
 // "OK" (otherwise the box of notRecognised). On failure the box is shown and
 // the link closed.
@@ -96,11 +96,12 @@ StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner) {
   }
   // A clock that is not a real date and time is no valid reply.
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
-    owner.Show(kConnectedTitle, "本体時刻 : " + FormatDeviceTime(reply.Payload()));
+    owner.Show(kConnectedTitle.Get(),
+               WithValue(kLoggerClockText, FormatDeviceTime(reply.Payload())));
     return StepResult::kDone;
   }
   if (reply.At(0) == '0' && reply.At(1) == '1') {
-    owner.Show(kConnectedTitle, "本体時刻 : 未設定");
+    owner.Show(kConnectedTitle.Get(), kLoggerClockNotSet.Get());
     return StepResult::kDone;
   }
   ReportLinkError(LinkNotice::kInvalidReply, owner);

@@ -15,7 +15,7 @@ void DestroyDeviceLink(DeviceLink& link);
 // kClosed when it failed and closed the link (the box said why).
 HandshakeResult QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow);
 
-// Reads the logger clock ("TMG") and shows it in the box "接続しました".
+// Reads the logger clock ("TMG") and shows it in the box that says it is connected.
 // kDone when that box was shown; otherwise an error box was.
 StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner);
 
