@@ -3,11 +3,11 @@
 #include <string>
 
 #include "cli/arg_parser.h"
-#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
 #include "settings/clock_fields.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "settings/settings_lines.h"

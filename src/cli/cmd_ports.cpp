@@ -2,11 +2,11 @@
 #include <string>
 
 #include "cli/arg_parser.h"
-#include "device/command_texts.h"
-#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "device/command_texts.h"
 #include "device/qt/port_discovery.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 
 namespace km62rx::cli {

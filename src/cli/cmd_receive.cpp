@@ -2,7 +2,6 @@
 #include <string>
 
 #include "cli/arg_parser.h"
-#include "settings/file_messages.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/run_report.h"
@@ -10,6 +9,7 @@
 #include "cli/value_notes.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "ui/file_commands.h"

@@ -29,9 +29,9 @@ inline constexpr LocalText kEmptyDataTitle{"設定エラー", "Setting error"};
 // the title "Error" of the file boxes.
 inline constexpr LocalText kNoPortFound{"COMポートが見つかりません。", "No serial port was found."};
 
-inline constexpr std::array CommandTexts{kConnectedTitle,    kLoggerClockText, kLoggerClockNotSet,
-                                         kClockSetTitle,     kClockSetText,    kLimitWarningTitle,
-                                         kEmptyDataTitle,    kNoPortFound};
+inline constexpr std::array CommandTexts{kConnectedTitle, kLoggerClockText, kLoggerClockNotSet,
+                                         kClockSetTitle,  kClockSetText,    kLimitWarningTitle,
+                                         kEmptyDataTitle, kNoPortFound};
 
 // The text of the current language with its %s replaced by value.
 inline std::string WithValue(LocalText text, std::string_view value) {

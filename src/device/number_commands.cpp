@@ -23,7 +23,6 @@ using settings::IdleSetting;
 using settings::LogTimeSetting;
 using settings::SizeSetting;
 
-
 std::string NumberText(long long value) {
   std::string text = detail::RequestNumber("", value);
   text.pop_back();  // the CR

@@ -59,7 +59,8 @@ struct Choice {
 };
 
 // TMSP_MODE and TMSP_SERIAL_NO.
-inline constexpr std::array<Choice, 2> OnOffChoices{{{{"無効", "Off"}, "OFF"}, {{"有効", "On"}, "ON"}}};
+inline constexpr std::array<Choice, 2> OnOffChoices{
+    {{{"無効", "Off"}, "OFF"}, {{"有効", "On"}, "ON"}}};
 // TMSP_TYPE.
 inline constexpr std::array<Choice, 3> TimestampTypeChoices{
     {{{"日付 + 時刻", "Date + time"}, "ALL"},

@@ -29,9 +29,9 @@ constexpr LocalText kMinuteHead{"下記設定行の時刻設定(分)は無視さ
 constexpr LocalText kConditionEntry{" 条件", " condition "};
 constexpr LocalText kTriggerEntry{" トリガー", " trigger "};
 
-constexpr std::array kTexts{kParameterErrorTitle, kIgnored,       kDuplicateHead,  kDuplicateTail,
-                            kWarningTitle,        kFormatTitle,   kKeyTitle,       kTriggerIdTitle,
-                            kExtensionHead,       kHourHead,      kMinuteHead,     kConditionEntry,
+constexpr std::array kTexts{kParameterErrorTitle, kIgnored,     kDuplicateHead, kDuplicateTail,
+                            kWarningTitle,        kFormatTitle, kKeyTitle,      kTriggerIdTitle,
+                            kExtensionHead,       kHourHead,    kMinuteHead,    kConditionEntry,
                             kTriggerEntry};
 
 // One character at the start of text: its bytes and its width in the

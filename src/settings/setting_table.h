@@ -72,13 +72,13 @@ SizeOnPage SizeShownOnPage(std::uint32_t bytes);
 
 // The weekday combo of the time rows (day codes: ids::WeekdayCode).
 inline constexpr std::array<LocalText, 8> WeekdayLabels{{{"毎日", "Every day"},
-                                                        {"月曜日", "Monday"},
-                                                        {"火曜日", "Tuesday"},
-                                                        {"水曜日", "Wednesday"},
-                                                        {"木曜日", "Thursday"},
-                                                        {"金曜日", "Friday"},
-                                                        {"土曜日", "Saturday"},
-                                                        {"日曜日", "Sunday"}}};
+                                                         {"月曜日", "Monday"},
+                                                         {"火曜日", "Tuesday"},
+                                                         {"水曜日", "Wednesday"},
+                                                         {"木曜日", "Thursday"},
+                                                         {"金曜日", "Friday"},
+                                                         {"土曜日", "Saturday"},
+                                                         {"日曜日", "Sunday"}}};
 
 // The logging time fields: days, hours, minutes, seconds.
 inline constexpr std::int64_t kSecondsPerDay = 86400;
@@ -199,18 +199,20 @@ inline constexpr LocalText kSizeAboveMaximum{
     "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。",
     "The data size trigger is at most 2000 MByte.\r\nChanged to 2000 MByte."};
 
-inline constexpr DataRowsSetting kStartData{{"START_DATA", "BDS", "BDG", {"開始トリガー(データ)", "Start trigger (data)"}},
-                                            ids::kDataRows,
-                                            ids::StartDataCheck,
-                                            ids::StartDataByte,
-                                            {},
-                                            {}};
-inline constexpr TimeRowsSetting kStartTime{{"START_TIME", "BTS", "BTG", {"開始トリガー(時刻)", "Start trigger (time)"}},
-                                            ids::kTimeRows,
-                                            ids::StartTimeCheck,
-                                            ids::StartTimeWeekday,
-                                            ids::StartTimeHour,
-                                            ids::StartTimeMinute};
+inline constexpr DataRowsSetting kStartData{
+    {"START_DATA", "BDS", "BDG", {"開始トリガー(データ)", "Start trigger (data)"}},
+    ids::kDataRows,
+    ids::StartDataCheck,
+    ids::StartDataByte,
+    {},
+    {}};
+inline constexpr TimeRowsSetting kStartTime{
+    {"START_TIME", "BTS", "BTG", {"開始トリガー(時刻)", "Start trigger (time)"}},
+    ids::kTimeRows,
+    ids::StartTimeCheck,
+    ids::StartTimeWeekday,
+    ids::StartTimeHour,
+    ids::StartTimeMinute};
 inline constexpr DataRowsSetting kStopData{
     {"STOP_DATA", "EDS", "EDG", {"停止トリガー(データ)", "Stop trigger (data)"}},
     ids::kDataRows,
@@ -224,12 +226,13 @@ inline constexpr DataRowsSetting kStopData{
      "トリガー無効に変更しました。",
      "Stop trigger (data) needs at least one byte\r\nof data to be on.\r\n"
      "The trigger was saved as off."}};
-inline constexpr TimeRowsSetting kStopTime{{"STOP_TIME", "ETS", "ETG", {"停止トリガー(時刻)", "Stop trigger (time)"}},
-                                           ids::kTimeRows,
-                                           ids::StopTimeCheck,
-                                           ids::StopTimeWeekday,
-                                           ids::StopTimeHour,
-                                           ids::StopTimeMinute};
+inline constexpr TimeRowsSetting kStopTime{
+    {"STOP_TIME", "ETS", "ETG", {"停止トリガー(時刻)", "Stop trigger (time)"}},
+    ids::kTimeRows,
+    ids::StopTimeCheck,
+    ids::StopTimeWeekday,
+    ids::StopTimeHour,
+    ids::StopTimeMinute};
 inline constexpr IdleSetting kStopIdle{
     {"STOP_IDLETIME", "EIS", "EIG", {"停止トリガー(アイドル時間)", "Stop trigger (idle time)"}},
     &LoggerSettings::STOP_IDLETIME,
@@ -254,39 +257,54 @@ inline constexpr LogTimeSetting kStopLogTime{
     {"停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。",
      "Stop trigger (logging time) is below its lower limit.\r\nChanged to 1 second."},
     kLogTimeBelowMinimum,
-    {9, false, 9999 * kSecondsPerDay, kLogTimeBelowMinimum,
+    {9,
+     false,
+     9999 * kSecondsPerDay,
+     kLogTimeBelowMinimum,
      {"ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。",
       "The logging time trigger is at most 9999 days.\r\nChanged to 9999 days."}}};
-inline constexpr TextSetting kExtension{{"FILE_EXTENSION", "LES", "LEG", {"ロギング設定", "Log file extension"}},
-                                        ids::kExtensionField};
-inline constexpr CodeSetting kTimestampMode{{"TMSP_MODE", "PMS", "PMG", {"タイムスタンプ機能設定", "Time stamp function"}},
-                                            &LoggerSettings::TMSP_MODE,
-                                            ids::kTimestampModeCombo,
-                                            OnOffChoices};
-inline constexpr CodeSetting kTimestampType{{"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp type"}},
-                                            &LoggerSettings::TMSP_TYPE,
-                                            ids::kTimestampTypeCombo,
-                                            TimestampTypeChoices};
+inline constexpr TextSetting kExtension{
+    {"FILE_EXTENSION", "LES", "LEG", {"ロギング設定", "Log file extension"}}, ids::kExtensionField};
+inline constexpr CodeSetting kTimestampMode{
+    {"TMSP_MODE", "PMS", "PMG", {"タイムスタンプ機能設定", "Time stamp function"}},
+    &LoggerSettings::TMSP_MODE,
+    ids::kTimestampModeCombo,
+    OnOffChoices};
+inline constexpr CodeSetting kTimestampType{
+    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp type"}},
+    &LoggerSettings::TMSP_TYPE,
+    ids::kTimestampTypeCombo,
+    TimestampTypeChoices};
 inline constexpr CodeSetting kTimestampSerial{
-    {"TMSP_SERIAL_NO", "PNS", "PNG", {"タイムスタンプ シリアル番号機能", "Time stamp serial number"}},
+    {"TMSP_SERIAL_NO",
+     "PNS",
+     "PNG",
+     {"タイムスタンプ シリアル番号機能", "Time stamp serial number"}},
     &LoggerSettings::TMSP_SERIAL_NO,
     ids::kTimestampSerialCombo,
     OnOffChoices};
-inline constexpr TextSetting kSeparator{{"TMSP_SPLIT", "PPS", "PPG", {"タイムスタンプ 区切り文字", "Time stamp separator"}},
-                                        ids::kSeparatorField};
+inline constexpr TextSetting kSeparator{
+    {"TMSP_SPLIT", "PPS", "PPG", {"タイムスタンプ 区切り文字", "Time stamp separator"}},
+    ids::kSeparatorField};
 inline constexpr ExcludedSetting kExcludedData{
     {"TMSP_DEL_DATA", "PDS", "PDG", {"タイムスタンプ 除外データ", "Time stamp excluded data"}},
     ids::ExcludedByte,
     kExcludedDataBytes};
 inline constexpr DataRowsSetting kTimestampStart{
-    {"TMSP_START_DATA", "PBS", "PBG", {"タイムスタンプ記録 開始条件(データ)", "Time stamp start condition (data)"}},
+    {"TMSP_START_DATA",
+     "PBS",
+     "PBG",
+     {"タイムスタンプ記録 開始条件(データ)", "Time stamp start condition (data)"}},
     ids::kDataRows,
     ids::TimestampStartCheck,
     ids::TimestampStartByte,
     {},
     {}};
 inline constexpr DataRowsSetting kTimestampStop{
-    {"TMSP_STOP_DATA", "PES", "PEG", {"タイムスタンプ記録 終了条件(データ)", "Time stamp stop condition (data)"}},
+    {"TMSP_STOP_DATA",
+     "PES",
+     "PEG",
+     {"タイムスタンプ記録 終了条件(データ)", "Time stamp stop condition (data)"}},
     ids::kDataRows,
     ids::TimestampStopCheck,
     ids::TimestampStopByte,
@@ -299,7 +317,10 @@ inline constexpr DataRowsSetting kTimestampStop{
      "Time stamp stop condition (data) needs at least\r\none byte of data to be on.\r\n"
      "The condition was saved as off."}};
 inline constexpr IdleSetting kTimestampIdle{
-    {"TMSP_STOP_IDLETIME", "PIS", "PIG", {"タイムスタンプ記録 終了条件(アイドル時間)", "Time stamp stop condition (idle time)"}},
+    {"TMSP_STOP_IDLETIME",
+     "PIS",
+     "PIG",
+     {"タイムスタンプ記録 終了条件(アイドル時間)", "Time stamp stop condition (idle time)"}},
     &LoggerSettings::TMSP_STOP_IDLETIME,
     ids::kTimestampIdleCheck,
     ids::kTimestampIdleField,
@@ -310,7 +331,10 @@ inline constexpr IdleSetting kTimestampIdle{
       "The idle time condition is at least 1 ms.\r\nChanged to 1 ms."},
      {}}};
 inline constexpr SizeSetting kTimestampSize{
-    {"TMSP_STOP_DATASIZE", "PSS", "PSG", {"タイムスタンプ記録 終了条件(データサイズ)", "Time stamp stop condition (data size)"}},
+    {"TMSP_STOP_DATASIZE",
+     "PSS",
+     "PSG",
+     {"タイムスタンプ記録 終了条件(データサイズ)", "Time stamp stop condition (data size)"}},
     &LoggerSettings::TMSP_STOP_DATASIZE,
     ids::kTimestampSizeCheck,
     ids::kTimestampSizeField,

@@ -2,8 +2,8 @@
 #include <string_view>
 
 #include "settings/clock_fields.h"
-#include "settings/file_replace.h"
 #include "settings/file_messages.h"
+#include "settings/file_replace.h"
 #include "settings/settings_format.h"
 #include "settings/settings_writer.h"
 

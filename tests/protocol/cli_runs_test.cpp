@@ -24,7 +24,8 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
   for (const char* bad : {"", "2026-03-05 07:08", "2026-03-05 07:08:09 ", "-2026-03-05 07:08:09"}) {
     const CliRun r = RunKm62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
     EXPECT_EQ(r.status, 2) << bad;
-    const std::string portError = device::LinkErrorMessage(device::LinkNotice::kPortNotOpened).title;
+    const std::string portError =
+        device::LinkErrorMessage(device::LinkNotice::kPortNotOpened).title;
     EXPECT_EQ(r.err.find(portError), std::string::npos) << bad;  // never got to the port
   }
 }
