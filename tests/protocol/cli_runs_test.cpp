@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -100,25 +101,19 @@ TEST(CliRuns, SendThenReceiveGivesTheSameFile) {
 // The locale picks the language and nothing else: a locale that is not installed, or C, adds no
 // warning to the one box line of a connect.
 TEST(CliRuns, LocaleChoosesTheLanguageWithoutWarnings) {
-  struct Locale {
-    const char* lcAll;
-    const char* lang;
-    const char* firstLine;
-  } const kLocales[] = {
-      {"", "en_US.UTF-8", "Connected: Logger clock: "},
-      {"", "xx_YY.UTF-8", "接続しました: 本体時刻 : "},
-      {"C", "en_US.UTF-8", "接続しました: 本体時刻 : "},
-      {"en_GB", "ja_JP.UTF-8", "Connected: Logger clock: "},
-  };
+  const auto value = [](const char* name) { return std::string(getenv(name) ? getenv(name) : ""); };
+  const std::string saved[] = {value("LC_ALL"), value("LANG")};
   SimProcess sim;
-  const std::string saved[] = {getenv("LC_ALL") ? getenv("LC_ALL") : "",
-                               getenv("LANG") ? getenv("LANG") : ""};
-  for (const Locale& locale : kLocales) {
-    setenv("LC_ALL", locale.lcAll, 1);
-    setenv("LANG", locale.lang, 1);
+  for (const auto& [lcAll, lang, line] :
+       {std::array<const char*, 3>{"", "en_US.UTF-8", "Connected"},
+        {"", "xx_YY.UTF-8", "接続しました"},
+        {"C", "en_US.UTF-8", "接続しました"},
+        {"en_GB", "ja_JP.UTF-8", "Connected"}}) {
+    setenv("LC_ALL", lcAll, 1);
+    setenv("LANG", lang, 1);
     const CliRun r = RunKm62rx({"info", "--port", sim.path()});
-    EXPECT_EQ(r.status, 0) << locale.lang;
-    EXPECT_EQ(r.err.rfind(locale.firstLine, 0), 0u) << r.err;
+    EXPECT_EQ(r.status, 0) << lang;
+    EXPECT_EQ(r.err.rfind(line, 0), 0u) << r.err;
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   setenv("LC_ALL", saved[0].c_str(), 1);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <span>
 #include <vector>
 
 #include "device/command_texts.h"
@@ -17,38 +16,21 @@
 #include "ui/file_commands.h"
 
 namespace km62rx::testing {
-namespace {
-
-template <typename Choices>
-std::vector<LocalText> LabelsOf(const Choices& choices) {
-  std::vector<LocalText> labels;
-  for (const auto& choice : choices)
-    labels.push_back(choice.label);
-  return labels;
-}
 
 TEST(Translation, EveryTextOfTheTablesHasItsEnglish) {
-  const std::vector<LocalText> tables[] = {
-      settings::SettingTexts(),
-      {settings::ReaderMessageTexts().begin(), settings::ReaderMessageTexts().end()},
-      {settings::FileMessageTexts.begin(), settings::FileMessageTexts.end()},
-      device::LinkErrorTexts(),
-      device::SettingsRunTexts(),
-      {device::LinkPanelTextTable().begin(), device::LinkPanelTextTable().end()},
-      {device::CommandTexts.begin(), device::CommandTexts.end()},
-      LabelsOf(device::kDataBitsChoices),
-      LabelsOf(device::kParityChoices),
-      {device::kNoPortItem, settings::kParameterErrorTitle},
-      {ui::FileCommandTexts().begin(), ui::FileCommandTexts().end()},
-  };
-  for (const std::vector<LocalText>& table : tables) {
-    EXPECT_FALSE(table.empty());
-    for (const LocalText& text : table) {
-      EXPECT_FALSE(text.japanese.empty()) << text.english;
-      EXPECT_FALSE(text.english.empty() || HoldsJapanese(text.english)) << text.japanese;
-    }
+  std::vector<LocalText> texts = settings::SettingTexts();
+  for (const std::vector<LocalText>& table : {device::LinkErrorTexts(), device::SettingsRunTexts()})
+    texts.insert(texts.end(), table.begin(), table.end());
+  for (const auto table : {settings::ReaderMessageTexts(), device::LinkPanelTextTable(),
+                           ui::FileCommandTexts(), std::span<const LocalText>(device::CommandTexts),
+                           std::span<const LocalText>(settings::FileMessageTexts)})
+    texts.insert(texts.end(), table.begin(), table.end());
+  texts.insert(texts.end(), {device::kNoPortItem, settings::kParameterErrorTitle,
+                             device::kDataBitsChoices[0].label, device::kParityChoices[0].label});
+  for (const LocalText& text : texts) {
+    EXPECT_FALSE(text.japanese.empty()) << text.english;
+    EXPECT_FALSE(text.english.empty() || HoldsJapanese(text.english)) << text.japanese;
   }
 }
 
-}  // namespace
 }  // namespace km62rx::testing
