@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "settings/language.h"
 
 #ifdef _WIN32
 
@@ -32,12 +33,14 @@ int main() {
     argv.push_back(arg.data());
   argv.push_back(nullptr);
   SetConsoleOutputCP(CP_UTF8);
+  km62rx::SetLanguage(km62rx::LanguageFromEnvironment());
   return km62rx::cli::RunCli(argc, argv.data());
 }
 
 #else
 
 int main(int argc, char** argv) {
+  km62rx::SetLanguage(km62rx::LanguageFromEnvironment());
   return km62rx::cli::RunCli(argc, argv);
 }
 

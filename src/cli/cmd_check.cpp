@@ -7,6 +7,7 @@
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
 #include "settings/clock_fields.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "settings/settings_lines.h"
@@ -31,7 +32,7 @@ int CmdCheck(const Args& args) {
     return kExitUsage;
   std::istringstream header(*contents);
   if (!settings::FindSettingsHeader(header)) {
-    errors.Show("エラー", "有効なKM-62RX設定ファイルではありません。");
+    errors.Show(settings::kErrorTitle.Get(), settings::kNotASettingsFile.Get());
     return kExitUsage;
   }
 

@@ -5,7 +5,9 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/json_output.h"
+#include "device/command_texts.h"
 #include "device/qt/port_discovery.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 
 namespace km62rx::cli {
@@ -53,7 +55,7 @@ int CmdPorts(const Args& args) {
   if (parser.Has("--json")) {
     const std::vector<device::PortDescription> ports = device::DescribeSerialPorts();
     if (ports.empty())
-      StderrNotifier().Show("エラー", "COMポートが見つかりません。");
+      StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     if (!WriteDataToStdout(PortsJson(ports)))
       return kExitProblem;
     return ports.empty() ? kExitLink : kExitDone;
@@ -66,7 +68,7 @@ int CmdPorts(const Args& args) {
       text += port + "\n";
   }
   if (text.empty()) {
-    StderrNotifier().Show("エラー", "COMポートが見つかりません。");
+    StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     return kExitLink;
   }
   return WriteDataToStdout(text) ? kExitDone : kExitProblem;

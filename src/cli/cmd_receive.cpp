@@ -12,6 +12,7 @@
 #include "cli/value_notes.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"
+#include "settings/file_messages.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "ui/file_commands.h"
@@ -33,7 +34,7 @@ ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) 
   record.TIME_SET = 1;
   const std::string file = settings::FormatSettingsFile(record);
   if (!settings::HasSettingsFileLines(file)) {
-    boxes.Show("エラー", "ファイルに書き込めませんでした。");
+    boxes.Show(settings::kErrorTitle.Get(), settings::kCannotWriteFile.Get());
     return result;
   }
   result.completed = WriteDataToStdout(file);

@@ -12,19 +12,12 @@
 
 namespace km62rx::cli {
 
-namespace {
-
-// The title of the receive run's completion box.
-constexpr std::string_view kReceiveDoneTitle = "取得完了";
-
-}  // namespace
-
 int ReadBackDifferences(device::DeviceLink& link, Notifier& boxes,
                         const std::vector<WireValue>& expected,
                         std::vector<WireDifference>& differences) {
   ui::MemoryPageControls pages;
   ui::ResetPagesToDefaults(pages);
-  BoxesWithout quiet(boxes, kReceiveDoneTitle);
+  BoxesWithout quiet(boxes, device::kReceiveDoneTitle.Get());
   WireValues wire;
   device::RunOutcome run;
   const int status =

@@ -12,7 +12,7 @@
 namespace km62rx::cli {
 
 // One progress line on stdout per step of a send or receive run:
-// "3/17 停止トリガー(データ): ok" (or "failed", "link failed").
+// "3/17 Stop trigger (data): ok" in English (or "failed", "link failed").
 device::RunProgress PrintRunProgress(const device::DeviceLink& link);
 
 // A send or receive run over the pages.

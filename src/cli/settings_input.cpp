@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "settings/file_messages.h"
 #include "settings/file_read.h"
 
 #ifdef _WIN32
@@ -45,13 +46,13 @@ std::optional<std::string> ReadSettingsInput(const std::string& path, Notifier& 
     case FileReadResult::kRead:
       return contents;
     case FileReadResult::kTooLarge:
-      errors.Show("エラー", "有効なKM-62RX設定ファイルではありません。");
+      errors.Show(settings::kErrorTitle.Get(), settings::kNotASettingsFile.Get());
       return std::nullopt;
     case FileReadResult::kMissing:
     case FileReadResult::kCannotOpen:
       break;
   }
-  errors.Show("エラー", "ファイルを開けませんでした。");
+  errors.Show(settings::kErrorTitle.Get(), settings::kCannotOpenFile.Get());
   return std::nullopt;
 }
 

@@ -16,9 +16,9 @@ inline constexpr std::string_view kStandardStream = "-";
 
 // Reads the settings file that a command was given, whole: a path (UTF-8),
 // or "-" for standard input. Pipes and FIFOs are read to their end. When it
-// cannot be read, shows "ファイルを開けませんでした。", or for a file larger
-// than any settings file "有効なKM-62RX設定ファイルではありません。", and
-// gives nothing.
+// cannot be read, shows that the file could not be opened (or, for a file
+// larger than any settings file, that it is no settings file) and gives
+// nothing.
 std::optional<std::string> ReadSettingsInput(const std::string& path, Notifier& errors);
 
 // A settings file as a command loaded it onto the pages: how the load went

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "device/command_texts.h"
 #include "device/device_time.h"
 #include "device/exchange.h"
 #include "device/link_errors.h"
@@ -21,7 +22,7 @@ StepResult ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifie
   // The logger answers with the time it now holds; anything but a real date
   // and time is no valid reply.
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
-    owner.Show("本体時刻設定", FormatDeviceTime(reply.Payload()) + " に設定しました。");
+    owner.Show(kClockSetTitle.Get(), WithValue(kClockSetText, FormatDeviceTime(reply.Payload())));
     return StepResult::kDone;
   }
   if (reply.At(0) == '0' && reply.At(1) == '1') {

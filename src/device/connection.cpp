@@ -1,5 +1,6 @@
 #include "device/connection.h"
 
+#include "device/command_texts.h"
 #include "device/device_time.h"
 #include "device/exchange.h"
 #include "device/leading_decimal.h"
@@ -9,7 +10,6 @@ namespace km62rx::device {
 
 namespace {
 constexpr int kFirstTimestampFirmware = 101;
-constexpr const char* kConnectedTitle = "接続しました";
 // One handshake query: the exchange must succeed and the reply begin with
 // "OK" (otherwise the box of notRecognised). On failure the box is shown and
 // the link closed.
@@ -99,9 +99,9 @@ StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner, std::string* shown
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload()))
     clock = FormatDeviceTime(reply.Payload());
   else if (reply.At(0) == '0' && reply.At(1) == '1')
-    clock = "未設定";
+    clock = kClockNotSet.Get();
   if (!clock.empty()) {
-    owner.Show(kConnectedTitle, "本体時刻 : " + clock);
+    owner.Show(kConnectedTitle.Get(), WithValue(kLoggerClockText, clock));
     if (shownClock != nullptr)
       *shownClock = clock;
     return StepResult::kDone;

@@ -17,10 +17,10 @@ void DestroyDeviceLink(DeviceLink& link);
 // kClosed when it failed and closed the link (the box said why).
 HandshakeResult QueryDeviceStatus(DeviceLink& link, Notifier& mainWindow);
 
-// Reads the logger clock ("TMG") and shows it in the box "接続しました".
-// kDone when that box was shown; otherwise an error box was. shownClock, when
-// given, receives the clock as the box shows it ("2026/03/05 07:08:09", or
-// "未設定").
+// Reads the logger clock ("TMG") and shows it in the box that says it is
+// connected. kDone when that box was shown; otherwise an error box was.
+// shownClock, when given, receives the clock as the box shows it
+// ("2026/03/05 07:08:09", or the text for a clock not set).
 StepResult ShowDeviceClock(DeviceLink& link, Notifier& owner, std::string* shownClock = nullptr);
 
 // Tells the link's view (if any) that the link changed.

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "device/command_texts.h"
 #include "device/settings_exchange.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
@@ -23,7 +24,6 @@ constexpr int kBytesPerEntry = ids::kBytesPerDataRow;
 
 // Stop triggers refuse an enabled entry without data: their box is shown
 // and the entry goes out disabled, its check box cleared.
-constexpr std::string_view kEmptyDataTitle = "設定エラー";
 
 std::array<int, kBytesPerEntry> ByteFields(const DataRowsSetting& setting, int row) {
   std::array<int, kBytesPerEntry> fields{};
@@ -38,8 +38,8 @@ StepResult SendDataEntries(CommandContext& ctx, const DataRowsSetting& setting) 
       return detail::RequestDisabledEntry(setting.name.set, i);
     std::string request = detail::RequestNumber(setting.name.set, i);
     const int pairs = detail::AppendDataPairs(ctx.pages, ByteFields(setting, i), request);
-    if (pairs == 0 && !setting.sendRefusal.empty()) {
-      ctx.mainWindow.Show(kEmptyDataTitle, setting.sendRefusal);
+    if (pairs == 0 && !setting.sendRefusal.japanese.empty()) {
+      ctx.mainWindow.Show(kEmptyDataTitle.Get(), setting.sendRefusal.Get());
       // The entry goes out as off: so does its check box.
       ctx.pages.SetChecked(setting.check(i), false);
       return detail::RequestDisabledEntry(setting.name.set, i);

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "device/line_settings.h"
+#include "settings/language.h"
 
 namespace km62rx::device {
 
@@ -13,7 +14,7 @@ namespace km62rx::device {
 // word the command line takes for it, and the value it stands for.
 template <typename Value>
 struct LineChoice {
-  std::string_view label;
+  LocalText label;
   std::string_view option;
   Value value;
 };
@@ -28,32 +29,32 @@ struct ParityValue {
 // The connect dialog's combos, in list order; item 0 of each is the
 // default.
 inline constexpr std::array<LineChoice<std::uint8_t>, 2> kDataBitsChoices{{
-    {"8ビット", "8", 8},
-    {"7ビット", "7", 7},
+    {{"8ビット", "8 bits"}, "8", 8},
+    {{"7ビット", "7 bits"}, "7", 7},
 }};
 inline constexpr std::array<LineChoice<ParityValue>, 3> kParityChoices{{
-    {"なし / 2bit", "none", {kParityNone, kTwoStopBits, 0}},
-    {"EVEN / 1bit", "even", {kParityEven, kOneStopBit, 1}},
-    {"ODD  / 1bit", "odd", {kParityOdd, kOneStopBit, 1}},
+    {{"なし / 2bit", "None / 2bit"}, "none", {kParityNone, kTwoStopBits, 0}},
+    {{"EVEN / 1bit", "EVEN / 1bit"}, "even", {kParityEven, kOneStopBit, 1}},
+    {{"ODD  / 1bit", "ODD  / 1bit"}, "odd", {kParityOdd, kOneStopBit, 1}},
 }};
 inline constexpr std::array<LineChoice<std::uint32_t>, 8> kBaudChoices{{
-    {"115200", "115200", 115200},
-    {"38400", "38400", 38400},
-    {"19200", "19200", 19200},
-    {"9600", "9600", 9600},
-    {"4800", "4800", 4800},
-    {"2400", "2400", 2400},
-    {"1200", "1200", 1200},
-    {"600", "600", 600},
+    {{"115200", "115200"}, "115200", 115200},
+    {{"38400", "38400"}, "38400", 38400},
+    {{"19200", "19200"}, "19200", 19200},
+    {{"9600", "9600"}, "9600", 9600},
+    {{"4800", "4800"}, "4800", 4800},
+    {{"2400", "2400"}, "2400", 2400},
+    {{"1200", "1200"}, "1200", 1200},
+    {{"600", "600"}, "600", 600},
 }};
 // The value is the XON/XOFF flag.
 inline constexpr std::array<LineChoice<int>, 2> kFlowChoices{{
-    {"CTS/RTS", "rtscts", 0},
-    {"XON/XOFF", "xonxoff", 1},
+    {{"CTS/RTS", "CTS/RTS"}, "rtscts", 0},
+    {{"XON/XOFF", "XON/XOFF"}, "xonxoff", 1},
 }};
 
 // The single item of the port combo when no port was found.
-inline constexpr std::string_view kNoPortItem = "なし";
+inline constexpr LocalText kNoPortItem{"なし", "None"};
 
 // The line settings of one item of each combo. Nothing when an index is
 // outside its list.

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "device/results.h"
+#include "settings/language.h"
 #include "settings/notifier.h"
 
 namespace km62rx::device {
@@ -19,6 +21,10 @@ struct LinkErrorBox {
 LinkErrorBox LinkErrorMessage(LinkNotice notice);
 LinkErrorBox LinkErrorMessage(LinkResult result);
 LinkErrorBox DeviceErrorMessage(int code);
+
+// Every title and text of those boxes, for the check that each has its
+// English.
+std::vector<LocalText> LinkErrorTexts();
 
 // Show those boxes.
 void ReportLinkError(LinkNotice notice, Notifier& owner);

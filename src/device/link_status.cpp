@@ -1,32 +1,54 @@
 #include "device/link_status.h"
 
+#include <array>
 #include <cstdio>
 
 #include "settings/control_ids.h"
 
 namespace km62rx::device {
+namespace {
+
+constexpr LocalText kNotConnected{"接続状態 : 未接続", "Connection: not connected"};
+// %d.%02d is the firmware version.
+constexpr LocalText kConnected{"接続状態 : 接続中 (ファームウェア Ver%d.%02d)",
+                               "Connection: connected (firmware ver. %d.%02d)"};
+constexpr LocalText kCardUnknown{"SDカード : 未接続", "SD card: not connected"};
+constexpr LocalText kCardMissing{"SDカード : 未接続", "SD card: not inserted"};
+constexpr LocalText kCardProtected{"SDカード : 書込保護", "SD card: write-protected"};
+constexpr LocalText kCardReady{"SDカード : 接続中", "SD card: inserted"};
+constexpr LocalText kConnect{"接続", "Connect"};
+constexpr LocalText kReconnect{"再接続", "Reconnect"};
+
+constexpr std::array kTexts{kNotConnected,  kConnected, kCardUnknown, kCardMissing,
+                            kCardProtected, kCardReady, kConnect,     kReconnect};
+
+}  // namespace
+
+std::span<const LocalText> LinkPanelTextTable() {
+  return kTexts;
+}
 
 LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link) {
   LinkPanelTexts texts;
   if (link.connected != 1) {
-    texts.statusLine = "接続状態 : 未接続";
-    texts.sdLine = "SDカード : 未接続";
-    texts.connectButton = "接続";
+    texts.statusLine = kNotConnected.Get();
+    texts.sdLine = kCardUnknown.Get();
+    texts.connectButton = kConnect.Get();
     texts.disconnectEnabled = false;
     return texts;
   }
   char status[256];
-  std::snprintf(status, sizeof status, "接続状態 : 接続中 (ファームウェア Ver%d.%02d)",
-                link.firmwareVersion / 100, link.firmwareVersion % 100);
+  std::snprintf(status, sizeof status, kConnected.Get().data(), link.firmwareVersion / 100,
+                link.firmwareVersion % 100);
   texts.statusLine = status;
   if (link.sdState & 2) {
-    texts.sdLine = "SDカード : 書込保護";
+    texts.sdLine = kCardProtected.Get();
   } else if (link.sdState == 1) {
-    texts.sdLine = "SDカード : 接続中";
+    texts.sdLine = kCardReady.Get();
   } else {
-    texts.sdLine = "SDカード : 未接続";
+    texts.sdLine = kCardMissing.Get();
   }
-  texts.connectButton = "再接続";
+  texts.connectButton = kReconnect.Get();
   texts.disconnectEnabled = true;
   return texts;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "device/device_link.h"
 #include "device/page_controls.h"
+#include "settings/language.h"
 
 namespace km62rx::device {
 
@@ -12,11 +14,14 @@ namespace km62rx::device {
 struct LinkPanelTexts {
   std::string statusLine;          // control 200
   std::string sdLine;              // control 201
-  std::string connectButton;       // control 400: "接続" or "再接続"
+  std::string connectButton;       // control 400: connect or reconnect
   bool disconnectEnabled = false;  // control 401
   friend bool operator==(const LinkPanelTexts&, const LinkPanelTexts&) = default;
 };
 LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link);
+
+// Every text of the panel, for the check that each has its English.
+std::span<const LocalText> LinkPanelTextTable();
 
 // Which device-dependent controls are enabled for a connected flag, an SD
 // state and the time-stamp support flag, in the rule's order.

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "device/command_texts.h"
 #include "device/field_limits.h"
 #include "device/leading_decimal.h"
 #include "device/settings_exchange.h"
@@ -21,8 +22,6 @@ namespace {
 using settings::IdleSetting;
 using settings::LogTimeSetting;
 using settings::SizeSetting;
-
-constexpr std::string_view kWarningTitle = "警告";
 
 std::string NumberText(long long value) {
   std::string text = detail::RequestNumber("", value);
@@ -108,7 +107,7 @@ StepResult SendSize(CommandContext& ctx, const SizeSetting& setting) {
   long long value = FieldValue(ctx.pages, setting.field);
   const int unit = ctx.pages.ComboIndex(setting.unit);
   if (unit == ids::kUnitMByte && value > settings::kLargestSizeInMByte) {
-    ctx.mainWindow.Show(kWarningTitle, setting.sendLimited);
+    ctx.mainWindow.Show(kLimitWarningTitle.Get(), setting.sendLimited.Get());
     ctx.pages.SetText(setting.field, NumberText(settings::kLargestSizeInMByte));
     value = settings::kLargestSizeInMByte;
   }
@@ -161,7 +160,7 @@ StepResult SendLogTime(CommandContext& ctx, const LogTimeSetting& setting) {
   for (std::size_t k = 0; k < setting.fields.size(); ++k)
     total += FieldValue(ctx.pages, setting.fields[k]) * kSecondsPer[k];
   if (total < 1) {
-    ctx.mainWindow.Show(kWarningTitle, setting.sendRaised);
+    ctx.mainWindow.Show(kLimitWarningTitle.Get(), setting.sendRaised.Get());
     SetLogTimeFields(ctx.pages, 1);
     total = 1;
   }

@@ -44,25 +44,34 @@ constexpr std::array<Step, 17> kSteps{{
 constexpr std::size_t kStepsWithoutTimestamp = 8;
 
 struct RunTexts {
-  std::string_view itemFailureSuffix;
-  std::string_view itemFailureTitle;
-  std::string_view linkFailureText;
-  std::string_view doneText;
-  std::string_view doneTitle;
+  LocalText itemFailureSuffix;  // follows the item text
+  LocalText itemFailureTitle;
+  LocalText linkFailureText;
+  LocalText doneText;
+  LocalText doneTitle;
 };
 
-constexpr std::string_view kLinkFailureTitle = "接続エラー";
+constexpr LocalText kLinkFailureTitle{"接続エラー", "Connection error"};
 
 constexpr RunTexts kSendTexts{
-    "は正しく設定できなかった可能性があります。", "設定エラー",
-    "設定の送信中に接続エラーが発生しました。\r\n不完全な設定が本体に反映された可能性があります。"
-    "\r\n接続を確認して再度設定を試みてください。",
-    "本体への設定送信が完了しました。", "設定完了"};
+    {"は正しく設定できなかった可能性があります。", " may not have been set correctly."},
+    {"設定エラー", "Setting error"},
+    {"設定の送信中に接続エラーが発生しました。\r\n不完全な設定が本体に反映された可能性があります。"
+     "\r\n接続を確認して再度設定を試みてください。",
+     "The connection failed while the settings were being sent.\r\n"
+     "The logger may hold incomplete settings.\r\n"
+     "Check the connection and send the settings again."},
+    {"本体への設定送信が完了しました。", "The settings were sent to the logger."},
+    {"設定完了", "Settings sent"}};
 
 constexpr RunTexts kReceiveTexts{
-    "は正しく取得できなかった可能性があります。", "読込エラー",
-    "設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。",
-    "本体からの設定取得が完了しました。", "取得完了"};
+    {"は正しく取得できなかった可能性があります。", " may not have been received correctly."},
+    {"読込エラー", "Receive error"},
+    {"設定の受信中に接続エラーが発生しました。\r\n接続を確認してください。",
+     "The connection failed while the settings were being received.\r\n"
+     "Check the connection."},
+    {"本体からの設定取得が完了しました。", "The settings were received from the logger."},
+    kReceiveDoneTitle};
 
 RunOutcome RunAll(CommandContext& ctx, bool sending, const RunTexts& texts,
                   const RunProgress& progress) {
@@ -75,28 +84,37 @@ RunOutcome RunAll(CommandContext& ctx, bool sending, const RunTexts& texts,
     CommandContext stepCtx{ctx.link, ctx.pages, notices};
     const StepResult result = sending ? step.send(stepCtx) : step.receive(stepCtx);
     if (progress)
-      progress(static_cast<int>(i) + 1, step.name.item, result);
+      progress(static_cast<int>(i) + 1, step.name.item.Get(), result);
     if (result == StepResult::kLinkFailed) {
-      ctx.mainWindow.Show(kLinkFailureTitle, texts.linkFailureText);
+      ctx.mainWindow.Show(kLinkFailureTitle.Get(), texts.linkFailureText.Get());
       outcome.result = RunResult::kLinkFailed;
       return outcome;
     }
     if (result == StepResult::kRefused) {
       ++outcome.refusedSteps;
-      std::string text(step.name.item);
-      text += texts.itemFailureSuffix;
-      ctx.mainWindow.Show(texts.itemFailureTitle, text);
+      std::string text(step.name.item.Get());
+      text += texts.itemFailureSuffix.Get();
+      ctx.mainWindow.Show(texts.itemFailureTitle.Get(), text);
     } else if (notices.count() > 0) {
       ++outcome.noticedSteps;
     }
     if (i + 1 == kStepsWithoutTimestamp && ctx.link.timestampSupported == 0)
       break;
   }
-  ctx.mainWindow.Show(texts.doneTitle, texts.doneText);
+  ctx.mainWindow.Show(texts.doneTitle.Get(), texts.doneText.Get());
   return outcome;
 }
 
 }  // namespace
+
+std::vector<LocalText> SettingsRunTexts() {
+  std::vector<LocalText> texts{kLinkFailureTitle};
+  for (const RunTexts& run : {kSendTexts, kReceiveTexts}) {
+    texts.insert(texts.end(), {run.itemFailureSuffix, run.itemFailureTitle, run.linkFailureText,
+                               run.doneText, run.doneTitle});
+  }
+  return texts;
+}
 
 RunOutcome SendAllSettings(CommandContext& ctx, const RunProgress& progress) {
   return RunAll(ctx, true, kSendTexts, progress);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "settings/fixed_text.h"
+#include "settings/language.h"
 
 namespace km62rx::settings {
 
@@ -53,15 +54,18 @@ LoggerSettings DefaultSettings();
 // One row of a code-valued setting: the label the pages show and the code
 // that the file and the logger use.
 struct Choice {
-  std::string_view label;
+  LocalText label;
   std::string_view code;
 };
 
 // TMSP_MODE and TMSP_SERIAL_NO.
-inline constexpr std::array<Choice, 2> OnOffChoices{{{"無効", "OFF"}, {"有効", "ON"}}};
+inline constexpr std::array<Choice, 2> OnOffChoices{
+    {{{"無効", "Off"}, "OFF"}, {{"有効", "On"}, "ON"}}};
 // TMSP_TYPE.
 inline constexpr std::array<Choice, 3> TimestampTypeChoices{
-    {{"日付 + 時刻", "ALL"}, {"時刻のみ", "HMS"}, {"無し", "OFF"}}};
+    {{{"日付 + 時刻", "Date + time"}, "ALL"},
+     {{"時刻のみ", "Time only"}, "HMS"},
+     {{"無し", "None"}, "OFF"}}};
 
 // Day codes of time-of-day triggers.
 inline constexpr int kDaySunday = 0;

@@ -1,5 +1,6 @@
 #include "settings/reader_messages.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,11 +10,29 @@ namespace {
 
 constexpr std::size_t kMaxMessageWidth = 99;
 
-constexpr std::string_view kIgnored = "下記の設定行は無視されました。\r\n";
-constexpr std::string_view kParameterTitle = "パラメータエラー";
-constexpr std::string_view kDuplicateHead = "下記の設定項目が重複しています。\r\n";
-constexpr std::string_view kDuplicateTail = "\r\n後に記述された設定が優先されます。";
-constexpr std::string_view kWarningTitle = "警告";
+constexpr LocalText kIgnored{"下記の設定行は無視されました。\r\n", "This line was ignored:\r\n"};
+constexpr LocalText kDuplicateHead{"下記の設定項目が重複しています。\r\n",
+                                   "This setting is given more than once:\r\n"};
+constexpr LocalText kDuplicateTail{"\r\n後に記述された設定が優先されます。",
+                                   "\r\nThe last one is used."};
+constexpr LocalText kWarningTitle{"警告", "Warning"};
+constexpr LocalText kFormatTitle{"フォーマットエラー", "Format error"};
+constexpr LocalText kKeyTitle{"設定項目名エラー", "Unknown setting"};
+constexpr LocalText kTriggerIdTitle{"トリガーID エラー", "Trigger number error"};
+constexpr LocalText kExtensionHead{
+    "拡張子は3文字のみ有効です。\r\n下記の設定行は無視されました。\r\n",
+    "The extension must have 3 characters.\r\nThis line was ignored:\r\n"};
+constexpr LocalText kHourHead{"下記設定行の時刻設定(時)は無視されました。\r\n",
+                              "The hour of this line was ignored:\r\n"};
+constexpr LocalText kMinuteHead{"下記設定行の時刻設定(分)は無視されました。\r\n",
+                                "The minute of this line was ignored:\r\n"};
+constexpr LocalText kConditionEntry{" 条件", " condition "};
+constexpr LocalText kTriggerEntry{" トリガー", " trigger "};
+
+constexpr std::array kTexts{kParameterErrorTitle, kIgnored,     kDuplicateHead, kDuplicateTail,
+                            kWarningTitle,        kFormatTitle, kKeyTitle,      kTriggerIdTitle,
+                            kExtensionHead,       kHourHead,    kMinuteHead,    kConditionEntry,
+                            kTriggerEntry};
 
 // One character at the start of text: its bytes and its width in the
 // logger's code page. A valid UTF-8 text is taken character by character; any
@@ -133,43 +152,47 @@ std::size_t LegacyWidth(std::string_view text) {
   return width;
 }
 
+std::span<const LocalText> ReaderMessageTexts() {
+  return kTexts;
+}
+
 void ReportLine(Notifier& notifier, LineProblem problem, std::string_view line) {
-  std::string_view title = kParameterTitle;
-  std::string_view head = kIgnored;
+  LocalText title = kParameterErrorTitle;
+  LocalText head = kIgnored;
   switch (problem) {
     case LineProblem::kFormat:
-      title = "フォーマットエラー";
+      title = kFormatTitle;
       break;
     case LineProblem::kKey:
-      title = "設定項目名エラー";
+      title = kKeyTitle;
       break;
     case LineProblem::kTriggerId:
-      title = "トリガーID エラー";
+      title = kTriggerIdTitle;
       break;
     case LineProblem::kParameter:
       break;
     case LineProblem::kExtension:
-      head = "拡張子は3文字のみ有効です。\r\n下記の設定行は無視されました。\r\n";
+      head = kExtensionHead;
       break;
     case LineProblem::kHour:
-      head = "下記設定行の時刻設定(時)は無視されました。\r\n";
+      head = kHourHead;
       break;
     case LineProblem::kMinute:
-      head = "下記設定行の時刻設定(分)は無視されました。\r\n";
+      head = kMinuteHead;
       break;
   }
-  notifier.Show(title, Compose(head, line, ""));
+  notifier.Show(title.Get(), Compose(head.Get(), line, ""));
 }
 
 void ReportDuplicate(Notifier& notifier, std::string_view key) {
-  notifier.Show(kWarningTitle, Compose(kDuplicateHead, key, kDuplicateTail));
+  notifier.Show(kWarningTitle.Get(), Compose(kDuplicateHead.Get(), key, kDuplicateTail.Get()));
 }
 
 void ReportDuplicateEntry(Notifier& notifier, std::string_view key, int entry, bool condition) {
-  std::string tail = condition ? " 条件" : " トリガー";
+  std::string tail(condition ? kConditionEntry.Get() : kTriggerEntry.Get());
   tail += std::to_string(entry);
-  tail += kDuplicateTail;
-  notifier.Show(kWarningTitle, Compose(kDuplicateHead, key, tail));
+  tail += kDuplicateTail.Get();
+  notifier.Show(kWarningTitle.Get(), Compose(kDuplicateHead.Get(), key, tail));
 }
 
 }  // namespace km62rx::settings

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "settings/language.h"
 #include "settings/notifier.h"
 
 namespace km62rx::settings {
@@ -21,12 +23,19 @@ enum class LineProblem {
   kMinute,     // minute of a time trigger out of range
 };
 
+// The title of the boxes about a value that the reader or a save changed
+// or dropped.
+inline constexpr LocalText kParameterErrorTitle{"パラメータエラー", "Parameter error"};
+
 void ReportLine(Notifier& notifier, LineProblem problem, std::string_view line);
 
 // Duplicate warnings: a single-valued key, or entry `entry` of a trigger list
 // (condition: the time-stamp start and end conditions).
 void ReportDuplicate(Notifier& notifier, std::string_view key);
 void ReportDuplicateEntry(Notifier& notifier, std::string_view key, int entry, bool condition);
+
+// Every text of these messages, for the check that each has its English.
+std::span<const LocalText> ReaderMessageTexts();
 
 // Width of a text in the logger's code page, counted as described above. A
 // text that is not valid UTF-8 is taken as in that code page already (one

@@ -90,4 +90,24 @@ SizeOnPage SizeShownOnPage(std::uint32_t bytes) {
   return {bytes, ids::kUnitByte};
 }
 
+std::vector<LocalText> SettingTexts() {
+  std::vector<LocalText> texts(WeekdayLabels.begin(), WeekdayLabels.end());
+  for (const SettingName& name : SettingNames)
+    texts.push_back(name.item);
+  for (const DataRowsSetting* rows : {&kStopData, &kTimestampStop})
+    texts.insert(texts.end(), {rows->sendRefusal, rows->saveRefusal});
+  for (const SizeSetting* size : {&kStopSize, &kTimestampSize}) {
+    texts.insert(texts.end(), {size->sendLimited, size->saveLimited, size->file.belowMinimum,
+                               size->file.aboveMaximum});
+  }
+  texts.insert(texts.end(), {kStopLogTime.sendRaised, kStopLogTime.saveRaised,
+                             kStopLogTime.file.belowMinimum, kStopLogTime.file.aboveMaximum,
+                             kStopIdle.file.belowMinimum, kTimestampIdle.file.belowMinimum});
+  for (const CodeSetting* code : {&kTimestampMode, &kTimestampType}) {
+    for (const Choice& choice : code->choices)
+      texts.push_back(choice.label);
+  }
+  return texts;
+}
+
 }  // namespace km62rx::settings

@@ -5,8 +5,10 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "settings/control_ids.h"
+#include "settings/language.h"
 #include "settings/logger_settings.h"
 
 // One description per setting of the logger and per numeric page field: the
@@ -69,8 +71,14 @@ struct SizeOnPage {
 SizeOnPage SizeShownOnPage(std::uint32_t bytes);
 
 // The weekday combo of the time rows (day codes: ids::WeekdayCode).
-inline constexpr std::array<std::string_view, 8> WeekdayLabels{
-    "毎日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日", "日曜日"};
+inline constexpr std::array<LocalText, 8> WeekdayLabels{{{"毎日", "Every day"},
+                                                         {"月曜日", "Monday"},
+                                                         {"火曜日", "Tuesday"},
+                                                         {"水曜日", "Wednesday"},
+                                                         {"木曜日", "Thursday"},
+                                                         {"金曜日", "Friday"},
+                                                         {"土曜日", "Saturday"},
+                                                         {"日曜日", "Sunday"}}};
 
 // The logging time fields: days, hours, minutes, seconds.
 inline constexpr std::int64_t kSecondsPerDay = 86400;
@@ -86,7 +94,7 @@ struct SettingName {
   std::string_view key;
   std::string_view set;
   std::string_view get;
-  std::string_view item;
+  LocalText item;
 };
 
 // How the file reader checks a numeric line: at most maxChars digits, a
@@ -96,8 +104,8 @@ struct FileNumberRule {
   std::size_t maxChars;
   bool isUnsigned;
   std::uint32_t maximum;
-  std::string_view belowMinimum;
-  std::string_view aboveMaximum;
+  LocalText belowMinimum;
+  LocalText aboveMaximum;
 };
 
 // Repeated entries of four data bytes: a check box and four hex fields.
@@ -109,8 +117,8 @@ struct DataRowsSetting {
   // A stop condition needs at least one byte: the box a send shows and the
   // one a save shows when an enabled entry has none. Empty for the start
   // settings, which take an entry without bytes.
-  std::string_view sendRefusal;
-  std::string_view saveRefusal;
+  LocalText sendRefusal;
+  LocalText saveRefusal;
 };
 
 // Repeated time-of-day entries: a check box, a weekday combo, hour and minute.
@@ -140,8 +148,8 @@ struct SizeSetting {
   int check;
   int field;
   int unit;
-  std::string_view sendLimited;
-  std::string_view saveLimited;
+  LocalText sendLimited;
+  LocalText saveLimited;
   FileNumberRule file;
 };
 
@@ -152,8 +160,8 @@ struct LogTimeSetting {
   NumberText LoggerSettings::*value;
   int check;
   std::array<int, 4> fields;  // days, hours, minutes, seconds
-  std::string_view sendRaised;
-  std::string_view saveRaised;
+  LocalText sendRaised;
+  LocalText saveRaised;
   FileNumberRule file;
 };
 
@@ -178,123 +186,174 @@ struct ExcludedSetting {
   int bytes;
 };
 
-inline constexpr std::string_view kIdleBelowMinimum =
-    "アイドル時間トリガーの最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。";
-inline constexpr std::string_view kSizeBelowMinimum =
-    "データサイズトリガーの最小設定値は1バイトです。\r\n1バイトに変更しました。";
-inline constexpr std::string_view kLogTimeBelowMinimum =
-    "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。";
-inline constexpr std::string_view kSizeAboveMaximum =
-    "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。";
+inline constexpr LocalText kIdleBelowMinimum{
+    "アイドル時間トリガーの最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
+    "The idle time trigger is at least 1 ms.\r\nChanged to 1 ms."};
+inline constexpr LocalText kSizeBelowMinimum{
+    "データサイズトリガーの最小設定値は1バイトです。\r\n1バイトに変更しました。",
+    "The data size trigger is at least 1 byte.\r\nChanged to 1 byte."};
+inline constexpr LocalText kLogTimeBelowMinimum{
+    "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。",
+    "The logging time trigger is at least 1 second.\r\nChanged to 1 second."};
+inline constexpr LocalText kSizeAboveMaximum{
+    "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。",
+    "The data size trigger is at most 2000 MByte.\r\nChanged to 2000 MByte."};
 
-inline constexpr DataRowsSetting kStartData{{"START_DATA", "BDS", "BDG", "開始トリガー(データ)"},
-                                            ids::kDataRows,
-                                            ids::StartDataCheck,
-                                            ids::StartDataByte,
-                                            {},
-                                            {}};
-inline constexpr TimeRowsSetting kStartTime{{"START_TIME", "BTS", "BTG", "開始トリガー(時刻)"},
-                                            ids::kTimeRows,
-                                            ids::StartTimeCheck,
-                                            ids::StartTimeWeekday,
-                                            ids::StartTimeHour,
-                                            ids::StartTimeMinute};
+inline constexpr DataRowsSetting kStartData{
+    {"START_DATA", "BDS", "BDG", {"開始トリガー(データ)", "Start trigger (data)"}},
+    ids::kDataRows,
+    ids::StartDataCheck,
+    ids::StartDataByte,
+    {},
+    {}};
+inline constexpr TimeRowsSetting kStartTime{
+    {"START_TIME", "BTS", "BTG", {"開始トリガー(時刻)", "Start trigger (time)"}},
+    ids::kTimeRows,
+    ids::StartTimeCheck,
+    ids::StartTimeWeekday,
+    ids::StartTimeHour,
+    ids::StartTimeMinute};
 inline constexpr DataRowsSetting kStopData{
-    {"STOP_DATA", "EDS", "EDG", "停止トリガー(データ)"},
+    {"STOP_DATA", "EDS", "EDG", {"停止トリガー(データ)", "Stop trigger (data)"}},
     ids::kDataRows,
     ids::StopDataCheck,
     ids::StopDataByte,
-    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "トリガー無効に設定しました。",
-    "停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "トリガー無効に変更しました。"};
-inline constexpr TimeRowsSetting kStopTime{{"STOP_TIME", "ETS", "ETG", "停止トリガー(時刻)"},
-                                           ids::kTimeRows,
-                                           ids::StopTimeCheck,
-                                           ids::StopTimeWeekday,
-                                           ids::StopTimeHour,
-                                           ids::StopTimeMinute};
+    {"停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+     "トリガー無効に設定しました。",
+     "Stop trigger (data) needs at least one byte\r\nof data to be on.\r\n"
+     "The trigger was sent as off."},
+    {"停止トリガー(データ)を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+     "トリガー無効に変更しました。",
+     "Stop trigger (data) needs at least one byte\r\nof data to be on.\r\n"
+     "The trigger was saved as off."}};
+inline constexpr TimeRowsSetting kStopTime{
+    {"STOP_TIME", "ETS", "ETG", {"停止トリガー(時刻)", "Stop trigger (time)"}},
+    ids::kTimeRows,
+    ids::StopTimeCheck,
+    ids::StopTimeWeekday,
+    ids::StopTimeHour,
+    ids::StopTimeMinute};
 inline constexpr IdleSetting kStopIdle{
-    {"STOP_IDLETIME", "EIS", "EIG", "停止トリガー(アイドル時間)"},
+    {"STOP_IDLETIME", "EIS", "EIG", {"停止トリガー(アイドル時間)", "Stop trigger (idle time)"}},
     &LoggerSettings::STOP_IDLETIME,
     ids::kStopIdleCheck,
     ids::kStopIdleField,
-    {9, false, 0, kIdleBelowMinimum, ""}};
+    {9, false, 0, kIdleBelowMinimum, {}}};
 inline constexpr SizeSetting kStopSize{
-    {"STOP_DATASIZE", "ESS", "ESG", "停止トリガー(データサイズ)"},
+    {"STOP_DATASIZE", "ESS", "ESG", {"停止トリガー(データサイズ)", "Stop trigger (data size)"}},
     &LoggerSettings::STOP_DATASIZE,
     ids::kStopSizeCheck,
     ids::kStopSizeField,
     ids::kStopSizeUnit,
-    "停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。",
+    {"停止トリガ(データサイズ)の設定上限値を超過しています。\r\n 2000 MByte に変更されました。",
+     "Stop trigger (data size) is above its upper limit.\r\nChanged to 2000 MByte."},
     kSizeAboveMaximum,
     {10, true, kLargestSizeBytes, kSizeBelowMinimum, kSizeAboveMaximum}};
 inline constexpr LogTimeSetting kStopLogTime{
-    {"STOP_LOGTIME", "ELS", "ELG", "停止トリガー(ロギング時間)"},
+    {"STOP_LOGTIME", "ELS", "ELG", {"停止トリガー(ロギング時間)", "Stop trigger (logging time)"}},
     &LoggerSettings::STOP_LOGTIME,
     ids::kStopLogTimeCheck,
     {ids::kLogDays, ids::kLogHours, ids::kLogMinutes, ids::kLogSeconds},
-    "停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。",
+    {"停止トリガ(ロギング時間)の設定下限値を超過しています。\r\n 1秒 に変更されました。",
+     "Stop trigger (logging time) is below its lower limit.\r\nChanged to 1 second."},
     kLogTimeBelowMinimum,
-    {9, false, 9999 * kSecondsPerDay, kLogTimeBelowMinimum,
-     "ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。"}};
-inline constexpr TextSetting kExtension{{"FILE_EXTENSION", "LES", "LEG", "ロギング設定"},
-                                        ids::kExtensionField};
-inline constexpr CodeSetting kTimestampMode{{"TMSP_MODE", "PMS", "PMG", "タイムスタンプ機能設定"},
-                                            &LoggerSettings::TMSP_MODE,
-                                            ids::kTimestampModeCombo,
-                                            OnOffChoices};
-inline constexpr CodeSetting kTimestampType{{"TMSP_TYPE", "PTS", "PTG", "タイムスタンプ表示タイプ"},
-                                            &LoggerSettings::TMSP_TYPE,
-                                            ids::kTimestampTypeCombo,
-                                            TimestampTypeChoices};
+    {9,
+     false,
+     9999 * kSecondsPerDay,
+     kLogTimeBelowMinimum,
+     {"ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。",
+      "The logging time trigger is at most 9999 days.\r\nChanged to 9999 days."}}};
+inline constexpr TextSetting kExtension{
+    {"FILE_EXTENSION", "LES", "LEG", {"ロギング設定", "Log file extension"}}, ids::kExtensionField};
+inline constexpr CodeSetting kTimestampMode{
+    {"TMSP_MODE", "PMS", "PMG", {"タイムスタンプ機能設定", "Time stamp function"}},
+    &LoggerSettings::TMSP_MODE,
+    ids::kTimestampModeCombo,
+    OnOffChoices};
+inline constexpr CodeSetting kTimestampType{
+    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp type"}},
+    &LoggerSettings::TMSP_TYPE,
+    ids::kTimestampTypeCombo,
+    TimestampTypeChoices};
 inline constexpr CodeSetting kTimestampSerial{
-    {"TMSP_SERIAL_NO", "PNS", "PNG", "タイムスタンプ シリアル番号機能"},
+    {"TMSP_SERIAL_NO",
+     "PNS",
+     "PNG",
+     {"タイムスタンプ シリアル番号機能", "Time stamp serial number"}},
     &LoggerSettings::TMSP_SERIAL_NO,
     ids::kTimestampSerialCombo,
     OnOffChoices};
-inline constexpr TextSetting kSeparator{{"TMSP_SPLIT", "PPS", "PPG", "タイムスタンプ 区切り文字"},
-                                        ids::kSeparatorField};
+inline constexpr TextSetting kSeparator{
+    {"TMSP_SPLIT", "PPS", "PPG", {"タイムスタンプ 区切り文字", "Time stamp separator"}},
+    ids::kSeparatorField};
 inline constexpr ExcludedSetting kExcludedData{
-    {"TMSP_DEL_DATA", "PDS", "PDG", "タイムスタンプ 除外データ"},
+    {"TMSP_DEL_DATA", "PDS", "PDG", {"タイムスタンプ 除外データ", "Time stamp excluded data"}},
     ids::ExcludedByte,
     kExcludedDataBytes};
 inline constexpr DataRowsSetting kTimestampStart{
-    {"TMSP_START_DATA", "PBS", "PBG", "タイムスタンプ記録 開始条件(データ)"},
+    {"TMSP_START_DATA",
+     "PBS",
+     "PBG",
+     {"タイムスタンプ記録 開始条件(データ)", "Time stamp start condition (data)"}},
     ids::kDataRows,
     ids::TimestampStartCheck,
     ids::TimestampStartByte,
     {},
     {}};
 inline constexpr DataRowsSetting kTimestampStop{
-    {"TMSP_STOP_DATA", "PES", "PEG", "タイムスタンプ記録 終了条件(データ)"},
+    {"TMSP_STOP_DATA",
+     "PES",
+     "PEG",
+     {"タイムスタンプ記録 終了条件(データ)", "Time stamp stop condition (data)"}},
     ids::kDataRows,
     ids::TimestampStopCheck,
     ids::TimestampStopByte,
-    "タイムスタンプ記録 終了条件を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
-    "条件無効に設定しました。",
-    "タイムスタンプ記録 終了条件(データ)を有効にするには\r\n1バイト以上の設定データが必要です。"
-    "\r\n条件無効に変更しました。"};
+    {"タイムスタンプ記録 終了条件を有効にするには\r\n1バイト以上の設定データが必要です。\r\n"
+     "条件無効に設定しました。",
+     "Time stamp stop condition (data) needs at least\r\none byte of data to be on.\r\n"
+     "The condition was sent as off."},
+    {"タイムスタンプ記録 終了条件(データ)を有効にするには\r\n1バイト以上の設定データが必要です。"
+     "\r\n条件無効に変更しました。",
+     "Time stamp stop condition (data) needs at least\r\none byte of data to be on.\r\n"
+     "The condition was saved as off."}};
 inline constexpr IdleSetting kTimestampIdle{
-    {"TMSP_STOP_IDLETIME", "PIS", "PIG", "タイムスタンプ記録 終了条件(アイドル時間)"},
+    {"TMSP_STOP_IDLETIME",
+     "PIS",
+     "PIG",
+     {"タイムスタンプ記録 終了条件(アイドル時間)", "Time stamp stop condition (idle time)"}},
     &LoggerSettings::TMSP_STOP_IDLETIME,
     ids::kTimestampIdleCheck,
     ids::kTimestampIdleField,
-    {9, false, 0, "アイドル時間による条件の最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
-     ""}};
+    {9,
+     false,
+     0,
+     {"アイドル時間による条件の最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
+      "The idle time condition is at least 1 ms.\r\nChanged to 1 ms."},
+     {}}};
 inline constexpr SizeSetting kTimestampSize{
-    {"TMSP_STOP_DATASIZE", "PSS", "PSG", "タイムスタンプ記録 終了条件(データサイズ)"},
+    {"TMSP_STOP_DATASIZE",
+     "PSS",
+     "PSG",
+     {"タイムスタンプ記録 終了条件(データサイズ)", "Time stamp stop condition (data size)"}},
     &LoggerSettings::TMSP_STOP_DATASIZE,
     ids::kTimestampSizeCheck,
     ids::kTimestampSizeField,
     ids::kTimestampSizeUnit,
-    "タイムスタンプ記録 終了条件(データサイズ)の設定上限値を超過しています。\r\n"
-    " 2000 MByte に変更されました。",
-    "データサイズによるタイムスタンプ記録の終了条件の最大設定値は2000Mバイトです。\r\n"
-    "2000Mバイトに変更しました。",
-    {10, true, kLargestSizeBytes,
-     "データサイズによる条件の最小設定値は1バイトです。\r\n1バイトに変更しました。",
-     "データサイズによる条件の最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。"}};
+    {"タイムスタンプ記録 終了条件(データサイズ)の設定上限値を超過しています。\r\n"
+     " 2000 MByte に変更されました。",
+     "Time stamp stop condition (data size) is above its upper limit.\r\n"
+     "Changed to 2000 MByte."},
+    {"データサイズによるタイムスタンプ記録の終了条件の最大設定値は2000Mバイトです。\r\n"
+     "2000Mバイトに変更しました。",
+     "The time stamp stop condition (data size) is at most 2000 MByte.\r\n"
+     "Changed to 2000 MByte."},
+    {10,
+     true,
+     kLargestSizeBytes,
+     {"データサイズによる条件の最小設定値は1バイトです。\r\n1バイトに変更しました。",
+      "The data size condition is at least 1 byte.\r\nChanged to 1 byte."},
+     {"データサイズによる条件の最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。",
+      "The data size condition is at most 2000 MByte.\r\nChanged to 2000 MByte."}}};
 
 // The names of every setting, in the order the send and the receive run them.
 inline constexpr std::array<SettingName, 17> SettingNames{
@@ -303,5 +362,10 @@ inline constexpr std::array<SettingName, 17> SettingNames{
     kTimestampMode.name, kTimestampType.name,  kTimestampSerial.name, kSeparator.name,
     kExcludedData.name,  kTimestampStart.name, kTimestampStop.name,   kTimestampIdle.name,
     kTimestampSize.name};
+
+// Every text of these descriptions and of the choice tables: item texts,
+// limit boxes, weekday and choice labels. For the check that each has its
+// English.
+std::vector<LocalText> SettingTexts();
 
 }  // namespace km62rx::settings

@@ -52,7 +52,6 @@ int KeyIndex(std::string_view key) {
   return -1;
 }
 
-constexpr std::string_view kParameterTitle = "パラメータエラー";
 constexpr std::string_view kEqualsSeparatorLine = "TMSP_SPLIT==";
 
 // The numeric lines: how each is checked and where it goes.
@@ -224,10 +223,10 @@ class Reader {
       number = 0xFFFFFFFFULL;
     if (number < 1) {
       number = 1;
-      notifier_.Show(kParameterTitle, rule.belowMinimum);
+      notifier_.Show(kParameterErrorTitle.Get(), rule.belowMinimum.Get());
     } else if (rule.maximum != 0 && number > rule.maximum) {
       number = rule.maximum;
-      notifier_.Show(kParameterTitle, rule.aboveMaximum);
+      notifier_.Show(kParameterErrorTitle.Get(), rule.aboveMaximum.Get());
     }
     char digits[24];
     const auto result = std::to_chars(digits, digits + sizeof digits, number);

@@ -2,17 +2,12 @@
 #include <string_view>
 
 #include "settings/clock_fields.h"
+#include "settings/file_messages.h"
 #include "settings/file_replace.h"
 #include "settings/settings_format.h"
 #include "settings/settings_writer.h"
 
 namespace km62rx::settings {
-
-namespace {
-constexpr std::string_view kErrorTitle = "エラー";
-constexpr std::string_view kCannotOpenText = "ファイルを開けませんでした。";
-constexpr std::string_view kCannotWriteText = "ファイルに書き込めませんでした。";
-}  // namespace
 
 int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRecordClock,
                       Notifier& notifier) {
@@ -30,17 +25,17 @@ int WriteSettingsFile(std::string_view path, LoggerSettings settings, int useRec
   // A value with a line break of its own would split its line and break the
   // file the logger reads: such a record is not written.
   if (!HasSettingsFileLines(file)) {
-    notifier.Show(kErrorTitle, kCannotWriteText);
+    notifier.Show(kErrorTitle.Get(), kCannotWriteFile.Get());
     return 0;
   }
   switch (ReplaceFileContents(target, file)) {
     case ReplaceResult::kReplaced:
       return 1;
     case ReplaceResult::kCannotOpen:
-      notifier.Show(kErrorTitle, kCannotOpenText);
+      notifier.Show(kErrorTitle.Get(), kCannotOpenFile.Get());
       return 0;
     case ReplaceResult::kWriteFailed:
-      notifier.Show(kErrorTitle, kCannotWriteText);
+      notifier.Show(kErrorTitle.Get(), kCannotWriteFile.Get());
       return 0;
   }
   return 0;

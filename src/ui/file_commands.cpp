@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "settings/control_ids.h"
+#include "settings/file_messages.h"
 #include "settings/file_read.h"
 #include "settings/settings_lines.h"
 #include "settings/settings_reader.h"
@@ -19,16 +20,21 @@
 namespace km62rx::ui {
 namespace {
 
-constexpr std::string_view kErrorTitle = "エラー";
-constexpr std::string_view kCannotOpen = "ファイルを開けませんでした。";
-constexpr std::string_view kNotASettingsFile = "有効なKM-62RX設定ファイルではありません。";
-constexpr std::string_view kLoadedTitle = "ファイル読込完了";
-constexpr std::string_view kLoaded = "読込が完了しました。";
-constexpr std::string_view kSavedTitle = "設定保存";
-constexpr std::string_view kSaved = "設定ファイルを書き出しました。";
-constexpr std::string_view kClockSaved =
+using settings::kCannotOpenFile;
+using settings::kErrorTitle;
+using settings::kNotASettingsFile;
+
+constexpr LocalText kLoadedTitle{"ファイル読込完了", "File loaded"};
+constexpr LocalText kLoaded{"読込が完了しました。", "The settings file was loaded."};
+constexpr LocalText kSavedTitle{"設定保存", "Settings saved"};
+constexpr LocalText kSaved{"設定ファイルを書き出しました。", "The settings file was written."};
+constexpr LocalText kClockSaved{
     "設定ファイルに書き出しました。\r\n"
-    "本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n";
+    "本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n",
+    "The time was written to the settings file.\r\n"
+    "For the logger to read it, the file must be in the settings folder on the SD card.\r\n"};
+
+constexpr std::array kTexts{kLoadedTitle, kLoaded, kSavedTitle, kSaved, kClockSaved};
 
 bool HasSettingsHeader(const std::string& contents) {
   std::istringstream in(contents);
@@ -53,6 +59,10 @@ std::string CalendarText(const device::TypedTime& time) {
 
 }  // namespace
 
+std::span<const LocalText> FileCommandTexts() {
+  return kTexts;
+}
+
 FileResult LoadSettingsFromFile(device::PageControls& pages, FileChooser& chooser,
                                 Notifier& mainWindow) {
   const std::optional<std::string> path = chooser.ChooseFileToOpen();
@@ -64,20 +74,20 @@ FileResult LoadSettingsFromFile(device::PageControls& pages, FileChooser& choose
     case settings::FileReadResult::kRead:
       return LoadSettingsFromContents(pages, contents, mainWindow);
     case settings::FileReadResult::kTooLarge:
-      mainWindow.Show(kErrorTitle, kNotASettingsFile);
+      mainWindow.Show(kErrorTitle.Get(), kNotASettingsFile.Get());
       return {};
     case settings::FileReadResult::kMissing:
     case settings::FileReadResult::kCannotOpen:
       break;
   }
-  mainWindow.Show(kErrorTitle, kCannotOpen);
+  mainWindow.Show(kErrorTitle.Get(), kCannotOpenFile.Get());
   return {};
 }
 
 FileResult LoadSettingsFromContents(device::PageControls& pages, const std::string& contents,
                                     Notifier& mainWindow, settings::LoggerSettings* loaded) {
   if (!HasSettingsHeader(contents)) {
-    mainWindow.Show(kErrorTitle, kNotASettingsFile);
+    mainWindow.Show(kErrorTitle.Get(), kNotASettingsFile.Get());
     return {};
   }
   ResetPagesToDefaults(pages);
@@ -89,7 +99,7 @@ FileResult LoadSettingsFromContents(device::PageControls& pages, const std::stri
   ShowSettingsOnPages(pages, record);
   if (loaded != nullptr)
     *loaded = record;
-  mainWindow.Show(kLoadedTitle, kLoaded);
+  mainWindow.Show(kLoadedTitle.Get(), kLoaded.Get());
   result.completed = true;
   return result;
 }
@@ -106,7 +116,7 @@ FileResult SaveSettingsToFile(device::PageControls& pages, FileChooser& chooser,
   // The clock lines of a file being replaced are kept.
   if (settings::WriteSettingsFile(*path, record, 0, mainWindow) != 1)
     return result;
-  mainWindow.Show(kSavedTitle, kSaved);
+  mainWindow.Show(kSavedTitle.Get(), kSaved.Get());
   result.completed = true;
   return result;
 }
@@ -125,7 +135,7 @@ FileResult SaveClockToFile(const device::TypedTime& time, FileChooser& chooser,
   const settings::FileReadResult read =
       settings::ReadFileContents(*path, settings::FileWait::kNever, contents);
   if (read == settings::FileReadResult::kCannotOpen) {
-    mainWindow.Show(kErrorTitle, kCannotOpen);
+    mainWindow.Show(kErrorTitle.Get(), kCannotOpenFile.Get());
     return result;
   }
   if (read != settings::FileReadResult::kMissing) {
@@ -133,7 +143,7 @@ FileResult SaveClockToFile(const device::TypedTime& time, FileChooser& chooser,
       std::istringstream in(contents);
       result.reportedLines = settings::ParseSettings(in, record, mainWindow);
     } else if (foreign == ForeignFile::kRefuse) {
-      mainWindow.Show(kErrorTitle, kNotASettingsFile);
+      mainWindow.Show(kErrorTitle.Get(), kNotASettingsFile.Get());
       return result;
     }
   }
@@ -142,7 +152,7 @@ FileResult SaveClockToFile(const device::TypedTime& time, FileChooser& chooser,
   record.TIME_SET = 0;
   if (settings::WriteSettingsFile(*path, record, 1, mainWindow) != 1)
     return result;
-  dialog.Show(kSavedTitle, kClockSaved);
+  dialog.Show(kSavedTitle.Get(), kClockSaved.Get());
   result.completed = true;
   return result;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "device/clock_commands.h"
 #include "device/page_controls.h"
 #include "settings/file_chooser.h"
+#include "settings/language.h"
 #include "settings/logger_settings.h"
 #include "settings/notifier.h"
 
@@ -48,5 +50,9 @@ enum class ForeignFile { kReplace, kRefuse };
 FileResult SaveClockToFile(const device::TypedTime& time, FileChooser& chooser,
                            Notifier& mainWindow, Notifier& dialog,
                            ForeignFile foreign = ForeignFile::kReplace);
+
+// Every text of the completion boxes, for the check that each has its
+// English.
+std::span<const LocalText> FileCommandTexts();
 
 }  // namespace km62rx::ui

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "device/field_limits.h"
+#include "settings/reader_messages.h"
 #include "settings/setting_table.h"
 #include "ui/decimal_text.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 using settings::LoggerSettings;
 
-constexpr std::string_view kParameterErrorTitle = "パラメータエラー";
+using settings::kParameterErrorTitle;
 
 using settings::CodeSetting;
 using settings::DataRowsSetting;
@@ -204,8 +205,8 @@ void ReadDataRows(device::PageControls& pages, std::array<settings::DataEntry, N
       continue;
     }
     const std::string pairs = PairsFromFields(pages, RowBytes(setting, r));
-    if (pairs.empty() && !setting.saveRefusal.empty()) {
-      notifier.Show(kParameterErrorTitle, setting.saveRefusal);
+    if (pairs.empty() && !setting.saveRefusal.japanese.empty()) {
+      notifier.Show(kParameterErrorTitle.Get(), setting.saveRefusal.Get());
       pages.SetChecked(setting.check(r), false);
       entries[r] = EntryOff(r);
       continue;
@@ -251,7 +252,7 @@ std::string ReadDataSize(device::PageControls& pages, const SizeSetting& setting
   std::int64_t size = DecimalValue(ReadField(pages, setting.field));
   const int unit = pages.ComboIndex(setting.unit);
   if (unit == ids::kUnitMByte && size > settings::kLargestSizeInMByte) {
-    notifier.Show(kParameterErrorTitle, setting.saveLimited);
+    notifier.Show(kParameterErrorTitle.Get(), setting.saveLimited.Get());
     pages.SetText(setting.field, FormatDecimal(settings::kLargestSizeInMByte));
     size = settings::kLargestSizeInMByte;
   }
@@ -272,7 +273,7 @@ std::string ReadLogTime(device::PageControls& pages, const LogTimeSetting& setti
     sum += DecimalValue(ReadField(pages, setting.fields[k])) * kSecondsPer[k];
   int total = ClampToInt(sum);
   if (total < 1) {
-    notifier.Show(kParameterErrorTitle, setting.saveRaised);
+    notifier.Show(kParameterErrorTitle.Get(), setting.saveRaised.Get());
     total = 1;
   }
   return FormatDecimal(total);
