@@ -4,6 +4,8 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "device/network_port.h"
+#include "device/qt/line_for_port.h"
 #include "device/qt/port_discovery.h"
 #include "settings/notifier.h"
 
@@ -37,10 +39,22 @@ std::string DescribePort(const device::PortDescription& port) {
   return text;
 }
 
+// A port of the ports file, which the machine cannot describe.
+std::string DescribeConfiguredPort(const std::string& name) {
+  std::string text = name + "\n";
+  if (const std::optional<device::NetworkAddress> address = device::ParseNetworkPortName(name)) {
+    text += "  network:       host " + address->host + ", TCP port " +
+            std::to_string(address->port) + " (line settings are the server's)\n";
+  }
+  text += "  listed in:     " + device::PortsFilePath() + "\n";
+  return text;
+}
+
 }  // namespace
 
 // Lists the serial ports as the connect dialog does, one name a line, or
-// with --long what each one is. With none, the dialog's box goes to stderr.
+// with --long what each one is; the ports of the ports file come after the
+// ports found. With none, the dialog's box goes to stderr.
 int CmdPorts(const Args& args) {
   ArgParser parser("ports");
   parser.Flag("--long", "-l");
@@ -48,13 +62,21 @@ int CmdPorts(const Args& args) {
     return UsageError("ports", parser.error());
   EnsureCoreApplication();
   std::string text;
+  std::vector<std::string> found;
   if (parser.Has("--long")) {
-    for (const device::PortDescription& port : device::DescribeSerialPorts())
+    for (const device::PortDescription& port : device::DescribeSerialPorts()) {
       text += DescribePort(port);
+      found.push_back(port.name);
+    }
   } else {
-    for (const std::string& port : device::DiscoverSerialPorts())
+    found = device::DiscoverSerialPorts();
+    for (const std::string& port : found)
       text += port + "\n";
   }
+  const std::size_t foundCount = found.size();
+  device::AppendMissingPorts(found, device::ConfiguredPorts());
+  for (std::size_t i = foundCount; i < found.size(); ++i)
+    text += parser.Has("--long") ? DescribeConfiguredPort(found[i]) : found[i] + "\n";
   if (text.empty()) {
     StderrNotifier().Show("エラー", "COMポートが見つかりません。");
     return kExitLink;

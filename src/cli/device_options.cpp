@@ -11,7 +11,7 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/qt/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
 
@@ -140,7 +140,7 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes) 
   return line;
 }
 
-ConnectedLogger::ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
+ConnectedLogger::ConnectedLogger(std::unique_ptr<device::SerialLine> line,
                                  std::unique_ptr<device::DeviceLink> link, device::StepResult clock)
     : line_(std::move(line)), link_(std::move(link)), clock_(clock) {}
 ConnectedLogger::ConnectedLogger(ConnectedLogger&&) noexcept = default;
@@ -175,7 +175,7 @@ void EnsureCoreApplication() {
 
 std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier) {
   EnsureCoreApplication();
-  auto line = std::make_unique<device::QtSerialLine>();
+  std::unique_ptr<device::SerialLine> line = device::MakeLineForPort(options.port);
   auto link = std::make_unique<device::DeviceLink>(*line);
   if (options.trace)
     link->trace = WriteTrace;

@@ -10,15 +10,14 @@
 #include "device/device_link.h"
 #include "device/line_settings.h"
 #include "device/results.h"
+#include "device/serial_line.h"
 #include "settings/notifier.h"
-
-namespace km62rx::device {
-class QtSerialLine;
-}
 
 namespace km62rx::cli {
 
-// The port and line settings of a device command.
+// The port and line settings of a device command. A network port
+// (socket://HOST:PORT) keeps the server's line settings: the line options
+// do not apply to it.
 struct DeviceOptions {
   std::string port;
   device::LineSettings line;  // the connect dialog's defaults unless given
@@ -39,7 +38,7 @@ std::string FormatTraceLine(std::string_view direction, std::string_view bytes);
 // An identified logger on an open port; closes the port when it goes.
 class ConnectedLogger {
  public:
-  ConnectedLogger(std::unique_ptr<device::QtSerialLine> line,
+  ConnectedLogger(std::unique_ptr<device::SerialLine> line,
                   std::unique_ptr<device::DeviceLink> link, device::StepResult clock);
   ConnectedLogger(ConnectedLogger&&) noexcept;
   ConnectedLogger& operator=(ConnectedLogger&&) noexcept;
@@ -51,7 +50,7 @@ class ConnectedLogger {
   device::StepResult clock() const { return clock_; }
 
  private:
-  std::unique_ptr<device::QtSerialLine> line_;
+  std::unique_ptr<device::SerialLine> line_;
   std::unique_ptr<device::DeviceLink> link_;
   device::StepResult clock_ = device::StepResult::kDone;
 };
