@@ -73,6 +73,8 @@ if ((network)); then
 connection: &km62rx
   accepter: tcp,127.0.0.1,$tcp_port
   connector: serialdev,$port,115200n82,local
+  options:
+    chardelay: false
 YAML
   ser2net -n -c "$work/ser2net.yaml" -u >"$work/ser2net.log" 2>&1 &
   pids+=($!)
