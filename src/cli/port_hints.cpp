@@ -131,6 +131,10 @@ std::string NetworkHint(const std::string& port, device::OpenFailure why) {
     case device::OpenFailure::kRefused:
       return "km62rx: " + where +
              " refused the connection: check that ser2net runs there and serves that port";
+    case device::OpenFailure::kBusy:
+      return "km62rx: " + where +
+             " is in use: another program is connected to the logger through it; close that "
+             "connection and try again";
     case device::OpenFailure::kTimedOut:
       return "km62rx: " + where + " did not answer within " +
              std::to_string(device::kNetworkConnectBudgetMs / 1000) +

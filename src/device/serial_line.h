@@ -13,7 +13,7 @@ enum class OpenFailure {
   kUnknown,           // no reason known (or the line cannot tell)
   kNotFound,          // there is no such device
   kPermissionDenied,  // the device exists but this user may not open it
-  kBusy,              // another program holds the port
+  kBusy,              // another program holds the port (or is connected to a network port)
   // A network port (socket://HOST:PORT):
   kBadAddress,   // the name is not socket://HOST:PORT
   kUnknownHost,  // the host name is not known

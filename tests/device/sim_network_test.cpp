@@ -104,13 +104,18 @@ TEST_F(SimNetworkTest, PeerClosingMidRunFailsTheLinkAndIsReportedAsALoss) {
   EXPECT_FALSE(line.IsOpen());
 }
 
-// A closed port, a malformed name, and a peer that takes the connection but never answers
-// (each exchange then ends at its time-out).
+// A closed port, a malformed name, a port that another client uses, and a peer that takes the
+// connection but never answers (each exchange then ends at its time-out).
 TEST_F(SimNetworkTest, PortsThatDoNotConnectSayWhy) {
+  SimProcess sim;
+  Ser2netProcess ser2net(sim.path());
+  const std::unique_ptr<SerialLine> firstClient = MakeLineForPort(ser2net.portName());
+  ASSERT_TRUE(firstClient->Open(ser2net.portName(), {}));
   QTcpServer silent;
   ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
   const std::string loopback = "socket://127.0.0.1:";
   const std::tuple<std::string, LinkResult, OpenFailure, std::string> cases[] = {
+      {ser2net.portName(), LinkResult::kPortNotOpened, OpenFailure::kBusy, "COMポートエラー。"},
       {loopback + std::to_string(testing::FreeLoopbackPort()), LinkResult::kPortNotOpened,
        OpenFailure::kRefused, "COMポートエラー。"},
       {"socket://[::1]:0", LinkResult::kPortNotOpened, OpenFailure::kBadAddress,

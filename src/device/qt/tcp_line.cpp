@@ -15,6 +15,9 @@ namespace km62rx::device {
 
 namespace {
 
+// How long a new connection is watched for the server closing it again.
+constexpr int kBusyCheckMs = 100;
+
 long ClampToLong(qint64 n) {
   return n > std::numeric_limits<long>::max() ? std::numeric_limits<long>::max()
                                               : static_cast<long>(n);
@@ -69,6 +72,14 @@ bool TcpLine::Open(const std::string& portName, const LineSettings& settings) {
     return false;
   }
   if (!Connect(*address)) {
+    Close();
+    return false;
+  }
+  // ser2net answers a client beyond the one it serves with "Port already in
+  // use" and closes the connection at once, while a logger never speaks
+  // first: a connection closed straight away is a port another program has.
+  if (socket_->waitForDisconnected(kBusyCheckMs)) {
+    openFailure_ = OpenFailure::kBusy;
     Close();
     return false;
   }
