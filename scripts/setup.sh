@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-noto-cjk qt6-translations-l10n
   clang libclang-rt-14-dev
   dpkg-dev lintian file gzip
+  ser2net
 )
 
 # Installs the packages named, or PACKAGES when none are, that are missing.

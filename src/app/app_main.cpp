@@ -1,6 +1,7 @@
 // km62rx-settings: the desktop program. Ports named on the command line are
 // listed in the connect dialog after the ports found on the machine (device
-// paths such as /dev/pts/7 of the simulator work too).
+// paths such as /dev/pts/7 of the simulator work too, and network ports
+// socket://HOST:PORT), then the ports of the ports file.
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -15,8 +16,8 @@
 #include "app/main_window.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
-#include "device/qt/port_discovery.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/port_line.h"
+#include "device/qt/line_for_port.h"
 #include "settings/clock.h"
 
 int main(int argc, char** argv) {
@@ -45,14 +46,11 @@ int main(int argc, char** argv) {
   services.makeFileChooser = [](QWidget* owner) -> std::unique_ptr<km62rx::FileChooser> {
     return std::make_unique<km62rx::app::QtFileChooser>(owner);
   };
-  services.listPorts = [extraPorts] {
-    std::vector<std::string> ports = km62rx::device::DiscoverSerialPorts();
-    ports.insert(ports.end(), extraPorts.begin(), extraPorts.end());
-    return ports;
-  };
+  services.listPorts = [extraPorts] { return km62rx::device::OfferedPorts(extraPorts); };
   services.clock = &clock;
 
-  km62rx::app::MainWindow window(services, std::make_unique<km62rx::device::QtSerialLine>());
+  km62rx::app::MainWindow window(
+      services, std::make_unique<km62rx::device::PortLine>(km62rx::device::MakeLineForPort));
   window.show();
   return application.exec();
 }

@@ -1,9 +1,12 @@
 #include "app/connect_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 #include <string_view>
 
 #include "app/busy_cursor.h"
@@ -11,6 +14,7 @@
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
+#include "device/network_port.h"
 #include "device/open_port.h"
 #include "settings/control_ids.h"
 
@@ -84,6 +88,7 @@ void ConnectDialog::BuildControls() {
   if (ports_.empty())
     portCombo_->addItem(FromUtf8(device::kNoPortItem));
   portCombo_->setCurrentIndex(0);
+  FitPortListWidth();
 
   const auto fill = [](QComboBox* combo, const auto& choices) {
     for (const auto& choice : choices)
@@ -108,8 +113,33 @@ void ConnectDialog::BuildControls() {
   // straight away presses no button.
   portCombo_->setFocus();
 
+  connect(portCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowPortChoice(); });
+  ShowPortChoice();
   connect(connectButton_, &QPushButton::clicked, this, [this] { OnConnectClicked(); });
   connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ConnectDialog::FitPortListWidth() {
+  // The closed combo keeps its size; its opened list is as wide as the
+  // longest name needs.
+  QAbstractItemView* list = portCombo_->view();
+  int widest = 0;
+  for (int i = 0; i < portCombo_->count(); ++i)
+    widest = std::max(widest, list->fontMetrics().horizontalAdvance(portCombo_->itemText(i)));
+  const int margins = list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth() +
+                      list->fontMetrics().averageCharWidth() * 2;
+  list->setMinimumWidth(widest + margins);
+}
+
+void ConnectDialog::ShowPortChoice() {
+  const int index = portCombo_->currentIndex();
+  const bool network = index >= 0 && static_cast<std::size_t>(index) < ports_.size() &&
+                       device::IsNetworkPortName(ports_[static_cast<std::size_t>(index)]);
+  // A network port keeps the line settings of the server it is shared by.
+  for (QComboBox* combo : {dataBitsCombo_, parityCombo_, baudCombo_, flowCombo_})
+    combo->setEnabled(!network);
+  // The closed combo may cut a long name short.
+  portCombo_->setToolTip(portCombo_->currentText());
 }
 
 bool ConnectDialog::ReadyToShow() {

@@ -18,7 +18,9 @@ namespace km62rx::app {
 // switches. "接続" opens the port, identifies the logger, runs the handshake
 // and shows the logger clock, then closes the dialog; a failed attempt keeps
 // it open with the choices as they were. Every opening starts from the first
-// port and the default line settings.
+// port and the default line settings. A network port (socket://HOST:PORT)
+// keeps the server's line settings, so the line-setting combos are disabled
+// while one is chosen.
 class ConnectDialog : public QDialog {
   Q_OBJECT
 
@@ -44,6 +46,10 @@ class ConnectDialog : public QDialog {
 
  private:
   void BuildControls();
+  void FitPortListWidth();
+  // Follows the chosen port: the line-setting combos are disabled for a
+  // network port, and the port combo's tooltip is the port's full name.
+  void ShowPortChoice();
   void SetConnectButtonsEnabled(bool enabled);
 
   AppContext& ctx_;

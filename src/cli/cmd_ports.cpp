@@ -6,6 +6,8 @@
 #include "cli/device_options.h"
 #include "cli/json_output.h"
 #include "device/command_texts.h"
+#include "device/network_port.h"
+#include "device/qt/line_for_port.h"
 #include "device/qt/port_discovery.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
@@ -40,11 +42,23 @@ std::string DescribePort(const device::PortDescription& port) {
   return text;
 }
 
+// A port of the ports file, which the machine cannot describe.
+std::string DescribeConfiguredPort(const std::string& name) {
+  std::string text = name + "\n";
+  if (const std::optional<device::NetworkAddress> address = device::ParseNetworkPortName(name)) {
+    text += "  network:       host " + address->host + ", TCP port " +
+            std::to_string(address->port) + " (line settings are the server's)\n";
+  }
+  text += "  listed in:     " + device::PortsFilePath() + "\n";
+  return text;
+}
+
 }  // namespace
 
 // Lists the serial ports as the connect dialog does, one name a line, or
 // with --long what each one is; with --json all of that as one JSON
-// document. With none, the dialog's box goes to stderr.
+// document. The ports of the ports file come after the ports found. With
+// none, the dialog's box goes to stderr.
 int CmdPorts(const Args& args) {
   ArgParser parser("ports");
   parser.Flag("--long", "-l").Flag("--json");
@@ -53,20 +67,35 @@ int CmdPorts(const Args& args) {
   EnsureCoreApplication();
   std::string text;
   if (parser.Has("--json")) {
-    const std::vector<device::PortDescription> ports = device::DescribeSerialPorts();
+    std::vector<device::PortDescription> ports = device::DescribeSerialPorts();
+    std::vector<std::string> names;
+    for (const device::PortDescription& port : ports)
+      names.push_back(port.name);
+    const std::size_t foundCount = names.size();
+    device::AppendMissingPorts(names, device::ConfiguredPorts());
+    for (std::size_t i = foundCount; i < names.size(); ++i)
+      ports.push_back({.name = names[i]});
     if (ports.empty())
       StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     if (!WriteDataToStdout(PortsJson(ports)))
       return kExitProblem;
     return ports.empty() ? kExitLink : kExitDone;
   }
+  std::vector<std::string> found;
   if (parser.Has("--long")) {
-    for (const device::PortDescription& port : device::DescribeSerialPorts())
+    for (const device::PortDescription& port : device::DescribeSerialPorts()) {
       text += DescribePort(port);
+      found.push_back(port.name);
+    }
   } else {
-    for (const std::string& port : device::DiscoverSerialPorts())
+    found = device::DiscoverSerialPorts();
+    for (const std::string& port : found)
       text += port + "\n";
   }
+  const std::size_t foundCount = found.size();
+  device::AppendMissingPorts(found, device::ConfiguredPorts());
+  for (std::size_t i = foundCount; i < found.size(); ++i)
+    text += parser.Has("--long") ? DescribeConfiguredPort(found[i]) : found[i] + "\n";
   if (text.empty()) {
     StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     return kExitLink;

@@ -13,7 +13,7 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/qt/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
 
@@ -205,13 +205,9 @@ void EnsureCoreApplication() {
   (void)app;
 }
 
-std::unique_ptr<device::SerialLine> MakeSerialLine([[maybe_unused]] const std::string& port) {
-  return std::make_unique<device::QtSerialLine>();
-}
-
 std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier) {
   EnsureCoreApplication();
-  std::unique_ptr<device::SerialLine> line = MakeSerialLine(options.port);
+  std::unique_ptr<device::SerialLine> line = device::MakeLineForPort(options.port);
   auto link = std::make_unique<device::DeviceLink>(*line);
   if (options.trace)
     link->trace = WriteTrace;

@@ -11,15 +11,14 @@
 #include "device/device_link.h"
 #include "device/line_settings.h"
 #include "device/results.h"
+#include "device/serial_line.h"
 #include "settings/notifier.h"
-
-namespace km62rx::device {
-class SerialLine;
-}
 
 namespace km62rx::cli {
 
-// The ports and line settings of a device command.
+// The ports and line settings of a device command. A network port
+// (socket://HOST:PORT) keeps the server's line settings: the line options
+// do not apply to it.
 struct DeviceOptions {
   std::vector<std::string> ports;  // every --port, a list "A,B" split, in the order given
   std::string port;                // the logger handled now: the first port, or the worker's
@@ -67,10 +66,6 @@ int ExitStatus(device::StepResult result);
 // Makes sure a QCoreApplication exists (the serial port needs one). Called
 // on the main thread before any worker starts.
 void EnsureCoreApplication();
-
-// The line that reaches port, unopened: the one place that picks the kind of
-// line for a port's name. Called on the thread that uses the line.
-std::unique_ptr<device::SerialLine> MakeSerialLine(const std::string& port);
 
 // Connects exactly as the connect dialog does: open and identify (on
 // failure the link box and the port closed), the handshake (firmware, SD

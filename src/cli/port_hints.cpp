@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "device/network_port.h"
 #include "device/qt/port_discovery.h"
 
 #ifdef __unix__
@@ -114,9 +115,40 @@ std::string BusyHint(const std::string& port) {
 
 #endif
 
+// The reasons a network port (socket://HOST:PORT) did not open.
+std::string NetworkHint(const std::string& port, device::OpenFailure why) {
+  const std::optional<device::NetworkAddress> address = device::ParseNetworkPortName(port);
+  if (!address || why == device::OpenFailure::kBadAddress)
+    return "km62rx: " + port +
+           " is not a network port name: write socket://HOST:PORT, an IPv6 address in brackets "
+           "(socket://[::1]:4001)";
+  const bool ipv6 = address->host.find(':') != std::string::npos;
+  const std::string host = ipv6 ? "[" + address->host + "]" : address->host;
+  const std::string where = host + " port " + std::to_string(address->port);
+  switch (why) {
+    case device::OpenFailure::kUnknownHost:
+      return "km62rx: the host " + host + " is not known: check its name, or give its address";
+    case device::OpenFailure::kRefused:
+      return "km62rx: " + where +
+             " refused the connection: check that ser2net runs there and serves that port";
+    case device::OpenFailure::kBusy:
+      return "km62rx: " + where +
+             " is in use: another program is connected to the logger through it; close that "
+             "connection and try again";
+    case device::OpenFailure::kTimedOut:
+      return "km62rx: " + where + " did not answer within " +
+             std::to_string(device::kNetworkConnectBudgetMs / 1000) +
+             " seconds: check the address, and that the machine is on and reachable";
+    default:
+      return {};
+  }
+}
+
 }  // namespace
 
 std::string PortOpenHint(const std::string& port, device::OpenFailure why) {
+  if (device::IsNetworkPortName(port))
+    return NetworkHint(port, why);
   switch (why) {
     case device::OpenFailure::kNotFound:
       return NotFoundHint(port);
@@ -125,6 +157,10 @@ std::string PortOpenHint(const std::string& port, device::OpenFailure why) {
     case device::OpenFailure::kBusy:
       return BusyHint(port);
     case device::OpenFailure::kUnknown:
+    case device::OpenFailure::kBadAddress:
+    case device::OpenFailure::kUnknownHost:
+    case device::OpenFailure::kRefused:
+    case device::OpenFailure::kTimedOut:
       break;
   }
   return {};

@@ -13,18 +13,25 @@ enum class OpenFailure {
   kUnknown,           // no reason known (or the line cannot tell)
   kNotFound,          // there is no such device
   kPermissionDenied,  // the device exists but this user may not open it
-  kBusy,              // another program holds the port
+  kBusy,              // another program holds the port (or is connected to a network port)
+  // A network port (socket://HOST:PORT):
+  kBadAddress,   // the name is not socket://HOST:PORT
+  kUnknownHost,  // the host name is not known
+  kRefused,      // the host refused the connection (nothing serves that port)
+  kTimedOut,     // the lookup and connect did not complete in time
 };
 
-// One serial port. The real backend is QSerialPort; tests use a scripted
-// fake or the simulator over a pseudo-terminal. No call blocks longer than
+// One serial port. The real backends are QSerialPort, and QTcpSocket for a
+// port shared over the network; tests use a scripted fake or the simulator
+// over a pseudo-terminal. No call blocks longer than
 // it is asked to.
 class SerialLine {
  public:
   virtual ~SerialLine() = default;
   // Opens the port by the name discovery lists (ttyUSB0, COM3) or by device
   // path (/dev/pts/7, or a link to one such as /dev/serial/by-id/...) and applies the line
-  // settings. False when the port cannot be opened.
+  // settings; a network port (socket://HOST:PORT) keeps the server's line settings. False
+  // when the port cannot be opened.
   virtual bool Open(const std::string& portName, const LineSettings& settings) = 0;
   // Why the last Open returned false.
   virtual OpenFailure LastOpenFailure() const { return OpenFailure::kUnknown; }

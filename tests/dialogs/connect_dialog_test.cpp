@@ -1,5 +1,6 @@
 #include "app/connect_dialog.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
@@ -44,6 +45,25 @@ TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
   QTest::keyClick(cancel, Qt::Key_Return);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+// A network port keeps the server's line settings; a long name keeps the
+// combo's size, fits its opened list and shows whole as the tooltip.
+TEST_F(ConnectDialogTest, NetworkPortDisablesTheLineSettings) {
+  const QString longName = QStringLiteral("socket://serial-server-2.field-lab.example.org:4001");
+  ports = {"ttyS7", longName.toStdString()};
+  app::ConnectDialog dialog(ctx());
+  ShowActive(dialog);
+  QComboBox* ports = Combo(dialog, 300);
+  const QSize size = ports->size();
+  for (const auto& [key, network] : {std::pair{Qt::Key_Down, true}, std::pair{Qt::Key_Up, false}}) {
+    QTest::keyClick(ports, key);
+    for (int id = 301; id <= 304; ++id)
+      EXPECT_EQ(Combo(dialog, id)->isEnabled(), !network) << id;
+    EXPECT_EQ(ports->toolTip(), network ? longName : QStringLiteral("ttyS7"));
+  }
+  EXPECT_EQ(ports->size(), size);
+  EXPECT_GT(ports->view()->minimumWidth(), ports->fontMetrics().horizontalAdvance(longName));
 }
 
 // What the dialog does after each kind of failed connect; a second try

@@ -19,6 +19,7 @@
 #include "device/link_errors.h"
 #include "settings/settings_format.h"
 #include "support/pinned_text.h"
+#include "support/ser2net_process.h"
 #include "support/sim_process.h"
 #include "support/temp_folder.h"
 
@@ -36,8 +37,9 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
 }
 
 // One command line: PORT becomes the simulator's terminal (started with --answer-wake and
-// simOptions), PORTLINK a symbolic link to it, IN a file holding fileText (also piped to standard
-// input), OUT a file that does not exist yet, and FIFO a FIFO.
+// simOptions), PORTLINK a symbolic link to it, NETPORT the simulator served by ser2net
+// (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens on, IN a file holding fileText
+// (also piped to standard input), OUT a file that does not exist yet, and FIFO a FIFO.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -302,6 +304,13 @@ std::vector<ExitCase> ExitCases() {
       Run("UsageSeveralPortsNeedAFolder", {},
           {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
           {"must be an existing folder"}),
+      Run("SendThroughSer2netIgnoresLineOptions", {},
+          {"send", "--port", "NETPORT", "--trace", "--baud", "600", "IN"}, 0,
+          {"> DEA\\r\n< OKKM-62RX\\r\n", "設定完了"}),
+      Run("InfoNetworkPortRefused", {}, {"info", "--port", "CLOSEDPORT"}, 3,
+          {"接続エラー: COMポートエラー。\nkm62rx: 127.0.0.1 port ", " refused the connection"}),
+      Run("InfoNetworkPortMalformed", {}, {"info", "--port", "socket://[::1]"}, 3,
+          {"socket://[::1] is not a network port name"}),
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
@@ -317,6 +326,18 @@ std::vector<ExitCase> ExitCases() {
   };
 }
 
+TEST(CliRuns, PortsListsThePortsFileAfterThePortsFound) {
+  TempFolder home;
+  std::filesystem::create_directory(home.path() / "km62rx");
+  home.Write("km62rx/ports", "# the lab\nsocket://127.0.0.1:4001\nsocket://[::1]:4002 # bench\n");
+  setenv("XDG_CONFIG_HOME", Utf8(home.path()).c_str(), 1);
+  const CliRun r = RunKm62rx({"ports"});
+  unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_TRUE(("\n" + r.out).ends_with("\nsocket://127.0.0.1:4001\nsocket://[::1]:4002\n"))
+      << r.out;
+}
+
 class CliExit : public ::testing::TestWithParam<ExitCase> {};
 
 TEST_P(CliExit, StatusAndMessages) {
@@ -324,15 +345,22 @@ TEST_P(CliExit, StatusAndMessages) {
   TempFolder dir;
   WriteFile(dir.File("IN.CFG"), c.fileText);
   std::optional<SimProcess> sim;
+  std::optional<Ser2netProcess> ser2net;
   std::vector<std::string> args;
   for (const std::string& arg : c.args) {
-    if (arg.rfind("PORT", 0) == 0 && !sim) {
+    if (arg == "NETPORT" && !Ser2netProcess::Installed())
+      GTEST_SKIP() << "ser2net is not installed";
+    if ((arg.rfind("PORT", 0) == 0 || arg == "NETPORT") && !sim) {
       std::vector<std::string> options = c.simOptions;
       options.insert(options.begin(), "--answer-wake");
       sim.emplace(options);
     }
     if (arg == "PORT")
       args.push_back(sim->path());
+    else if (arg == "NETPORT")
+      args.push_back(ser2net.emplace(sim->path()).portName());
+    else if (arg == "CLOSEDPORT")
+      args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
     else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
       args.push_back(dir.File(arg));
     else if (arg == "IN" || arg == "OUT")
