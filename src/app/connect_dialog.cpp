@@ -25,7 +25,7 @@ QString FromUtf8(std::string_view text) {
 }  // namespace
 
 ConnectDialog::ConnectDialog(AppContext& ctx) : QDialog(ctx.mainWindow), ctx_(ctx) {
-  setWindowTitle(QStringLiteral("シリアル接続"));
+  setWindowTitle(tr("シリアル接続"));
   setObjectName(QStringLiteral("connectDialog"));
   BuildControls();
   notifier_ = ctx_.services->makeNotifier(this);
@@ -45,23 +45,21 @@ void ConnectDialog::BuildControls() {
     int x, y, width, height;
   };
   static const LabelSpec kLabels[] = {
-      {210, "※ 本体DIPスイッチと通信条件を合わせてください ※", 5, 5, 200, 15},
-      {211, "ポート", 10, 25, 70, 15},
-      {212, "データ長", 90, 25, 70, 15},
-      {213, "パリティ/ストップ", 170, 25, 70, 15},
-      {214, "通信速度", 10, 65, 70, 15},
-      {215, "フロー制御", 90, 65, 70, 15},
+      {210, QT_TR_NOOP("※ 本体DIPスイッチと通信条件を合わせてください ※"), 5, 5, 200, 15},
+      {211, QT_TR_NOOP("ポート"), 10, 25, 70, 15},
+      {212, QT_TR_NOOP("データ長"), 90, 25, 70, 15},
+      {213, QT_TR_NOOP("パリティ/ストップ"), 170, 25, 70, 15},
+      {214, QT_TR_NOOP("通信速度"), 10, 65, 70, 15},
+      {215, QT_TR_NOOP("フロー制御"), 90, 65, 70, 15},
   };
   for (const LabelSpec& def : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(def.text), this);
+    auto* label = new QLabel(tr(def.text), this);
     NameAndPlace(label, def.id, units, def.x, def.y, def.width, def.height);
   }
 
   // No default button: Enter on a combo does nothing.
-  connectButton_ =
-      AddButton(this, QStringLiteral("接続"), ids::kConnectOkButton, units, 80, 120, 50);
-  cancelButton_ =
-      AddButton(this, QStringLiteral("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
+  connectButton_ = AddButton(this, tr("接続"), ids::kConnectOkButton, units, 80, 120, 50);
+  cancelButton_ = AddButton(this, tr("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
 
   // A combo is as high as its closed box; the height of the opened list in
   // the layout table is left to the widget.
@@ -115,7 +113,7 @@ void ConnectDialog::BuildControls() {
 bool ConnectDialog::ReadyToShow() {
   if (!ports_.empty())
     return true;
-  notifier_->Show("エラー", "COMポートが見つかりません。");
+  notifier_->Show(tr("エラー").toStdString(), tr("COMポートが見つかりません。").toStdString());
   return false;
 }
 
