@@ -94,12 +94,9 @@ constexpr Row kLinkPanelRows[] = {
 constexpr Row kSettingsAreaRows[] = {
     {1001, K::kVisibleFrame, {"トリガー/ロギング設定", "Triggers and logging"}, {10, 90, 640, 300}},
     {ids::kPageTree, K::kTreeView, {}, {20, 115, 180, 150}},
+    Disabled({ids::kSendButton, K::kPushButton, {"本体に送信", "Send"}, {30, 277, 100, 24}}),
     Disabled(
-        {ids::kSendButton, K::kPushButton, {"本体に送信", "Send to logger"}, {30, 277, 100, 24}}),
-    Disabled({ids::kReceiveButton,
-              K::kPushButton,
-              {"本体設定受信", "Receive from logger"},
-              {30, 304, 100, 24}}),
+        {ids::kReceiveButton, K::kPushButton, {"本体設定受信", "Receive"}, {30, 304, 100, 24}}),
     {ids::kSaveFileButton, K::kPushButton, {"ファイル保存", "Save file"}, {30, 331, 100, 24}},
     {ids::kLoadFileButton, K::kPushButton, {"ファイル読込", "Load file"}, {30, 359, 100, 24}},
     {1002, K::kVisibleFrame, {"本体時刻設定", "Logger clock"}, {10, 400, 640, 60}},
@@ -109,11 +106,11 @@ constexpr Row kSettingsAreaRows[] = {
               {20, 420, 160, 24}}),
     Disabled({ids::kClockFromDialogButton,
               K::kPushButton,
-              {"指定時刻を本体に反映", "Set to chosen time"},
+              {"指定時刻を本体に反映", "Set to given time"},
               {190, 420, 160, 24}}),
     {ids::kClockToFileButton,
      K::kPushButton,
-     {"指定時刻をファイルに保存", "Save time to file"},
+     {"指定時刻をファイルに保存", "Save given time to file"},
      {360, 420, 160, 24}},
 };
 
@@ -125,7 +122,7 @@ constexpr Geometry kPageFrame{210, 110, 430, 270};
 constexpr LocalText kDataHeader{"有効                      データ(Hex)",
                                 "On                        Data (hex)"};
 constexpr LocalText kTimeHeader{"有効               曜日        時　 分",
-                                "On                 Day          h  min"};
+                                "On             Day              h  min"};
 
 // ---------------------------------------------------------------------------
 // Pages. Each page is described by one of three kinds of description: a
@@ -280,13 +277,10 @@ const PageDescription kPages[] = {
      nullptr,
      kTimestampRows,
      CountOf(kTimestampRows)},
-    {12,
-     1013,
-     {"タイムスタンプ記録 開始条件", "Time stamp: start condition"},
-     &kTimestampStartPage},
+    {12, 1013, {"タイムスタンプ記録 開始条件", "Time stamp start condition"}, &kTimestampStartPage},
     {13,
      1014,
-     {"タイムスタンプ記録 終了条件", "Time stamp: end condition"},
+     {"タイムスタンプ記録 終了条件", "Time stamp stop condition"},
      &kTimestampStopPage,
      nullptr,
      kTimestampStopRows,
@@ -365,7 +359,10 @@ void AppendPage(const PageDescription& page, Language language, std::vector<Cont
       const int y = 152 + 30 * r;
       add({setting.check(r), K::kCheck, {}, {235, y, 80, 24}},
           FormatRowLabel(kTriggerRow, r, language));
-      add({setting.weekday(r), K::kCombo, {}, {335, y, 60, 150}, 0, kWeekdays, 0});
+      // The English day names need a wider combo, which starts further left.
+      const Geometry day =
+          language == Language::kEnglish ? Geometry{318, y, 88, 150} : Geometry{335, y, 60, 150};
+      add({setting.weekday(r), K::kCombo, {}, day, 0, kWeekdays, 0});
       add({setting.hour(r), K::kTimeField, kZero, {410, y, 25, 20}});
       add({setting.minute(r), K::kTimeField, kZero, {440, y, 25, 20}});
     }
@@ -400,7 +397,7 @@ constexpr TreeRow kTreeRows[] = {
     {10, {"ロギング設定", "Logging"}, 0},
     {11, {"タイムスタンプ記録設定", "Time stamp"}, 0},
     {12, {"開始条件", "Start condition"}, 11},
-    {13, {"終了条件", "End condition"}, 11},
+    {13, {"終了条件", "Stop condition"}, 11},
 };
 
 std::vector<TreeItemSpec> BuildTreeItems(Language language) {

@@ -40,13 +40,12 @@ void ExpectEnglishFor(const std::string& japanese, const std::string& english) {
 // Every Japanese text of the window has its English: the labels, combo
 // items and tree items of the page table, and the translations of the
 // texts that only the Qt side shows (none unfinished, none empty).
-TEST(Translation, EveryJapaneseTextHasAnEnglishOne) {
+TEST(Translation, EveryTextOfTheWindowHasItsEnglish) {
   const std::vector<ControlSpec> japanese = AllControlSpecsIn(Language::kJapanese);
   const std::vector<ControlSpec> english = AllControlSpecsIn(Language::kEnglish);
   ASSERT_EQ(japanese.size(), english.size());
   for (std::size_t i = 0; i < japanese.size(); ++i) {
     SCOPED_TRACE(japanese[i].id);
-    EXPECT_EQ(japanese[i].geometry, english[i].geometry);
     ExpectEnglishFor(japanese[i].text, english[i].text);
     ASSERT_EQ(japanese[i].items.size(), english[i].items.size());
     for (std::size_t k = 0; k < japanese[i].items.size(); ++k)
