@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <string_view>
+#include <type_traits>
 
 #include "app/busy_cursor.h"
 #include "app/dialog_support.h"
@@ -12,6 +13,7 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
+#include "settings/language.h"
 #include "settings/control_ids.h"
 
 namespace km62rx::app {
@@ -20,6 +22,15 @@ namespace {
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A combo label: a text of one language, or a LocalText.
+template <typename Label>
+QString LabelText(const Label& label) {
+  if constexpr (std::is_convertible_v<const Label&, std::string_view>)
+    return FromUtf8(label);
+  else
+    return FromUtf8(label.Get());
 }
 
 }  // namespace
@@ -80,12 +91,12 @@ void ConnectDialog::BuildControls() {
   for (const std::string& port : ports_)
     portCombo_->addItem(FromUtf8(port));
   if (ports_.empty())
-    portCombo_->addItem(FromUtf8(device::kNoPortItem));
+    portCombo_->addItem(LabelText(device::kNoPortItem));
   portCombo_->setCurrentIndex(0);
 
   const auto fill = [](QComboBox* combo, const auto& choices) {
     for (const auto& choice : choices)
-      combo->addItem(FromUtf8(choice.label));
+      combo->addItem(LabelText(choice.label));
     combo->setCurrentIndex(0);
   };
   fill(dataBitsCombo_, device::kDataBitsChoices);
