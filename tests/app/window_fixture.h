@@ -97,7 +97,7 @@ T* ChildControl(QWidget& window, int id) {
 }
 std::string ControlText(QWidget& window, int id);
 // Under English, that no title, label, button, item or menu of a window
-// holds Japanese.
+// holds Japanese (the fields hold the user's values and are left out).
 void ExpectNoJapaneseIn(QWidget& window);
 void ClickControl(QWidget& window, int id);
 // Shows a window and waits until it is active, for key events.
