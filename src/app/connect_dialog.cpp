@@ -13,8 +13,8 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "settings/language.h"
 #include "settings/control_ids.h"
+#include "settings/language.h"
 
 namespace km62rx::app {
 

@@ -11,12 +11,11 @@ namespace km62rx::app {
 
 void InstallTranslations(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
-  const bool loaded =
-      CurrentLanguage() == Language::kEnglish
-          ? translator->load(QStringLiteral(":/translations/km62rx_en.qm"))
-          : translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                             QStringLiteral("_"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const bool loaded = CurrentLanguage() == Language::kEnglish
+                          ? translator->load(QStringLiteral(":/translations/km62rx_en.qm"))
+                          : translator->load(QLocale(QLocale::Japanese, QLocale::Japan),
+                                             QStringLiteral("qtbase"), QStringLiteral("_"),
+                                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
   if (loaded)
     QCoreApplication::installTranslator(translator);
   else
