@@ -20,7 +20,7 @@ scripts/package-test.sh build
 
 echo "== build and test under ASan and UBSan"
 configure_and_build build-asan -DKM62RX_SANITIZE=ON
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure -j2
 
 echo "== Windows build and test under Wine"

@@ -7,7 +7,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk qt6-translations-l10n
+  fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools
   clang libclang-rt-14-dev
   dpkg-dev lintian file gzip
   ser2net

@@ -9,15 +9,13 @@
 namespace km62rx::app {
 
 QString AboutDialog::VersionLine() {
-  return QStringLiteral("バージョン %1.%2")
-      .arg(kVersionMajor)
-      .arg(kVersionMinor, 2, 10, QLatin1Char('0'));
+  return tr("バージョン %1.%2").arg(kVersionMajor).arg(kVersionMinor, 2, 10, QLatin1Char('0'));
 }
 
 AboutDialog::AboutDialog(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setWindowTitle(QStringLiteral("バージョン情報"));
+  setWindowTitle(tr("バージョン情報"));
   setFont(DialogFont());
   const DialogUnits units(font());
 
@@ -27,7 +25,7 @@ AboutDialog::AboutDialog(QWidget* owner)
   name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   name->setGeometry(units.Rect(20, 10, 150, 15));
 
-  auto* version = new QLabel(QStringLiteral("バージョン"), this);
+  auto* version = new QLabel(this);
   version->setObjectName(QStringLiteral("ctl271"));
   version->setTextFormat(Qt::PlainText);
   version->setAlignment(Qt::AlignLeft | Qt::AlignTop);

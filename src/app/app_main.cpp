@@ -3,10 +3,7 @@
 // paths such as /dev/pts/7 of the simulator work too, and network ports
 // socket://HOST:PORT), then the ports of the ports file.
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QStringList>
-#include <QTranslator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,22 +13,20 @@
 #include "app/main_window.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
+#include "app/translations.h"
 #include "device/port_line.h"
 #include "device/qt/line_for_port.h"
 #include "settings/clock.h"
+#include "settings/language.h"
 
 int main(int argc, char** argv) {
+  // The language comes first: every text is made in it.
+  km62rx::SetLanguage(km62rx::LanguageFromEnvironment());
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("km62rx-settings"));
   application.setWindowIcon(km62rx::app::AppIcon());
 
-  // Every text of the program is Japanese; Qt's own dialogs (the file
-  // dialog) follow where Qt's Japanese translation is installed.
-  QTranslator qtTexts;
-  if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                   QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qtTexts);
-  }
+  km62rx::app::InstallTranslations(application);
 
   std::vector<std::string> extraPorts;
   const QStringList arguments = QApplication::arguments();

@@ -74,14 +74,13 @@ class ClockFieldControls : public device::PageControls {
 
 ClockDialog::ClockDialog(AppContext& ctx, int clockDialogTarget)
     : QDialog(ctx.mainWindow), ctx_(ctx), target_(clockDialogTarget) {
-  setWindowTitle(QStringLiteral("本体時刻設定"));
+  setWindowTitle(tr("本体時刻設定"));
   setObjectName(QStringLiteral("clockDialog"));
   BuildControls();
   fieldControls_ = std::make_unique<ClockFieldControls>(fields_);
   notifier_ = ctx_.services->makeNotifier(this);
   FillFieldsWithPcTime();
-  hint_->setText(target_ != 0 ? QString()
-                              : QStringLiteral("※本体起動時に反映したい時刻を設定してください※"));
+  hint_->setText(target_ != 0 ? QString() : tr("※本体起動時に反映したい時刻を設定してください※"));
 }
 
 ClockDialog::~ClockDialog() {
@@ -100,7 +99,7 @@ void ClockDialog::BuildControls() {
   hint_ = new QLabel(this);
   NameAndPlace(hint_, ids::kClockHintLine, units, 5, 5, 200, 15);
 
-  auto* label = new QLabel(QStringLiteral("年    月    日      時    分    秒"), this);
+  auto* label = new QLabel(tr("年    月    日      時    分    秒"), this);
   NameAndPlace(label, ids::kClockFieldLabel, units, 25, 25, 200, 15);
 
   const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
@@ -116,11 +115,9 @@ void ClockDialog::BuildControls() {
   }
 
   // No default button: Enter in a field does nothing.
-  pcTimeButton_ =
-      AddButton(this, QStringLiteral("PC時刻コピー"), ids::kPcTimeButton, units, 175, 40, 55);
+  pcTimeButton_ = AddButton(this, tr("PC時刻コピー"), ids::kPcTimeButton, units, 175, 40, 55);
   okButton_ = AddButton(this, QStringLiteral("OK"), ids::kClockOkButton, units, 80, 90, 50);
-  cancelButton_ =
-      AddButton(this, QStringLiteral("キャンセル"), ids::kClockCancelButton, units, 160, 90, 50);
+  cancelButton_ = AddButton(this, tr("キャンセル"), ids::kClockCancelButton, units, 160, 90, 50);
 
   // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
   for (std::size_t i = 1; i < fields_.size(); ++i)

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <string_view>
+#include <type_traits>
 
 #include "app/busy_cursor.h"
 #include "app/dialog_support.h"
@@ -17,6 +18,7 @@
 #include "device/network_port.h"
 #include "device/open_port.h"
 #include "settings/control_ids.h"
+#include "settings/language.h"
 
 namespace km62rx::app {
 
@@ -26,10 +28,19 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A combo label: a text of one language, or a LocalText.
+template <typename Label>
+QString LabelText(const Label& label) {
+  if constexpr (std::is_convertible_v<const Label&, std::string_view>)
+    return FromUtf8(label);
+  else
+    return FromUtf8(label.Get());
+}
+
 }  // namespace
 
 ConnectDialog::ConnectDialog(AppContext& ctx) : QDialog(ctx.mainWindow), ctx_(ctx) {
-  setWindowTitle(QStringLiteral("シリアル接続"));
+  setWindowTitle(tr("シリアル接続"));
   setObjectName(QStringLiteral("connectDialog"));
   BuildControls();
   notifier_ = ctx_.services->makeNotifier(this);
@@ -49,23 +60,21 @@ void ConnectDialog::BuildControls() {
     int x, y, width, height;
   };
   static const LabelSpec kLabels[] = {
-      {210, "※ 本体DIPスイッチと通信条件を合わせてください ※", 5, 5, 200, 15},
-      {211, "ポート", 10, 25, 70, 15},
-      {212, "データ長", 90, 25, 70, 15},
-      {213, "パリティ/ストップ", 170, 25, 70, 15},
-      {214, "通信速度", 10, 65, 70, 15},
-      {215, "フロー制御", 90, 65, 70, 15},
+      {210, QT_TR_NOOP("※ 本体DIPスイッチと通信条件を合わせてください ※"), 5, 5, 200, 15},
+      {211, QT_TR_NOOP("ポート"), 10, 25, 70, 15},
+      {212, QT_TR_NOOP("データ長"), 90, 25, 70, 15},
+      {213, QT_TR_NOOP("パリティ/ストップ"), 170, 25, 70, 15},
+      {214, QT_TR_NOOP("通信速度"), 10, 65, 70, 15},
+      {215, QT_TR_NOOP("フロー制御"), 90, 65, 70, 15},
   };
   for (const LabelSpec& def : kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(def.text), this);
+    auto* label = new QLabel(tr(def.text), this);
     NameAndPlace(label, def.id, units, def.x, def.y, def.width, def.height);
   }
 
   // No default button: Enter on a combo does nothing.
-  connectButton_ =
-      AddButton(this, QStringLiteral("接続"), ids::kConnectOkButton, units, 80, 120, 50);
-  cancelButton_ =
-      AddButton(this, QStringLiteral("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
+  connectButton_ = AddButton(this, tr("接続"), ids::kConnectOkButton, units, 80, 120, 50);
+  cancelButton_ = AddButton(this, tr("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
 
   // A combo is as high as its closed box; the height of the opened list in
   // the layout table is left to the widget.
@@ -86,13 +95,13 @@ void ConnectDialog::BuildControls() {
   for (const std::string& port : ports_)
     portCombo_->addItem(FromUtf8(port));
   if (ports_.empty())
-    portCombo_->addItem(FromUtf8(device::kNoPortItem));
+    portCombo_->addItem(LabelText(device::kNoPortItem));
   portCombo_->setCurrentIndex(0);
   FitPortListWidth();
 
   const auto fill = [](QComboBox* combo, const auto& choices) {
     for (const auto& choice : choices)
-      combo->addItem(FromUtf8(choice.label));
+      combo->addItem(LabelText(choice.label));
     combo->setCurrentIndex(0);
   };
   fill(dataBitsCombo_, device::kDataBitsChoices);
@@ -145,7 +154,7 @@ void ConnectDialog::ShowPortChoice() {
 bool ConnectDialog::ReadyToShow() {
   if (!ports_.empty())
     return true;
-  notifier_->Show("エラー", "COMポートが見つかりません。");
+  notifier_->Show(tr("エラー").toStdString(), tr("COMポートが見つかりません。").toStdString());
   return false;
 }
 

@@ -79,11 +79,11 @@ void MainWindow::BuildMenu() {
     int id;
     QString text;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル"));
-  QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+  QMenu* file = menuBar()->addMenu(tr("ファイル"));
+  QMenu* help = menuBar()->addMenu(tr("ヘルプ"));
   const Item items[] = {
-      {file, kMenuExit, QStringLiteral("終了")},
-      {help, kMenuAbout, QStringLiteral("バージョン情報")},
+      {file, kMenuExit, tr("終了")},
+      {help, kMenuAbout, tr("バージョン情報")},
   };
   for (const Item& item : items) {
     QAction* action = item.menu->addAction(item.text);

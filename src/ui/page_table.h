@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/language.h"
 #include "settings/setting_table.h"
 
 namespace km62rx::ui {
@@ -69,6 +70,12 @@ const std::vector<ControlSpec>& PageControlSpecs();
 const std::vector<TreeItemSpec>& TreeItems();
 // The branches expanded after all items are inserted, in order.
 const std::vector<int>& ExpandedBranchPages();
+
+// The three control tables, in the order above, and the tree items as they
+// read in a language (the functions above give them in the language of the
+// run).
+std::vector<ControlSpec> AllControlSpecsIn(Language language);
+std::vector<TreeItemSpec> TreeItemsIn(Language language);
 
 // A control of any of the three tables by ID (the first one for the frame ID
 // 1003, which pages 1 and 4 share); nothing for an unknown ID.

@@ -55,7 +55,7 @@ TEST_F(WindowTest, ControlNamesAreTheirIds) {
 }
 
 // The interface font is fixed pitch, so headers aligned with blanks line up,
-// and every label, check and button text fits its control.
+// and every label, check, button and combo text fits its control.
 TEST_F(WindowTest, TextsFitTheirControls) {
   const QFontMetrics metrics(app::UiFont());
   EXPECT_EQ(QFontInfo(app::UiFont()).pixelSize(), 12);
@@ -67,6 +67,11 @@ TEST_F(WindowTest, TextsFitTheirControls) {
       const int room = w->width() - (def.kind == ControlKind::kCheck ? 20 : 4);
       EXPECT_LE(w->fontMetrics().horizontalAdvance(QString::fromStdString(def.text)), room)
           << def.id << " " << def.text;
+    }
+    for (const std::string& item : def.items) {  // beside the combo's arrow
+      EXPECT_LE(widget(def.id)->fontMetrics().horizontalAdvance(QString::fromStdString(item)) + 24,
+                widget(def.id)->width())
+          << def.id << " " << item;
     }
   });
 }

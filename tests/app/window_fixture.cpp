@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCursor>
 #include <QTimer>
 #include <QTreeWidget>
@@ -57,6 +58,8 @@ void WindowTest::Start(std::unique_ptr<device::SerialLine> serial) {
 }
 
 void WindowTest::TearDown() {
+  if (window)
+    ExpectNoJapaneseIn(*window);
   Start(nullptr);
   for (QWidget* widget : QApplication::topLevelWidgets()) {
     EXPECT_FALSE(widget->isVisible()) << "left open: " << widget->objectName().toStdString() << " "
@@ -146,6 +149,29 @@ void WhenModalShown(std::function<void(QWidget* modal)> action,
 std::string ControlText(QWidget& window, int id) {
   QWidget* control = ChildControl(window, id);
   return control ? control->property("text").toString().toStdString() : std::string();
+}
+
+void ExpectNoJapaneseIn(QWidget& window) {
+  if (CurrentLanguage() != Language::kEnglish)
+    return;
+  QStringList texts{window.windowTitle()};
+  for (QObject* child : window.findChildren<QObject*>()) {
+    if (qobject_cast<QLineEdit*>(child) != nullptr)
+      continue;  // the user's values, not the program's texts
+    texts << child->property("text").toString() << child->property("title").toString();
+    if (auto* combo = qobject_cast<QComboBox*>(child)) {
+      for (int i = 0; i < combo->count(); ++i)
+        texts << combo->itemText(i);
+    }
+    if (auto* tree = qobject_cast<QTreeWidget*>(child)) {
+      for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        texts << (*it)->text(0);
+    }
+  }
+  texts.removeDuplicates();
+  texts.removeIf([](const QString& text) { return !HoldsJapanese(text.toStdString()); });
+  EXPECT_TRUE(texts.isEmpty()) << window.objectName().toStdString() << " shows "
+                               << texts.join(QStringLiteral(" | ")).toStdString();
 }
 
 void ClickControl(QWidget& window, int id) {

@@ -14,6 +14,7 @@
 #include "app/main_window.h"
 #include "settings/clock.h"
 #include "support/fake_serial_line.h"
+#include "support/pinned_text.h"
 #include "ui/qt/page_switch.h"
 #include "ui/qt/qt_page_controls.h"
 
@@ -22,11 +23,16 @@ namespace km62rx::testing {
 using Options = std::vector<std::string>;
 
 // A message box as shown, with the objectName of the window that owned it.
+// Compared with the Japanese texts a test pins, under English it matches a
+// box of the same owner whose texts hold no Japanese.
 struct OwnedBox {
   std::string owner;
   std::string title;
   std::string text;
-  friend bool operator==(const OwnedBox&, const OwnedBox&) = default;
+  friend bool operator==(const OwnedBox& shown, const OwnedBox& pinned) {
+    return shown.owner == pinned.owner && TextMatches(shown.title, pinned.title) &&
+           TextMatches(shown.text, pinned.text);
+  }
 };
 inline void PrintTo(const OwnedBox& b, std::ostream* os) {
   *os << "{" << b.owner << ": " << b.title << " / " << b.text << "}";
@@ -90,6 +96,9 @@ T* ChildControl(QWidget& window, int id) {
   return control;
 }
 std::string ControlText(QWidget& window, int id);
+// Under English, that no title, label, button, item or menu of a window
+// holds Japanese (the fields hold the user's values and are left out).
+void ExpectNoJapaneseIn(QWidget& window);
 void ClickControl(QWidget& window, int id);
 // Shows a window and waits until it is active, for key events.
 void ShowActive(QWidget& window);

@@ -19,7 +19,7 @@ TEST_F(WindowTest, TitleFixedSizeAndMenu) {
             QSize(app::MainWindow::kClientWidth, app::MainWindow::kClientHeight));
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_FALSE(window->windowIcon().isNull());
-  EXPECT_EQ(window->findChild<QAction*>("menu100")->text().toStdString(), "終了");
+  EXPECT_TEXT(window->findChild<QAction*>("menu100")->text().toStdString(), "終了");
 }
 
 TEST_F(WindowTest, ClosingWhileConnectedClosesThePort) {
@@ -46,8 +46,11 @@ TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndCloses) {
     QTest::keyClick(box, Qt::Key_Escape);
   });
   window->findChild<QAction*>(QStringLiteral("menu101"))->trigger();
-  EXPECT_EQ(seen,
-            (std::vector<std::string>{"バージョン情報", "VESTRAL  DO-62REvev", "バージョン 1.01"}));
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_TEXT(seen[0], "バージョン情報");
+  EXPECT_EQ(seen[1], "VESTRAL  DO-62REvev");
+  EXPECT_TEXT(seen[2], "バージョン 1.01");
+  EXPECT_NE(seen[2].find("1.01"), std::string::npos);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -73,7 +76,7 @@ TEST_F(WindowTest, EachClickShowsItsPageAndOnlyThat) {
     QCoreApplication::processEvents();
     EXPECT_EQ(shownPages(), std::vector<int>{page});
   }
-  EXPECT_EQ(Text(1003), "開始トリガー");  // the shared frame ID names page 1's frame
+  EXPECT_TEXT(Text(1003), "開始トリガー");  // the shared frame ID names page 1's frame
 
   QTreeWidget* tree = window->Pages().Tree();  // the keyboard selects without switching
   ClickPage(2);

@@ -67,6 +67,7 @@ TEST_F(ClockDialogTest, KeysAndClosing) {
   for (int target : {1, 0}) {
     app::ClockDialog dialog(ctx(), target);
     ShowActive(dialog);
+    ExpectNoJapaneseIn(dialog);
     EXPECT_EQ(ControlText(dialog, 280).empty(), target == 1);  // the note, for a file only
     FieldOf(dialog, 504)->setFocus();
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})

@@ -29,6 +29,7 @@ TEST_F(ConnectDialogTest, PortsAsListedAndKeysThatDoNothing) {
   ports = {"ttyS7", "/dev/pts/90", "COM3"};
   app::ConnectDialog dialog(ctx());
   ShowActive(dialog);
+  ExpectNoJapaneseIn(dialog);
   QComboBox* ports = Combo(dialog, 300);
   ASSERT_EQ(ports->count(), 3);  // as discovery lists them
   EXPECT_EQ(ports->itemText(1).toStdString(), "/dev/pts/90");

@@ -40,8 +40,8 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
       [&](QWidget* modal) {
         auto* box = static_cast<QMessageBox*>(modal);
         boxSeen = true;
-        EXPECT_EQ(box->windowTitle().toStdString(), "エラー");
-        EXPECT_EQ(box->text().toStdString(), "COMポートが見つかりません。");
+        EXPECT_TEXT(box->windowTitle().toStdString(), "エラー");
+        EXPECT_TEXT(box->text().toStdString(), "COMポートが見つかりません。");
         EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
         EXPECT_EQ(box->buttons().size(), 1);
         EXPECT_TRUE(Is<app::ConnectDialog>(box->parentWidget()));

@@ -163,7 +163,9 @@ TEST(CliRuns, EachOfSeveralLoggersGoesItsOwnWay) {
         "summary: " + differs.path() + ": problem (exit status 1)\n",
         "summary: " + kNoPort + ": link failed (exit status 3)\n"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << r.out;
-  EXPECT_NE(r.err.find(kNoPort + ": 接続エラー: COMポートエラー。\n"), std::string::npos);
+  const device::LinkErrorBox portError =
+      device::LinkErrorMessage(device::LinkNotice::kPortNotOpened);
+  EXPECT_TRUE(Holds(r.err, kNoPort + ": " + portError.title + ": " + portError.text + "\n"));
   for (const char* qtWarning : {"QObject", "QSocketNotifier", "QThread"})
     EXPECT_EQ(r.err.find(qtWarning), std::string::npos) << r.err;
   std::istringstream lines(r.out);

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <map>
+#include <regex>
+
+#include "support/pinned_text.h"
 
 namespace km62rx::ui {
 namespace {
+
+using testing::HoldsJapanese;
 
 // The start and stop trigger pages share one frame; every other ID is unique.
 TEST(PageTable, IdsAreUniqueExceptTheSharedFrame) {
@@ -15,10 +22,44 @@ TEST(PageTable, IdsAreUniqueExceptTheSharedFrame) {
       pagesOf[def.id].push_back(def.page);
   }
   for (const auto& [id, pages] : pagesOf) {
-    if (pages.size() > 1)
+    if (pages.size() > 1) {
       EXPECT_EQ(pages, (std::vector<int>{1, 4})) << "id " << id;
+    }
   }
   EXPECT_EQ(FindControlSpec(999), nullptr);
+}
+
+// An English text for each Japanese one: not empty and without Japanese.
+void ExpectEnglishFor(const std::string& japanese, const std::string& english) {
+  EXPECT_TRUE(!HoldsJapanese(japanese) || (!english.empty() && !HoldsJapanese(english)))
+      << japanese << " -> " << english;
+}
+
+// Every Japanese text of the window has its English: the labels, combo
+// items and tree items of the page table, and the translations of the texts
+// that only the Qt side shows (none unfinished, none empty).
+TEST(Translation, EveryTextOfTheWindowHasItsEnglish) {
+  const std::vector<ControlSpec> japanese = AllControlSpecsIn(Language::kJapanese);
+  const std::vector<ControlSpec> english = AllControlSpecsIn(Language::kEnglish);
+  ASSERT_EQ(japanese.size(), english.size());
+  for (std::size_t i = 0; i < japanese.size(); ++i) {
+    ExpectEnglishFor(japanese[i].text, english[i].text);
+    for (std::size_t k = 0; k < japanese[i].items.size(); ++k)
+      ExpectEnglishFor(japanese[i].items[k], english[i].items.at(k));
+  }
+  const std::vector<TreeItemSpec> tree = TreeItemsIn(Language::kJapanese);
+  for (std::size_t i = 0; i < tree.size(); ++i)
+    ExpectEnglishFor(tree[i].text, TreeItemsIn(Language::kEnglish).at(i).text);
+
+  std::ifstream file(KM62RX_SOURCE_DIR "/res/translations/km62rx_en.ts");
+  const std::string ts{std::istreambuf_iterator<char>(file), {}};
+  EXPECT_EQ(ts.find("unfinished"), std::string::npos);
+  EXPECT_EQ(ts.find("<translation/>"), std::string::npos);
+  const std::regex message(R"(<source>([^<]*)</source>\s*<translation>([^<]*)</translation>)");
+  int count = 0;
+  for (std::sregex_iterator it(ts.begin(), ts.end(), message), end; it != end; ++it, ++count)
+    ExpectEnglishFor((*it)[1], (*it)[2]);
+  EXPECT_GT(count, 0);
 }
 
 }  // namespace

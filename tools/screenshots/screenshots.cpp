@@ -1,7 +1,9 @@
 // Writes the pictures the README shows into the folder given as the first
 // argument: the window on three pages as after receiving settings from a
-// logger, the connect dialog and the clock dialog for a file. Run offscreen
-// by scripts/screenshots.sh.
+// logger, the connect dialog and the clock dialog for a file; with --all
+// also every other page and the About box, to look the layout over. The
+// texts are in the language of the locale, and the English pictures' names
+// end in "-en". Run offscreen by scripts/screenshots.sh.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -11,13 +13,16 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/about_dialog.h"
 #include "app/clock_dialog.h"
 #include "app/connect_dialog.h"
 #include "app/main_window.h"
+#include "app/translations.h"
 #include "device/connection.h"
 #include "device/control_ids.h"
 #include "settings/clock.h"
 #include "settings/file_chooser.h"
+#include "settings/language.h"
 #include "settings/notifier.h"
 #include "support/fake_serial_line.h"
 #include "ui/qt/page_builder.h"
@@ -28,9 +33,11 @@ namespace {
 
 using namespace km62rx;
 
-bool Save(QWidget& widget, const QString& folder, const QString& name) {
+bool Save(QWidget& widget, const QString& folder, QString name) {
   widget.show();
   QCoreApplication::processEvents();
+  if (CurrentLanguage() == Language::kEnglish)
+    name.replace(QStringLiteral(".png"), QStringLiteral("-en.png"));
   const QString path = QDir(folder).filePath(name);
   const bool saved = widget.grab().save(path);
   std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
@@ -72,9 +79,12 @@ void FillPages(ui::QtPageControls& pages) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  SetLanguage(LanguageFromEnvironment());
   QApplication application(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+  app::InstallTranslations(application);
+  const bool all = argc == 3 && QByteArray(argv[2]) == "--all";
+  if (argc != 2 && !all) {
+    std::fprintf(stderr, "usage: %s FOLDER [--all]\n", argv[0]);
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -109,6 +119,16 @@ int main(int argc, char** argv) {
   for (const auto& [page, name] : pages) {
     ShowPage(window, page);
     ok = Save(window, folder, QString::fromLatin1(name)) && ok;
+  }
+  for (int page = 1; all && page <= 13; ++page) {
+    ShowPage(window, page);
+    ok = Save(window, folder, QStringLiteral("page-%1.png").arg(page, 2, 10, QLatin1Char('0'))) &&
+         ok;
+  }
+  if (all) {
+    app::AboutDialog about(&window);
+    ok = Save(about, folder, QStringLiteral("dialog-about.png")) && ok;
+    about.hide();
   }
   {
     app::ConnectDialog dialog(window.Context());
