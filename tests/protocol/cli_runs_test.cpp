@@ -315,8 +315,6 @@ std::vector<ExitCase> ExitCases() {
           ": done (exit status 0)\nsummary: socket://127.0.0.1:"),
       Run("InfoNetworkPortRefused", {}, {"info", "--port", "CLOSEDPORT"}, 3,
           {"接続エラー: COMポートエラー。\nkm62rx: 127.0.0.1 port ", " refused the connection"}),
-      Run("InfoNetworkPortMalformed", {}, {"info", "--port", "socket://[::1]"}, 3,
-          {"socket://[::1] is not a network port name"}),
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),

@@ -7,7 +7,16 @@
 #include <map>
 #include <regex>
 
+#include "device/command_texts.h"
+#include "device/line_choices.h"
+#include "device/link_errors.h"
+#include "device/link_status.h"
+#include "device/settings_runs.h"
+#include "settings/file_messages.h"
+#include "settings/reader_messages.h"
+#include "settings/setting_table.h"
 #include "support/pinned_text.h"
+#include "ui/file_commands.h"
 
 namespace km62rx::ui {
 namespace {
@@ -35,10 +44,24 @@ void ExpectEnglishFor(const std::string& japanese, const std::string& english) {
       << japanese << " -> " << english;
 }
 
-// Every Japanese text of the window has its English: the labels, combo
+// Every Japanese text has its English: the message tables, the labels, combo
 // items and tree items of the page table, and the translations of the texts
 // that only the Qt side shows (none unfinished, none empty).
-TEST(Translation, EveryTextOfTheWindowHasItsEnglish) {
+TEST(Translation, EveryTextHasItsEnglish) {
+  std::vector<LocalText> texts = settings::SettingTexts();
+  for (const std::vector<LocalText>& table : {device::LinkErrorTexts(), device::SettingsRunTexts()})
+    texts.insert(texts.end(), table.begin(), table.end());
+  for (const auto table : {settings::ReaderMessageTexts(), device::LinkPanelTextTable(),
+                           FileCommandTexts(), std::span<const LocalText>(device::CommandTexts),
+                           std::span<const LocalText>(settings::FileMessageTexts)})
+    texts.insert(texts.end(), table.begin(), table.end());
+  texts.insert(texts.end(), {device::kNoPortItem, settings::kParameterErrorTitle,
+                             device::kDataBitsChoices[0].label, device::kParityChoices[0].label});
+  for (const LocalText& text : texts) {
+    EXPECT_FALSE(text.japanese.empty()) << text.english;
+    ExpectEnglishFor(std::string(text.japanese), std::string(text.english));
+  }
+
   const std::vector<ControlSpec> japanese = AllControlSpecsIn(Language::kJapanese);
   const std::vector<ControlSpec> english = AllControlSpecsIn(Language::kEnglish);
   ASSERT_EQ(japanese.size(), english.size());
