@@ -68,4 +68,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # and Qt's own translations of its standard buttons and dialogs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-noto-cjk, qt6-translations-l10n")
+# ser2net shares a logger's serial port over the network, for socket:// ports.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "ser2net")
 include(CPack)
