@@ -73,14 +73,6 @@
         <source>キャンセル</source>
         <translation>Cancel</translation>
     </message>
-    <message>
-        <source>エラー</source>
-        <translation>Error</translation>
-    </message>
-    <message>
-        <source>COMポートが見つかりません。</source>
-        <translation>No serial port found.</translation>
-    </message>
 </context>
 <context>
     <name>km62rx::app::MainWindow</name>

@@ -8,16 +8,17 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <string_view>
-#include <type_traits>
 
 #include "app/busy_cursor.h"
 #include "app/dialog_support.h"
+#include "device/command_texts.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/network_port.h"
 #include "device/open_port.h"
 #include "settings/control_ids.h"
+#include "settings/file_messages.h"
 #include "settings/language.h"
 
 namespace km62rx::app {
@@ -26,15 +27,6 @@ namespace {
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A combo label: a text of one language, or a LocalText.
-template <typename Label>
-QString LabelText(const Label& label) {
-  if constexpr (std::is_convertible_v<const Label&, std::string_view>)
-    return FromUtf8(label);
-  else
-    return FromUtf8(label.Get());
 }
 
 }  // namespace
@@ -95,13 +87,13 @@ void ConnectDialog::BuildControls() {
   for (const std::string& port : ports_)
     portCombo_->addItem(FromUtf8(port));
   if (ports_.empty())
-    portCombo_->addItem(LabelText(device::kNoPortItem));
+    portCombo_->addItem(FromUtf8(device::kNoPortItem.Get()));
   portCombo_->setCurrentIndex(0);
   FitPortListWidth();
 
   const auto fill = [](QComboBox* combo, const auto& choices) {
     for (const auto& choice : choices)
-      combo->addItem(LabelText(choice.label));
+      combo->addItem(FromUtf8(choice.label.Get()));
     combo->setCurrentIndex(0);
   };
   fill(dataBitsCombo_, device::kDataBitsChoices);
@@ -154,7 +146,8 @@ void ConnectDialog::ShowPortChoice() {
 bool ConnectDialog::ReadyToShow() {
   if (!ports_.empty())
     return true;
-  notifier_->Show(tr("エラー").toStdString(), tr("COMポートが見つかりません。").toStdString());
+  notifier_->Show(std::string(settings::kErrorTitle.Get()),
+                  std::string(device::kNoPortFound.Get()));
   return false;
 }
 
