@@ -32,10 +32,6 @@ struct LocalText {
   std::string_view Get() const {
     return CurrentLanguage() == Language::kEnglish ? english : japanese;
   }
-
-  // Where a table's text is handed on as a plain string (a combo item, a
-  // label), it is the text of the current language.
-  operator std::string_view() const { return Get(); }
 };
 
 }  // namespace km62rx
