@@ -26,9 +26,10 @@ struct LoggerReport {
   std::string port;
   int status = 0;
   bool connected = false;
-  int firmwareVersion = 0;           // in hundredths, as the link holds it
-  int sdState = 0;                   // bit 0 card inserted, bit 1 write-protected
-  std::optional<std::string> clock;  // the logger's clock as its box shows it, or the text for a clock not set
+  int firmwareVersion = 0;  // in hundredths, as the link holds it
+  int sdState = 0;          // bit 0 card inserted, bit 1 write-protected
+  std::optional<std::string>
+      clock;  // the logger's clock as its box shows it, or the text for a clock not set
   std::vector<ReportedDifference> differences;
   std::vector<std::string> notes;     // without their "note: "
   std::vector<std::string> messages;  // every box and hint, as printed on stderr
