@@ -50,6 +50,10 @@ constexpr std::array<Command, 9> kCommands{{
 
 constexpr std::string_view kUsageTail =
     "\n"
+    "P is a serial port (ttyUSB0, /dev/ttyUSB0, a /dev/serial/by-id/... link) or a port\n"
+    "that ser2net shares over the network, socket://HOST:PORT (its line settings are\n"
+    "the server's).\n"
+    "\n"
     "Several loggers at once: --port more than once, or --port A,B. Each line is then\n"
     "prefixed with its port and a summary line per logger follows; -o and --backup\n"
     "name an existing folder that gets one file per port (ttyUSB0.CFG).\n"
@@ -62,7 +66,8 @@ constexpr std::string_view kUsageTail =
     "  --trace     write every line sent and received to stderr\n"
     "  --json      one JSON document on stdout instead of lines (see km62rx(1))\n"
     "\n"
-    "Messages go to stderr as TITLE: TEXT; data and progress go to stdout.\n"
+    "Messages go to stderr as TITLE: TEXT; data and progress go to stdout. They are in\n"
+    "English when LC_ALL, else LC_MESSAGES, else LANG starts with \"en\", else Japanese.\n"
     "\n"
     "Exit status: 0 done; 1 done, but the reader or a setting reported a problem, or\n"
     "a setting differs (send's read-back, diff);\n"
