@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/logger_output.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
 
@@ -154,7 +155,7 @@ bool WriteDataToStdout(std::string_view data) {
   const bool written = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
   if (std::fflush(stdout) == 0 && written)
     return true;
-  StderrNotifier().Show(settings::kErrorTitle.Get(), settings::kCannotWriteFile.Get());
+  OutputBoxes().Show(settings::kErrorTitle.Get(), settings::kCannotWriteFile.Get());
   return false;
 }
 

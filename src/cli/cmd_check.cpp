@@ -4,6 +4,7 @@
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
+#include "cli/logger_output.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
 #include "settings/clock_fields.h"
@@ -25,7 +26,7 @@ int CmdCheck(const Args& args) {
     return UsageError("check", parser.error());
   const std::string& path = parser.positional()[0];
 
-  StderrNotifier errors;
+  OutputBoxes errors;
   // Read once into memory: a pipe or standard input cannot be read twice.
   const std::optional<std::string> contents = ReadSettingsInput(path, errors);
   if (!contents)

@@ -4,6 +4,7 @@
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
 #include "cli/device_options.h"
+#include "cli/logger_output.h"
 #include "cli/settings_input.h"
 #include "device/clock_commands.h"
 #include "settings/file_chooser.h"
@@ -31,7 +32,7 @@ int CmdClockFile(const Args& args) {
   if (parser.positional().front() == kStandardStream)
     return UsageError("clock-file", "FILE cannot be - (standard input or output)");
 
-  StderrNotifier boxes;
+  OutputBoxes boxes;
   FixedFileChooser chooser(parser.positional().front());
   const ui::FileResult saved =
       ui::SaveClockToFile(*time, chooser, boxes, boxes, ui::ForeignFile::kRefuse);

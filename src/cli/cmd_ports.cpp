@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "cli/device_options.h"
 #include "cli/json_output.h"
+#include "cli/logger_output.h"
 #include "device/command_texts.h"
 #include "device/network_port.h"
 #include "device/qt/line_for_port.h"
@@ -76,7 +77,7 @@ int CmdPorts(const Args& args) {
     for (std::size_t i = foundCount; i < names.size(); ++i)
       ports.push_back({.name = names[i]});
     if (ports.empty())
-      StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
+      OutputBoxes().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     if (!WriteDataToStdout(PortsJson(ports)))
       return kExitProblem;
     return ports.empty() ? kExitLink : kExitDone;
@@ -97,7 +98,7 @@ int CmdPorts(const Args& args) {
   for (std::size_t i = foundCount; i < found.size(); ++i)
     text += parser.Has("--long") ? DescribeConfiguredPort(found[i]) : found[i] + "\n";
   if (text.empty()) {
-    StderrNotifier().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
+    OutputBoxes().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
     return kExitLink;
   }
   return WriteDataToStdout(text) ? kExitDone : kExitProblem;

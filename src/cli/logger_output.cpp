@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <mutex>
+#include <string>
 
 namespace km62rx::cli {
 namespace {
@@ -12,6 +13,21 @@ std::mutex& LineLock() {
 }
 
 thread_local LoggerOutput* current = nullptr;
+
+// "TITLE: TEXT" on one line, each CR LF of the text replaced by one space.
+std::string BoxLine(std::string_view title, std::string_view text) {
+  std::string line(title);
+  line += ": ";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      line += ' ';
+      ++i;
+    } else {
+      line += text[i];
+    }
+  }
+  return line;
+}
 
 }  // namespace
 
@@ -52,7 +68,7 @@ OutputScope::~OutputScope() {
 }
 
 void OutputBoxes::Show(std::string_view title, std::string_view text) {
-  Output().Message(StderrNotifier::FormatLine(title, text));
+  Output().Message(BoxLine(title, text));
 }
 
 }  // namespace km62rx::cli

@@ -77,7 +77,7 @@ class OutputScope {
 };
 
 // The command line's message boxes: "TITLE: TEXT" on one line of the
-// current output's stderr, as StderrNotifier writes it.
+// current output's stderr, each CR LF of the text replaced by one space.
 class OutputBoxes : public Notifier {
  public:
   void Show(std::string_view title, std::string_view text) override;

@@ -16,15 +16,6 @@ class Notifier {
   virtual void Show(std::string_view title, std::string_view text) = 0;
 };
 
-// Writes "TITLE: TEXT" on one line of stderr, each CR LF of the text
-// replaced by one space.
-class StderrNotifier : public Notifier {
- public:
-  void Show(std::string_view title, std::string_view text) override;
-  // The line that Show writes, without its line end.
-  static std::string FormatLine(std::string_view title, std::string_view text);
-};
-
 // Passes every message on to another notifier and counts them, so that a
 // part which reports through a notifier can also tell its caller how many
 // things it reported.
