@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "device/network_port.h"
+
 namespace km62rx::cli {
 namespace {
-
-constexpr std::string_view kNetworkScheme = "socket://";
 
 bool SafeInFileName(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
@@ -31,8 +31,8 @@ std::string NetworkPortStem(std::string_view address) {
 
 std::string LoggerFileName(std::string_view port) {
   std::string stem;
-  if (port.starts_with(kNetworkScheme)) {
-    stem = NetworkPortStem(port.substr(kNetworkScheme.size()));
+  if (device::IsNetworkPortName(port)) {
+    stem = NetworkPortStem(port.substr(device::kNetworkPortScheme.size()));
   } else {
     // Both separators: a Windows device path such as \\.\COM10 as well.
     const std::size_t slash = port.find_last_of("/\\");
@@ -69,7 +69,7 @@ std::string CheckLoggerFolder(const std::string& path, const std::vector<std::st
 }
 
 std::string PortIdentity(const std::string& port) {
-  if (port.starts_with(kNetworkScheme))
+  if (device::IsNetworkPortName(port))
     return port;
 #ifdef _WIN32
   return port;
