@@ -1,4 +1,4 @@
-#include <cstdio>
+#include <optional>
 #include <string>
 
 #include "cli/arg_parser.h"
@@ -21,23 +21,13 @@ std::string OrDash(const std::string& text) {
   return text.empty() ? "-" : text;
 }
 
-// Four hex digits, as lsusb and udev write USB IDs.
-std::string HexId(const std::optional<std::uint16_t>& id) {
-  if (!id)
-    return "-";
-  char text[8];
-  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(*id));
-  return text;
-}
-
 // The port's name, then one "  key: value" line per fact.
 std::string DescribePort(const device::PortDescription& port) {
   std::string text = port.name + "\n";
   text += "  description:   " + OrDash(port.description) + "\n";
   text += "  manufacturer:  " + OrDash(port.manufacturer) + "\n";
   text += "  serial number: " + OrDash(port.serialNumber) + "\n";
-  text += "  usb id:        " +
-          (port.vendorId ? HexId(port.vendorId) + ":" + HexId(port.productId) : "-") + "\n";
+  text += "  usb id:        " + OrDash(device::UsbId(port)) + "\n";
   if (!port.stableLink.empty())
     text += "  link:          " + port.stableLink + "\n";
   return text;
@@ -54,6 +44,25 @@ std::string DescribeConfiguredPort(const std::string& name) {
   return text;
 }
 
+// The ports found on the machine, then those of the ports file that are not
+// among them, which carry only their name.
+struct ListedPorts {
+  std::vector<device::PortDescription> ports;
+  std::size_t found = 0;
+};
+
+ListedPorts ListPorts() {
+  ListedPorts listed{device::DescribeSerialPorts()};
+  listed.found = listed.ports.size();
+  std::vector<std::string> names;
+  for (const device::PortDescription& port : listed.ports)
+    names.push_back(port.name);
+  device::AppendMissingPorts(names, device::ConfiguredPorts());
+  for (std::size_t i = listed.found; i < names.size(); ++i)
+    listed.ports.push_back({.name = names[i]});
+  return listed;
+}
+
 }  // namespace
 
 // Lists the serial ports as the connect dialog does, one name a line, or
@@ -66,40 +75,24 @@ int CmdPorts(const Args& args) {
   if (!parser.Parse(args))
     return UsageError("ports", parser.error());
   EnsureCoreApplication();
-  std::string text;
-  if (parser.Has("--json")) {
-    std::vector<device::PortDescription> ports = device::DescribeSerialPorts();
-    std::vector<std::string> names;
-    for (const device::PortDescription& port : ports)
-      names.push_back(port.name);
-    const std::size_t foundCount = names.size();
-    device::AppendMissingPorts(names, device::ConfiguredPorts());
-    for (std::size_t i = foundCount; i < names.size(); ++i)
-      ports.push_back({.name = names[i]});
-    if (ports.empty())
-      OutputBoxes().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
-    if (!WriteDataToStdout(PortsJson(ports)))
-      return kExitProblem;
-    return ports.empty() ? kExitLink : kExitDone;
-  }
-  std::vector<std::string> found;
-  if (parser.Has("--long")) {
-    for (const device::PortDescription& port : device::DescribeSerialPorts()) {
-      text += DescribePort(port);
-      found.push_back(port.name);
-    }
-  } else {
-    found = device::DiscoverSerialPorts();
-    for (const std::string& port : found)
-      text += port + "\n";
-  }
-  const std::size_t foundCount = found.size();
-  device::AppendMissingPorts(found, device::ConfiguredPorts());
-  for (std::size_t i = foundCount; i < found.size(); ++i)
-    text += parser.Has("--long") ? DescribeConfiguredPort(found[i]) : found[i] + "\n";
-  if (text.empty()) {
+  const ListedPorts listed = ListPorts();
+  const bool none = listed.ports.empty();
+  if (none)
     OutputBoxes().Show(settings::kErrorTitle.Get(), device::kNoPortFound.Get());
+  if (parser.Has("--json")) {
+    if (!WriteDataToStdout(PortsJson(listed.ports)))
+      return kExitProblem;
+    return none ? kExitLink : kExitDone;
+  }
+  if (none)
     return kExitLink;
+  std::string text;
+  for (std::size_t i = 0; i < listed.ports.size(); ++i) {
+    const device::PortDescription& port = listed.ports[i];
+    if (!parser.Has("--long"))
+      text += port.name + "\n";
+    else
+      text += i < listed.found ? DescribePort(port) : DescribeConfiguredPort(port.name);
   }
   return WriteDataToStdout(text) ? kExitDone : kExitProblem;
 }

@@ -4,9 +4,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
-#include <cstdio>
 
 #include "cli/many_loggers.h"
+#include "device/link_status.h"
 
 namespace km62rx::cli {
 namespace {
@@ -50,10 +50,7 @@ QJsonObject LoggerObject(const LoggerReport& report) {
       {"connected", report.connected},
   };
   if (report.connected) {
-    char firmware[16];
-    std::snprintf(firmware, sizeof firmware, "%d.%02d", report.firmwareVersion / 100,
-                  report.firmwareVersion % 100);
-    object.insert("firmware", firmware);
+    object.insert("firmware", Text(device::FirmwareVersionText(report.firmwareVersion)));
     object.insert("sd_card", QJsonObject{{"inserted", (report.sdState & 1) != 0},
                                          {"write_protected", (report.sdState & 2) != 0}});
     object.insert("clock", TextOrNull(report.clock));
@@ -71,12 +68,6 @@ std::string Document(const QJsonObject& object) {
   return QJsonDocument(object).toJson(QJsonDocument::Indented).toStdString();
 }
 
-std::string HexId(std::uint16_t id) {
-  char text[8];
-  std::snprintf(text, sizeof text, "%04x", static_cast<unsigned>(id));
-  return text;
-}
-
 }  // namespace
 
 std::string LoggersJson(std::string_view command, const std::vector<LoggerReport>& reports,
@@ -91,15 +82,12 @@ std::string LoggersJson(std::string_view command, const std::vector<LoggerReport
 std::string PortsJson(const std::vector<device::PortDescription>& ports) {
   QJsonArray list;
   for (const device::PortDescription& port : ports) {
-    const std::string usbId = port.vendorId && port.productId
-                                  ? HexId(*port.vendorId) + ":" + HexId(*port.productId)
-                                  : std::string();
     list.append(QJsonObject{{"name", Text(port.name)},
                             {"location", TextOrNull(port.location)},
                             {"description", TextOrNull(port.description)},
                             {"manufacturer", TextOrNull(port.manufacturer)},
                             {"serial_number", TextOrNull(port.serialNumber)},
-                            {"usb_id", TextOrNull(usbId)},
+                            {"usb_id", TextOrNull(device::UsbId(port))},
                             {"link", TextOrNull(port.stableLink)}});
   }
   return Document(QJsonObject{{"ports", list}});

@@ -3,15 +3,16 @@
 #include <array>
 #include <cstdio>
 
+#include "device/command_texts.h"
 #include "settings/control_ids.h"
 
 namespace km62rx::device {
 namespace {
 
 constexpr LocalText kNotConnected{"接続状態 : 未接続", "Connection: not connected"};
-// %d.%02d is the firmware version.
-constexpr LocalText kConnected{"接続状態 : 接続中 (ファームウェア Ver%d.%02d)",
-                               "Connection: connected (firmware ver. %d.%02d)"};
+// %s is the firmware version.
+constexpr LocalText kConnected{"接続状態 : 接続中 (ファームウェア Ver%s)",
+                               "Connection: connected (firmware ver. %s)"};
 constexpr LocalText kCardUnknown{"SDカード : 未接続", "SD card: not connected"};
 constexpr LocalText kCardMissing{"SDカード : 未接続", "SD card: not inserted"};
 constexpr LocalText kCardProtected{"SDカード : 書込保護", "SD card: write-protected"};
@@ -37,10 +38,7 @@ LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link) {
     texts.disconnectEnabled = false;
     return texts;
   }
-  char status[256];
-  std::snprintf(status, sizeof status, kConnected.Get().data(), link.firmwareVersion / 100,
-                link.firmwareVersion % 100);
-  texts.statusLine = status;
+  texts.statusLine = WithValue(kConnected, FirmwareVersionText(link.firmwareVersion));
   if (link.sdState & 2) {
     texts.sdLine = kCardProtected.Get();
   } else if (link.sdState == 1) {
@@ -51,6 +49,12 @@ LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link) {
   texts.connectButton = kReconnect.Get();
   texts.disconnectEnabled = true;
   return texts;
+}
+
+std::string FirmwareVersionText(int firmwareVersion) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d.%02d", firmwareVersion / 100, firmwareVersion % 100);
+  return text;
 }
 
 std::vector<ControlEnable> UpdateControlAvailability(int connected, int sdState,

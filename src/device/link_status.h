@@ -20,6 +20,9 @@ struct LinkPanelTexts {
 };
 LinkPanelTexts MakeLinkPanelTexts(const DeviceLink& link);
 
+// A firmware version as the logger's panel shows it: 101 is "1.01".
+std::string FirmwareVersionText(int firmwareVersion);
+
 // Every text of the panel, for the check that each has its English.
 std::span<const LocalText> LinkPanelTextTable();
 

@@ -2,6 +2,7 @@
 
 #include <QSerialPortInfo>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -71,6 +72,15 @@ std::vector<PortDescription> DescribeSerialPorts() {
   std::stable_partition(found.begin(), found.end(),
                         [](const PortDescription& port) { return port.vendorId.has_value(); });
   return found;
+}
+
+std::string UsbId(const PortDescription& port) {
+  if (!port.vendorId || !port.productId)
+    return {};
+  char text[16];
+  std::snprintf(text, sizeof text, "%04x:%04x", static_cast<unsigned>(*port.vendorId),
+                static_cast<unsigned>(*port.productId));
+  return text;
 }
 
 }  // namespace km62rx::device

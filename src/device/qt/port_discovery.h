@@ -38,4 +38,8 @@ struct PortDescription {
 // The serial ports present now, in the order of DiscoverSerialPorts.
 std::vector<PortDescription> DescribeSerialPorts();
 
+// The port's USB vendor and product IDs as lsusb and udev write them
+// ("0403:6001"); empty unless both are known.
+std::string UsbId(const PortDescription& port);
+
 }  // namespace km62rx::device
