@@ -3,7 +3,6 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSocketNotifier>
-#include <QTimer>
 #include <limits>
 
 #ifdef Q_OS_UNIX
@@ -115,7 +114,7 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   // path.
   port_.setPortName(name);
   port_.clearError();
-  ++openings_;
+  lossNotice_.Opened();
   if (!port_.open(QIODevice::ReadWrite)) {
     openFailure_ = ClassifyOpenError(port_.error());
     port_.clearError();
@@ -235,24 +234,11 @@ long QtSerialLine::Write(const char* data, std::size_t size) {
 }
 
 void QtSerialLine::WatchForLoss(std::function<void()> lost) {
-  lost_ = std::move(lost);
+  lossNotice_.Watch(std::move(lost));
 }
 
 void QtSerialLine::QueueLoss() {
-  if (lossNoticed_ == openings_)
-    return;  // already on its way
-  lossNoticed_ = openings_;
-  // Queued: the error may come up in the middle of one of this line's calls
-  // (inside a wait), where the port must not be closed under the caller.
-  const int opening = openings_;
-  QTimer::singleShot(0, &port_, [this, opening] {
-    if (opening != openings_ || !port_.isOpen())
-      return;
-    if (lost_) {
-      lost_();
-    }
-    Close();  // whether or not anyone watches: a dead port must not keep waking the program
-  });
+  lossNotice_.Queue([this] { return port_.isOpen(); }, [this] { Close(); });
 }
 
 bool QtSerialLine::WaitForInput(int timeoutMs) {

@@ -8,6 +8,7 @@
 
 class QSocketNotifier;
 
+#include "device/qt/loss_notice.h"
 #include "device/serial_line.h"
 
 namespace km62rx::device {
@@ -47,12 +48,10 @@ class QtSerialLine : public SerialLine {
   QString deviceNode_;  // the device path, to notice a node that went away
   OpenFailure openFailure_ = OpenFailure::kUnknown;
   int writeTimeoutMs_;
-  std::function<void()> lost_;
+  LossNotice lossNotice_;
   // Watches the open port for a hang-up (Unix): a hung-up terminal reads as
   // end of file, which QSerialPort does not report as an error.
   std::unique_ptr<QSocketNotifier> hangUpWatch_;
-  int openings_ = 0;      // counts the ports opened, so that a late notice
-  int lossNoticed_ = -1;  // of a loss never closes a later port
 };
 
 }  // namespace km62rx::device

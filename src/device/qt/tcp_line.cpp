@@ -4,7 +4,6 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkProxy>
-#include <QTimer>
 #include <condition_variable>
 #include <limits>
 #include <mutex>
@@ -64,7 +63,7 @@ TcpLine::~TcpLine() {
 bool TcpLine::Open(const std::string& portName, const LineSettings& settings) {
   (void)settings;  // the server's
   Close();
-  ++openings_;
+  lossNotice_.Opened();
   openFailure_ = OpenFailure::kUnknown;
   const std::optional<NetworkAddress> address = ParseNetworkPortName(portName);
   if (!address) {
@@ -205,21 +204,11 @@ bool TcpLine::WaitForInput(int timeoutMs) {
 }
 
 void TcpLine::WatchForLoss(std::function<void()> lost) {
-  lost_ = std::move(lost);
+  lossNotice_.Watch(std::move(lost));
 }
 
 void TcpLine::QueueLoss() {
-  if (!lost_)
-    return;
-  // Queued: the peer may close in the middle of one of this line's calls
-  // (inside a wait), where the line must not be closed under the caller.
-  const int opening = openings_;
-  QTimer::singleShot(0, &lossContext_, [this, opening] {
-    if (opening != openings_ || !socket_)
-      return;
-    lost_();
-    Close();
-  });
+  lossNotice_.Queue([this] { return socket_ != nullptr; }, [this] { Close(); });
 }
 
 }  // namespace km62rx::device

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/network_port.h"
+#include "device/qt/loss_notice.h"
 #include "device/serial_line.h"
 
 namespace km62rx::device {
@@ -48,11 +49,7 @@ class TcpLine : public SerialLine {
   OpenFailure openFailure_ = OpenFailure::kUnknown;
   int connectBudgetMs_;
   int writeTimeoutMs_;
-  std::function<void()> lost_;
-  // Runs the queued notice of a loss; unlike the socket, it stays through a
-  // close.
-  QObject lossContext_;
-  int openings_ = 0;  // so that a late notice of a loss never closes a later connection
+  LossNotice lossNotice_;
 };
 
 }  // namespace km62rx::device
