@@ -24,14 +24,15 @@ Language CurrentLanguage();
 void SetLanguage(Language language);
 
 // A text of the program in both languages. Tables hold these; Get() picks
-// the one of the current language.
+// the one of the current language, In() the one of a given language.
 struct LocalText {
   std::string_view japanese;
   std::string_view english;
 
-  std::string_view Get() const {
-    return CurrentLanguage() == Language::kEnglish ? english : japanese;
+  std::string_view In(Language language) const {
+    return language == Language::kEnglish ? english : japanese;
   }
+  std::string_view Get() const { return In(CurrentLanguage()); }
 };
 
 }  // namespace km62rx

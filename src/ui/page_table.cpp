@@ -33,7 +33,7 @@ struct Row {
 enum ItemListId { kNoItems = 0, kWeekdays, kSizeUnits, kOnOff, kTimestampTypes };
 
 std::string In(const LocalText& text, Language language) {
-  return std::string(language == Language::kEnglish ? text.english : text.japanese);
+  return std::string(text.In(language));
 }
 // A text that reads the same in both languages (the size units).
 std::string In(std::string_view text, Language) {
