@@ -46,13 +46,16 @@ std::vector<std::string> ReadPorts(const ArgParser& parser, std::string& error) 
       start = comma + 1;
     }
   }
+  // Each port's device is looked up once.
+  std::vector<std::string> identities;
   for (std::size_t i = 0; i < ports.size(); ++i) {
     if (ports[i].empty()) {
       error = "--port NAME is required";
       return {};
     }
+    identities.push_back(PortIdentity(ports[i]));
     for (std::size_t j = 0; j < i; ++j) {
-      if (PortIdentity(ports[i]) == PortIdentity(ports[j])) {
+      if (identities[i] == identities[j]) {
         error = "port " + ports[i] + " given twice";
         return {};
       }
