@@ -1,9 +1,9 @@
 #include "cli/arg_parser.h"
 
-#include <cstdio>
 #include <string>
 
 #include "cli/logger_output.h"
+#include "cli/visible_text.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
 
@@ -138,7 +138,7 @@ int UsageError(std::string_view command, std::string_view message) {
   std::string text = "km62rx ";
   text += command;
   text += ": ";
-  text += message;
+  text += VisibleText(message);
   text += '\n';
   const std::string_view synopsis = CommandSynopsis(command);
   if (!synopsis.empty()) {
@@ -147,13 +147,12 @@ int UsageError(std::string_view command, std::string_view message) {
     text += '\n';
   }
   text += "Try 'km62rx --help' for more information.\n";
-  std::fwrite(text.data(), 1, text.size(), stderr);
+  WriteLocked(stderr, text);
   return kExitUsage;
 }
 
 bool WriteDataToStdout(std::string_view data) {
-  const bool written = std::fwrite(data.data(), 1, data.size(), stdout) == data.size();
-  if (std::fflush(stdout) == 0 && written)
+  if (WriteLocked(stdout, data, Lost::kData))
     return true;
   OutputBoxes().Show(settings::kErrorTitle.Get(), settings::kCannotWriteFile.Get());
   return false;

@@ -76,7 +76,8 @@ class ArgParser {
 int UsageError(std::string_view command, std::string_view message);
 
 // Writes data to stdout and flushes it; false (after telling the user on
-// stderr) when that failed, for example on a full disk.
+// stderr) when that failed, for example on a full disk or a reader that went
+// away. The exit status then tells that data was lost (WithLostOutput).
 bool WriteDataToStdout(std::string_view data);
 
 // The usage line of a command ("km62rx check FILE"), empty for an unknown one.

@@ -1,11 +1,15 @@
 #include "cli/cli.h"
 
 #include <array>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "cli/arg_parser.h"
+#include "cli/logger_output.h"
+#include "cli/output_targets.h"
+#include "cli/visible_text.h"
 #include "km62rx_version.h"
 
 namespace km62rx::cli {
@@ -91,7 +95,7 @@ std::string Usage() {
 }
 
 void Print(std::FILE* stream, std::string_view text) {
-  std::fwrite(text.data(), 1, text.size(), stream);
+  WriteLocked(stream, text, Lost::kData);
 }
 
 const Command* FindCommand(std::string_view name) {
@@ -120,7 +124,9 @@ std::string_view CommandSynopsis(std::string_view name) {
   return command == nullptr ? std::string_view() : command->synopsis;
 }
 
-int RunCli(int argc, char** argv) {
+namespace {
+
+int RunCommand(int argc, char** argv) {
   if (argc < 2) {
     Print(stderr, Usage());
     return kExitUsage;
@@ -136,7 +142,7 @@ int RunCli(int argc, char** argv) {
   }
   const Command* command = FindCommand(first);
   if (command == nullptr) {
-    Print(stderr, "km62rx: unknown command " + std::string(first) +
+    Print(stderr, "km62rx: unknown command " + VisibleText(first) +
                       "\nTry 'km62rx --help' for the list of commands.\n");
     return kExitUsage;
   }
@@ -147,6 +153,18 @@ int RunCli(int argc, char** argv) {
     return kExitDone;
   }
   return command->run(args);
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+  RememberStandardStreams();
+#ifdef SIGPIPE
+  // A reader that goes away (km62rx send ... | head -1) must not kill a run
+  // half-way through a logger's settings: every write is checked instead.
+  std::signal(SIGPIPE, SIG_IGN);
+#endif
+  return WithLostOutput(RunCommand(argc, argv));
 }
 
 }  // namespace km62rx::cli

@@ -1,6 +1,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
@@ -9,6 +10,7 @@
 #include "cli/value_notes.h"
 #include "settings/clock_fields.h"
 #include "settings/file_messages.h"
+#include "settings/missing_settings.h"
 #include "settings/notifier.h"
 #include "settings/settings_format.h"
 #include "settings/settings_lines.h"
@@ -41,6 +43,8 @@ int CmdCheck(const Args& args) {
   std::istringstream lines(*contents);
   const int reportedLines = settings::ParseSettings(lines, record, errors);
   NoteFileValuesChanged(record, "is sent and saved as");
+  const std::vector<settings::MissingSetting> missing = settings::MissingSettings(*contents);
+  NoteMissingSettings(missing);
 
   // The writer's clock rule: the file's valid clock lines, else the defaults
   // that the reader left in the record.
@@ -48,7 +52,7 @@ int CmdCheck(const Args& args) {
   settings::ReadClockFields(clockLines, record);
   if (!WriteDataToStdout(settings::FormatSettingsFile(record)))
     return kExitUsage;
-  return reportedLines > 0 ? kExitProblem : kExitDone;
+  return reportedLines > 0 || !missing.empty() ? kExitProblem : kExitDone;
 }
 
 }  // namespace km62rx::cli

@@ -1,5 +1,6 @@
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "cli/arg_parser.h"
 #include "cli/cli.h"
@@ -14,7 +15,7 @@
 namespace km62rx::cli {
 
 // "指定時刻をファイルに保存": stores the given time (clamped as the clock
-// dialog clamps it) as the start-up time of FILE, keeping FILE's settings
+// dialog clamps it, each change told in a note) as the start-up time of FILE, keeping FILE's settings
 // when it is a settings file. An existing file that is no settings file is
 // refused and left as it is: there is no dialog to ask before replacing it.
 int CmdClockFile(const Args& args) {
@@ -25,13 +26,16 @@ int CmdClockFile(const Args& args) {
   const std::optional<std::string> text = parser.Value("--time");
   if (!text)
     return UsageError("clock-file", "--time \"YYYY-MM-DD hh:mm:ss\" is required");
-  const std::optional<device::TypedTime> time = ParseTimeOption(*text);
+  std::vector<std::string> changes;
+  const std::optional<device::TypedTime> time = ParseTimeOption(*text, &changes);
   if (!time)
     return UsageError("clock-file", "--time must be \"YYYY-MM-DD hh:mm:ss\"");
   // The file is read and then replaced: a stream cannot be both.
   if (parser.positional().front() == kStandardStream)
     return UsageError("clock-file", "FILE cannot be - (standard input or output)");
 
+  for (const std::string& change : changes)
+    Output().Note(change);
   OutputBoxes boxes;
   FixedFileChooser chooser(parser.positional().front());
   const ui::FileResult saved =

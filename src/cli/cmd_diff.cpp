@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "cli/read_back.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
+#include "cli/value_notes.h"
 #include "cli/wire_values.h"
 #include "settings/notifier.h"
 #include "ui/file_commands.h"
@@ -21,7 +23,9 @@ namespace km62rx::cli {
 
 // Loads FILE as send does, connects, works out what a send of it would put
 // on the wire, reads the logger's settings and prints one line per setting
-// that differs. Exit status 0 when none does, 1 when some do.
+// that differs. Exit status 0 when none does, 1 when some do, when a setting
+// could not be read, or when the file itself was not clean (a line the
+// reader reported, a setting it has no line for), as for send.
 int CmdDiff(const Args& args) {
   ArgParser parser("diff");
   parser.Positionals(1, 1);
@@ -45,10 +49,17 @@ int CmdDiff(const Args& args) {
       const std::vector<WireValue> wouldSend = ValuesASendWouldPut(pages, link.timestampSupported);
       std::vector<WireDifference> differences;
       const int status = ReadBackDifferences(link, boxes, wouldSend, differences);
-      if (status != kExitDone)
+      if (status == kExitLink)
         return status;
       PrintDifferences(differences, FileValues(loaded->record));
-      return differences.empty() ? kExitDone : kExitProblem;
+      // A send could not put these on the wire at all.
+      const std::vector<WireValue> notApplied =
+          link.timestampSupported == 0 ? TimestampValuesOffDefault(loaded->record)
+                                       : std::vector<WireValue>();
+      PrintNotApplied(notApplied);
+      NoteMissingSettings(loaded->missing);
+      const bool same = differences.empty() && notApplied.empty() && loaded->Clean();
+      return std::max(status, same ? kExitDone : kExitProblem);
     });
   });
 }

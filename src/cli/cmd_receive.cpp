@@ -7,6 +7,8 @@
 #include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/many_loggers.h"
+#include "cli/output_targets.h"
+#include "cli/read_back.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
 #include "cli/value_notes.h"
@@ -45,8 +47,11 @@ ui::FileResult WritePagesToStdout(device::PageControls& pages, Notifier& boxes) 
 
 // Connects, runs "本体設定受信" onto default pages with one progress line per
 // setting on stdout, then saves the pages to FILE as "ファイル保存" does. With
-// "-o -" the settings file goes to stdout instead, without progress lines.
-// With several ports, -o names a folder that gets one file per port.
+// "-o -" (or a name that leads to standard output, such as /dev/stdout) the
+// settings file goes to stdout instead, without progress lines. With several
+// ports, -o names a folder that gets one file per port. A file is written
+// only when every setting was read: a half-read logger would replace a good
+// file with defaults.
 int CmdReceive(const Args& args) {
   ArgParser parser("receive");
   parser.Option("--output", "-o");
@@ -57,8 +62,11 @@ int CmdReceive(const Args& args) {
   if (!output || output->empty())
     return UsageError("receive", "-o FILE is required");
 
-  const bool toStdout = *output == kStandardStream;
   const bool several = options->ports.size() > 1;
+  // A name for standard output is "-o -" and is never replaced through a
+  // rename, which would throw away what the stream held before.
+  const bool toStdout = *output == kStandardStream ||
+                        (!several && WhereOutputLeads(*output) == OutputTarget::kStandardOutput);
   if (toStdout && (several || options->json))
     return UsageError("receive", "-o - takes one port and no --json");
   if (several) {
@@ -66,26 +74,41 @@ int CmdReceive(const Args& args) {
     if (!wrong.empty())
       return UsageError("receive", "-o: " + wrong);
   }
+  if (!toStdout) {
+    for (const std::string& port : options->ports) {
+      const std::string wrong =
+          WhyNotAFileOfItsOwn("-o", LoggerFilePath(*output, port, several));
+      if (!wrong.empty())
+        return UsageError("receive", wrong);
+    }
+  }
 
   return ForEachLogger("receive", *options, [&](const DeviceOptions& one) {
     OutputBoxes boxes;
-    ui::MemoryPageControls pages;
-    ui::ResetPagesToDefaults(pages);
-    device::RunOutcome run;
-    LoggerValues loggerValues;
-    const int status = ConnectAndRun(
-        one, boxes, pages, loggerValues.Recording(device::ReceiveAllSettings), run, !toStdout);
-    // A run cut short leaves the pages half filled: no file.
-    if (status != kExitDone)
-      return status;
+    return WithUsableLogger(one, boxes, [&](device::DeviceLink& link) {
+      ui::MemoryPageControls pages;
+      ui::ResetPagesToDefaults(pages);
+      device::RunOutcome run;
+      LoggerValues loggerValues;
+      const int status = RunOnPages(link, boxes, pages,
+                                    loggerValues.Recording(device::ReceiveAllSettings), run,
+                                    !toStdout);
+      // A run cut short leaves the pages half filled: no file.
+      if (status != kExitDone)
+        return status;
+      const std::string target =
+          toStdout ? std::string(kStandardStream) : LoggerFilePath(*output, one.port, several);
+      if (!run.Clean())
+        return LeaveUnwritten(target, loggerValues, link);
 
-    FixedFileChooser chooser(LoggerFilePath(*output, one.port, several));
-    const ui::FileResult saved =
-        toStdout ? WritePagesToStdout(pages, boxes) : ui::SaveSettingsToFile(pages, chooser, boxes);
-    if (!saved.completed)
-      return kExitUsage;
-    loggerValues.NoteSavedValuesChanged(pages);
-    return run.Clean() && saved.Clean() ? kExitDone : kExitProblem;
+      FixedFileChooser chooser(target);
+      const ui::FileResult saved = toStdout ? WritePagesToStdout(pages, boxes)
+                                            : ui::SaveSettingsToFile(pages, chooser, boxes);
+      if (!saved.completed)
+        return kExitUsage;
+      loggerValues.NoteSavedValuesChanged(pages);
+      return saved.Clean() ? kExitDone : kExitProblem;
+    });
   });
 }
 

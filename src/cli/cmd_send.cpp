@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/many_loggers.h"
+#include "cli/output_targets.h"
 #include "cli/read_back.h"
 #include "cli/run_report.h"
 #include "cli/settings_input.h"
@@ -20,6 +22,32 @@
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::cli {
+
+namespace {
+
+// Empty when --backup may be written for every port; else the usage error.
+// A backup that is the file being sent, or a stream the program writes to,
+// would destroy the new settings or the output before anything is sent.
+std::string CheckBackup(const std::string& backup, const std::string& input,
+                        const std::vector<std::string>& ports) {
+  if (backup.empty() || backup == kStandardStream)
+    return "--backup needs a file name";
+  const bool several = ports.size() > 1;
+  if (several) {
+    const std::string wrong = CheckLoggerFolder(backup, ports);
+    if (!wrong.empty())
+      return "--backup: " + wrong;
+  }
+  for (const std::string& port : ports) {
+    const std::string wrong =
+        WhyNotAFileOfItsOwn("--backup", LoggerFilePath(backup, port, several), input);
+    if (!wrong.empty())
+      return wrong;
+  }
+  return {};
+}
+
+}  // namespace
 
 // Loads FILE ("-": standard input) onto the pages as "ファイル読込" does,
 // connects, then runs "本体に送信" with one progress line per setting on
@@ -34,18 +62,16 @@ int CmdSend(const Args& args) {
   if (!options)
     return kExitUsage;
   const bool several = options->ports.size() > 1;
+  const std::string& input = parser.positional().front();
   const std::optional<std::string> backup = parser.Value("--backup");
-  if (backup && (backup->empty() || *backup == kStandardStream))
-    return UsageError("send", "--backup needs a file name");
-  if (backup && several) {
-    const std::string wrong = CheckLoggerFolder(*backup, options->ports);
+  if (backup) {
+    const std::string wrong = CheckBackup(*backup, input, options->ports);
     if (!wrong.empty())
-      return UsageError("send", "--backup: " + wrong);
+      return UsageError("send", wrong);
   }
   OutputBoxes fileBoxes;
   ui::MemoryPageControls filePages;
-  const std::optional<LoadedSettings> loaded =
-      LoadSettingsInput(parser.positional().front(), filePages, fileBoxes);
+  const std::optional<LoadedSettings> loaded = LoadSettingsInput(input, filePages, fileBoxes);
   if (!loaded)
     return kExitUsage;
   const bool verify = !parser.Has("--no-verify");
@@ -67,16 +93,19 @@ int CmdSend(const Args& args) {
       if (status != kExitDone)
         return status;
       NoteFileValuesChanged(loaded->record, "is sent as");
-      const int sent = loaded->result.Clean() && run.Clean() ? kExitDone : kExitProblem;
+      NoteMissingSettings(loaded->missing);
+      const bool notApplied =
+          link.timestampSupported == 0 && NoteTimestampSettingsNotApplied(loaded->record);
+      const int sent = loaded->Clean() && run.Clean() && !notApplied ? kExitDone : kExitProblem;
       if (!verify)
         return sent;
 
       std::vector<WireDifference> differences;
       const int readBack = ReadBackDifferences(link, boxes, wire.sent(), differences);
-      if (readBack != kExitDone)
+      if (readBack == kExitLink)
         return readBack;
       PrintMismatches(differences);
-      return differences.empty() ? sent : kExitProblem;
+      return std::max({sent, readBack, differences.empty() ? kExitDone : kExitProblem});
     });
   });
 }

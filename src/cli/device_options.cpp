@@ -9,6 +9,7 @@
 #include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/port_hints.h"
+#include "cli/visible_text.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
@@ -53,6 +54,11 @@ std::vector<std::string> ReadPorts(const ArgParser& parser, std::string& error) 
       error = "--port NAME is required";
       return {};
     }
+    // Such a name is no port, and would reach the terminal in every line.
+    if (HoldsControlCharacter(ports[i])) {
+      error = "port name " + VisibleText(ports[i]) + " holds a control character";
+      return {};
+    }
     identities.push_back(PortIdentity(ports[i]));
     for (std::size_t j = 0; j < i; ++j) {
       if (identities[i] == identities[j]) {
@@ -82,6 +88,12 @@ int ChoiceIndex(const ArgParser& parser, std::string_view name, const Choices& c
   for (const auto& choice : choices)
     error += " " + std::string(choice.option);
   return -1;
+}
+
+// A number with at least two digits, as a time is written: 7 as "07".
+std::string TwoDigits(int number) {
+  const std::string digits = std::to_string(number);
+  return digits.size() < 2 ? "0" + digits : digits;
 }
 
 // Reads 1 to maxDigits decimal digits at text[pos]; advances pos.
@@ -154,25 +166,7 @@ std::optional<DeviceOptions> ParseDeviceCommand(ArgParser& parser, const Args& a
 }
 
 std::string FormatTraceLine(std::string_view direction, std::string_view bytes) {
-  std::string line(direction);
-  line += ' ';
-  for (const char c : bytes) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '\r') {
-      line += "\\r";
-    } else if (c == '\n') {
-      line += "\\n";
-    } else if (c == '\\') {
-      line += "\\\\";
-    } else if (u < 0x20 || u == 0x7F) {
-      char hex[8];
-      std::snprintf(hex, sizeof hex, "\\x%02X", u);
-      line += hex;
-    } else {
-      line += c;
-    }
-  }
-  return line;
+  return std::string(direction) + " " + VisibleText(bytes, Shown::kExactBytes);
 }
 
 ConnectedLogger::ConnectedLogger(std::unique_ptr<device::SerialLine> line,
@@ -239,7 +233,8 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   return ConnectedLogger(std::move(line), std::move(link), clock);
 }
 
-std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {
+std::optional<device::TypedTime> ParseTimeOption(std::string_view text,
+                                                 std::vector<std::string>* changes) {
   std::size_t pos = 0;
   int fields[6];
   const char separators[6] = {'-', '-', ' ', ':', ':', '\0'};
@@ -258,11 +253,25 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text) {
     return std::nullopt;
   // Each part is kept within its clock dialog field's range, as the dialog
   // keeps it, then the day within its month.
+  constexpr const char* kFieldNames[6] = {"year", "month", "day", "hour", "minute", "second"};
+  const auto told = [&](int i, int from, int to, const std::string& why) {
+    if (changes != nullptr && from != to) {
+      changes->push_back("--time: " + std::string(kFieldNames[i]) + " " + TwoDigits(from) +
+                         " is set to " + TwoDigits(to) + " (" + why + ")");
+    }
+  };
   for (int i = 0; i < 6; ++i) {
     const settings::NumericRange range = *settings::NumericFieldRange(ids::kClockFields[i]);
+    const int typed = fields[i];
     fields[i] = std::clamp(fields[i], range.minimum, range.maximum);
+    told(i, typed, fields[i],
+         "the clock takes " + TwoDigits(range.minimum) + " to " + TwoDigits(range.maximum));
   }
-  return device::KeepDayInMonth({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
+  const device::TypedTime clamped{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
+  const device::TypedTime kept = device::KeepDayInMonth(clamped);
+  told(2, clamped.day, kept.day,
+       "the last day of " + std::to_string(kept.year) + "-" + TwoDigits(kept.month));
+  return kept;
 }
 
 }  // namespace km62rx::cli

@@ -34,7 +34,7 @@ struct DeviceOptions {
 // the command exits with kExitUsage.
 std::optional<DeviceOptions> ParseDeviceCommand(ArgParser& parser, const Args& args);
 
-// A trace line: direction, a space, the bytes with CR, LF, backslash and
+// A trace line: direction, a space, the bytes with CR, LF, backslash, tab and
 // other control bytes written visibly ("> DEA\r").
 std::string FormatTraceLine(std::string_view direction, std::string_view bytes);
 
@@ -78,7 +78,10 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
 // Parses "YYYY-MM-DD hh:mm:ss" and clamps each field as the clock dialog
 // does (year 2000-2099, month 1-12, day 1-31, hour 0-23, minute and second
 // 0-59) and keeps the day within its month. Nothing when the text does not
-// have that shape.
-std::optional<device::TypedTime> ParseTimeOption(std::string_view text);
+// have that shape. changes, when given, gets one line per field changed on
+// the way ("--time: month 13 is set to 12 (the clock takes 01 to 12)"), for
+// the notes that tell the user.
+std::optional<device::TypedTime> ParseTimeOption(std::string_view text,
+                                                 std::vector<std::string>* changes = nullptr);
 
 }  // namespace km62rx::cli

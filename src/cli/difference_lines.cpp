@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/logger_output.h"
+#include "device/device_time.h"
 
 namespace km62rx::cli {
 namespace {
@@ -49,6 +50,24 @@ void PrintDifferences(const std::vector<WireDifference>& differences,
     }
     PrintLine(line + ", logger " + Quoted(d.held), {label, file, d.expected, d.held});
   }
+}
+
+void PrintNotApplied(const std::vector<WireValue>& fileValues) {
+  for (const WireValue& value : fileValues) {
+    const std::string label = SettingLabel(value.key, value.entry);
+    PrintLine(label + ": file " + Quoted(value.value) + ", not applied: " +
+                  std::string(kNoTimestampFunction),
+              {label, value.value, std::nullopt, std::nullopt});
+  }
+}
+
+void PrintClockMismatch(const device::ClockAnswer& answer) {
+  // The command's own parameters are the payload of the time sent.
+  const std::string sent =
+      device::FormatDeviceTime(device::BuildClockCommand(answer.sent).substr(3, 12));
+  const std::string held = device::FormatDeviceTime(answer.held);
+  PrintLine("mismatch: clock: sent " + Quoted(sent) + ", the logger holds " + Quoted(held),
+            {"clock", std::nullopt, sent, held});
 }
 
 }  // namespace km62rx::cli

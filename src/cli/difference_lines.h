@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/wire_values.h"
+#include "device/clock_commands.h"
 
 namespace km62rx::cli {
 
@@ -17,5 +18,15 @@ void PrintMismatches(const std::vector<WireDifference>& differences);
 // fileValues are the file's own values (FileValues).
 void PrintDifferences(const std::vector<WireDifference>& differences,
                       const std::vector<WireValue>& fileValues);
+
+// diff against a logger without the time-stamp function: one line on stdout
+// per time-stamp setting of the file that a send could not apply:
+//   TMSP_MODE: file "ON", not applied: the logger has no time-stamp function
+void PrintNotApplied(const std::vector<WireValue>& fileValues);
+
+// clock: the line on stdout when the logger reports a time other than the
+// one sent:
+//   mismatch: clock: sent "2026/03/05 14:07:09", the logger holds "2018/01/01 00:00:00"
+void PrintClockMismatch(const device::ClockAnswer& answer);
 
 }  // namespace km62rx::cli

@@ -50,6 +50,8 @@ class LoggerOutput {
   void Err(std::string_view line);
   // Err, and kept among the report's messages.
   void Message(std::string_view line);
+  // "note: " and the note on stderr, and the note kept among the report's.
+  void Note(std::string_view note);
 
   bool json() const { return json_; }
   LoggerReport& report() { return report_; }
@@ -83,8 +85,26 @@ class OutputBoxes : public Notifier {
   void Show(std::string_view title, std::string_view text) override;
 };
 
+// What a failed write to stdout or stderr (a reader that went away, a full
+// disk) cost the user. A run on a logger never stops for it: the rest of the
+// run goes on, and the exit status tells.
+enum class Lost {
+  kLines,  // progress, differences, boxes or notes: exit status at least 1
+  kData,   // the data asked for (a settings file, the JSON document): at least 2
+};
+
 // Writes text (whole lines) to stream under the lock that keeps lines whole,
-// and flushes it.
-void WriteLocked(std::FILE* stream, std::string_view text);
+// and flushes it. False when it could not be written; what was lost is then
+// remembered as lost, and the first failure of stdout is told on stderr.
+// After stdout has failed once nothing more is written to it.
+bool WriteLocked(std::FILE* stream, std::string_view text, Lost lost = Lost::kLines);
+
+// Makes every later write to stream (stdout or stderr) count as lost without
+// trying it: for a stream that was closed when the program started.
+void TreatAsClosed(std::FILE* stream);
+
+// The exit status raised for the output lost so far: at least 1 when lines
+// were lost, at least 2 when data was.
+int WithLostOutput(int status);
 
 }  // namespace km62rx::cli

@@ -74,8 +74,9 @@ int ForEachLogger(std::string_view command, const DeviceOptions& options,
     reports.push_back(run->output.report());
   }
   if (options.json) {
+    // The document is the data asked for: losing it is exit status 2.
     if (!WriteDataToStdout(LoggersJson(command, reports, status)))
-      return std::max(status, kExitProblem);
+      return std::max(status, kExitUsage);
   } else if (several) {
     std::string summary;
     for (const LoggerReport& report : reports) {

@@ -1,6 +1,8 @@
 #include "cli/read_back.h"
 
 #include "cli/cli.h"
+#include "cli/logger_output.h"
+#include "cli/settings_input.h"
 #include "cli/quiet_boxes.h"
 #include "cli/run_report.h"
 #include "cli/value_notes.h"
@@ -25,7 +27,7 @@ int ReadBackDifferences(device::DeviceLink& link, Notifier& boxes,
   if (status != kExitDone)
     return status;
   differences = CompareWireValues(expected, wire.received());
-  return kExitDone;
+  return run.Clean() ? kExitDone : kExitProblem;
 }
 
 int BackUpLoggerSettings(device::DeviceLink& link, Notifier& boxes, const std::string& path) {
@@ -39,13 +41,25 @@ int BackUpLoggerSettings(device::DeviceLink& link, Notifier& boxes, const std::s
     return status;
   // A half-read logger is no backup: nothing is written.
   if (!run.Clean())
-    return kExitProblem;
+    return LeaveUnwritten(path, loggerValues, link);
   FixedFileChooser chooser(path);
   const ui::FileResult saved = ui::SaveSettingsToFile(pages, chooser, boxes);
   if (!saved.completed)
     return kExitUsage;
   loggerValues.NoteSavedValuesChanged(pages);
   return saved.Clean() ? kExitDone : kExitProblem;
+}
+
+int LeaveUnwritten(std::string_view target, const LoggerValues& values,
+                   const device::DeviceLink& link) {
+  std::string line = "km62rx: ";
+  line += target == kStandardStream ? std::string("nothing was written to standard output")
+                                    : std::string(target) + " was left as it was";
+  const std::string unread = values.Unread(link.timestampSupported != 0);
+  line += unread.empty() ? ": the logger did not give every setting"
+                         : ": the logger did not give " + unread;
+  Output().Message(line);
+  return kExitProblem;
 }
 
 }  // namespace km62rx::cli

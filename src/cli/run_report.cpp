@@ -45,11 +45,4 @@ int RunOnPages(device::DeviceLink& link, Notifier& boxes, device::PageControls& 
   return outcome.result == device::RunResult::kFinished ? kExitDone : kExitLink;
 }
 
-int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, device::RunOutcome& outcome, bool printProgress) {
-  return WithUsableLogger(options, boxes, [&](device::DeviceLink& link) {
-    return RunOnPages(link, boxes, pages, run, outcome, printProgress);
-  });
-}
-
 }  // namespace km62rx::cli

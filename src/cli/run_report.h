@@ -34,8 +34,4 @@ int WithUsableLogger(const DeviceOptions& options, Notifier& boxes,
 int RunOnPages(device::DeviceLink& link, Notifier& boxes, device::PageControls& pages,
                const SettingsRun& run, device::RunOutcome& outcome, bool printProgress = true);
 
-// WithUsableLogger with one run on pages.
-int ConnectAndRun(const DeviceOptions& options, Notifier& boxes, device::PageControls& pages,
-                  SettingsRun run, device::RunOutcome& outcome, bool printProgress = true);
-
 }  // namespace km62rx::cli

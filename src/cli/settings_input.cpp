@@ -65,6 +65,7 @@ std::optional<LoadedSettings> LoadSettingsInput(const std::string& path,
   loaded.result = ui::LoadSettingsFromContents(pages, *contents, boxes, &loaded.record);
   if (!loaded.result.completed)
     return std::nullopt;
+  loaded.missing = settings::MissingSettings(*contents);
   return loaded;
 }
 

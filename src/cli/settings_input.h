@@ -3,9 +3,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "device/page_controls.h"
 #include "settings/logger_settings.h"
+#include "settings/missing_settings.h"
 #include "settings/notifier.h"
 #include "ui/file_commands.h"
 
@@ -26,6 +28,10 @@ std::optional<std::string> ReadSettingsInput(const std::string& path, Notifier& 
 struct LoadedSettings {
   ui::FileResult result;
   settings::LoggerSettings record;
+  std::vector<settings::MissingSetting> missing;  // settings the file has no line for
+  // Whether the reader took every line as it stood and the file named every
+  // setting.
+  bool Clean() const { return result.Clean() && missing.empty(); }
 };
 
 // Reads the file once (a pipe or standard input cannot be read twice) and

@@ -22,13 +22,14 @@ settings::LoggerSettings SavedFromPages(const ui::MemoryPageControls& pages) {
   return record;
 }
 
+void PrintNote(const std::string& note) {
+  Output().Note(note);
+}
+
 void PrintNote(std::string_view key, std::string_view from, std::string_view where,
                std::string_view outcome, std::string_view to) {
-  std::string note(key);
-  note += ": \"" + std::string(from) + "\" in the " + std::string(where) + " " +
-          std::string(outcome) + " \"" + std::string(to) + "\"";
-  Output().Err("note: " + note);
-  Output().report().notes.push_back(std::move(note));
+  PrintNote(std::string(key) + ": \"" + std::string(from) + "\" in the " + std::string(where) +
+            " " + std::string(outcome) + " \"" + std::string(to) + "\"");
 }
 
 }  // namespace
@@ -42,6 +43,22 @@ void NoteFileValuesChanged(const settings::LoggerSettings& fromFile, std::string
     if (!SameWireValue(before[i].key, before[i].value, after[i].value))
       PrintNote(before[i].key, before[i].value, "file", outcome, after[i].value);
   }
+}
+
+void NoteMissingSettings(const std::vector<settings::MissingSetting>& missing) {
+  for (const settings::MissingSetting& setting : missing) {
+    PrintNote(setting.label + ": the file has no line for it; its default \"" +
+              setting.defaultValue + "\" is used");
+  }
+}
+
+bool NoteTimestampSettingsNotApplied(const settings::LoggerSettings& fromFile) {
+  const std::vector<WireValue> notApplied = TimestampValuesOffDefault(fromFile);
+  for (const WireValue& value : notApplied) {
+    PrintNote(SettingLabel(value.key, value.entry) + ": \"" + value.value +
+              "\" in the file is not applied: " + std::string(kNoTimestampFunction));
+  }
+  return !notApplied.empty();
 }
 
 void LoggerValues::NoteSavedValuesChanged(const ui::MemoryPageControls& pages) const {

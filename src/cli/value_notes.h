@@ -8,6 +8,7 @@
 #include "cli/run_report.h"
 #include "cli/wire_values.h"
 #include "settings/logger_settings.h"
+#include "settings/missing_settings.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::cli {
@@ -23,6 +24,15 @@ namespace km62rx::cli {
 // change. outcome says what happens to the value ("is sent as").
 void NoteFileValuesChanged(const settings::LoggerSettings& fromFile, std::string_view outcome);
 
+// check, send and diff: one note per setting the file has no line for, such as
+//   note: START_DATA[2]: the file has no line for it; its default "2-" is used
+void NoteMissingSettings(const std::vector<settings::MissingSetting>& missing);
+
+// send and diff to a logger without the time-stamp function: one note per
+// time-stamp setting of the file that differs from its default, since the
+// logger cannot take it. True when there was one.
+bool NoteTimestampSettingsNotApplied(const settings::LoggerSettings& fromFile);
+
 // receive: remembers the logger's value of every setting it reports, then
 // notes those that the saved file holds differently.
 class LoggerValues {
@@ -32,6 +42,10 @@ class LoggerValues {
   // Notes for the settings whose value saved from pages differs from the
   // logger's.
   void NoteSavedValuesChanged(const ui::MemoryPageControls& pages) const;
+  // The settings the run got no value for, as UnreadSettings names them.
+  std::string Unread(bool timestampSupported) const {
+    return UnreadSettings(wire_.received(), timestampSupported);
+  }
 
  private:
   WireValues wire_;

@@ -101,7 +101,17 @@ SettingsRun WireValues::Recording(SettingsRun run) {
         outer(direction, bytes);
       Remember(direction, bytes);
     };
-    const device::RunOutcome result = run(ctx, progress);
+    // A step stops at its first failing exchange, so a refused step's last
+    // get is the one refused.
+    const auto stepEnded = [this, progress](int step, std::string_view item,
+                                            device::StepResult result) {
+      if (result != device::StepResult::kDone && lastGetAnswered_)
+        received_.pop_back();
+      lastGetAnswered_ = false;
+      if (progress)
+        progress(step, item, result);
+    };
+    const device::RunOutcome result = run(ctx, stepEnded);
     ctx.link.trace = outer;
     return result;
   };
@@ -113,13 +123,16 @@ void WireValues::Remember(std::string_view direction, std::string_view bytes) {
     // than the one asked for is the logger's mistake, not a value.
     if (pendingGet_ && bytes.starts_with("OK")) {
       const std::optional<WireValue> value = ReadValue(pendingGet_->key, BeforeCr(bytes.substr(2)));
-      if (value && value->entry == pendingGet_->entry)
+      if (value && value->entry == pendingGet_->entry) {
         received_.push_back(*value);
+        lastGetAnswered_ = true;
+      }
     }
     pendingGet_.reset();
     return;
   }
   pendingGet_.reset();
+  lastGetAnswered_ = false;
   const std::string_view mnemonic = bytes.substr(0, 3);
   const std::string_view parameters = BeforeCr(bytes.substr(mnemonic.size()));
   for (const settings::SettingName& name : settings::SettingNames) {
@@ -146,6 +159,36 @@ std::vector<WireDifference> CompareWireValues(const std::vector<WireValue>& expe
       differences.push_back({want.key, want.entry, want.value, found->value});
   }
   return differences;
+}
+
+bool IsTimestampSetting(std::string_view key) {
+  return key.starts_with("TMSP_");
+}
+
+std::vector<WireValue> TimestampValuesOffDefault(const settings::LoggerSettings& record) {
+  const std::vector<WireValue> defaults = FileValues(settings::DefaultSettings());
+  std::vector<WireValue> offDefault;
+  for (const WireValue& value : FileValues(record)) {
+    if (!IsTimestampSetting(value.key))
+      continue;
+    const auto standard = std::find_if(defaults.begin(), defaults.end(), [&](const WireValue& d) {
+      return d.key == value.key && d.entry == value.entry;
+    });
+    if (standard == defaults.end() || !SameWireValue(value.key, value.value, standard->value))
+      offDefault.push_back(value);
+  }
+  return offDefault;
+}
+
+std::string UnreadSettings(const std::vector<WireValue>& received, bool timestampSupported) {
+  std::string labels;
+  for (const WireDifference& unread :
+       CompareWireValues(FileValues(settings::DefaultSettings()), received)) {
+    if (unread.held || (!timestampSupported && IsTimestampSetting(unread.key)))
+      continue;
+    labels += (labels.empty() ? "" : ", ") + SettingLabel(unread.key, unread.entry);
+  }
+  return labels;
 }
 
 }  // namespace km62rx::cli

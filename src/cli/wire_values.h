@@ -31,7 +31,9 @@ bool SameWireValue(std::string_view key, std::string_view a, std::string_view b)
 std::vector<WireValue> FileValues(const settings::LoggerSettings& record);
 
 // Collects, from the trace of a link, the values of the set requests that
-// went out and of the get replies that came back.
+// went out and of the get replies that came back. A reply that the run
+// refused (an "OK" with a value the field cannot take, or with bytes after
+// it) is not remembered: its setting counts as not read.
 class WireValues {
  public:
   // The run, with every set request and get reply it exchanges remembered.
@@ -44,6 +46,7 @@ class WireValues {
   void Remember(std::string_view direction, std::string_view bytes);
 
   std::optional<WireValue> pendingGet_;  // the get request waiting for its reply
+  bool lastGetAnswered_ = false;         // the latest get's reply is in received_
   std::vector<WireValue> sent_;
   std::vector<WireValue> received_;
 };
@@ -61,5 +64,21 @@ struct WireDifference {
 // order of expected.
 std::vector<WireDifference> CompareWireValues(const std::vector<WireValue>& expected,
                                               const std::vector<WireValue>& held);
+
+// The labels ("START_DATA[1]") of the settings a receive run got no value
+// for, in file order, as one text: "START_DATA[1], STOP_DATASIZE". The
+// time-stamp settings count only when the logger has them.
+std::string UnreadSettings(const std::vector<WireValue>& received, bool timestampSupported);
+
+// Whether a settings file key is one of the time-stamp settings, which a
+// logger without the time-stamp function neither takes nor gives.
+bool IsTimestampSetting(std::string_view key);
+
+// Why such a logger leaves those settings alone, for the lines that say so.
+inline constexpr std::string_view kNoTimestampFunction = "the logger has no time-stamp function";
+
+// The time-stamp settings of a record whose value is not the default: those
+// that a send to such a logger cannot apply.
+std::vector<WireValue> TimestampValuesOffDefault(const settings::LoggerSettings& record);
 
 }  // namespace km62rx::cli

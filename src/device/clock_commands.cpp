@@ -12,7 +12,10 @@ namespace km62rx::device {
 namespace {
 
 // Sends the clock command and tells the user what the logger answered.
-StepResult ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifier& owner) {
+StepResult ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifier& owner,
+                                ClockAnswer* answer) {
+  if (answer != nullptr)
+    *answer = {time, {}};
   Reply reply;
   const LinkResult exchanged = ExchangeCommand(link, BuildClockCommand(time), reply);
   if (exchanged != LinkResult::kOk) {
@@ -22,6 +25,8 @@ StepResult ExchangeClockCommand(DeviceLink& link, const TypedTime& time, Notifie
   // The logger answers with the time it now holds; anything but a real date
   // and time is no valid reply.
   if (reply.BeginsWithOk() && IsDeviceTime(reply.Payload())) {
+    if (answer != nullptr)
+      answer->held = reply.Payload();
     owner.Show(kClockSetTitle.Get(), WithValue(kClockSetText, FormatDeviceTime(reply.Payload())));
     return StepResult::kDone;
   }
@@ -49,12 +54,14 @@ std::string BuildClockCommand(const TypedTime& time) {
   return line;
 }
 
-StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner) {
-  return ExchangeClockCommand(link, TypedTimeFromTm(clock.LocalNow()), owner);
+StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner,
+                                ClockAnswer* answer) {
+  return ExchangeClockCommand(link, TypedTimeFromTm(clock.LocalNow()), owner, answer);
 }
 
-StepResult SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner) {
-  return ExchangeClockCommand(link, time, owner);
+StepResult SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner,
+                                  ClockAnswer* answer) {
+  return ExchangeClockCommand(link, time, owner, answer);
 }
 
 }  // namespace km62rx::device

@@ -16,13 +16,22 @@ TypedTime TypedTimeFromTm(const std::tm& local);
 // "TMS" and yyMMddhhmmss and CR.
 std::string BuildClockCommand(const TypedTime& time);
 
+// What a clock exchange sent, and the time the logger answered that it now
+// holds (its yyMMddhhmmss payload; empty without a valid answer).
+struct ClockAnswer {
+  TypedTime sent;
+  std::string held;
+};
+
 // Sends the PC's local time to the logger. Boxes go to owner. kLinkFailed
 // when the exchange failed, kRefused when the logger refused or answered
-// wrongly.
-StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner);
+// wrongly. answer, when given, gets what was sent and answered.
+StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner,
+                                ClockAnswer* answer = nullptr);
 
 // Sends a typed time to the logger (the clock dialog's exchange), with the
 // same results.
-StepResult SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner);
+StepResult SetLoggerClockFromTime(DeviceLink& link, const TypedTime& time, Notifier& owner,
+                                  ClockAnswer* answer = nullptr);
 
 }  // namespace km62rx::device

@@ -50,4 +50,33 @@ bool IsDeviceTime(std::string_view payload) {
          two(6) <= 23 && two(8) <= 59 && two(10) <= 59;
 }
 
+TypedTime DeviceTimeOf(std::string_view payload) {
+  const auto two = [&](std::size_t pos) {
+    return (payload[pos] - '0') * 10 + payload[pos + 1] - '0';
+  };
+  return {2000 + two(0), two(2), two(4), two(6), two(8), two(10)};
+}
+
+namespace {
+
+// Days since 1 March of year 0 of a date: a count without gaps across months
+// and leap years, from which differences of dates follow.
+long long DayNumber(int year, int month, int day) {
+  if (month <= 2) {
+    --year;
+    month += 12;
+  }
+  return 365LL * year + year / 4 - year / 100 + year / 400 + (153 * (month - 3) + 2) / 5 + day;
+}
+
+long long SecondsOf(const TypedTime& t) {
+  return DayNumber(t.year, t.month, t.day) * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+}
+
+}  // namespace
+
+long long SecondsBetween(const TypedTime& a, const TypedTime& b) {
+  return SecondsOf(b) - SecondsOf(a);
+}
+
 }  // namespace km62rx::device

@@ -30,4 +30,11 @@ std::string FormatDeviceTime(std::string_view payload);
 // 00-59.
 bool IsDeviceTime(std::string_view payload);
 
+// The time of a payload for which IsDeviceTime holds.
+TypedTime DeviceTimeOf(std::string_view payload);
+
+// How many seconds b is after a (negative when before), both local calendar
+// times of the Gregorian calendar.
+long long SecondsBetween(const TypedTime& a, const TypedTime& b);
+
 }  // namespace km62rx::device
