@@ -39,7 +39,10 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
 // One command line: PORT becomes the simulator's terminal (started with --answer-wake and
 // simOptions), PORTLINK a symbolic link to it, NETPORT the simulator served by ser2net
 // (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens on, IN a file holding fileText
-// (also piped to standard input), OUT a file that does not exist yet, and FIFO a FIFO.
+// (also piped to standard input), INLINK a symbolic link to it, OUT a file that does not exist
+// yet, and FIFO a FIFO. Standard output goes to the test, or with ">>LOG" is appended to a file
+// that holds kLogLines (which the output then is), or with ">CLOSED" goes to a pipe whose reader
+// has gone.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -59,6 +62,7 @@ const std::string kNoPort = "/dev/km62rx-no-such-port";
 const std::string kTime = "2026-03-05 07:08:09";
 const std::string kCannotOpen = "エラー: ファイルを開けませんでした。\n";
 const std::string kNotASettingsFile = "エラー: 有効なKM-62RX設定ファイルではありません。\n";
+const std::string kLogLines = "1\n2\n3\n";
 
 ExitCase Run(std::string name, std::vector<std::string> simOptions, std::vector<std::string> args,
              int status, std::vector<std::string> inStderr = {}, std::string inStdout = {},
@@ -223,6 +227,7 @@ std::vector<ExitCase> ExitCases() {
       Replace(pipedOut, {"FILE_EXTENSION=LOG", "FILE_EXTENSION=\x93\xFA\x41"});
   const std::string dataFile = Replace(kGoodFile, {"START_DATA=1-", "START_DATA=10d0A"});
   const std::vector<std::string> diff = {"diff", "--port", "PORT", "IN"};
+  const std::string timestampFile = Replace(kGoodFile, {"TMSP_MODE=OFF", "TMSP_MODE=ON"});
   return {
       Run("Version", {}, {"--version"}, 0, {}, "km62rx 1.1.0\n"),
       Run("Defaults", {}, {"defaults"}, 0, {}, kGoodFile),
@@ -243,12 +248,15 @@ std::vector<ExitCase> ExitCases() {
       Run("CheckLowerCaseKeys", {}, check, 2, {kNotASettingsFile}, "", "info_name=KM-62RX\r\n"),
       Run("CheckOverOneMiB", {}, check, 2, {kNotASettingsFile}, "",
           kGoodFile + std::string(1 << 20, '#')),
-      Run("CheckStdin", {}, {"check", "-"}, 0, {}, pipedOut, pipedFile),
-      Run("CheckDevStdin", {}, {"check", "/dev/stdin"}, 0, {}, pipedOut, pipedFile),
+      // A file that lacks lines is read with defaults, but each missing setting is told.
+      Run("CheckStdin", {}, {"check", "-"}, 1,
+          {"note: START_DATA[2]: the file has no line for it; its default \"2-\" is used\n"},
+          pipedOut, pipedFile),
+      Run("CheckDevStdin", {}, {"check", "/dev/stdin"}, 1, {}, pipedOut, pipedFile),
       Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
       Run("SendFromStdinKeepsTheFilesBytes",
           {"--reply", "LES=OK\x93\xFA\x41", "--reply", "LEG=OK\x93\xFA\x41"},
-          {"send", "--port", "PORT", "--trace", "-"}, 0, {"> LES\x93\xFA\x41\\r\n"}, "",
+          {"send", "--port", "PORT", "--trace", "-"}, 1, {"> LES\x93\xFA\x41\\r\n"}, "",
           "INFO_NAME=KM-62RX\r\nFILE_EXTENSION=\x93\xFA\x41\r\n"),
       Run("SendRefusedEntryAndGoesOn", {"--reply", "BTS1=05"}, send, 1,
           {"応答エラー: エラーが発生しました。 (コード : 05)\n設定エラー: "
@@ -327,6 +335,54 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockFileForeign", {}, {"clock-file", "IN", "--time", kTime}, 2, {kNotASettingsFile}, "",
           "hello\r\n"),
       Run("UsageClockFileStdin", {}, {"clock-file", "-", "--time", kTime}, 2, {"FILE cannot be -"}),
+      Run("ClockFileClampTold", {}, {"clock-file", "IN", "--time", "2030-02-31 25:00:00"}, 0,
+          {"note: --time: hour 25 is set to 23 (the clock takes 00 to 23)\n",
+           "note: --time: day 31 is set to 28 (the last day of 2030-02)\n"}),
+      // What must never be lost: the file sent, a stream's contents, a good file, the run.
+      Run("UsageBackupIsTheFileSent", {}, {"send", "--port", "PORT", "--backup", "INLINK", "IN"},
+          2, {"INLINK is the settings file being sent"}),
+      Run("UsageBackupIsStandardInput", {},
+          {"send", "--port", "PORT", "--backup", "/dev/stdin", "-"}, 2,
+          {"is the settings file being sent (standard input)"}),
+      Run("UsageBackupToStandardError", {},
+          {"send", "--port", "PORT", "--backup", "/proc/self/fd/2", "IN"}, 2,
+          {"leads to standard error"}),
+      Run("UsageOutputToStandardInput", {}, {"receive", "--port", "PORT", "-o", "/dev/fd/0"}, 2,
+          {"leads to standard input"}),
+      Run("ReceiveToDevStdoutIsDashO", {}, {"receive", "--port", "PORT", "-o", "/dev/stdout", ">>LOG"},
+          0, {"取得完了"}, kGoodFile),
+      Run("SendToAClosedReaderFinishes", {}, {"send", "--port", "PORT", "IN", ">CLOSED"}, 1,
+          {"km62rx: standard output failed (Broken pipe)", "設定完了"}),
+      Run("JsonToAClosedReaderIsDataLost", {}, {"send", "--json", "--port", "PORT", "IN", ">CLOSED"},
+          2, {"設定完了"}),
+      Run("ReceiveHalfReadKeepsTheFile", {"--reply", "ESG=99"},
+          {"receive", "--port", "PORT", "-o", "IN"}, 1,
+          {"IN.CFG was left as it was: the logger did not give STOP_DATASIZE\n"},
+          "6/17 停止トリガー(データサイズ): failed\n", sizeFile),
+      Run("SendLackingLines", {}, send, 1,
+          {"note: TMSP_DEL_DATA: the file has no line for it; its default \"\" is used\n"}, "",
+          kGoodFile.substr(0, kGoodFile.find("TMSP_MODE"))),
+      // Failures that must not pass for success.
+      Run("DiffDamagedReplies", {"--extra", "\r"}, diff, 1, {"読込エラー"},
+          "TMSP_SPLIT: file \",\", logger nothing (it could not be read)\n"),
+      Run("DiffReaderReport", {}, diff, 1, {"パラメータエラー"}, "",
+          Replace(kGoodFile, {"TMSP_SPLIT=,", "TMSP_SPLIT=abc"})),
+      Run("ClockNotTaken", {"--reply", "TMS=OK180101000000"},
+          {"clock", "--port", "PORT", "--time", kTime}, 1, {},
+          "mismatch: clock: sent \"2026/03/05 07:08:09\", the logger holds \"2018/01/01 "
+          "00:00:00\"\n"),
+      Run("DiffOldFirmwareTimestamp", {"--firmware", "100"}, diff, 1, {},
+          "TMSP_MODE: file \"ON\", not applied: the logger has no time-stamp function\n",
+          timestampFile),
+      Run("SendOldFirmwareTimestamp", {"--firmware", "100"}, send, 1,
+          {"note: TMSP_MODE: \"ON\" in the file is not applied: the logger has no time-stamp "
+           "function\n"},
+          "", timestampFile),
+      // Control bytes are shown, never obeyed.
+      Run("CheckControlBytesShown", {}, check, 1, {"BAD\\x1B]0;x\\x07\\x00\\u0085="}, "",
+          kGoodFile + std::string("BAD\x1B]0;x\a\0\xC2\x85=1\r\n", 15)),
+      Run("UsagePortWithControlBytes", {}, {"info", "--port", "ttyS0\x1B[2J"}, 2,
+          {"port name ttyS0\\x1B[2J holds a control character"}),
   };
 }
 
@@ -351,6 +407,7 @@ TEST_P(CliExit, StatusAndMessages) {
   std::optional<SimProcess> sim;
   std::optional<Ser2netProcess> ser2net;
   std::vector<std::string> args;
+  std::string stdoutTo;
   for (const std::string& arg : c.args) {
     if (arg == "NETPORT" && !Ser2netProcess::Installed())
       GTEST_SKIP() << "ser2net is not installed";
@@ -369,19 +426,36 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(dir.File(arg));
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
+    else if (arg == "INLINK" && symlink(dir.File("IN.CFG").c_str(), dir.File(arg).c_str()) == 0)
+      args.push_back(dir.File(arg));
     else if (arg == "FIFO" && mkfifo(dir.File(arg).c_str(), 0600) == 0)
       args.push_back(dir.File(arg));
+    else if (arg == ">>LOG")
+      stdoutTo = ">>" + dir.Write("LOG", kLogLines);
+    else if (arg == ">CLOSED" && mkfifo(dir.File("PIPE").c_str(), 0600) == 0)
+      // Opened for reading and writing, then for writing, then the one reader closed.
+      stdoutTo = "3<>" + dir.File("PIPE") + " 4>" + dir.File("PIPE") + " >&4 3<&- 4>&-";
     else
       args.push_back(arg);
   }
-  const CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")));
+  CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")), stdoutTo);
+  if (stdoutTo.starts_with(">>")) {
+    EXPECT_EQ(output.out, "");
+    output.out = ReadFile(dir.File("LOG"));
+    EXPECT_EQ(output.out, kLogLines + c.inStdout);  // kept, and nothing but the data after it
+  }
   EXPECT_EQ(output.status, c.status) << output.err;
   for (const std::string& text : c.inStderr)
     EXPECT_TRUE(Holds(output.err, text)) << output.err;
   EXPECT_TRUE(Holds(output.out, c.inStdout)) << output.out;
-  if (c.status == 2) {
+  // Control bytes from a file, a reply or a name never reach the terminal as they are.
+  EXPECT_EQ(output.err.find('\x1B'), std::string::npos) << output.err;
+  if (c.status != 0)  // a refused file, and one a failed run would have replaced, is untouched
+    EXPECT_EQ(ReadFile(dir.File("IN.CFG")), c.fileText);
+  if (c.status == 2)
     EXPECT_TRUE(sim || output.out.empty()) << output.out;  // usage and file errors: stderr only
-    EXPECT_EQ(ReadFile(dir.File("IN.CFG")), c.fileText);   // a refused file is untouched
+  if (c.name.starts_with("Usage")) {  // a usage error touches no logger
+    EXPECT_EQ(sim ? sim->ReceivedLines() : std::vector<std::string>(), std::vector<std::string>());
   }
   if (c.status == 3) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file

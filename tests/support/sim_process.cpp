@@ -109,12 +109,12 @@ std::string Quoted(const std::string& text) {
 }  // namespace
 
 CliRun RunKm62rx(const std::vector<std::string>& args,
-                 const std::optional<std::string>& stdinData) {
+                 const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
   const TempFolder folder;
   std::string command = Quoted(KM62RX_CLI_PATH);
   for (const std::string& arg : args)
     command += " " + Quoted(arg);
-  command += " 2>" + Quoted(folder.File("err"));
+  command += " 2>" + Quoted(folder.File("err")) + " " + stdoutTo;
   if (stdinData)  // through cat, so that the tool reads a pipe
     command = "cat " + Quoted(folder.Write("in", *stdinData)) + " | " + command;
   else

@@ -43,8 +43,10 @@ struct CliRun {
 };
 
 // Runs the km62rx binary of this build with args. Its stdin is a pipe that carries stdinData, or
-// /dev/null without it.
+// /dev/null without it. stdoutTo, when given, is a shell redirection of its stdout (">> FILE"),
+// which then does not reach out.
 CliRun RunKm62rx(const std::vector<std::string>& args,
-                 const std::optional<std::string>& stdinData = std::nullopt);
+                 const std::optional<std::string>& stdinData = std::nullopt,
+                 const std::string& stdoutTo = {});
 
 }  // namespace km62rx::testing
