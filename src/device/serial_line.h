@@ -54,6 +54,23 @@ class SerialLine {
   // call of this line runs: lost is then called once, from the program's
   // event loop. Lines that cannot tell never call it.
   virtual void WatchForLoss(std::function<void()> lost) { (void)lost; }
+
+  // Noticing, while no call of the line runs, that the device of the open
+  // port (or the network peer) is gone, without an event loop of the line's
+  // own: the front end watches LossDescriptor in its event loop (or, when
+  // there is none, calls CheckForLoss from a timer) and calls CheckForLoss
+  // when it turns readable, and once after each command it ran, since a
+  // call may have seen the device go in the middle of a wait.
+  //
+  // A descriptor that turns readable or hung up when input arrives or the
+  // device goes; -1 when the line has none (or no port is open).
+  virtual int LossDescriptor() const { return -1; }
+  // Checks without waiting whether the device of the open port is gone, or a
+  // call of the line has already seen it go; input that came while nobody
+  // asked is dropped, as the next exchange would drop it. When gone, the
+  // line is closed and true returned, once for each port opened; a closed
+  // line gives false. Never called during another call of the line.
+  virtual bool CheckForLoss() { return false; }
 };
 
 }  // namespace km62rx::device
