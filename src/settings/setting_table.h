@@ -271,7 +271,7 @@ inline constexpr CodeSetting kTimestampMode{
     ids::kTimestampModeCombo,
     OnOffChoices};
 inline constexpr CodeSetting kTimestampType{
-    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp type"}},
+    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp format"}},
     &LoggerSettings::TMSP_TYPE,
     ids::kTimestampTypeCombo,
     TimestampTypeChoices};
