@@ -20,15 +20,15 @@
     </message>
     <message>
         <source>※本体起動時に反映したい時刻を設定してください※</source>
-        <translation>Set the time the logger takes when it starts.</translation>
+        <translation>Enter the time for the logger's clock at start-up.</translation>
     </message>
     <message>
         <source>年    月    日      時    分    秒</source>
-        <translation>Year    Mon   Day    Hour   Min   Sec</translation>
+        <translation>Year Month  Day    Hour   Min    Sec</translation>
     </message>
     <message>
         <source>PC時刻コピー</source>
-        <translation>PC time</translation>
+        <translation>Use PC time</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>※ 本体DIPスイッチと通信条件を合わせてください ※</source>
-        <translation>Match these to the DIP switches of the logger.</translation>
+        <translation>Match these settings to the logger's DIP switches.</translation>
     </message>
     <message>
         <source>ポート</source>

@@ -33,9 +33,9 @@ inline constexpr std::array<LineChoice<std::uint8_t>, 2> kDataBitsChoices{{
     {{"7ビット", "7 bits"}, "7", 7},
 }};
 inline constexpr std::array<LineChoice<ParityValue>, 3> kParityChoices{{
-    {{"なし / 2bit", "None / 2bit"}, "none", {kParityNone, kTwoStopBits, 0}},
-    {{"EVEN / 1bit", "EVEN / 1bit"}, "even", {kParityEven, kOneStopBit, 1}},
-    {{"ODD  / 1bit", "ODD  / 1bit"}, "odd", {kParityOdd, kOneStopBit, 1}},
+    {{"なし / 2bit", "None/2 bits"}, "none", {kParityNone, kTwoStopBits, 0}},
+    {{"EVEN / 1bit", "Even/1 bit"}, "even", {kParityEven, kOneStopBit, 1}},
+    {{"ODD  / 1bit", "Odd/1 bit"}, "odd", {kParityOdd, kOneStopBit, 1}},
 }};
 inline constexpr std::array<LineChoice<std::uint32_t>, 8> kBaudChoices{{
     {{"115200", "115200"}, "115200", 115200},

@@ -21,7 +21,7 @@ constexpr LocalText kMismatchText{"コマンドのパラメータが不一致で
                                   "The command's parameters do not match."};
 // The box of any other error code; %02d is the code.
 constexpr LocalText kCodeText{"エラーが発生しました。 (コード : %02d)",
-                              "An error occurred. (code: %02d)"};
+                              "The logger reported an error (code %02d)."};
 
 // Every notice and its box, in the order of the enum.
 constexpr std::array<NoticeRow, 12> kNotices{{

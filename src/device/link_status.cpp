@@ -12,8 +12,8 @@ namespace {
 constexpr LocalText kNotConnected{"接続状態 : 未接続", "Connection: not connected"};
 // %s is the firmware version.
 constexpr LocalText kConnected{"接続状態 : 接続中 (ファームウェア Ver%s)",
-                               "Connection: connected (firmware ver. %s)"};
-constexpr LocalText kCardUnknown{"SDカード : 未接続", "SD card: not connected"};
+                               "Connection: connected (firmware %s)"};
+constexpr LocalText kCardUnknown{"SDカード : 未接続", "SD card: unknown"};
 constexpr LocalText kCardMissing{"SDカード : 未接続", "SD card: not inserted"};
 constexpr LocalText kCardProtected{"SDカード : 書込保護", "SD card: write-protected"};
 constexpr LocalText kCardReady{"SDカード : 接続中", "SD card: inserted"};

@@ -188,16 +188,16 @@ struct ExcludedSetting {
 
 inline constexpr LocalText kIdleBelowMinimum{
     "アイドル時間トリガーの最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
-    "The idle time trigger is at least 1 ms.\r\nChanged to 1 ms."};
+    "The idle time trigger must be at least 1 ms.\r\nChanged to 1 ms."};
 inline constexpr LocalText kSizeBelowMinimum{
     "データサイズトリガーの最小設定値は1バイトです。\r\n1バイトに変更しました。",
-    "The data size trigger is at least 1 byte.\r\nChanged to 1 byte."};
+    "The data size trigger must be at least 1 byte.\r\nChanged to 1 byte."};
 inline constexpr LocalText kLogTimeBelowMinimum{
     "ロギング時間トリガーの最小設定値は1秒です。\r\n1秒に変更しました。",
-    "The logging time trigger is at least 1 second.\r\nChanged to 1 second."};
+    "The logging time trigger must be at least 1 second.\r\nChanged to 1 second."};
 inline constexpr LocalText kSizeAboveMaximum{
     "データサイズトリガーの最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。",
-    "The data size trigger is at most 2000 MByte.\r\nChanged to 2000 MByte."};
+    "The data size trigger must not exceed 2000 MByte.\r\nChanged to 2000 MByte."};
 
 inline constexpr DataRowsSetting kStartData{
     {"START_DATA", "BDS", "BDG", {"開始トリガー(データ)", "Start trigger (data)"}},
@@ -262,7 +262,7 @@ inline constexpr LogTimeSetting kStopLogTime{
      9999 * kSecondsPerDay,
      kLogTimeBelowMinimum,
      {"ロギング時間トリガーの最大設定値は9999日です。\r\n9999日に変更しました。",
-      "The logging time trigger is at most 9999 days.\r\nChanged to 9999 days."}}};
+      "The logging time trigger must not exceed 9999 days.\r\nChanged to 9999 days."}}};
 inline constexpr TextSetting kExtension{
     {"FILE_EXTENSION", "LES", "LEG", {"ロギング設定", "Log file extension"}}, ids::kExtensionField};
 inline constexpr CodeSetting kTimestampMode{
@@ -271,7 +271,7 @@ inline constexpr CodeSetting kTimestampMode{
     ids::kTimestampModeCombo,
     OnOffChoices};
 inline constexpr CodeSetting kTimestampType{
-    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp type"}},
+    {"TMSP_TYPE", "PTS", "PTG", {"タイムスタンプ表示タイプ", "Time stamp format"}},
     &LoggerSettings::TMSP_TYPE,
     ids::kTimestampTypeCombo,
     TimestampTypeChoices};
@@ -328,7 +328,7 @@ inline constexpr IdleSetting kTimestampIdle{
      false,
      0,
      {"アイドル時間による条件の最小設定値は1ミリ秒です。\r\n1ミリ秒に変更しました。",
-      "The idle time condition is at least 1 ms.\r\nChanged to 1 ms."},
+      "The idle time condition must be at least 1 ms.\r\nChanged to 1 ms."},
      {}}};
 inline constexpr SizeSetting kTimestampSize{
     {"TMSP_STOP_DATASIZE",
@@ -345,15 +345,15 @@ inline constexpr SizeSetting kTimestampSize{
      "Changed to 2000 MByte."},
     {"データサイズによるタイムスタンプ記録の終了条件の最大設定値は2000Mバイトです。\r\n"
      "2000Mバイトに変更しました。",
-     "The time stamp stop condition (data size) is at most 2000 MByte.\r\n"
+     "The time stamp stop condition (data size) must not exceed 2000 MByte.\r\n"
      "Changed to 2000 MByte."},
     {10,
      true,
      kLargestSizeBytes,
      {"データサイズによる条件の最小設定値は1バイトです。\r\n1バイトに変更しました。",
-      "The data size condition is at least 1 byte.\r\nChanged to 1 byte."},
+      "The data size condition must be at least 1 byte.\r\nChanged to 1 byte."},
      {"データサイズによる条件の最大設定値は2000Mバイトです。\r\n2000Mバイトに変更しました。",
-      "The data size condition is at most 2000 MByte.\r\nChanged to 2000 MByte."}}};
+      "The data size condition must not exceed 2000 MByte.\r\nChanged to 2000 MByte."}}};
 
 // The names of every setting, in the order the send and the receive run them.
 inline constexpr std::array<SettingName, 17> SettingNames{

@@ -32,7 +32,8 @@ constexpr LocalText kClockSaved{
     "設定ファイルに書き出しました。\r\n"
     "本体に読込させるためには、SDカード内の指定フォルダに格納されている必要があります。\r\n",
     "The time was written to the settings file.\r\n"
-    "For the logger to read it, the file must be in the settings folder on the SD card.\r\n"};
+    "For the logger to read it, put the file on the logger's SD card,\r\n"
+    "in the folder the logger reads its settings from.\r\n"};
 
 constexpr std::array kTexts{kLoadedTitle, kLoaded, kSavedTitle, kSaved, kClockSaved};
 

@@ -106,11 +106,11 @@ constexpr Row kSettingsAreaRows[] = {
               {20, 420, 160, 24}}),
     Disabled({ids::kClockFromDialogButton,
               K::kPushButton,
-              {"指定時刻を本体に反映", "Set to given time"},
+              {"指定時刻を本体に反映", "Set manually"},
               {190, 420, 160, 24}}),
     {ids::kClockToFileButton,
      K::kPushButton,
-     {"指定時刻をファイルに保存", "Save given time to file"},
+     {"指定時刻をファイルに保存", "Save time to file"},
      {360, 420, 160, 24}},
 };
 
@@ -180,7 +180,7 @@ constexpr Row kDataSizeRows[] = {
 constexpr Row kLogTimeRows[] = {
     {255,
      K::kLabel,
-     {"有効                    日　時間　分　秒", "On                    days  hrs  min  sec"},
+     {"有効                    日　時間　分　秒", "On                    days   h   min   s"},
      {230, 130, 300, 20}},
     {ids::kStopLogTimeCheck, K::kCheck, {"ロギング時間", "Logging time"}, {235, 152, 100, 24}},
     {ids::kLogDays, K::kNumberField, kOne, {350, 152, 40, 20}},
