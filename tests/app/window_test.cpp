@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QTreeWidget>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 
 #include "device/control_ids.h"
+#include "km62rx_version.h"
 #include "ui/qt/page_builder.h"
 #include "window_fixture.h"
 
@@ -49,8 +51,11 @@ TEST_F(WindowTest, AboutBoxShowsNameAndVersionAndCloses) {
   ASSERT_EQ(seen.size(), 3u);
   EXPECT_TEXT(seen[0], "バージョン情報");
   EXPECT_EQ(seen[1], "VESTRAL  DO-62REvev");
-  EXPECT_TEXT(seen[2], "バージョン 1.01");
-  EXPECT_NE(seen[2].find("1.01"), std::string::npos);
+  // The program's version, major and minor as "%d.%02d": 1.2.0 is "1.02".
+  char version[16];
+  std::snprintf(version, sizeof version, "%d.%02d", kVersionMajor, kVersionMinor);
+  EXPECT_TEXT(seen[2], "バージョン " + std::string(version));
+  EXPECT_NE(seen[2].find(version), std::string::npos);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "device/link_errors.h"
+#include "km62rx_version.h"
 #include "settings/settings_format.h"
 #include "support/pinned_text.h"
 #include "support/ser2net_process.h"
@@ -229,7 +230,7 @@ std::vector<ExitCase> ExitCases() {
   const std::vector<std::string> diff = {"diff", "--port", "PORT", "IN"};
   const std::string timestampFile = Replace(kGoodFile, {"TMSP_MODE=OFF", "TMSP_MODE=ON"});
   return {
-      Run("Version", {}, {"--version"}, 0, {}, "km62rx 1.1.0\n"),
+      Run("Version", {}, {"--version"}, 0, {}, "km62rx " KM62RX_VERSION "\n"),
       Run("Defaults", {}, {"defaults"}, 0, {}, kGoodFile),
       Run("UsageNoCommand", {}, {}, 2, {"Usage: km62rx"}),
       Run("UsageUnknownCommand", {}, {"frobnicate"}, 2, {"km62rx: unknown command frobnicate\n"}),
