@@ -6,13 +6,13 @@
 #include <cstdio>
 
 #include "cli/cli.h"
-#include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/port_hints.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
+#include "device/port_path.h"
 #include "device/qt/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
@@ -53,7 +53,7 @@ std::vector<std::string> ReadPorts(const ArgParser& parser, std::string& error) 
       error = "--port NAME is required";
       return {};
     }
-    identities.push_back(PortIdentity(ports[i]));
+    identities.push_back(device::PortIdentity(ports[i]));
     for (std::size_t j = 0; j < i; ++j) {
       if (identities[i] == identities[j]) {
         error = "port " + ports[i] + " given twice";

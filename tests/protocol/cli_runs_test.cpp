@@ -36,10 +36,11 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
   }
 }
 
-// One command line: PORT becomes the simulator's terminal (started with --answer-wake and
-// simOptions), PORTLINK a symbolic link to it, NETPORT the simulator served by ser2net
-// (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens on, IN a file holding fileText
-// (also piped to standard input), OUT a file that does not exist yet, and FIFO a FIFO.
+// One command line, run in a temporary folder: PORT becomes the simulator's terminal (started
+// with --answer-wake and simOptions), PORTLINK a symbolic link to it (./PORTLINK: that link by its
+// name in the folder), NETPORT the simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT
+// a loopback port nothing listens on, IN a file holding fileText (also piped to standard input),
+// OUT a file that does not exist yet, and FIFO a FIFO.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -303,6 +304,9 @@ std::vector<ExitCase> ExitCases() {
       Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
       Run("UsageSamePortTwiceThroughALink", {}, {"info", "--port", "PORT", "--port", "PORTLINK"}, 2,
           {"PORTLINK given twice"}),
+      Run("InfoThroughARelativeLink", {}, {"info", "--port", "./PORTLINK"}, 0, {"接続しました"}),
+      Run("UsageSamePortTwiceThroughARelativeLink", {},
+          {"info", "--port", "PORT", "--port", "./PORTLINK"}, 2, {"./PORTLINK given twice"}),
       Run("UsageSeveralPortsNeedAFolder", {},
           {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
           {"must be an existing folder"}),
@@ -354,7 +358,7 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& arg : c.args) {
     if (arg == "NETPORT" && !Ser2netProcess::Installed())
       GTEST_SKIP() << "ser2net is not installed";
-    if ((arg.rfind("PORT", 0) == 0 || arg == "NETPORT") && !sim) {
+    if ((arg.starts_with("PORT") || arg == "./PORTLINK" || arg == "NETPORT") && !sim) {
       std::vector<std::string> options = c.simOptions;
       options.insert(options.begin(), "--answer-wake");
       sim.emplace(options);
@@ -365,8 +369,9 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(ser2net.emplace(sim->path()).portName());
     else if (arg == "CLOSEDPORT")
       args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
-    else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
-      args.push_back(dir.File(arg));
+    else if (arg.ends_with("PORTLINK") &&
+             symlink(sim->path().c_str(), dir.File("PORTLINK").c_str()) == 0)
+      args.push_back(arg == "PORTLINK" ? dir.File(arg) : arg);
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
     else if (arg == "FIFO" && mkfifo(dir.File(arg).c_str(), 0600) == 0)
@@ -374,7 +379,11 @@ TEST_P(CliExit, StatusAndMessages) {
     else
       args.push_back(arg);
   }
+  // Run from the folder, where a relative name finds its files.
+  const std::filesystem::path folder = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
   const CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")));
+  std::filesystem::current_path(folder);
   EXPECT_EQ(output.status, c.status) << output.err;
   for (const std::string& text : c.inStderr)
     EXPECT_TRUE(Holds(output.err, text)) << output.err;
