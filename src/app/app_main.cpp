@@ -4,6 +4,7 @@
 // socket://HOST:PORT), then the ports of the ports file.
 #include <QApplication>
 #include <QStringList>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +42,13 @@ int main(int argc, char** argv) {
   services.makeFileChooser = [](QWidget* owner) -> std::unique_ptr<km62rx::FileChooser> {
     return std::make_unique<km62rx::app::QtFileChooser>(owner);
   };
-  services.listPorts = [extraPorts] { return km62rx::device::OfferedPorts(extraPorts); };
+  services.listPorts = [extraPorts] {
+    std::string note;
+    std::vector<std::string> offered = km62rx::device::OfferedPorts(extraPorts, note);
+    if (!note.empty())
+      std::fputs(("km62rx-settings: note: " + note + "\n").c_str(), stderr);
+    return offered;
+  };
   services.clock = &clock;
 
   km62rx::app::MainWindow window(

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -334,16 +335,51 @@ std::vector<ExitCase> ExitCases() {
   };
 }
 
-TEST(CliRuns, PortsListsThePortsFileAfterThePortsFound) {
+// The ports of the ports file come after those found, each device once, whatever name the file
+// gives it. A file that is no regular file, or is over 64 KiB, is ignored with one note and never
+// waited on.
+TEST(CliRuns, PortsListsThePortsFileAfterThePortsFoundEachDeviceOnce) {
   TempFolder home;
   std::filesystem::create_directory(home.path() / "km62rx");
-  home.Write("km62rx/ports", "# the lab\nsocket://127.0.0.1:4001\nsocket://[::1]:4002 # bench\n");
+  const std::string file = home.File("km62rx/ports");
+  SimProcess sim;
+  ASSERT_EQ(symlink(sim.path().c_str(), home.File("link").c_str()), 0);
+  const std::string found = RunKm62rx({"ports"}).out;  // this machine's own ports
+  const std::string foundDevice = found.empty() ? "" : "/dev/" + found.substr(0, found.find('\n'));
+  const std::string listed = "socket://127.0.0.1:4001\nsocket://[::1]:4002\n" + sim.path() + "\n";
+  const std::string text = "# the lab\n" + listed + home.File("link") +
+                           "\nsocket://127.0.0.1:4001 # again\n" + foundDevice + "\n";
+  const std::string full = text + std::string((64 << 10) - text.size(), '#');  // just 64 KiB
+  const struct {
+    std::function<int()> make;
+    std::string out;
+    std::string note;
+  } cases[] = {
+      {[&] {
+         WriteFile(file, full);
+         return 0;
+       },
+       found + listed, ""},
+      {[&] {
+         WriteFile(file, full + "#");
+         return 0;
+       },
+       found, "larger than 64 KiB"},
+      {[&] { return mkfifo(file.c_str(), 0600); }, found, "not a regular file"},
+      {[&] { return symlink("/dev/zero", file.c_str()); }, found, "not a regular file"},
+  };
   setenv("XDG_CONFIG_HOME", Utf8(home.path()).c_str(), 1);
-  const CliRun r = RunKm62rx({"ports"});
+  for (const auto& c : cases) {
+    std::filesystem::remove(file);
+    ASSERT_EQ(c.make(), 0);
+    const CliRun r = RunKm62rx({"ports"});
+    EXPECT_EQ(r.out, c.out) << c.note;
+    const std::string line = "km62rx: note: ignoring " + file + ": " + c.note + "\n";
+    const std::size_t note = r.err.find(c.note.empty() ? "note:" : line);
+    EXPECT_EQ(note == std::string::npos, c.note.empty()) << r.err;
+    EXPECT_TRUE(c.note.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
+  }
   unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(("\n" + r.out).ends_with("\nsocket://127.0.0.1:4001\nsocket://[::1]:4002\n"))
-      << r.out;
 }
 
 class CliExit : public ::testing::TestWithParam<ExitCase> {};
