@@ -42,8 +42,11 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the km62rx binary of this build with args. Its stdin is a pipe that carries stdinData, or
-// /dev/null without it.
+// Runs program with args. Its stdin is a pipe that carries stdinData, or /dev/null without it.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::optional<std::string>& stdinData = std::nullopt);
+
+// Runs the km62rx binary of this build, as RunProgram does.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt);
 
