@@ -3,7 +3,7 @@
 // paths such as /dev/pts/7 of the simulator work too, and network ports
 // socket://HOST:PORT), then the ports of the ports file.
 #include <QApplication>
-#include <QStringList>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,24 +14,53 @@
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
 #include "app/translations.h"
+#include "app/window_arguments.h"
 #include "device/port_line.h"
 #include "device/qt/line_for_port.h"
+#include "km62rx_version.h"
 #include "settings/clock.h"
 #include "settings/language.h"
+
+namespace {
+
+void PrintLine(std::FILE* stream, const std::string& line) {
+  std::fputs((line + "\n").c_str(), stream);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // The language comes first: every text is made in it.
   km62rx::SetLanguage(km62rx::LanguageFromEnvironment());
+
+  // The arguments are read before Qt starts: --help, --version and a usage
+  // error need no display, and without one Qt would abort.
+  using Action = km62rx::app::WindowArguments::Action;
+  const km62rx::app::WindowArguments arguments =
+      km62rx::app::ReadWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
+  switch (arguments.action) {
+    case Action::kHelp:
+      std::fputs(std::string(km62rx::app::WindowUsage()).c_str(), stdout);
+      return 0;
+    case Action::kVersion:
+      PrintLine(stdout, "km62rx-settings " KM62RX_VERSION);
+      return 0;
+    case Action::kUsageError:
+      PrintLine(stderr, "km62rx-settings: " + arguments.error + " (try 'km62rx-settings --help')");
+      return 2;
+    case Action::kOpenWindow:
+      break;
+  }
+  if (const std::string missing = km62rx::app::MissingDisplay(arguments); !missing.empty()) {
+    PrintLine(stderr, missing);
+    return 1;
+  }
+
   QApplication application(argc, argv);
   application.setApplicationName(QStringLiteral("km62rx-settings"));
   application.setWindowIcon(km62rx::app::AppIcon());
 
   km62rx::app::InstallTranslations(application);
-
-  std::vector<std::string> extraPorts;
-  const QStringList arguments = QApplication::arguments();
-  for (qsizetype i = 1; i < arguments.size(); ++i)
-    extraPorts.push_back(arguments[i].toStdString());
 
   const km62rx::SystemClock clock;
   km62rx::app::AppServices services;
@@ -41,7 +70,13 @@ int main(int argc, char** argv) {
   services.makeFileChooser = [](QWidget* owner) -> std::unique_ptr<km62rx::FileChooser> {
     return std::make_unique<km62rx::app::QtFileChooser>(owner);
   };
-  services.listPorts = [extraPorts] { return km62rx::device::OfferedPorts(extraPorts); };
+  services.listPorts = [ports = arguments.ports] {
+    std::string note;
+    std::vector<std::string> offered = km62rx::device::OfferedPorts(ports, note);
+    if (!note.empty())
+      PrintLine(stderr, "km62rx-settings: note: " + note);
+    return offered;
+  };
   services.clock = &clock;
 
   km62rx::app::MainWindow window(

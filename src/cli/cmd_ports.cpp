@@ -8,7 +8,7 @@
 #include "cli/logger_output.h"
 #include "device/command_texts.h"
 #include "device/network_port.h"
-#include "device/qt/line_for_port.h"
+#include "device/port_list.h"
 #include "device/qt/port_discovery.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
@@ -57,7 +57,10 @@ ListedPorts ListPorts() {
   std::vector<std::string> names;
   for (const device::PortDescription& port : listed.ports)
     names.push_back(port.name);
-  device::AppendMissingPorts(names, device::ConfiguredPorts());
+  const device::PortsFile file = device::ReadPortsFile(device::PortsFilePath());
+  if (!file.note.empty())
+    Output().Err("km62rx: note: " + file.note);
+  device::AppendMissingPorts(names, file.ports);
   for (std::size_t i = listed.found; i < names.size(); ++i)
     listed.ports.push_back({.name = names[i]});
   return listed;

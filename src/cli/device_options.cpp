@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "cli/cli.h"
-#include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/port_hints.h"
 #include "cli/visible_text.h"
@@ -14,6 +13,7 @@
 #include "device/line_choices.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
+#include "device/port_path.h"
 #include "device/qt/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
@@ -59,7 +59,7 @@ std::vector<std::string> ReadPorts(const ArgParser& parser, std::string& error) 
       error = "port name " + VisibleText(ports[i]) + " holds a control character";
       return {};
     }
-    identities.push_back(PortIdentity(ports[i]));
+    identities.push_back(device::PortIdentity(ports[i]));
     for (std::size_t j = 0; j < i; ++j) {
       if (identities[i] == identities[j]) {
         error = "port " + ports[i] + " given twice";

@@ -68,17 +68,4 @@ std::string CheckLoggerFolder(const std::string& path, const std::vector<std::st
   return {};
 }
 
-std::string PortIdentity(const std::string& port) {
-  if (device::IsNetworkPortName(port))
-    return port;
-#ifdef _WIN32
-  return port;
-#else
-  const std::string path = port.starts_with('/') ? port : "/dev/" + port;
-  std::error_code error;
-  const std::filesystem::path device = std::filesystem::canonical(path, error);
-  return error ? path : device.string();
-#endif
-}
-
 }  // namespace km62rx::cli

@@ -23,9 +23,4 @@ std::string LoggerFilePath(const std::string& path, const std::string& port, boo
 // of their own; else what is wrong, for a usage error.
 std::string CheckLoggerFolder(const std::string& path, const std::vector<std::string>& ports);
 
-// One name per device, to notice a port given twice: a device path or a link
-// to it (given as ttyUSB0, /dev/ttyUSB0 or a /dev/serial/by-id link) becomes
-// the path of the device itself; other names stay as they are.
-std::string PortIdentity(const std::string& port);
-
 }  // namespace km62rx::cli

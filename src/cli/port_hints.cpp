@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device/network_port.h"
+#include "device/port_path.h"
 #include "device/qt/port_discovery.h"
 
 #ifdef __unix__
@@ -21,12 +22,6 @@ namespace km62rx::cli {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The device node a port name stands for: the name itself when it is a path,
-// else the node of that name under /dev.
-std::string DeviceNode(const std::string& port) {
-  return port.rfind('/', 0) == 0 ? port : "/dev/" + port;
-}
 
 std::string Joined(const std::vector<std::string>& items, std::string_view separator = ", ") {
   std::string text;
@@ -56,7 +51,7 @@ std::string OwningGroup(const std::string& node) {
 }
 
 std::string PermissionHint(const std::string& port) {
-  const std::string node = DeviceNode(port);
+  const std::string node = device::DevicePath(port);
   const std::string group = OwningGroup(node);
   if (group.empty() || group == "root")
     return "km62rx: permission denied on " + node +
@@ -95,7 +90,7 @@ std::vector<std::string> ProgramsHolding(const std::string& node) {
 }
 
 std::string BusyHint(const std::string& port) {
-  const std::string node = DeviceNode(port);
+  const std::string node = device::DevicePath(port);
   std::string holders = Joined(ProgramsHolding(node), "; ");
   if (!holders.empty())
     holders = " (" + holders + ")";

@@ -28,14 +28,6 @@ std::optional<std::uint16_t> ParseTcpPort(std::string_view text) {
   return static_cast<std::uint16_t>(value);
 }
 
-std::string_view Trimmed(std::string_view text) {
-  constexpr std::string_view kBlanks = " \t\r\n";
-  const std::size_t first = text.find_first_not_of(kBlanks);
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
-
 }  // namespace
 
 bool IsNetworkPortName(std::string_view name) {
@@ -71,26 +63,6 @@ std::optional<NetworkAddress> ParseNetworkPortName(std::string_view name) {
   if (host.empty() || !port)
     return std::nullopt;
   return NetworkAddress{std::string(host), *port};
-}
-
-std::vector<std::string> ParsePortList(std::string_view text) {
-  std::vector<std::string> ports;
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
-    line = Trimmed(line.substr(0, line.find('#')));
-    if (!line.empty())
-      ports.emplace_back(line);
-  }
-  return ports;
-}
-
-void AppendMissingPorts(std::vector<std::string>& ports, const std::vector<std::string>& more) {
-  for (const std::string& port : more) {
-    if (std::find(ports.begin(), ports.end(), port) == ports.end())
-      ports.push_back(port);
-  }
 }
 
 }  // namespace km62rx::device

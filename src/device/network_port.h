@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace km62rx::device {
 
@@ -29,12 +28,5 @@ bool IsNetworkPortName(std::string_view name);
 // The host and TCP port of a network port name; nothing when the name is not
 // socket://HOST:PORT with a port from 1 to 65535.
 std::optional<NetworkAddress> ParseNetworkPortName(std::string_view name);
-
-// The port names of a ports file: one a line, blanks around a name ignored;
-// '#' starts a comment that runs to the end of the line.
-std::vector<std::string> ParsePortList(std::string_view text);
-
-// Appends each of more that ports does not hold yet, in order.
-void AppendMissingPorts(std::vector<std::string>& ports, const std::vector<std::string>& more);
 
 }  // namespace km62rx::device

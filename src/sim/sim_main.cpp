@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "km62rx_version.h"
 #include "sim/sim_options.h"
 #include "sim/sim_server.h"
 
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
   }
   if (options->help) {
     std::fputs(SimUsage().c_str(), stdout);
+    return 0;
+  }
+  if (options->version) {
+    std::fputs("km62rx-sim " KM62RX_VERSION "\n", stdout);
     return 0;
   }
   return RunSimulator(*options);

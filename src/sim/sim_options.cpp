@@ -65,6 +65,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
     std::string text;
     if (name == "--help" || name == "-h") {
       ok = flag(options.help);
+    } else if (name == "--version") {
+      ok = flag(options.version);
     } else if (name == "--model") {
       ok = value(options.model.modelName);
     } else if (name == "--firmware") {
@@ -146,6 +148,7 @@ Other:
   --trace FILE          append every received line (without CR) to FILE
   --link PATH           make PATH a symbolic link to the terminal
   --help                show this text
+  --version             show the version
 Options also take the form --name=value.
 )";
 }

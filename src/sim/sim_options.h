@@ -27,6 +27,7 @@ struct SimOptions {
   int hangupAfter = 0;  // 0: never hang up
   std::string traceFile;
   bool help = false;
+  bool version = false;
 };
 
 // Parses the arguments after the program name. On a usage error returns

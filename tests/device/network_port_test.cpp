@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "device/network_port.h"
+#include "device/port_list.h"
 
 namespace km62rx::device {
 namespace {

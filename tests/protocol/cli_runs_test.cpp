@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -37,13 +38,13 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
   }
 }
 
-// One command line: PORT becomes the simulator's terminal (started with --answer-wake and
-// simOptions), PORTLINK a symbolic link to it, NETPORT the simulator served by ser2net
-// (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens on, IN a file holding fileText
-// (also piped to standard input), INLINK a symbolic link to it, OUT a file that does not exist
-// yet, and FIFO a FIFO. Standard output goes to the test, or with ">>LOG" is appended to a file
-// that holds kLogLines (which the output then is), or with ">CLOSED" goes to a pipe whose reader
-// has gone.
+// One command line, run in a temporary folder: PORT becomes the simulator's terminal (started
+// with --answer-wake and simOptions), PORTLINK a symbolic link to it (./PORTLINK: that link by its
+// name in the folder), NETPORT the simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT
+// a loopback port nothing listens on, IN a file holding fileText (also piped to standard input),
+// INLINK a symbolic link to it, OUT a file that does not exist yet, and FIFO a FIFO. Standard
+// output goes to the test, or with ">>LOG" is appended to a file that holds kLogLines (which the
+// output then is), or with ">CLOSED" goes to a pipe whose reader has gone.
 struct ExitCase {
   std::string name;
   std::vector<std::string> simOptions;
@@ -312,6 +313,9 @@ std::vector<ExitCase> ExitCases() {
       Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
       Run("UsageSamePortTwiceThroughALink", {}, {"info", "--port", "PORT", "--port", "PORTLINK"}, 2,
           {"PORTLINK given twice"}),
+      Run("InfoThroughARelativeLink", {}, {"info", "--port", "./PORTLINK"}, 0, {"接続しました"}),
+      Run("UsageSamePortTwiceThroughARelativeLink", {},
+          {"info", "--port", "PORT", "--port", "./PORTLINK"}, 2, {"./PORTLINK given twice"}),
       Run("UsageSeveralPortsNeedAFolder", {},
           {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
           {"must be an existing folder"}),
@@ -387,16 +391,51 @@ std::vector<ExitCase> ExitCases() {
   };
 }
 
-TEST(CliRuns, PortsListsThePortsFileAfterThePortsFound) {
+// The ports of the ports file come after those found, each device once, whatever name the file
+// gives it. A file that is no regular file, or is over 64 KiB, is ignored with one note and never
+// waited on.
+TEST(CliRuns, PortsListsThePortsFileAfterThePortsFoundEachDeviceOnce) {
   TempFolder home;
   std::filesystem::create_directory(home.path() / "km62rx");
-  home.Write("km62rx/ports", "# the lab\nsocket://127.0.0.1:4001\nsocket://[::1]:4002 # bench\n");
+  const std::string file = home.File("km62rx/ports");
+  SimProcess sim;
+  ASSERT_EQ(symlink(sim.path().c_str(), home.File("link").c_str()), 0);
+  const std::string found = RunKm62rx({"ports"}).out;  // this machine's own ports
+  const std::string foundDevice = found.empty() ? "" : "/dev/" + found.substr(0, found.find('\n'));
+  const std::string listed = "socket://127.0.0.1:4001\nsocket://[::1]:4002\n" + sim.path() + "\n";
+  const std::string text = "# the lab\n" + listed + home.File("link") +
+                           "\nsocket://127.0.0.1:4001 # again\n" + foundDevice + "\n";
+  const std::string full = text + std::string((64 << 10) - text.size(), '#');  // just 64 KiB
+  const struct {
+    std::function<int()> make;
+    std::string out;
+    std::string note;
+  } cases[] = {
+      {[&] {
+         WriteFile(file, full);
+         return 0;
+       },
+       found + listed, ""},
+      {[&] {
+         WriteFile(file, full + "#");
+         return 0;
+       },
+       found, "larger than 64 KiB"},
+      {[&] { return mkfifo(file.c_str(), 0600); }, found, "not a regular file"},
+      {[&] { return symlink("/dev/zero", file.c_str()); }, found, "not a regular file"},
+  };
   setenv("XDG_CONFIG_HOME", Utf8(home.path()).c_str(), 1);
-  const CliRun r = RunKm62rx({"ports"});
+  for (const auto& c : cases) {
+    std::filesystem::remove(file);
+    ASSERT_EQ(c.make(), 0);
+    const CliRun r = RunKm62rx({"ports"});
+    EXPECT_EQ(r.out, c.out) << c.note;
+    const std::string line = "km62rx: note: ignoring " + file + ": " + c.note + "\n";
+    const std::size_t note = r.err.find(c.note.empty() ? "note:" : line);
+    EXPECT_EQ(note == std::string::npos, c.note.empty()) << r.err;
+    EXPECT_TRUE(c.note.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
+  }
   unsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_TRUE(("\n" + r.out).ends_with("\nsocket://127.0.0.1:4001\nsocket://[::1]:4002\n"))
-      << r.out;
 }
 
 class CliExit : public ::testing::TestWithParam<ExitCase> {};
@@ -412,7 +451,7 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& arg : c.args) {
     if (arg == "NETPORT" && !Ser2netProcess::Installed())
       GTEST_SKIP() << "ser2net is not installed";
-    if ((arg.rfind("PORT", 0) == 0 || arg == "NETPORT") && !sim) {
+    if ((arg.starts_with("PORT") || arg == "./PORTLINK" || arg == "NETPORT") && !sim) {
       std::vector<std::string> options = c.simOptions;
       options.insert(options.begin(), "--answer-wake");
       sim.emplace(options);
@@ -423,8 +462,9 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(ser2net.emplace(sim->path()).portName());
     else if (arg == "CLOSEDPORT")
       args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
-    else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
-      args.push_back(dir.File(arg));
+    else if (arg.ends_with("PORTLINK") &&
+             symlink(sim->path().c_str(), dir.File("PORTLINK").c_str()) == 0)
+      args.push_back(arg == "PORTLINK" ? dir.File(arg) : arg);
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
     else if (arg == "INLINK" && symlink(dir.File("IN.CFG").c_str(), dir.File(arg).c_str()) == 0)
@@ -439,7 +479,11 @@ TEST_P(CliExit, StatusAndMessages) {
     else
       args.push_back(arg);
   }
+  // Run from the folder, where a relative name finds its files.
+  const std::filesystem::path folder = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
   CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")), stdoutTo);
+  std::filesystem::current_path(folder);
   if (stdoutTo.starts_with(">>")) {
     EXPECT_EQ(output.out, "");
     output.out = ReadFile(dir.File("LOG"));

@@ -110,8 +110,13 @@ std::string Quoted(const std::string& text) {
 
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
+  return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
+}
+
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
   const TempFolder folder;
-  std::string command = Quoted(KM62RX_CLI_PATH);
+  std::string command = Quoted(program);
   for (const std::string& arg : args)
     command += " " + Quoted(arg);
   command += " 2>" + Quoted(folder.File("err")) + " " + stdoutTo;

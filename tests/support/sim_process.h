@@ -42,9 +42,14 @@ struct CliRun {
   std::string err;
 };
 
-// Runs the km62rx binary of this build with args. Its stdin is a pipe that carries stdinData, or
-// /dev/null without it. stdoutTo, when given, is a shell redirection of its stdout (">> FILE"),
-// which then does not reach out.
+// Runs program with args. Its stdin is a pipe that carries stdinData, or /dev/null without it.
+// stdoutTo, when given, is a shell redirection of its stdout (">> FILE"), which then does not
+// reach out.
+CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::optional<std::string>& stdinData = std::nullopt,
+                  const std::string& stdoutTo = {});
+
+// Runs the km62rx binary of this build, as RunProgram does.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt,
                  const std::string& stdoutTo = {});

@@ -1,5 +1,7 @@
 #include "device/qt/qt_serial_line.h"
 
+#include "device/port_path.h"
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSocketNotifier>
@@ -98,20 +100,17 @@ bool QtSerialLine::Open(const std::string& portName, const LineSettings& setting
   if (name.isEmpty())
     return false;
 #ifdef Q_OS_UNIX
-  // The name as given is watched: when an adapter is pulled, its device and
-  // the links to it go away together, and a link left dangling reads as gone.
-  deviceNode_ = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
-  if (name.startsWith(QLatin1Char('/'))) {
-    // A link such as /dev/serial/by-id/... opens the device it points at, by
-    // that device's own path: the port's lock file is then the one every
-    // other program uses for it.
-    const QString target = QFileInfo(name).canonicalFilePath();
-    if (!target.isEmpty())
-      name = target;
-  }
+  // The path the name stands for is watched: when an adapter is pulled, its
+  // device and the links to it go away together, and a link left dangling
+  // reads as gone.
+  deviceNode_ = QString::fromStdString(DevicePath(portName));
+  // A link such as /dev/serial/by-id/... or ./sim_a opens the device it
+  // points at, by that device's own path: the port's lock file is then the
+  // one every other program uses for it.
+  name = QString::fromStdString(PortIdentity(portName));
 #endif
-  // QSerialPort takes either a port name as discovery lists it or a device
-  // path.
+  // QSerialPort takes either a port name as discovery lists it (COM3) or a
+  // device path.
   port_.setPortName(name);
   port_.clearError();
   lossNotice_.Opened();

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace km62rx::app {
+
+// What the words after km62rx-settings ask for. Standard C++ only: they are
+// read before Qt starts, so that --help and --version work without a
+// display.
+struct WindowArguments {
+  enum class Action { kOpenWindow, kHelp, kVersion, kUsageError };
+  Action action = Action::kOpenWindow;
+  std::vector<std::string> ports;  // for the connect dialog's list, in order
+  std::string error;               // a usage error, naming the word
+  bool displayOption = false;      // -display names the X display
+  std::string platform;            // the value of -platform, if given
+};
+
+// Reads the arguments after the program name. Qt's own options (-platform,
+// -style, -reverse, ...) are accepted with their values and left to Qt; any
+// other word starting with '-' is a usage error; every other word is a port.
+WindowArguments ReadWindowArguments(const std::vector<std::string>& args);
+
+// Empty when a window can be opened; else one line that says there is no
+// display. Only the X11 and Wayland platforms, chosen by -platform or
+// QT_QPA_PLATFORM (X11 by default), need one: DISPLAY, WAYLAND_DISPLAY or
+// -display.
+std::string MissingDisplay(const WindowArguments& arguments);
+
+// The text of --help.
+std::string_view WindowUsage();
+
+}  // namespace km62rx::app
