@@ -15,6 +15,7 @@
 #include "app/qt_notifier.h"
 #include "app/translations.h"
 #include "app/window_arguments.h"
+#include "device/port_discovery.h"
 #include "device/port_line.h"
 #include "device/qt/line_for_port.h"
 #include "km62rx_version.h"

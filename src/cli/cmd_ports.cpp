@@ -9,7 +9,7 @@
 #include "device/command_texts.h"
 #include "device/network_port.h"
 #include "device/port_list.h"
-#include "device/qt/port_discovery.h"
+#include "device/port_discovery.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
 

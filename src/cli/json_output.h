@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/logger_output.h"
-#include "device/qt/port_discovery.h"
+#include "device/port_discovery.h"
 
 namespace km62rx::cli {
 

@@ -7,7 +7,7 @@
 
 #include "device/network_port.h"
 #include "device/port_path.h"
-#include "device/qt/port_discovery.h"
+#include "device/port_discovery.h"
 
 #ifdef __unix__
 #include <grp.h>
