@@ -5,10 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <algorithm>
+#include <nlohmann/json.hpp>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -143,11 +141,10 @@ TEST(CliRuns, FailedBackupSendsNothing) {
     EXPECT_TRUE(line.size() < 3 || line[2] != 'S' || line == "TMS") << line;
 }
 
-QJsonObject ParseJson(const std::string& text) {
-  QJsonParseError error;
-  const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << text;
-  return document.object();
+nlohmann::json ParseJson(const std::string& text) {
+  const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
+  EXPECT_FALSE(document.is_discarded()) << text;
+  return document;
 }
 
 // The file of a port's logger in a folder given with -o or --backup.
@@ -190,12 +187,12 @@ TEST(CliRuns, JsonOfOneAndOfSeveralLoggers) {
   const CliRun two = RunKm62rx({"receive", "--json", "--port", first.path(), "--port",
                                 second.path(), "-o", dir.path().string()});
   EXPECT_EQ(two.status, 1) << two.err;  // a protected card: no run
-  const QJsonObject many = ParseJson(two.out);
+  const nlohmann::json many = ParseJson(two.out);
   EXPECT_EQ(many["command"], "receive");
   EXPECT_EQ(many["exit_status"], 1);
-  const QJsonArray loggers = many["loggers"].toArray();
-  ASSERT_EQ(loggers.size(), 2);
-  EXPECT_EQ(loggers[0]["port"], QString::fromStdString(first.path()));
+  const nlohmann::json loggers = many["loggers"];
+  ASSERT_EQ(loggers.size(), 2u);
+  EXPECT_EQ(loggers[0]["port"], first.path());
   EXPECT_EQ(loggers[0]["result"], "done");
   EXPECT_EQ(loggers[1]["firmware"], "1.23");
   EXPECT_EQ(loggers[1]["sd_card"]["write_protected"], true);
@@ -206,12 +203,12 @@ TEST(CliRuns, JsonOfOneAndOfSeveralLoggers) {
       dir.Write("A", Replace(kGoodFile, {"STOP_DATASIZE=-", "STOP_DATASIZE=12345"}));
   const CliRun one = RunKm62rx({"diff", "--json", "--port", first.path(), sizeFile});
   EXPECT_EQ(one.status, 1) << one.err;
-  const QJsonObject difference = ParseJson(one.out)["loggers"][0]["differences"][0].toObject();
+  const nlohmann::json difference = ParseJson(one.out)["loggers"][0]["differences"][0];
   EXPECT_EQ(
       difference,
-      (QJsonObject{
+      (nlohmann::json{
           {"setting", "STOP_DATASIZE"}, {"file", "12345"}, {"sent", "12288"}, {"logger", "-"}}));
-  EXPECT_TRUE(ParseJson(RunKm62rx({"ports", "--json"}).out)["ports"].isArray());
+  EXPECT_TRUE(ParseJson(RunKm62rx({"ports", "--json"}).out)["ports"].is_array());
 }
 
 std::vector<ExitCase> ExitCases() {
