@@ -146,11 +146,13 @@ TEST(SocketLineTest, HostNamesAreLookedUpWithinTheBudget) {
   const LoopbackListener server;  // on 127.0.0.1 only: 127.0.0.2 refuses
   const std::string port = ":" + std::to_string(server.port());
   const auto answer = [](HostLookup lookup) { return [lookup](const std::string&) { return lookup; }; };
+  // A name server that does not answer: its lookup ends only when the test lets it, after Open.
   std::promise<void> release;
-  const std::shared_future<void> released = release.get_future().share();
-  const auto silent = [released](const std::string&) {
-    released.wait_for(std::chrono::seconds(10));
-    return HostLookup{LookupResult::kFound, {"127.0.0.1"}};
+  const auto answered = std::make_shared<std::promise<bool>>();
+  std::future<bool> answeredWhenReleased = answered->get_future();
+  const auto silent = [released = release.get_future().share(), answered](const std::string&) {
+    answered->set_value(released.wait_for(std::chrono::seconds(10)) == std::future_status::ready);
+    return HostLookup{LookupResult::kUnknownHost, {}};
   };
   const std::tuple<std::string, sockets::HostResolver, bool, OpenFailure> cases[] = {
       {"localhost", sockets::LookUpHost, true, OpenFailure::kUnknown},
@@ -167,6 +169,7 @@ TEST(SocketLineTest, HostNamesAreLookedUpWithinTheBudget) {
     EXPECT_EQ(line.LastOpenFailure(), why) << host;
   }
   release.set_value();
+  EXPECT_TRUE(answeredWhenReleased.get());  // Open did not wait for it
 }
 
 // Between commands nobody reads the line: the front end watches its descriptor and checks it
