@@ -126,8 +126,8 @@ TEST_F(SimNetworkTest, PortsThatDoNotConnectSayWhy) {
        OpenFailure::kRefused, "COMポートエラー。"},
       {"socket://[::1]:0", LinkResult::kPortNotOpened, OpenFailure::kBadAddress,
        "COMポートエラー。"},
-      {loopback + std::to_string(silent.port()), LinkResult::kExchangeFailed,
-       OpenFailure::kUnknown, "送受信に失敗しました。"},
+      {loopback + std::to_string(silent.port()), LinkResult::kExchangeFailed, OpenFailure::kUnknown,
+       "送受信に失敗しました。"},
   };
   for (const auto& [port, result, why, text] : cases) {
     boxes.boxes.clear();
@@ -137,7 +137,6 @@ TEST_F(SimNetworkTest, PortsThatDoNotConnectSayWhy) {
   }
 }
 
-
 // A host name goes to the lookup and each of its addresses is tried in turn; the lookup's answer
 // decides the reason a port did not open, and a lookup that never answers ends at the budget.
 TEST(SocketLineTest, HostNamesAreLookedUpWithinTheBudget) {
@@ -145,7 +144,9 @@ TEST(SocketLineTest, HostNamesAreLookedUpWithinTheBudget) {
   using sockets::LookupResult;
   const LoopbackListener server;  // on 127.0.0.1 only: 127.0.0.2 refuses
   const std::string port = ":" + std::to_string(server.port());
-  const auto answer = [](HostLookup lookup) { return [lookup](const std::string&) { return lookup; }; };
+  const auto answer = [](HostLookup lookup) {
+    return [lookup](const std::string&) { return lookup; };
+  };
   // A name server that does not answer: its lookup ends only when the test lets it, after Open.
   std::promise<void> release;
   const auto answered = std::make_shared<std::promise<bool>>();

@@ -85,8 +85,7 @@ Readiness WaitFor(SocketHandle socket, bool writable, int timeoutMs) {
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs < 0 ? 0 : timeoutMs);
   for (;;) {
-    const auto left =
-        std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
     pollfd entry{socket, static_cast<short>(writable ? POLLOUT : POLLIN), 0};
     const int ready = ::poll(&entry, 1, static_cast<int>(left < 0 ? 0 : left));
     if (ready > 0)

@@ -113,8 +113,8 @@ Readiness WaitFor(SocketHandle socket, bool writable, int timeoutMs) {
   FD_SET(socket, &failed);
   const int ms = timeoutMs < 0 ? 0 : timeoutMs;
   timeval timeout{ms / 1000, (ms % 1000) * 1000};
-  const int count = select(0, writable ? nullptr : &ready, writable ? &ready : nullptr, &failed,
-                           &timeout);
+  const int count =
+      select(0, writable ? nullptr : &ready, writable ? &ready : nullptr, &failed, &timeout);
   if (count > 0)
     return Readiness::kReady;
   return count == 0 ? Readiness::kTimedOut : Readiness::kFailed;

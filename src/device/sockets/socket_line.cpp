@@ -185,9 +185,9 @@ void SocketLine::DropQueuedInput() {
   long queued = BytesQueued(socket_);
   // Only what is queued now: input that keeps coming cannot hold the caller.
   while (queued > 0 && state_ == State::kConnected) {
-    const long got = Receive(socket_, scratch.data(),
-                             std::min<std::size_t>(static_cast<std::size_t>(queued), scratch.size()),
-                             false);
+    const long got =
+        Receive(socket_, scratch.data(),
+                std::min<std::size_t>(static_cast<std::size_t>(queued), scratch.size()), false);
     if (got <= 0)
       break;
     queued -= got;
