@@ -50,4 +50,12 @@ void PortLine::WatchForLoss(std::function<void()> lost) {
     line_->WatchForLoss(lost_);
 }
 
+int PortLine::LossDescriptor() const {
+  return line_ ? line_->LossDescriptor() : -1;
+}
+
+bool PortLine::CheckForLoss() {
+  return line_ && line_->CheckForLoss();
+}
+
 }  // namespace km62rx::device

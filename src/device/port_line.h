@@ -27,6 +27,8 @@ class PortLine : public SerialLine {
   long Write(const char* data, std::size_t size) override;
   bool WaitForInput(int timeoutMs) override;
   void WatchForLoss(std::function<void()> lost) override;
+  int LossDescriptor() const override;
+  bool CheckForLoss() override;
 
  private:
   LineMaker makeLine_;

@@ -41,6 +41,26 @@ int FreeLoopbackPort() {
   return LoopbackSocket(port, false);
 }
 
+LoopbackListener::LoopbackListener() : fd_(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+  sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+  auto* raw = reinterpret_cast<sockaddr*>(&address);
+  socklen_t size = sizeof address;
+  if (fd_ >= 0 && bind(fd_, raw, size) == 0 && listen(fd_, 4) == 0 &&
+      getsockname(fd_, raw, &size) == 0)
+    port_ = ntohs(address.sin_port);
+  else
+    ADD_FAILURE() << "no loopback port to listen on";
+}
+
+LoopbackListener::~LoopbackListener() {
+  if (fd_ >= 0)
+    close(fd_);
+}
+
+int LoopbackListener::Accept() {
+  return accept4(fd_, nullptr, nullptr, SOCK_CLOEXEC);
+}
+
 bool Ser2netProcess::Installed() {
   return access(kSer2net, X_OK) == 0;
 }

@@ -29,4 +29,22 @@ class Ser2netProcess {
 // A loopback TCP port on which nothing listens now.
 int FreeLoopbackPort();
 
+// A TCP port on the loopback address that takes connections and never speaks by itself: the
+// system completes each connect, and the test may take one with Accept to write to it or close
+// it.
+class LoopbackListener {
+ public:
+  LoopbackListener();
+  ~LoopbackListener();
+  LoopbackListener(const LoopbackListener&) = delete;
+  LoopbackListener& operator=(const LoopbackListener&) = delete;
+  int port() const { return port_; }
+  // The descriptor of the next connection (the caller closes it); waits for one.
+  int Accept();
+
+ private:
+  int fd_ = -1;
+  int port_ = 0;
+};
+
 }  // namespace km62rx::testing

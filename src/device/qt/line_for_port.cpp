@@ -2,13 +2,13 @@
 
 #include "device/network_port.h"
 #include "device/qt/qt_serial_line.h"
-#include "device/qt/tcp_line.h"
+#include "device/sockets/socket_line.h"
 
 namespace km62rx::device {
 
 std::unique_ptr<SerialLine> MakeLineForPort(const std::string& portName) {
   if (IsNetworkPortName(portName))
-    return std::make_unique<TcpLine>();
+    return std::make_unique<SocketLine>();
   return std::make_unique<QtSerialLine>();
 }
 

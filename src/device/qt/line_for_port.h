@@ -8,7 +8,7 @@
 
 namespace km62rx::device {
 
-// The line that opens the named port: a TCP line for a network port
+// The line that opens the named port: the sockets line for a network port
 // (socket://HOST:PORT), the serial line for every other name.
 std::unique_ptr<SerialLine> MakeLineForPort(const std::string& portName);
 
