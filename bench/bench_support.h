@@ -1,7 +1,8 @@
 #pragma once
 
 // What the benchmarks share: the median of the timed samples and a main
-// that runs Google Benchmark with a QCoreApplication, which QSerialPort needs.
+// that runs Google Benchmark with a QCoreApplication, for the event loop of
+// the benchmark that watches for a lost logger.
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,8 @@
 
 #include <QCoreApplication>
 
-// The serial adapter needs a QCoreApplication; no event loop runs.
+// The network line runs on QTcpSocket, which needs a QCoreApplication; no
+// event loop runs.
 int main(int argc, char** argv) {
   km62rx::SetLanguage(km62rx::LanguageFromEnvironment());
   QCoreApplication app(argc, argv);

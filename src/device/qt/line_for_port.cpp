@@ -4,8 +4,8 @@
 #include <QStandardPaths>
 
 #include "device/network_port.h"
+#include "device/posix/serial_line.h"
 #include "device/qt/port_discovery.h"
-#include "device/qt/qt_serial_line.h"
 #include "device/qt/tcp_line.h"
 
 namespace km62rx::device {
@@ -13,7 +13,7 @@ namespace km62rx::device {
 std::unique_ptr<SerialLine> MakeLineForPort(const std::string& portName) {
   if (IsNetworkPortName(portName))
     return std::make_unique<TcpLine>();
-  return std::make_unique<QtSerialLine>();
+  return std::make_unique<PosixSerialLine>();
 }
 
 std::string PortsFilePath() {

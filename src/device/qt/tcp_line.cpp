@@ -10,6 +10,10 @@
 #include <optional>
 #include <thread>
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace km62rx::device {
 
 namespace {
@@ -63,7 +67,6 @@ TcpLine::~TcpLine() {
 bool TcpLine::Open(const std::string& portName, const LineSettings& settings) {
   (void)settings;  // the server's
   Close();
-  lossNotice_.Opened();
   openFailure_ = OpenFailure::kUnknown;
   const std::optional<NetworkAddress> address = ParseNetworkPortName(portName);
   if (!address) {
@@ -84,8 +87,7 @@ bool TcpLine::Open(const std::string& portName, const LineSettings& settings) {
   }
   // Commands are short and each waits for its reply: send each at once.
   socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-  QObject::connect(socket_.get(), &QAbstractSocket::disconnected, socket_.get(),
-                   [this] { QueueLoss(); });
+  lossFd_ = ::fcntl(static_cast<int>(socket_->socketDescriptor()), F_DUPFD_CLOEXEC, 0);
   return true;
 }
 
@@ -137,10 +139,11 @@ bool TcpLine::IsOpen() const {
 }
 
 void TcpLine::Close() {
+  if (lossFd_ >= 0)
+    ::close(lossFd_);
+  lossFd_ = -1;
   if (!socket_)
     return;
-  // Our own close is no loss.
-  QObject::disconnect(socket_.get(), nullptr, nullptr, nullptr);
   socket_->abort();
   socket_.reset();
 }
@@ -203,12 +206,19 @@ bool TcpLine::WaitForInput(int timeoutMs) {
   return socket_->bytesAvailable() > 0;
 }
 
-void TcpLine::WatchForLoss(std::function<void()> lost) {
-  lossNotice_.Watch(std::move(lost));
-}
-
-void TcpLine::QueueLoss() {
-  lossNotice_.Queue([this] { return socket_ != nullptr; }, [this] { Close(); });
+bool TcpLine::CheckForLoss() {
+  if (!socket_)
+    return false;
+  // Drop what came while nobody asked; reading it also meets the peer's end.
+  if (!PeerGone())
+    socket_->waitForReadyRead(0);
+  socket_->readAll();
+  char probe = 0;
+  const bool peerClosed = lossFd_ >= 0 && ::recv(lossFd_, &probe, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+  if (!PeerGone() && !peerClosed)
+    return false;
+  Close();
+  return true;
 }
 
 }  // namespace km62rx::device

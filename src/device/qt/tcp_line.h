@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QTcpSocket>
-#include <functional>
 #include <memory>
 #include <string>
 
 #include "device/network_port.h"
-#include "device/qt/loss_notice.h"
 #include "device/serial_line.h"
 
 namespace km62rx::device {
@@ -34,22 +32,23 @@ class TcpLine : public SerialLine {
   long Read(char* buffer, std::size_t maxBytes) override;
   long Write(const char* data, std::size_t size) override;
   bool WaitForInput(int timeoutMs) override;
-  void WatchForLoss(std::function<void()> lost) override;
+  int LossDescriptor() const override { return lossFd_; }
+  bool CheckForLoss() override;
 
  private:
   // Connects to the address within the budget: true with the socket
   // connected, else false with the reason set.
   bool Connect(const NetworkAddress& address);
   bool PeerGone() const;
-  // Tells the watcher, once the current call has returned, that the peer
-  // closed the connection.
-  void QueueLoss();
 
   std::unique_ptr<QTcpSocket> socket_;  // while open
   OpenFailure openFailure_ = OpenFailure::kUnknown;
   int connectBudgetMs_;
   int writeTimeoutMs_;
-  LossNotice lossNotice_;
+  // A second descriptor of the connected socket, for the front end to
+  // watch: QTcpSocket closes its own when it reads the peer's end in the
+  // event loop, and a watched descriptor must stay open until Close.
+  int lossFd_ = -1;
 };
 
 }  // namespace km62rx::device
