@@ -204,8 +204,8 @@ long PosixSerialLine::Write(const char* data, std::size_t size) {
       done += static_cast<std::size_t>(n);
     } else if (n < 0 && errno == EINTR) {
       continue;
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!WaitUntilWritable(deadline))
+    } else if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK) {
+      if (!WaitUntilWritable(deadline))  // the driver takes no more for now
         break;
     } else {
       NoteFailure(errno);
