@@ -9,7 +9,6 @@
 
 #include "bench_support.h"
 
-#include <QCoreApplication>
 #include <chrono>
 #include <memory>
 #include <optional>
@@ -19,7 +18,7 @@
 #include "device/exchange.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "device/qt/line_for_port.h"
+#include "device/line_for_port.h"
 #include "device/settings_runs.h"
 #include "settings/notifier.h"
 #include "support/ser2net_process.h"

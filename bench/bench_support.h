@@ -1,11 +1,10 @@
 #pragma once
 
 // What the benchmarks share: the median of the timed samples and a main
-// that runs Google Benchmark with a QCoreApplication, which QSerialPort needs.
+// that runs Google Benchmark.
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -19,7 +18,6 @@ inline double Median(std::vector<double>& samples) {
 }
 
 inline int RunBenchmarks(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv))
     return 1;

@@ -17,7 +17,7 @@
 #include "app/window_arguments.h"
 #include "device/port_discovery.h"
 #include "device/port_line.h"
-#include "device/qt/line_for_port.h"
+#include "device/line_for_port.h"
 #include "km62rx_version.h"
 #include "settings/clock.h"
 #include "settings/language.h"

@@ -9,6 +9,7 @@
 
 #include "app/app_icon.h"
 #include "app/field_focus_routing.h"
+#include "app/line_loss_watch.h"
 #include "app/link_panel.h"
 #include "app/ui_font.h"
 #include "app/window_commands.h"
@@ -24,7 +25,11 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
       services_(services),
-      line_(std::move(line)),
+      // A logger that goes away (unplugged, switched off) is shown as not
+      // connected at once, without a box: there is nothing the user must
+      // confirm.
+      line_(std::make_unique<LineLossWatch>(std::move(line),
+                                            [this] { device::CloseDeviceLink(link_); })),
       link_(*line_) {
   setWindowTitle(QStringLiteral("DO-62REvev"));
   setWindowIcon(AppIcon());
@@ -52,9 +57,6 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
 
   link_.view = panel_.get();
   device::RefreshLinkStatus(link_);
-  // A logger that goes away (unplugged, switched off) is shown as not
-  // connected at once, without a box: there is nothing the user must confirm.
-  line_->WatchForLoss([this] { device::CloseDeviceLink(link_); });
 
   BuildMenu();
   ConnectButtons();
@@ -89,7 +91,7 @@ void MainWindow::BuildMenu() {
     QAction* action = item.menu->addAction(item.text);
     action->setObjectName(QStringLiteral("menu%1").arg(item.id));
     const int id = item.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunWindowCommand(id, ctx_); });
+    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
   }
 }
 
@@ -98,8 +100,15 @@ void MainWindow::ConnectButtons() {
     auto* button = qobject_cast<QAbstractButton*>(controls_.Widget(id));
     if (button == nullptr)
       continue;
-    connect(button, &QAbstractButton::clicked, this, [this, id] { RunWindowCommand(id, ctx_); });
+    connect(button, &QAbstractButton::clicked, this, [this, id] { RunCommand(id); });
   }
+}
+
+void MainWindow::RunCommand(int id) {
+  RunWindowCommand(id, ctx_);
+  // A command may have met the logger going in the middle of a wait; that
+  // is told (once the command's event is done) as a loss noticed while idle.
+  line_->CheckSoon();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

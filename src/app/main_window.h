@@ -17,6 +17,7 @@ class PageSwitch;
 
 namespace km62rx::app {
 
+class LineLossWatch;
 class LinkPanel;
 
 // The main window "DO-62REvev": menu, connection panel, settings area with
@@ -50,8 +51,11 @@ class MainWindow : public QMainWindow {
   // Closes an open connection (end of run).
   void Teardown();
 
+  // Runs the command, then checks the line for a logger that went away.
+  void RunCommand(int id);
+
   AppServices& services_;
-  std::unique_ptr<device::SerialLine> line_;
+  std::unique_ptr<LineLossWatch> line_;
   device::DeviceLink link_;
   ui::QtPageControls controls_;
   std::unique_ptr<Notifier> notifier_;

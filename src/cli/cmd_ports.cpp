@@ -77,7 +77,6 @@ int CmdPorts(const Args& args) {
   parser.Flag("--long", "-l").Flag("--json");
   if (!parser.Parse(args))
     return UsageError("ports", parser.error());
-  EnsureCoreApplication();
   const ListedPorts listed = ListPorts();
   const bool none = listed.ports.empty();
   if (none)

@@ -1,6 +1,5 @@
 #include "cli/device_options.h"
 
-#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -14,7 +13,7 @@
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/port_path.h"
-#include "device/qt/line_for_port.h"
+#include "device/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
 
@@ -191,19 +190,7 @@ int ExitStatus(device::StepResult result) {
   return kExitLink;
 }
 
-void EnsureCoreApplication() {
-  if (QCoreApplication::instance() != nullptr)
-    return;
-  static int argc = 1;
-  static char name[] = "km62rx";
-  static char* argv[] = {name, nullptr};
-  // Lives until the process ends.
-  static QCoreApplication* app = new QCoreApplication(argc, argv);
-  (void)app;
-}
-
 std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notifier& notifier) {
-  EnsureCoreApplication();
   std::unique_ptr<device::SerialLine> line = device::MakeLineForPort(options.port);
   auto link = std::make_unique<device::DeviceLink>(*line);
   if (options.trace)

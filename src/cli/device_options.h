@@ -63,10 +63,6 @@ class ConnectedLogger {
 // the link failed.
 int ExitStatus(device::StepResult result);
 
-// Makes sure a QCoreApplication exists (the serial port needs one). Called
-// on the main thread before any worker starts.
-void EnsureCoreApplication();
-
 // Connects exactly as the connect dialog does: open and identify (on
 // failure the link box and the port closed), the handshake (firmware, SD
 // card), the panel refresh and the clock box. Every box goes to notifier;

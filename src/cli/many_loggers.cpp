@@ -1,8 +1,8 @@
 #include "cli/many_loggers.h"
 
-#include <QThread>
 #include <algorithm>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "cli/arg_parser.h"
@@ -54,15 +54,11 @@ int ForEachLogger(std::string_view command, const DeviceOptions& options,
   }
 
   if (several) {
-    // The application object belongs to this thread; the workers only use it.
-    EnsureCoreApplication();
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (const std::unique_ptr<LoggerRun>& run : runs) {
-      threads.emplace_back(QThread::create([&run, &work] { RunOne(*run, work); }));
-      threads.back()->start();
-    }
-    for (const std::unique_ptr<QThread>& thread : threads)
-      thread->wait();
+    std::vector<std::thread> threads;
+    for (const std::unique_ptr<LoggerRun>& run : runs)
+      threads.emplace_back([&run, &work] { RunOne(*run, work); });
+    for (std::thread& thread : threads)
+      thread.join();
   } else {
     RunOne(*runs.front(), work);
   }

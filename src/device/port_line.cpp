@@ -10,8 +10,6 @@ bool PortLine::Open(const std::string& portName, const LineSettings& settings) {
   line_ = makeLine_(portName);
   if (!line_)
     return false;
-  if (lost_)
-    line_->WatchForLoss(lost_);
   return line_->Open(portName, settings);
 }
 
@@ -42,12 +40,6 @@ long PortLine::Write(const char* data, std::size_t size) {
 
 bool PortLine::WaitForInput(int timeoutMs) {
   return line_ && line_->WaitForInput(timeoutMs);
-}
-
-void PortLine::WatchForLoss(std::function<void()> lost) {
-  lost_ = std::move(lost);
-  if (line_)
-    line_->WatchForLoss(lost_);
 }
 
 int PortLine::LossDescriptor() const {

@@ -26,14 +26,12 @@ class PortLine : public SerialLine {
   long Read(char* buffer, std::size_t maxBytes) override;
   long Write(const char* data, std::size_t size) override;
   bool WaitForInput(int timeoutMs) override;
-  void WatchForLoss(std::function<void()> lost) override;
   int LossDescriptor() const override;
   bool CheckForLoss() override;
 
  private:
   LineMaker makeLine_;
   std::unique_ptr<SerialLine> line_;
-  std::function<void()> lost_;
 };
 
 }  // namespace km62rx::device

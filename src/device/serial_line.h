@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <string>
 
 #include "device/line_settings.h"
@@ -21,10 +20,10 @@ enum class OpenFailure {
   kTimedOut,     // the lookup and connect did not complete in time
 };
 
-// One serial port. The real backends are QSerialPort, and QTcpSocket for a
-// port shared over the network; tests use a scripted fake or the simulator
-// over a pseudo-terminal. No call blocks longer than
-// it is asked to.
+// One serial port. The real backends are the termios line, and QTcpSocket
+// for a port shared over the network; tests use a scripted fake or the
+// simulator over a pseudo-terminal. No call blocks longer than it is asked
+// to.
 class SerialLine {
  public:
   virtual ~SerialLine() = default;
@@ -49,12 +48,6 @@ class SerialLine {
   // Waits up to timeoutMs for input. True when input is waiting, false on
   // time-out or error.
   virtual bool WaitForInput(int timeoutMs) = 0;
-  // Asks to be told when the open port reports that its device is gone (a
-  // USB adapter pulled, the far end of a pseudo-terminal closed) while no
-  // call of this line runs: lost is then called once, from the program's
-  // event loop. Lines that cannot tell never call it.
-  virtual void WatchForLoss(std::function<void()> lost) { (void)lost; }
-
   // Noticing, while no call of the line runs, that the device of the open
   // port (or the network peer) is gone, without an event loop of the line's
   // own: the front end watches LossDescriptor in its event loop (or, when
@@ -63,7 +56,8 @@ class SerialLine {
   // call may have seen the device go in the middle of a wait.
   //
   // A descriptor that turns readable or hung up when input arrives or the
-  // device goes; -1 when the line has none (or no port is open).
+  // device goes; -1 when the line has none (or no port is open). It stays
+  // the same, and open, until Open, Close or a CheckForLoss that closes.
   virtual int LossDescriptor() const { return -1; }
   // Checks without waiting whether the device of the open port is gone, or a
   // call of the line has already seen it go; input that came while nobody

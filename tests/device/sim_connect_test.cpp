@@ -3,13 +3,15 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "device/exchange.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/posix/serial_line.h"
 #include "support/link_view_recorder.h"
 #include "support/sim_process.h"
 #include "support/temp_folder.h"
@@ -43,7 +45,7 @@ class SimConnectTest : public ::testing::Test {
     return code;
   }
 
-  QtSerialLine line;
+  PosixSerialLine line;
   DeviceLink link{line};
   RecordingLinkView view;
   RecordingNotifier mainBoxes;
@@ -69,16 +71,54 @@ TEST_F(SimConnectTest, ConnectShowsFirmwareCardAndClockAndCloseClearsThem) {
             (LinkPanelTexts{"接続状態 : 未接続", "SDカード : 未接続", "接続", false}));
 }
 
-TEST_F(SimConnectTest, DeviceNodeThatDisappearsFailsTheNextExchangeAtOnce) {
+// A device that goes away fails the next exchange at once, and CheckForLoss
+// tells of it once and closes the port, also when no call met it first.
+TEST_F(SimConnectTest, DeviceThatGoesAwayFailsTheNextExchangeAndIsToldOnce) {
+  const testing::TempFolder folder;
+  const std::string node = folder.File("adapter");
+  const std::tuple<std::string, std::function<void(SimProcess&)>, bool> cases[] = {
+      // the adapter was pulled: its node is gone
+      {"node removed", [&](SimProcess&) { ASSERT_EQ(::unlink(node.c_str()), 0); }, true},
+      {"hung up", [](SimProcess& sim) { sim.Stop(); }, true},
+      {"hung up, noticed idle", [](SimProcess& sim) { sim.Stop(); }, false},
+  };
+  for (const auto& [name, goAway, exchangeFirst] : cases) {
+    SimProcess sim({"--answer-wake", "--link", node});
+    ASSERT_EQ(Connect(node), LinkResult::kOk) << name;
+    EXPECT_FALSE(line.CheckForLoss()) << name;
+    goAway(sim);
+    if (exchangeFirst) {
+      Reply reply;
+      const auto start = std::chrono::steady_clock::now();
+      EXPECT_EQ(ExchangeCommand(link, "TMG\r", reply), LinkResult::kExchangeFailed) << name;
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200)) << name;
+    }
+    EXPECT_TRUE(line.CheckForLoss()) << name;
+    EXPECT_FALSE(line.IsOpen()) << name;
+    EXPECT_FALSE(line.CheckForLoss()) << name;
+    CloseDeviceLink(link);
+  }
+}
+
+// Two programs never share a logger: while one line holds the terminal, an
+// open by its path or through a link to it is refused as busy (the tests run
+// as root, whom only the lock refuses) and sends nothing; once the holder
+// closes, the port opens.
+TEST_F(SimConnectTest, APortHeldByAnotherLineIsBusyUntilClosed) {
   const testing::TempFolder folder;
   const std::string node = folder.File("adapter");
   SimProcess sim({"--answer-wake", "--link", node});
-  ASSERT_EQ(Connect(node), LinkResult::kOk);
-  ASSERT_EQ(::unlink(node.c_str()), 0);  // the adapter was pulled
-  Reply reply;
-  const auto start = std::chrono::steady_clock::now();
-  EXPECT_EQ(ExchangeCommand(link, "TMG\r", reply), LinkResult::kExchangeFailed);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(200));
+  PosixSerialLine holder;
+  ASSERT_TRUE(holder.Open(sim.path(), {}));
+  for (const std::string& name : {sim.path(), node}) {
+    dialogBoxes.boxes.clear();
+    EXPECT_EQ(Connect(name), LinkResult::kPortNotOpened) << name;
+    EXPECT_EQ(line.LastOpenFailure(), OpenFailure::kBusy) << name;
+    EXPECT_EQ(dialogBoxes.boxes, (Boxes{{"接続エラー", "COMポートエラー。"}})) << name;
+  }
+  EXPECT_EQ(sim.ReceivedLines(), Lines{});
+  holder.Close();
+  EXPECT_EQ(Connect(node), LinkResult::kOk);
 }
 
 }  // namespace

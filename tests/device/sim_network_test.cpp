@@ -7,7 +7,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QThread>
 #include <future>
 #include <thread>
 
@@ -16,7 +15,7 @@
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/port_line.h"
-#include "device/qt/line_for_port.h"
+#include "device/line_for_port.h"
 #include "device/settings_runs.h"
 #include "device/sockets/socket_line.h"
 #include "support/ser2net_process.h"
@@ -63,18 +62,13 @@ class SimNetworkTest : public ::testing::Test {
   int losses = 0;
 };
 
-// As the command line runs each logger: on a worker thread without an event loop, where the
-// line is made, used and closed, with no warning from Qt.
+// As the command line runs each logger: on a worker thread of its own, where the line is made,
+// used and closed.
 TEST_F(SimNetworkTest, ConnectClockAndRunsOnAWorkerThread) {
   SimProcess sim;
   Ser2netProcess ser2net(sim.path());
-  static std::vector<std::string> warnings;
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
-        warnings.push_back(text.toStdString());
-      });
   std::vector<bool> done;
-  QThread* worker = QThread::create([&] {
+  std::thread worker([&] {
     std::unique_ptr<SerialLine> tcp = MakeLineForPort(ser2net.portName());
     DeviceLink workerLink{*tcp};
     CommandContext workerCtx{workerLink, pages, boxes};
@@ -84,17 +78,13 @@ TEST_F(SimNetworkTest, ConnectClockAndRunsOnAWorkerThread) {
             SendAllSettings(workerCtx).Clean(), ReceiveAllSettings(workerCtx).Clean()};
     DestroyDeviceLink(workerLink);
   });
-  worker->start();
-  worker->wait();
-  delete worker;
-  qInstallMessageHandler(previous);
+  worker.join();
   EXPECT_EQ(done, std::vector<bool>(5, true));
-  EXPECT_EQ(warnings, std::vector<std::string>{});
   EXPECT_EQ(sim.ReceivedLines().at(4), "TMS260305070809");
 }
 
-// ser2net gone in the middle of a send: the run stops with a link failure and the window
-// hears of the loss, as of an unplugged adapter.
+// ser2net gone in the middle of a send: the run stops with a link failure, and the loss is told
+// once, as of an unplugged adapter.
 TEST_F(SimNetworkTest, PeerClosingMidRunFailsTheLinkAndIsReportedAsALoss) {
   SimProcess sim({"--answer-wake", "--delay", "20"});
   Ser2netProcess ser2net(sim.path());
@@ -109,6 +99,7 @@ TEST_F(SimNetworkTest, PeerClosingMidRunFailsTheLinkAndIsReportedAsALoss) {
   CheckForLoss();
   EXPECT_EQ(losses, 1);
   EXPECT_FALSE(line.IsOpen());
+  EXPECT_FALSE(line.CheckForLoss());
 }
 
 // A closed port, a malformed name, a port that another client uses, and a peer that takes the

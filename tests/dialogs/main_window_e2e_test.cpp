@@ -1,5 +1,5 @@
 // The window's commands end to end: the real main window, its dialogs and a
-// QSerialPort line to the logger simulator, driven by mouse clicks.
+// termios line to the logger simulator, driven by mouse clicks.
 #include <QLineEdit>
 #include <QTest>
 #include <functional>
@@ -145,6 +145,23 @@ TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
   EXPECT_FALSE(controls().Enabled(ids::kDisconnectButton));
   EXPECT_EQ(boxes.size(), 1u);
+}
+
+// A logger that goes away while the window idles, after a reconnect gave the
+// port a new descriptor: the panel shows it gone, without a box.
+TEST_F(MainWindowTest, ALoggerGoneWhileIdleShowsAsNotConnected) {
+  StartSim({"--answer-wake"});
+  ConnectThroughDialog();
+  Click(ids::kDisconnectButton);
+  ConnectThroughDialog();
+  QCoreApplication::processEvents();  // the check after the command, while the logger is there
+  ASSERT_EQ(link().connected, 1);
+  boxes.clear();
+  sim->Stop();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return link().connected == 0; }, 2000));
+  EXPECT_FALSE(link().port->IsOpen());
+  EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
+  EXPECT_TRUE(boxes.empty());
 }
 
 // Loading and saving through the buttons: an extension in Shift_JIS is kept

@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "app/window_fixture.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/posix/serial_line.h"
 #include "support/sim_process.h"
 #include "support/temp_folder.h"
 
 namespace km62rx::testing {
 
-// The window over a QSerialPort line to the simulator, which is the only
+// The window over the termios line to the simulator, which is the only
 // port listed; until StartSim the window has the scripted line.
 class SimWindowTest : public WindowTest {
  protected:
@@ -18,7 +18,7 @@ class SimWindowTest : public WindowTest {
     boxes.clear();
     sim = std::make_unique<SimProcess>(std::move(options));
     ports = {sim->path()};
-    Start(std::make_unique<device::QtSerialLine>());
+    Start(std::make_unique<device::PosixSerialLine>());
   }
   std::vector<std::string> SimLines() const { return sim->ReceivedLines(); }
 

@@ -13,7 +13,7 @@
 #include "device/control_ids.h"
 #include "device/device_link.h"
 #include "device/open_port.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/posix/serial_line.h"
 #include "device/settings_commands.h"
 #include "device/settings_runs.h"
 #include "settings/notifier.h"
@@ -60,7 +60,7 @@ struct SimConnection {
   void Mark() { mark = sim.ReceivedLines().size(); }
 
   SimProcess sim;
-  device::QtSerialLine line;
+  device::PosixSerialLine line;
   device::DeviceLink link{line};
   RecordingNotifier connectBoxes;
   ui::MemoryPageControls pages;

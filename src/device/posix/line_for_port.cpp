@@ -1,7 +1,7 @@
-#include "device/qt/line_for_port.h"
+#include "device/line_for_port.h"
 
 #include "device/network_port.h"
-#include "device/qt/qt_serial_line.h"
+#include "device/posix/serial_line.h"
 #include "device/sockets/socket_line.h"
 
 namespace km62rx::device {
@@ -9,7 +9,7 @@ namespace km62rx::device {
 std::unique_ptr<SerialLine> MakeLineForPort(const std::string& portName) {
   if (IsNetworkPortName(portName))
     return std::make_unique<SocketLine>();
-  return std::make_unique<QtSerialLine>();
+  return std::make_unique<PosixSerialLine>();
 }
 
 }  // namespace km62rx::device
