@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev
   nlohmann-json3-dev libudev-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk qt6-translations-l10n qt6-l10n-tools
+  fonts-noto-cjk qt6-translations-l10n
   clang libclang-rt-14-dev
   dpkg-dev lintian file gzip
   ser2net

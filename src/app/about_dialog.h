@@ -1,24 +1,15 @@
 #pragma once
 
 #include <QDialog>
-
-class QWidget;
+#include <memory>
 
 namespace km62rx::app {
 
-// The version box: "VESTRAL  DO-62REvev", the version line and OK. Closes
-// with OK, Enter, Escape or its close box.
-class AboutDialog : public QDialog {
-  Q_OBJECT
+// The version box of its description, owned by owner: closes with OK,
+// Enter, Escape or its close box.
+std::unique_ptr<QDialog> MakeAboutBox(QWidget* owner);
 
- public:
-  explicit AboutDialog(QWidget* owner);
-
-  // "バージョン 1.01".
-  static QString VersionLine();
-};
-
-// Runs the version box modally, owned by owner.
+// Runs the version box modally.
 void ShowAboutBox(QWidget* owner);
 
 }  // namespace km62rx::app

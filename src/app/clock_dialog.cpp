@@ -1,11 +1,9 @@
 #include "app/clock_dialog.h"
 
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <string>
 
 #include "app/busy_cursor.h"
@@ -16,21 +14,8 @@
 #include "settings/file_chooser.h"
 #include "ui/field_rules.h"
 #include "ui/file_commands.h"
-#include "ui/qt/paste_requests.h"
 
 namespace km62rx::app {
-
-namespace {
-
-struct FieldLayout {
-  int x;
-  int width;
-  int limit;
-};
-constexpr std::array<FieldLayout, 6> kFields{
-    {{10, 25, 4}, {40, 18, 2}, {65, 18, 2}, {95, 18, 2}, {120, 18, 2}, {145, 18, 2}}};
-
-}  // namespace
 
 // The six fields as PageControls, so the window's range clamp can run on
 // them. Only texts exist here.
@@ -73,14 +58,24 @@ class ClockFieldControls : public device::PageControls {
 };
 
 ClockDialog::ClockDialog(AppContext& ctx, int clockDialogTarget)
-    : QDialog(ctx.mainWindow), ctx_(ctx), target_(clockDialogTarget) {
-  setWindowTitle(tr("本体時刻設定"));
-  setObjectName(QStringLiteral("clockDialog"));
-  BuildControls();
+    : DescribedDialog(ui::ClockDialogDescription(), ctx.mainWindow),
+      ctx_(ctx),
+      target_(clockDialogTarget) {
+  for (std::size_t i = 0; i < fields_.size(); ++i) {
+    fields_[i] = Widget<QLineEdit>(ids::kClockFields[i]);
+    fields_[i]->installEventFilter(this);
+  }
+  pcTimeButton_ = Widget<QPushButton>(ids::kPcTimeButton);
+  okButton_ = Widget<QPushButton>(ids::kClockOkButton);
+  cancelButton_ = Widget<QPushButton>(ids::kClockCancelButton);
+  connect(pcTimeButton_, &QPushButton::clicked, this, [this] { FillFieldsWithPcTime(); });
+  connect(okButton_, &QPushButton::clicked, this, [this] { ApplyAndClose(); });
+  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
   fieldControls_ = std::make_unique<ClockFieldControls>(fields_);
   notifier_ = ctx_.services->makeNotifier(this);
   FillFieldsWithPcTime();
-  hint_->setText(target_ != 0 ? QString() : tr("※本体起動時に反映したい時刻を設定してください※"));
+  Widget<QLabel>(ids::kClockHintLine)->setText(QtText(ui::ClockHint(target_)));
 }
 
 ClockDialog::~ClockDialog() {
@@ -88,47 +83,6 @@ ClockDialog::~ClockDialog() {
   // clamp must not run then.
   for (QLineEdit* field : fields_)
     field->removeEventFilter(this);
-}
-
-void ClockDialog::BuildControls() {
-  const QFont font = DialogFont();
-  setFont(font);
-  const DialogUnits units(font);
-  setFixedSize(units.X(300), units.Y(120));
-
-  hint_ = new QLabel(this);
-  NameAndPlace(hint_, ids::kClockHintLine, units, 5, 5, 200, 15);
-
-  auto* label = new QLabel(tr("年    月    日      時    分    秒"), this);
-  NameAndPlace(label, ids::kClockFieldLabel, units, 25, 25, 200, 15);
-
-  const auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
-  for (std::size_t i = 0; i < fields_.size(); ++i) {
-    auto* field = new QLineEdit(this);
-    field->setMaxLength(kFields[i].limit);
-    field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    field->setValidator(digits);
-    ui::KeepPastesOnOneLine(field);
-    NameAndPlace(field, ids::kClockFields[i], units, kFields[i].x, 40, kFields[i].width, 14);
-    field->installEventFilter(this);
-    fields_[i] = field;
-  }
-
-  // No default button: Enter in a field does nothing.
-  pcTimeButton_ = AddButton(this, tr("PC時刻コピー"), ids::kPcTimeButton, units, 175, 40, 55);
-  okButton_ = AddButton(this, QStringLiteral("OK"), ids::kClockOkButton, units, 80, 90, 50);
-  cancelButton_ = AddButton(this, tr("キャンセル"), ids::kClockCancelButton, units, 160, 90, 50);
-
-  // Tab order: the fields, then OK, キャンセル, PC時刻コピー as created.
-  for (std::size_t i = 1; i < fields_.size(); ++i)
-    setTabOrder(fields_[i - 1], fields_[i]);
-  setTabOrder(fields_.back(), okButton_);
-  setTabOrder(okButton_, cancelButton_);
-  setTabOrder(cancelButton_, pcTimeButton_);
-
-  connect(pcTimeButton_, &QPushButton::clicked, this, [this] { FillFieldsWithPcTime(); });
-  connect(okButton_, &QPushButton::clicked, this, [this] { ApplyAndClose(); });
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ClockDialog::FillFieldsWithPcTime() {
@@ -185,11 +139,6 @@ bool ClockDialog::eventFilter(QObject* watched, QEvent* event) {
       ui::ClampNumericField(id, *fieldControls_);
   }
   return QDialog::eventFilter(watched, event);
-}
-
-void ClockDialog::keyPressEvent(QKeyEvent* event) {
-  if (!HandleDialogKey(*this, *event))
-    QDialog::keyPressEvent(event);
 }
 
 void RunClockDialog(AppContext& ctx, int clockDialogTarget) {

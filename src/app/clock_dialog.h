@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <memory>
 
 #include "app/app_context.h"
+#include "app/dialog_support.h"
 #include "device/clock_commands.h"
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,7 +18,7 @@ class ClockFieldControls;
 // sends the typed time to the logger (target 1) or stores it as the start-up
 // time of a settings file (target 0), and always closes the dialog. Enter
 // and Escape do not close it; "キャンセル" and the close box do.
-class ClockDialog : public QDialog {
+class ClockDialog : public DescribedDialog {
   Q_OBJECT
 
  public:
@@ -35,10 +34,8 @@ class ClockDialog : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void BuildControls();
   int FieldId(const QObject* object) const;
 
   AppContext& ctx_;
@@ -46,7 +43,6 @@ class ClockDialog : public QDialog {
   std::unique_ptr<Notifier> notifier_;  // boxes owned by this dialog
   std::array<QLineEdit*, 6> fields_{};
   std::unique_ptr<ClockFieldControls> fieldControls_;
-  QLabel* hint_ = nullptr;
   QPushButton* okButton_ = nullptr;
   QPushButton* cancelButton_ = nullptr;
   QPushButton* pcTimeButton_ = nullptr;

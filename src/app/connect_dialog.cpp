@@ -2,8 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -23,96 +21,40 @@
 
 namespace km62rx::app {
 
-namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
-ConnectDialog::ConnectDialog(AppContext& ctx) : QDialog(ctx.mainWindow), ctx_(ctx) {
-  setWindowTitle(tr("シリアル接続"));
-  setObjectName(QStringLiteral("connectDialog"));
-  BuildControls();
+ConnectDialog::ConnectDialog(AppContext& ctx)
+    : DescribedDialog(ui::ConnectDialogDescription(), ctx.mainWindow), ctx_(ctx) {
+  portCombo_ = Widget<QComboBox>(ids::kPortCombo);
+  dataBitsCombo_ = Widget<QComboBox>(ids::kDataBitsCombo);
+  parityCombo_ = Widget<QComboBox>(ids::kParityCombo);
+  baudCombo_ = Widget<QComboBox>(ids::kBaudCombo);
+  flowCombo_ = Widget<QComboBox>(ids::kFlowCombo);
+  connectButton_ = Widget<QPushButton>(ids::kConnectOkButton);
+  cancelButton_ = Widget<QPushButton>(ids::kConnectCancelButton);
+  FillCombos();
   notifier_ = ctx_.services->makeNotifier(this);
 }
 
 ConnectDialog::~ConnectDialog() = default;
 
-void ConnectDialog::BuildControls() {
-  const QFont font = DialogFont();
-  setFont(font);
-  const DialogUnits units(font);
-  setFixedSize(units.X(300), units.Y(150));
-
-  struct LabelSpec {
-    int id;
-    const char* text;
-    int x, y, width, height;
-  };
-  static const LabelSpec kLabels[] = {
-      {210, QT_TR_NOOP("※ 本体DIPスイッチと通信条件を合わせてください ※"), 5, 5, 200, 15},
-      {211, QT_TR_NOOP("ポート"), 10, 25, 70, 15},
-      {212, QT_TR_NOOP("データ長"), 90, 25, 70, 15},
-      {213, QT_TR_NOOP("パリティ/ストップ"), 170, 25, 70, 15},
-      {214, QT_TR_NOOP("通信速度"), 10, 65, 70, 15},
-      {215, QT_TR_NOOP("フロー制御"), 90, 65, 70, 15},
-  };
-  for (const LabelSpec& def : kLabels) {
-    auto* label = new QLabel(tr(def.text), this);
-    NameAndPlace(label, def.id, units, def.x, def.y, def.width, def.height);
-  }
-
-  // No default button: Enter on a combo does nothing.
-  connectButton_ = AddButton(this, tr("接続"), ids::kConnectOkButton, units, 80, 120, 50);
-  cancelButton_ = AddButton(this, tr("キャンセル"), ids::kConnectCancelButton, units, 160, 120, 50);
-
-  // A combo is as high as its closed box; the height of the opened list in
-  // the layout table is left to the widget.
-  const auto makeCombo = [&](int id, int x, int y) {
-    auto* combo = new QComboBox(this);
-    combo->setObjectName(QStringLiteral("ctl%1").arg(id));
-    combo->setGeometry(units.X(x), units.Y(y), units.X(60), combo->sizeHint().height());
-    return combo;
-  };
-  portCombo_ = makeCombo(ids::kPortCombo, 10, 40);
-  dataBitsCombo_ = makeCombo(ids::kDataBitsCombo, 90, 40);
-  parityCombo_ = makeCombo(ids::kParityCombo, 170, 40);
-  baudCombo_ = makeCombo(ids::kBaudCombo, 10, 80);
-  flowCombo_ = makeCombo(ids::kFlowCombo, 90, 80);
-
+void ConnectDialog::FillCombos() {
   // The ports as discovery lists them, not sorted; the placeholder when none.
   ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
   for (const std::string& port : ports_)
-    portCombo_->addItem(FromUtf8(port));
+    portCombo_->addItem(QtText(port));
   if (ports_.empty())
-    portCombo_->addItem(FromUtf8(device::kNoPortItem.Get()));
+    portCombo_->addItem(QtText(device::kNoPortItem.Get()));
   portCombo_->setCurrentIndex(0);
   FitPortListWidth();
 
   const auto fill = [](QComboBox* combo, const auto& choices) {
     for (const auto& choice : choices)
-      combo->addItem(FromUtf8(choice.label.Get()));
+      combo->addItem(QtText(choice.label.Get()));
     combo->setCurrentIndex(0);
   };
   fill(dataBitsCombo_, device::kDataBitsChoices);
   fill(parityCombo_, device::kParityChoices);
   fill(baudCombo_, device::kBaudChoices);
   fill(flowCombo_, device::kFlowChoices);
-
-  // Tab order as the controls stand in the template: the buttons, then the
-  // combos.
-  setTabOrder(connectButton_, cancelButton_);
-  setTabOrder(cancelButton_, portCombo_);
-  setTabOrder(portCombo_, dataBitsCombo_);
-  setTabOrder(dataBitsCombo_, parityCombo_);
-  setTabOrder(parityCombo_, baudCombo_);
-  setTabOrder(baudCombo_, flowCombo_);
-
-  // The dialog opens with the port list focused, so that Enter pressed
-  // straight away presses no button.
-  portCombo_->setFocus();
 
   connect(portCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowPortChoice(); });
   ShowPortChoice();
@@ -194,11 +136,6 @@ void ConnectDialog::OnConnectClicked() {
     return;
   device::ShowDeviceClock(*ctx_.link, *notifier_);
   accept();
-}
-
-void ConnectDialog::keyPressEvent(QKeyEvent* event) {
-  if (!HandleDialogKey(*this, *event))
-    QDialog::keyPressEvent(event);
 }
 
 void RunConnectDialog(AppContext& ctx) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/dialog_support.h"
 #include "device/line_settings.h"
 
 class QComboBox;
@@ -21,7 +21,7 @@ namespace km62rx::app {
 // port and the default line settings. A network port (socket://HOST:PORT)
 // keeps the server's line settings, so the line-setting combos are disabled
 // while one is chosen.
-class ConnectDialog : public QDialog {
+class ConnectDialog : public DescribedDialog {
   Q_OBJECT
 
  public:
@@ -41,11 +41,8 @@ class ConnectDialog : public QDialog {
   // "接続": connect, handshake, clock box, close.
   void OnConnectClicked();
 
- protected:
-  void keyPressEvent(QKeyEvent* event) override;
-
  private:
-  void BuildControls();
+  void FillCombos();
   void FitPortListWidth();
   // Follows the chosen port: the line-setting combos are disabled for a
   // network port, and the port combo's tooltip is the port's full name.

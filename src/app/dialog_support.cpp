@@ -1,21 +1,20 @@
 #include "app/dialog_support.h"
 
-#include <QDialog>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QString>
-#include <QWidget>
 #include <algorithm>
 
 #include "app/ui_font.h"
+#include "ui/qt/paste_requests.h"
 
 namespace km62rx::app {
-
-QFont DialogFont() {
-  return UiFontAtPoints(10);
-}
 
 DialogUnits::DialogUnits(const QFont& font) {
   // The average width is taken over the Latin letters, as the platform that
@@ -25,16 +24,12 @@ DialogUnits::DialogUnits(const QFont& font) {
   static const QString kLetters =
       QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
   const int total = metrics.horizontalAdvance(kLetters);
-  baseWidth_ = (total / 26 + 1) / 2;
-  if (baseWidth_ < 1)
-    baseWidth_ = 1;
+  baseWidth_ = std::max((total / 26 + 1) / 2, 1);
   // The character height is the face's em: the platform takes the cell
   // height, which for the face these dialogs were laid out in is its em. A
   // CJK face with tall line spacing (Noto CJK: 1.45 em) would otherwise
   // stretch every dialog by half.
-  baseHeight_ = std::min(metrics.height(), QFontInfo(font).pixelSize());
-  if (baseHeight_ < 1)
-    baseHeight_ = 1;
+  baseHeight_ = std::max(std::min(metrics.height(), QFontInfo(font).pixelSize()), 1);
 }
 
 int DialogUnits::X(int units) const {
@@ -44,45 +39,99 @@ int DialogUnits::Y(int units) const {
   return units * baseHeight_ / 8;
 }
 
-QRect DialogUnits::Rect(int x, int y, int width, int height) const {
-  return QRect(X(x), Y(y), X(width), Y(height));
+QRect DialogUnits::Rect(const ui::Geometry& g) const {
+  return QRect(X(g.x), Y(g.y), X(g.width), Y(g.height));
 }
 
-void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width, int height) {
-  widget->setGeometry(units.Rect(x, y, width, height));
+QString QtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void NameAndPlace(QWidget* widget, int id, const DialogUnits& units, int x, int y, int width,
-                  int height) {
-  widget->setObjectName(QStringLiteral("ctl%1").arg(id));
-  PlaceInUnits(widget, units, x, y, width, height);
-}
+namespace {
 
-QPushButton* AddButton(QDialog* dialog, const QString& text, int id, const DialogUnits& units,
-                       int x, int y, int width) {
-  auto* button = new QPushButton(text, dialog);
-  NameAndPlace(button, id, units, x, y, width, 14);
-  button->setAutoDefault(false);
-  button->setDefault(false);
-  return button;
-}
-
-bool HandleDialogKey(QDialog& dialog, QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Escape:
-      event.accept();
-      return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      if (auto* button = qobject_cast<QPushButton*>(dialog.focusWidget());
-          button && button->isEnabled()) {
-        button->click();
+QWidget* MakeControl(const ui::DialogControl& def, const ui::DialogDescription& description,
+                     const DialogUnits& units, QDialog* dialog) {
+  using K = ui::DialogControlKind;
+  const QString text = QtText(def.text.Get());
+  QWidget* widget = nullptr;
+  switch (def.kind) {
+    case K::kLabel:
+    case K::kTopLabel: {
+      auto* label = new QLabel(text, dialog);
+      if (def.kind == K::kTopLabel) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
       }
-      event.accept();
-      return true;
-    default:
-      return false;
+      widget = label;
+      break;
+    }
+    case K::kPushButton: {
+      auto* button = new QPushButton(text, dialog);
+      if (def.id == description.defaultButton) {
+        button->setDefault(true);
+      } else {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+      }
+      widget = button;
+      break;
+    }
+    case K::kCombo: {
+      // As high as its closed box; the height of the opened list is left
+      // to the widget.
+      auto* combo = new QComboBox(dialog);
+      combo->setObjectName(QStringLiteral("ctl%1").arg(def.id));
+      combo->setGeometry(units.X(def.geometry.x), units.Y(def.geometry.y),
+                         units.X(def.geometry.width), combo->sizeHint().height());
+      return combo;
+    }
+    case K::kDigitField: {
+      auto* field = new QLineEdit(dialog);
+      field->setMaxLength(def.limit);
+      field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      field->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), field));
+      ui::KeepPastesOnOneLine(field);
+      widget = field;
+      break;
+    }
   }
+  widget->setObjectName(QStringLiteral("ctl%1").arg(def.id));
+  widget->setGeometry(units.Rect(def.geometry));
+  return widget;
+}
+
+}  // namespace
+
+DescribedDialog::DescribedDialog(const ui::DialogDescription& description, QWidget* owner,
+                                 Qt::WindowFlags flags)
+    : QDialog(owner, flags), description_(description), units_(FontOf(description.font)) {
+  setWindowTitle(QtText(description.title.Get()));
+  setObjectName(QtText(description.name));
+  setFont(FontOf(description.font));
+  for (const ui::DialogControl& def : description.controls)
+    widgets_[def.id] = MakeControl(def, description, units_, this);
+  setFixedSize(units_.X(description.width), units_.Y(description.height));
+  if (description.firstFocus != 0)
+    widgets_[description.firstFocus]->setFocus();
+}
+
+void DescribedDialog::keyPressEvent(QKeyEvent* event) {
+  if (description_.keys == ui::DialogKeys::kFocusedButtonOnly) {
+    switch (event->key()) {
+      case Qt::Key_Escape:
+        event->accept();
+        return;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()); button && button->isEnabled())
+          button->click();
+        event->accept();
+        return;
+      default:
+        break;
+    }
+  }
+  QDialog::keyPressEvent(event);
 }
 
 }  // namespace km62rx::app

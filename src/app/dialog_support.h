@@ -1,19 +1,17 @@
 #pragma once
 
+#include <QDialog>
 #include <QFont>
 #include <QRect>
+#include <map>
 
-class QDialog;
+#include "ui/dialog_descriptions.h"
+
 class QKeyEvent;
-class QPushButton;
 class QString;
 class QWidget;
 
 namespace km62rx::app {
-
-// The font of the connect and clock dialogs: a fixed-pitch Japanese face of
-// 10 points ("ＭＳ ゴシック" where present, else a monospace CJK face).
-QFont DialogFont();
 
 // Converts dialog units to pixels with the base units of a font: x and widths
 // by the average character width / 4, y and heights by the character
@@ -23,7 +21,7 @@ class DialogUnits {
   explicit DialogUnits(const QFont& font);
   int X(int units) const;
   int Y(int units) const;
-  QRect Rect(int x, int y, int width, int height) const;
+  QRect Rect(const ui::Geometry& geometry) const;
 
   int baseWidth() const { return baseWidth_; }
   int baseHeight() const { return baseHeight_; }
@@ -33,23 +31,34 @@ class DialogUnits {
   int baseHeight_;
 };
 
-// Places a child at a rectangle given in dialog units.
-void PlaceInUnits(QWidget* widget, const DialogUnits& units, int x, int y, int width, int height);
+// A text of the program's tables as Qt holds it.
+QString QtText(std::string_view text);
 
-// Gives a dialog's child its object name "ctl<ID>" and places it in dialog
-// units.
-void NameAndPlace(QWidget* widget, int id, const DialogUnits& units, int x, int y, int width,
-                  int height);
+// A dialog drawn from its description: title, font, fixed size and the
+// controls (named "ctl<ID>", in the description's order, which is the tab
+// order), with the first focus, the default button and the key policy
+// applied. Widget() finds a control by ID.
+class DescribedDialog : public QDialog {
+  Q_OBJECT
 
-// Adds a push button 14 units high that is never a default button: Enter in
-// these dialogs presses only the focused button.
-QPushButton* AddButton(QDialog* dialog, const QString& text, int id, const DialogUnits& units,
-                       int x, int y, int width);
+ public:
+  DescribedDialog(const ui::DialogDescription& description, QWidget* owner,
+                  Qt::WindowFlags flags = {});
 
-// Key handling shared by the connect and clock dialogs, which have no
-// default button and are not closed from the keyboard: Enter presses the
-// focused push button (as the space bar does) and otherwise does nothing;
-// Escape does nothing. Returns true when the key was one of these.
-bool HandleDialogKey(QDialog& dialog, QKeyEvent& event);
+  template <typename T>
+  T* Widget(int id) const {
+    const auto found = widgets_.find(id);
+    return found == widgets_.end() ? nullptr : qobject_cast<T*>(found->second);
+  }
+  const DialogUnits& Units() const { return units_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  const ui::DialogDescription& description_;
+  DialogUnits units_;
+  std::map<int, QWidget*> widgets_;
+};
 
 }  // namespace km62rx::app

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 
 #include "app/app_icon.h"
+#include "app/dialog_support.h"
 #include "app/field_focus_routing.h"
 #include "app/line_loss_watch.h"
 #include "app/link_panel.h"
@@ -15,6 +16,7 @@
 #include "app/window_commands.h"
 #include "device/connection.h"
 #include "device/link_status.h"
+#include "ui/main_window_description.h"
 #include "ui/qt/page_builder.h"
 #include "ui/qt/page_switch.h"
 
@@ -31,12 +33,13 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
       line_(std::make_unique<LineLossWatch>(std::move(line),
                                             [this] { device::CloseDeviceLink(link_); })),
       link_(*line_) {
-  setWindowTitle(QStringLiteral("DO-62REvev"));
+  const ui::MainWindowDescription& description = ui::DescribedMainWindow();
+  setWindowTitle(QtText(description.title));
   setWindowIcon(AppIcon());
 
   auto* client = new QWidget(this);
-  client->setFont(UiFont());
-  client->setFixedSize(kClientWidth, kClientHeight);
+  client->setFont(FontOf(description.font));
+  client->setFixedSize(description.clientWidth, description.clientHeight);
   setCentralWidget(client);
 
   notifier_ = services_.makeNotifier(this);
@@ -61,7 +64,7 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
   BuildMenu();
   ConnectButtons();
   const int menuHeight = menuBar()->isNativeMenuBar() ? 0 : menuBar()->sizeHint().height();
-  setFixedSize(kClientWidth, kClientHeight + menuHeight);
+  setFixedSize(description.clientWidth, description.clientHeight + menuHeight);
 }
 
 MainWindow::~MainWindow() {
@@ -76,22 +79,14 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildMenu() {
-  struct Item {
-    QMenu* menu;
-    int id;
-    QString text;
-  };
-  QMenu* file = menuBar()->addMenu(tr("ファイル"));
-  QMenu* help = menuBar()->addMenu(tr("ヘルプ"));
-  const Item items[] = {
-      {file, kMenuExit, tr("終了")},
-      {help, kMenuAbout, tr("バージョン情報")},
-  };
-  for (const Item& item : items) {
-    QAction* action = item.menu->addAction(item.text);
-    action->setObjectName(QStringLiteral("menu%1").arg(item.id));
-    const int id = item.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+  for (const ui::Menu& menu : ui::DescribedMainWindow().menus) {
+    QMenu* popup = menuBar()->addMenu(QtText(menu.title.Get()));
+    for (const ui::MenuItem& item : menu.items) {
+      QAction* action = popup->addAction(QtText(item.text.Get()));
+      action->setObjectName(QStringLiteral("menu%1").arg(item.id));
+      const int id = item.id;
+      connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
+    }
   }
 }
 

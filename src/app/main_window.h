@@ -28,11 +28,6 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The client area below the menu: what a 680 x 540 window with caption
-  // and menu leaves for the controls.
-  static constexpr int kClientWidth = 664;
-  static constexpr int kClientHeight = 480;
-
   MainWindow(AppServices& services, std::unique_ptr<device::SerialLine> line);
   ~MainWindow() override;
 

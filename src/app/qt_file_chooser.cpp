@@ -3,13 +3,15 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "ui/file_dialog_description.h"
+
 namespace km62rx::app {
 
 void QtFileChooser::Configure(QFileDialog& dialog, bool forSaving, bool askBeforeReplacing) {
-  // Both cases of the extension: a native dialog on a file system that tells
-  // case apart would otherwise hide lower-case names.
-  dialog.setNameFilter(QStringLiteral("CFG files(*.CFG *.cfg)"));
-  dialog.setDefaultSuffix(QStringLiteral("CFG"));
+  const ui::FileDialogDescription& file = ui::kSettingsFileDialog;
+  dialog.setNameFilter(QString::fromUtf8(file.filter.data(), qsizetype(file.filter.size())));
+  dialog.setDefaultSuffix(
+      QString::fromUtf8(file.defaultSuffix.data(), qsizetype(file.defaultSuffix.size())));
   if (forSaving) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A new name is allowed: saving is how a settings file comes to exist.
@@ -19,7 +21,8 @@ void QtFileChooser::Configure(QFileDialog& dialog, bool forSaving, bool askBefor
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
-  dialog.selectFile(QStringLiteral("SETTING.CFG"));
+  dialog.selectFile(
+      QString::fromUtf8(file.initialName.data(), qsizetype(file.initialName.size())));
 }
 
 std::optional<std::string> QtFileChooser::Run(bool forSaving, bool askBeforeReplacing) {

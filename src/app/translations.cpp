@@ -10,13 +10,13 @@
 namespace km62rx::app {
 
 void InstallTranslations(QCoreApplication& application) {
+  // The program's own texts come from its tables in the language of the
+  // run; Qt's own dialogs and menus are English without a translation.
+  if (CurrentLanguage() == Language::kEnglish)
+    return;
   auto* translator = new QTranslator(&application);
-  const bool loaded = CurrentLanguage() == Language::kEnglish
-                          ? translator->load(QStringLiteral(":/translations/km62rx_en.qm"))
-                          : translator->load(QLocale(QLocale::Japanese, QLocale::Japan),
-                                             QStringLiteral("qtbase"), QStringLiteral("_"),
-                                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  if (loaded)
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(translator);
   else
     delete translator;

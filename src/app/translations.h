@@ -4,10 +4,9 @@ class QCoreApplication;
 
 namespace km62rx::app {
 
-// Installs the translations of the chosen language on the application: in
-// English the program's own English texts (Qt's own dialogs and menus are
-// English without a translation); in Japanese Qt's Japanese translation,
-// where it is installed.
+// Installs Qt's own Japanese translation, where it is installed, for the
+// dialogs and menus Qt draws itself (the file dialog, a field's context
+// menu) when the run is in Japanese.
 void InstallTranslations(QCoreApplication& application);
 
 }  // namespace km62rx::app

@@ -4,50 +4,26 @@
 #include <QStringList>
 
 namespace km62rx::app {
-namespace {
 
-// The faces tried in order; the first one installed is used.
-const QStringList& PreferredFamilies() {
-  static const QStringList families = {
-      QStringLiteral("ＭＳ ゴシック"),
-      QStringLiteral("MS Gothic"),
-      QStringLiteral("Noto Sans Mono CJK JP"),
-      QStringLiteral("Noto Sans Mono CJK"),
-      QStringLiteral("VL Gothic"),
-      QStringLiteral("IPAGothic"),
-      QStringLiteral("TakaoGothic"),
-  };
-  return families;
-}
-
-QFont BaseFont() {
-  QFont font;
+QFont FontOf(const ui::FontDescription& description) {
+  QStringList faces;
+  for (std::string_view face : description.faces)
+    faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
   const QStringList installed = QFontDatabase::families();
   QStringList chosen;
-  for (const QString& family : PreferredFamilies()) {
-    if (installed.contains(family))
-      chosen << family;
+  for (const QString& face : faces) {
+    if (installed.contains(face))
+      chosen << face;
   }
-  if (chosen.isEmpty())
-    chosen = PreferredFamilies();
-  font.setFamilies(chosen);
+  QFont font;
+  font.setFamilies(chosen.isEmpty() ? faces : chosen);
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   font.setWeight(QFont::Normal);
-  return font;
-}
-
-}  // namespace
-
-QFont UiFont() {
-  QFont font = BaseFont();
-  font.setPixelSize(12);
-  return font;
-}
-
-QFont UiFontAtPoints(int pointSize) {
-  QFont font = BaseFont();
-  font.setPointSize(pointSize);
+  if (description.pixelSize > 0)
+    font.setPixelSize(description.pixelSize);
+  else
+    font.setPointSize(description.pointSize);
   return font;
 }
 

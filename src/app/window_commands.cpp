@@ -95,8 +95,8 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {kMenuExit, Exit},
-    {kMenuAbout, About},
+    {ids::kMenuExit, Exit},
+    {ids::kMenuAbout, About},
     {ids::kConnectButton, Connect},
     {ids::kDisconnectButton, Disconnect},
     {ids::kSendButton, Send},

@@ -6,10 +6,6 @@
 
 namespace km62rx::app {
 
-// Menu item IDs of the main window.
-inline constexpr int kMenuExit = 100;
-inline constexpr int kMenuAbout = 101;
-
 // Runs the command of a menu item or button of the main window by its ID:
 // 100 exit, 101 About, 400 connect, 401 disconnect, 415 send, 416 receive,
 // 417 save, 418 load, 420 clock from the PC, 421 typed clock to the logger,

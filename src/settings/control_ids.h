@@ -13,6 +13,10 @@ inline constexpr int kDataRows = settings::kDataEntryCount;
 inline constexpr int kTimeRows = settings::kTimeEntryCount;
 inline constexpr int kBytesPerDataRow = 4;
 
+// Menu items.
+inline constexpr int kMenuExit = 100;
+inline constexpr int kMenuAbout = 101;
+
 // Connection panel.
 inline constexpr int kStatusLine = 200;
 inline constexpr int kSdLine = 201;
@@ -80,7 +84,13 @@ inline constexpr int kTimestampSizeCheck = 885;
 inline constexpr int kTimestampSizeField = 696;
 inline constexpr int kTimestampSizeUnit = 340;
 
-// Connect dialog.
+// Connect dialog: the hint line, the five combo labels, buttons and combos.
+inline constexpr int kConnectHintLine = 210;
+inline constexpr int kPortLabel = 211;
+inline constexpr int kDataBitsLabel = 212;
+inline constexpr int kParityLabel = 213;
+inline constexpr int kBaudLabel = 214;
+inline constexpr int kFlowLabel = 215;
 inline constexpr int kConnectOkButton = 410;
 inline constexpr int kConnectCancelButton = 411;
 inline constexpr int kPortCombo = 300;
@@ -105,6 +115,11 @@ inline constexpr int kClockMinute = 504;
 inline constexpr int kClockSecond = 505;
 inline constexpr int kClockFields[] = {kClockYear, kClockMonth,  kClockDay,
                                        kClockHour, kClockMinute, kClockSecond};
+
+// About box: the program's name, the version line and OK.
+inline constexpr int kAboutNameLine = 270;
+inline constexpr int kAboutVersionLine = 271;
+inline constexpr int kAboutOkButton = 430;
 
 // Weekday combo index to day code and back (index 0 every day = 7,
 // index 7 Sunday = 0).

@@ -57,8 +57,8 @@ TEST_F(WindowTest, ControlNamesAreTheirIds) {
 // The interface font is fixed pitch, so headers aligned with blanks line up,
 // and every label, check, button and combo text fits its control.
 TEST_F(WindowTest, TextsFitTheirControls) {
-  const QFontMetrics metrics(app::UiFont());
-  EXPECT_EQ(QFontInfo(app::UiFont()).pixelSize(), 12);
+  const QFontMetrics metrics(app::FontOf(ui::kWindowFont));
+  EXPECT_EQ(QFontInfo(app::FontOf(ui::kWindowFont)).pixelSize(), 12);
   EXPECT_EQ(metrics.horizontalAdvance(QStringLiteral("有")), 2 * metrics.horizontalAdvance('i'));
   ForEachSpec([&](const ui::ControlSpec& def) {
     if (def.kind == ControlKind::kLabel || def.kind == ControlKind::kPushButton ||

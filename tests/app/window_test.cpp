@@ -8,6 +8,7 @@
 
 #include "device/control_ids.h"
 #include "km62rx_version.h"
+#include "ui/main_window_description.h"
 #include "ui/qt/page_builder.h"
 #include "window_fixture.h"
 
@@ -18,7 +19,7 @@ TEST_F(WindowTest, TitleFixedSizeAndMenu) {
   EXPECT_EQ(window->windowTitle().toStdString(), "DO-62REvev");
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
   EXPECT_EQ(window->ClientArea()->size(),
-            QSize(app::MainWindow::kClientWidth, app::MainWindow::kClientHeight));
+            QSize(ui::DescribedMainWindow().clientWidth, ui::DescribedMainWindow().clientHeight));
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_FALSE(window->windowIcon().isNull());
   EXPECT_TEXT(window->findChild<QAction*>("menu100")->text().toStdString(), "終了");

@@ -126,9 +126,9 @@ int main(int argc, char** argv) {
          ok;
   }
   if (all) {
-    app::AboutDialog about(&window);
-    ok = Save(about, folder, QStringLiteral("dialog-about.png")) && ok;
-    about.hide();
+    const std::unique_ptr<QDialog> about = app::MakeAboutBox(&window);
+    ok = Save(*about, folder, QStringLiteral("dialog-about.png")) && ok;
+    about->hide();
   }
   {
     app::ConnectDialog dialog(window.Context());
