@@ -14,21 +14,12 @@
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
 #include "app/translations.h"
-#include "app/window_arguments.h"
 #include "device/port_discovery.h"
 #include "device/port_line.h"
 #include "device/line_for_port.h"
-#include "km62rx_version.h"
 #include "settings/clock.h"
 #include "settings/language.h"
-
-namespace {
-
-void PrintLine(std::FILE* stream, const std::string& line) {
-  std::fputs((line + "\n").c_str(), stream);
-}
-
-}  // namespace
+#include "ui/window_arguments.h"
 
 int main(int argc, char** argv) {
   // The language comes first: every text is made in it.
@@ -36,24 +27,24 @@ int main(int argc, char** argv) {
 
   // The arguments are read before Qt starts: --help, --version and a usage
   // error need no display, and without one Qt would abort.
-  using Action = km62rx::app::WindowArguments::Action;
-  const km62rx::app::WindowArguments arguments =
-      km62rx::app::ReadWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
+  using Action = km62rx::ui::WindowArguments::Action;
+  const km62rx::ui::WindowArguments arguments =
+      km62rx::ui::ReadWindowArguments(std::vector<std::string>(argv + 1, argv + argc));
   switch (arguments.action) {
     case Action::kHelp:
-      std::fputs(std::string(km62rx::app::WindowUsage()).c_str(), stdout);
+      std::fputs(std::string(km62rx::ui::WindowUsage()).c_str(), stdout);
       return 0;
     case Action::kVersion:
-      PrintLine(stdout, "km62rx-settings " KM62RX_VERSION);
+      std::fputs(km62rx::ui::WindowVersionLine().c_str(), stdout);
       return 0;
     case Action::kUsageError:
-      PrintLine(stderr, "km62rx-settings: " + arguments.error + " (try 'km62rx-settings --help')");
+      std::fputs(km62rx::ui::WindowUsageErrorLine(arguments).c_str(), stderr);
       return 2;
     case Action::kOpenWindow:
       break;
   }
-  if (const std::string missing = km62rx::app::MissingDisplay(arguments); !missing.empty()) {
-    PrintLine(stderr, missing);
+  if (const std::string missing = km62rx::ui::MissingDisplay(arguments); !missing.empty()) {
+    std::fputs((missing + "\n").c_str(), stderr);
     return 1;
   }
 
@@ -75,7 +66,7 @@ int main(int argc, char** argv) {
     std::string note;
     std::vector<std::string> offered = km62rx::device::OfferedPorts(ports, note);
     if (!note.empty())
-      PrintLine(stderr, "km62rx-settings: note: " + note);
+      std::fputs(km62rx::ui::WindowNoteLine(note).c_str(), stderr);
     return offered;
   };
   services.clock = &clock;

@@ -1,8 +1,10 @@
-#include "app/window_arguments.h"
+#include "ui/window_arguments.h"
 
 #include <cstdlib>
 
-namespace km62rx::app {
+#include "km62rx_version.h"
+
+namespace km62rx::ui {
 
 namespace {
 
@@ -166,4 +168,16 @@ See km62rx-settings(1); the command-line tool is km62rx(1).
 )";
 }
 
-}  // namespace km62rx::app
+std::string WindowVersionLine() {
+  return "km62rx-settings " KM62RX_VERSION "\n";
+}
+
+std::string WindowUsageErrorLine(const WindowArguments& arguments) {
+  return "km62rx-settings: " + arguments.error + " (try 'km62rx-settings --help')\n";
+}
+
+std::string WindowNoteLine(const std::string& note) {
+  return "km62rx-settings: note: " + note + "\n";
+}
+
+}  // namespace km62rx::ui

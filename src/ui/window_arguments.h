@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace km62rx::app {
+namespace km62rx::ui {
 
 // What the words after km62rx-settings ask for. Standard C++ only: they are
 // read before Qt starts, so that --help and --version work without a
@@ -32,4 +32,13 @@ std::string MissingDisplay(const WindowArguments& arguments);
 // The text of --help.
 std::string_view WindowUsage();
 
-}  // namespace km62rx::app
+// The line of --version, "km62rx-settings 1.1.0", with its line break.
+std::string WindowVersionLine();
+
+// The line of a usage error, with its line break.
+std::string WindowUsageErrorLine(const WindowArguments& arguments);
+
+// A note about the ports offered, as a line with its line break.
+std::string WindowNoteLine(const std::string& note);
+
+}  // namespace km62rx::ui
