@@ -13,12 +13,15 @@
 #include "app/line_loss_watch.h"
 #include "app/link_panel.h"
 #include "app/ui_font.h"
-#include "app/window_commands.h"
+#include "app/about_dialog.h"
+#include "app/clock_dialog.h"
+#include "app/connect_dialog.h"
 #include "device/connection.h"
 #include "device/link_status.h"
 #include "ui/main_window_description.h"
 #include "ui/qt/page_builder.h"
 #include "ui/qt/page_switch.h"
+#include "ui/window_commands.h"
 
 namespace km62rx::app {
 
@@ -91,7 +94,7 @@ void MainWindow::BuildMenu() {
 }
 
 void MainWindow::ConnectButtons() {
-  for (int id : WindowButtonCommands()) {
+  for (int id : ui::WindowButtonCommands()) {
     auto* button = qobject_cast<QAbstractButton*>(controls_.Widget(id));
     if (button == nullptr)
       continue;
@@ -100,10 +103,40 @@ void MainWindow::ConnectButtons() {
 }
 
 void MainWindow::RunCommand(int id) {
-  RunWindowCommand(id, ctx_);
+  static const SystemClock systemClock;
+  ui::WindowCommandContext commands{link_, controls_, *notifier_,
+                                    services_.clock ? *services_.clock : systemClock, *this};
+  ui::RunWindowCommand(id, commands);
   // A command may have met the logger going in the middle of a wait; that
   // is told (once the command's event is done) as a loss noticed while idle.
   line_->CheckSoon();
+}
+
+void MainWindow::CloseWindow() {
+  close();
+}
+
+void MainWindow::RunAboutBox() {
+  ShowAboutBox(this);
+}
+
+void MainWindow::RunConnectDialog() {
+  app::RunConnectDialog(ctx_);
+}
+
+void MainWindow::RunClockDialog(int clockDialogTarget) {
+  app::RunClockDialog(ctx_, clockDialogTarget);
+}
+
+void MainWindow::SetBusy(bool busy) {
+  if (busy)
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  else
+    QApplication::restoreOverrideCursor();
+}
+
+std::unique_ptr<FileChooser> MainWindow::MakeFileChooser() {
+  return services_.makeFileChooser(this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include "device/device_link.h"
 #include "device/serial_line.h"
 #include "ui/qt/qt_page_controls.h"
+#include "ui/window_host.h"
 
 class QCloseEvent;
 
@@ -23,8 +24,9 @@ class LinkPanel;
 // The main window "DO-62REvev": menu, connection panel, settings area with
 // the page tree and the thirteen pages, clock buttons. Fixed size. Owns the
 // serial line, the connection record and the page controls; closing it
-// (menu "終了" or the close box) closes an open connection.
-class MainWindow : public QMainWindow {
+// (menu "終了" or the close box) closes an open connection. Its commands are
+// the standard layer's command table, to which it is the host.
+class MainWindow : public QMainWindow, private ui::WindowHost {
   Q_OBJECT
 
  public:
@@ -48,6 +50,13 @@ class MainWindow : public QMainWindow {
 
   // Runs the command, then checks the line for a logger that went away.
   void RunCommand(int id);
+
+  void CloseWindow() override;
+  void RunAboutBox() override;
+  void RunConnectDialog() override;
+  void RunClockDialog(int clockDialogTarget) override;
+  void SetBusy(bool busy) override;
+  std::unique_ptr<FileChooser> MakeFileChooser() override;
 
   AppServices& services_;
   std::unique_ptr<LineLossWatch> line_;

@@ -1,8 +1,5 @@
 // The connection panel and the controls that depend on the logger, in each
 // connection state and while a command runs.
-#include <QDialog>
-#include <QTimer>
-
 #include "device/control_ids.h"
 #include "window_fixture.h"
 
@@ -46,46 +43,6 @@ TEST_F(WindowTest, PanelAndControlsFollowTheLink) {
     EXPECT_EQ(controls().Enabled(ids::kSendButton), c.transfer);
     EXPECT_EQ(controls().Enabled(ids::ExcludedByte(0)), c.timestamp);
   }
-}
-
-// The commands that talk to the logger run with the send, receive and clock
-// buttons off and the busy cursor up; the clock-to-file dialog, which needs
-// no logger, leaves them alone, and no dialog waits under the busy cursor.
-TEST_F(WindowTest, DeviceButtonsAreOffWhileACommandRuns) {
-  constexpr int kDeviceButtons[] = {415, 416, 420, 421};
-  ASSERT_TRUE(line->Open("ttyFAKE", {}));
-  SetLink(1, 1, 101, 1);
-  std::vector<bool> during;  // the buttons, then the cursor, when first seen running
-  const auto probe = [&] {
-    if (!during.empty())
-      return;
-    for (int id : kDeviceButtons)
-      during.push_back(controls().Enabled(id));
-    during.push_back(Busy());
-  };
-  line->responder = [&](std::string_view sent) -> FakeSerialLine::Answer {
-    probe();  // every request is answered OK with its own parameters
-    return {{0, "OK" + std::string(sent.size() > 3 ? sent.substr(3, sent.size() - 4) : "") + "\r"}};
-  };
-  const std::pair<int, bool> cases[] = {{415, true}, {420, true}, {421, false}, {422, false}};
-  for (const auto& [button, busy] : cases) {
-    SCOPED_TRACE(button);
-    during.clear();
-    QTimer::singleShot(0, [&] {  // a dialog the button opens is looked at, then cancelled
-      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        probe();
-        dialog->reject();
-      }
-    });
-    QTest::mouseClick(widget(button), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    const bool off = button != 422;
-    EXPECT_EQ(during, (std::vector<bool>{!off, !off, !off, !off, busy}));
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    for (int id : kDeviceButtons)
-      EXPECT_TRUE(controls().Enabled(id)) << id;
-  }
-  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
