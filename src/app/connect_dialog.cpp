@@ -5,144 +5,87 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <string_view>
 
 #include "app/busy_cursor.h"
-#include "app/dialog_support.h"
-#include "device/command_texts.h"
-#include "device/connection.h"
-#include "device/line_choices.h"
-#include "device/link_errors.h"
-#include "device/network_port.h"
-#include "device/open_port.h"
 #include "settings/control_ids.h"
-#include "settings/file_messages.h"
-#include "settings/language.h"
 
 namespace km62rx::app {
+namespace {
+
+constexpr int kLineCombos[] = {ids::kDataBitsCombo, ids::kParityCombo, ids::kBaudCombo,
+                               ids::kFlowCombo};
+
+void Fill(QComboBox* combo, const std::vector<std::string>& items) {
+  for (const std::string& item : items)
+    combo->addItem(QtText(item));
+  combo->setCurrentIndex(0);
+}
+
+}  // namespace
 
 ConnectDialog::ConnectDialog(AppContext& ctx)
-    : DescribedDialog(ui::ConnectDialogDescription(), ctx.mainWindow), ctx_(ctx) {
-  portCombo_ = Widget<QComboBox>(ids::kPortCombo);
-  dataBitsCombo_ = Widget<QComboBox>(ids::kDataBitsCombo);
-  parityCombo_ = Widget<QComboBox>(ids::kParityCombo);
-  baudCombo_ = Widget<QComboBox>(ids::kBaudCombo);
-  flowCombo_ = Widget<QComboBox>(ids::kFlowCombo);
-  connectButton_ = Widget<QPushButton>(ids::kConnectOkButton);
-  cancelButton_ = Widget<QPushButton>(ids::kConnectCancelButton);
-  FillCombos();
+    : DescribedDialog(ui::ConnectDialogDescription(), ctx.mainWindow),
+      ctx_(ctx),
+      model_(ctx.services->listPorts ? ctx.services->listPorts() : std::vector<std::string>{}) {
+  auto* ports = Widget<QComboBox>(ids::kPortCombo);
+  Fill(ports, model_.PortItems());
+  FitPortListWidth();
+  for (int id : kLineCombos)
+    Fill(Widget<QComboBox>(id), ui::ConnectModel::LineItems(id));
+  connect(ports, &QComboBox::currentIndexChanged, this, [this] { ShowPortChoice(); });
+  ShowPortChoice();
+  connect(Widget<QPushButton>(ids::kConnectOkButton), &QPushButton::clicked, this,
+          [this] { OnConnectClicked(); });
+  connect(Widget<QPushButton>(ids::kConnectCancelButton), &QPushButton::clicked, this,
+          &QDialog::reject);
   notifier_ = ctx_.services->makeNotifier(this);
 }
 
 ConnectDialog::~ConnectDialog() = default;
 
-void ConnectDialog::FillCombos() {
-  // The ports as discovery lists them, not sorted; the placeholder when none.
-  ports_ = ctx_.services->listPorts ? ctx_.services->listPorts() : std::vector<std::string>{};
-  for (const std::string& port : ports_)
-    portCombo_->addItem(QtText(port));
-  if (ports_.empty())
-    portCombo_->addItem(QtText(device::kNoPortItem.Get()));
-  portCombo_->setCurrentIndex(0);
-  FitPortListWidth();
-
-  const auto fill = [](QComboBox* combo, const auto& choices) {
-    for (const auto& choice : choices)
-      combo->addItem(QtText(choice.label.Get()));
-    combo->setCurrentIndex(0);
-  };
-  fill(dataBitsCombo_, device::kDataBitsChoices);
-  fill(parityCombo_, device::kParityChoices);
-  fill(baudCombo_, device::kBaudChoices);
-  fill(flowCombo_, device::kFlowChoices);
-
-  connect(portCombo_, &QComboBox::currentIndexChanged, this, [this] { ShowPortChoice(); });
-  ShowPortChoice();
-  connect(connectButton_, &QPushButton::clicked, this, [this] { OnConnectClicked(); });
-  connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-}
-
 void ConnectDialog::FitPortListWidth() {
   // The closed combo keeps its size; its opened list is as wide as the
   // longest name needs.
-  QAbstractItemView* list = portCombo_->view();
+  auto* ports = Widget<QComboBox>(ids::kPortCombo);
+  QAbstractItemView* list = ports->view();
   int widest = 0;
-  for (int i = 0; i < portCombo_->count(); ++i)
-    widest = std::max(widest, list->fontMetrics().horizontalAdvance(portCombo_->itemText(i)));
+  for (int i = 0; i < ports->count(); ++i)
+    widest = std::max(widest, list->fontMetrics().horizontalAdvance(ports->itemText(i)));
   const int margins = list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth() +
                       list->fontMetrics().averageCharWidth() * 2;
   list->setMinimumWidth(widest + margins);
 }
 
 void ConnectDialog::ShowPortChoice() {
-  const int index = portCombo_->currentIndex();
-  const bool network = index >= 0 && static_cast<std::size_t>(index) < ports_.size() &&
-                       device::IsNetworkPortName(ports_[static_cast<std::size_t>(index)]);
-  // A network port keeps the line settings of the server it is shared by.
-  for (QComboBox* combo : {dataBitsCombo_, parityCombo_, baudCombo_, flowCombo_})
-    combo->setEnabled(!network);
-  // The closed combo may cut a long name short.
-  portCombo_->setToolTip(portCombo_->currentText());
+  auto* ports = Widget<QComboBox>(ids::kPortCombo);
+  const bool enabled = model_.LineCombosEnabled(ports->currentIndex());
+  for (int id : kLineCombos)
+    Widget<QComboBox>(id)->setEnabled(enabled);
+  ports->setToolTip(ports->currentText());
 }
 
 bool ConnectDialog::ReadyToShow() {
-  if (!ports_.empty())
-    return true;
-  notifier_->Show(std::string(settings::kErrorTitle.Get()),
-                  std::string(device::kNoPortFound.Get()));
-  return false;
-}
-
-std::optional<device::LineSettings> ConnectDialog::ChosenLineSettings() const {
-  return device::LineSettingsFromChoices(dataBitsCombo_->currentIndex(),
-                                         parityCombo_->currentIndex(), baudCombo_->currentIndex(),
-                                         flowCombo_->currentIndex());
-}
-
-void ConnectDialog::SetConnectButtonsEnabled(bool enabled) {
-  connectButton_->setEnabled(enabled);
-  cancelButton_->setEnabled(enabled);
-}
-
-int ConnectDialog::ConnectFromDialog() {
-  // The placeholder "なし" stands for no port: nothing to open.
-  const int portIndex = portCombo_->currentIndex();
-  if (portIndex < 0 || static_cast<std::size_t>(portIndex) >= ports_.size())
-    return 0;
-  const std::optional<device::LineSettings> settings = ChosenLineSettings();
-  if (!settings)
-    return 0;
-
-  SetConnectButtonsEnabled(false);
-  const device::LinkResult opened =
-      device::OpenDevicePort(*ctx_.link, ports_[static_cast<std::size_t>(portIndex)], *settings);
-  SetConnectButtonsEnabled(true);
-  if (opened != device::LinkResult::kOk) {
-    device::ReportLinkError(opened, *notifier_);
-    device::CloseDeviceLink(*ctx_.link);
-    return 0;
-  }
-  return 1;
+  return model_.ReadyToShow(*notifier_);
 }
 
 void ConnectDialog::OnConnectClicked() {
   const BusyCursor busy;  // opening, identifying, the handshake and the clock
-  if (ConnectFromDialog() != 1)
-    return;
-  device::QueryDeviceStatus(*ctx_.link, *ctx_.mainNotifier);
-  device::RefreshLinkStatus(*ctx_.link);
-  // A handshake that disconnected keeps the dialog open for another try.
-  if (ctx_.link->connected != 1)
-    return;
-  device::ShowDeviceClock(*ctx_.link, *notifier_);
-  accept();
+  const auto index = [this](int id) { return Widget<QComboBox>(id)->currentIndex(); };
+  const ui::ConnectChoices choices{index(ids::kPortCombo), index(ids::kDataBitsCombo),
+                                   index(ids::kParityCombo), index(ids::kBaudCombo),
+                                   index(ids::kFlowCombo)};
+  const auto opening = [this](bool on) {
+    for (int id : {ids::kConnectOkButton, ids::kConnectCancelButton})
+      Widget<QPushButton>(id)->setEnabled(!on);
+  };
+  if (model_.Connect(choices, *ctx_.link, *notifier_, *ctx_.mainNotifier, opening))
+    accept();
 }
 
 void RunConnectDialog(AppContext& ctx) {
   ConnectDialog dialog(ctx);
-  if (!dialog.ReadyToShow())
-    return;
-  dialog.exec();
+  if (dialog.ReadyToShow())
+    dialog.exec();
 }
 
 }  // namespace km62rx::app

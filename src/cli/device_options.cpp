@@ -8,6 +8,7 @@
 #include "cli/logger_output.h"
 #include "cli/port_hints.h"
 #include "cli/visible_text.h"
+#include "device/connect_sequence.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
 #include "device/link_errors.h"
@@ -196,28 +197,20 @@ std::optional<ConnectedLogger> ConnectForCli(const DeviceOptions& options, Notif
   if (options.trace)
     link->trace = WriteTrace;
 
-  const device::LinkResult opened = device::OpenDevicePort(*link, options.port, options.line);
-  if (opened != device::LinkResult::kOk) {
-    device::ReportLinkError(opened, notifier);
-    if (opened == device::LinkResult::kPortNotOpened)
-      PrintPortHint(options.port, line->LastOpenFailure());
-    device::CloseDeviceLink(*link);
-    return std::nullopt;
-  }
-  if (device::QueryDeviceStatus(*link, notifier) == device::HandshakeResult::kClosed)
-    return std::nullopt;
-  device::RefreshLinkStatus(*link);
-  if (link->connected != 1)
+  std::string shownClock;
+  const device::ConnectOutcome outcome =
+      device::ConnectLogger(*link, options.port, options.line, notifier, notifier, {}, &shownClock);
+  if (outcome.opened == device::LinkResult::kPortNotOpened)
+    PrintPortHint(options.port, line->LastOpenFailure());
+  if (!outcome.connected)
     return std::nullopt;
   LoggerReport& report = Output().report();
   report.connected = true;
-  report.firmwareVersion = link->firmwareVersion;
-  report.sdState = link->sdState;
-  std::string shownClock;
-  const device::StepResult clock = device::ShowDeviceClock(*link, notifier, &shownClock);
+  report.firmwareVersion = outcome.firmwareVersion;
+  report.sdState = outcome.sdState;
   if (!shownClock.empty())
     report.clock = shownClock;
-  return ConnectedLogger(std::move(line), std::move(link), clock);
+  return ConnectedLogger(std::move(line), std::move(link), outcome.clock);
 }
 
 std::optional<device::TypedTime> ParseTimeOption(std::string_view text,
