@@ -10,6 +10,7 @@
 #include "settings/clock.h"
 #include "settings/file_chooser.h"
 #include "settings/notifier.h"
+#include "ui/window_host.h"
 
 class QWidget;
 
@@ -35,6 +36,7 @@ struct AppContext {
   device::PageControls* pages = nullptr;
   Notifier* mainNotifier = nullptr;  // boxes owned by the main window
   AppServices* services = nullptr;
+  ui::WindowHost* host = nullptr;  // the main window, as its commands' host
   // Enables and disables the device-dependent controls for a connected flag
   // and an SD state (the link's time-stamp flag is read from the link).
   std::function<void(int connected, int sdState)> updateControlAvailability;

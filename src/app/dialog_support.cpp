@@ -115,6 +115,49 @@ DescribedDialog::DescribedDialog(const ui::DialogDescription& description, QWidg
     widgets_[description.firstFocus]->setFocus();
 }
 
+std::string DescribedDialog::Text(int id) const {
+  if (auto* field = Widget<QLineEdit>(id))
+    return field->text().toStdString();
+  if (auto* label = Widget<QLabel>(id))
+    return label->text().toStdString();
+  return {};
+}
+
+void DescribedDialog::SetText(int id, std::string_view text) {
+  if (auto* field = Widget<QLineEdit>(id))
+    field->setText(QtText(text).left(field->maxLength()));
+  else if (auto* label = Widget<QLabel>(id))
+    label->setText(QtText(text));
+}
+
+int DescribedDialog::ComboIndex(int id) const {
+  auto* combo = Widget<QComboBox>(id);
+  return combo ? combo->currentIndex() : -1;
+}
+
+void DescribedDialog::SetComboIndex(int id, int index) {
+  if (auto* combo = Widget<QComboBox>(id))
+    combo->setCurrentIndex(index);
+}
+
+bool DescribedDialog::Enabled(int id) const {
+  const auto found = widgets_.find(id);
+  return found != widgets_.end() && found->second->isEnabled();
+}
+
+void DescribedDialog::SetEnabled(int id, bool enabled) {
+  if (const auto found = widgets_.find(id); found != widgets_.end())
+    found->second->setEnabled(enabled);
+}
+
+int DescribedDialog::FocusedControl() const {
+  for (const auto& [id, widget] : widgets_) {
+    if (widget == focusWidget())
+      return id;
+  }
+  return 0;
+}
+
 void DescribedDialog::keyPressEvent(QKeyEvent* event) {
   if (description_.keys == ui::DialogKeys::kFocusedButtonOnly) {
     switch (event->key()) {

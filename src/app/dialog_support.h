@@ -5,6 +5,7 @@
 #include <QRect>
 #include <map>
 
+#include "device/page_controls.h"
 #include "ui/dialog_descriptions.h"
 
 class QKeyEvent;
@@ -37,8 +38,10 @@ QString QtText(std::string_view text);
 // A dialog drawn from its description: title, font, fixed size and the
 // controls (named "ctl<ID>", in the description's order, which is the tab
 // order), with the first focus, the default button and the key policy
-// applied. Widget() finds a control by ID.
-class DescribedDialog : public QDialog {
+// applied. Widget() finds a control by ID; as PageControls the dialog hands
+// its controls to the models: the texts of fields and labels (a field's cut
+// to its limit), combo selections and enabled states.
+class DescribedDialog : public QDialog, public device::PageControls {
   Q_OBJECT
 
  public:
@@ -51,6 +54,17 @@ class DescribedDialog : public QDialog {
     return found == widgets_.end() ? nullptr : qobject_cast<T*>(found->second);
   }
   const DialogUnits& Units() const { return units_; }
+
+  std::string Text(int id) const override;
+  void SetText(int id, std::string_view text) override;
+  bool Checked(int) const override { return false; }
+  void SetChecked(int, bool) override {}
+  int ComboIndex(int id) const override;
+  void SetComboIndex(int id, int index) override;
+  bool Enabled(int id) const override;
+  void SetEnabled(int id, bool enabled) override;
+  // The ID of the control that has the focus; 0 for none.
+  int FocusedControl() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

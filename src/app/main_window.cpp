@@ -51,6 +51,7 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
   ctx_.pages = &controls_;
   ctx_.mainNotifier = notifier_.get();
   ctx_.services = &services_;
+  ctx_.host = this;
   ctx_.updateControlAvailability = [this](int connected, int sdState) {
     device::ApplyControlAvailability(controls_, connected, sdState, link_.timestampSupported);
   };
