@@ -9,7 +9,6 @@
 
 #include "app/app_icon.h"
 #include "app/dialog_support.h"
-#include "app/field_focus_routing.h"
 #include "app/line_loss_watch.h"
 #include "app/link_panel.h"
 #include "app/ui_font.h"
@@ -60,7 +59,6 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
   pageSwitch_ = new ui::PageSwitch(
       ui::BuildMainControls(client, controls_),
       [this] { ctx_.updateControlAvailability(link_.connected, link_.sdState); }, client);
-  AttachFieldFocusRouting(controls_);
 
   link_.view = panel_.get();
   device::RefreshLinkStatus(link_);

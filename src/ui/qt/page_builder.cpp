@@ -47,7 +47,7 @@ SettingsAreaWidgets BuildMainControls(QWidget* parent, QtPageControls& controls)
       built.pages[static_cast<std::size_t>(def.page)].push_back(widget);
     }
   }
-  AttachInputFilters(controls);
+  AttachFieldEvents(controls);
   return built;
 }
 

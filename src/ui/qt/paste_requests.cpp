@@ -10,6 +10,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 
+#include "ui/field_editor.h"
+
 namespace km62rx::ui {
 namespace {
 
@@ -47,7 +49,7 @@ class OneLinePaste : public QObject {
     if (watched != field_)
       return false;
     return HandlePasteRequest(*field_, *event, [this](const QString& text) {
-      const QString line = FirstLine(text);
+      const QString line = QString::fromStdString(std::string(FirstLine(text.toStdString())));
       if (!line.isEmpty())
         field_->insert(line);
     });
@@ -58,14 +60,6 @@ class OneLinePaste : public QObject {
 };
 
 }  // namespace
-
-QString FirstLine(const QString& text) {
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
-      return text.left(i);
-  }
-  return text;
-}
 
 bool HandlePasteRequest(QLineEdit& field, QEvent& event, const PasteHandler& paste) {
   switch (event.type()) {

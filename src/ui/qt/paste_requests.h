@@ -18,9 +18,6 @@ namespace km62rx::ui {
 using PasteHandler = std::function<void(const QString& clipboardText)>;
 bool HandlePasteRequest(QLineEdit& field, QEvent& event, const PasteHandler& paste);
 
-// A pasted text as a single-line field takes it: up to its first line break.
-QString FirstLine(const QString& text);
-
 // Makes a single-line field take a pasted text only up to its first line
 // break, as a native single-line edit does; the field's validator and length
 // limit then apply as to typing.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "device/page_controls.h"
+#include "ui/field_editor.h"
 
 class QLineEdit;
 
@@ -39,6 +40,9 @@ class QtPageControls : public device::PageControls {
   bool Enabled(int id) const override;
   void SetEnabled(int id, bool enabled) override;
 
+  // The typing rules of the page fields, working on these controls.
+  FieldEditor& Editor() { return editor_; }
+
  private:
   // The bytes last set into an edit field and the text they were shown as.
   struct FieldValue {
@@ -49,6 +53,7 @@ class QtPageControls : public device::PageControls {
 
   std::map<int, QPointer<QWidget>> widgets_;  // null once a widget is gone
   std::map<int, FieldValue> fieldValues_;
+  FieldEditor editor_{*this};
 };
 
 }  // namespace km62rx::ui
