@@ -6,7 +6,6 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "app/busy_cursor.h"
 #include "settings/control_ids.h"
 
 namespace km62rx::app {
@@ -69,7 +68,7 @@ bool ConnectDialog::ReadyToShow() {
 }
 
 void ConnectDialog::OnConnectClicked() {
-  const BusyCursor busy;  // opening, identifying, the handshake and the clock
+  const ui::BusyScope busy(*ctx_.host);  // opening, identifying, the handshake and the clock
   const auto index = [this](int id) { return Widget<QComboBox>(id)->currentIndex(); };
   const ui::ConnectChoices choices{index(ids::kPortCombo), index(ids::kDataBitsCombo),
                                    index(ids::kParityCombo), index(ids::kBaudCombo),

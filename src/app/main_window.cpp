@@ -10,7 +10,6 @@
 #include "app/app_icon.h"
 #include "app/dialog_support.h"
 #include "app/line_loss_watch.h"
-#include "app/link_panel.h"
 #include "app/ui_font.h"
 #include "app/about_dialog.h"
 #include "app/clock_dialog.h"
@@ -18,6 +17,8 @@
 #include "device/connection.h"
 #include "device/link_status.h"
 #include "ui/main_window_description.h"
+#include "ui/link_panel.h"
+#include "ui/qt/control_factory.h"
 #include "ui/qt/page_builder.h"
 #include "ui/qt/page_switch.h"
 #include "ui/window_commands.h"
@@ -55,7 +56,9 @@ MainWindow::MainWindow(AppServices& services, std::unique_ptr<device::SerialLine
     device::ApplyControlAvailability(controls_, connected, sdState, link_.timestampSupported);
   };
 
-  panel_ = std::make_unique<LinkPanel>(client, controls_, ctx_.updateControlAvailability);
+  for (const ui::ControlSpec& def : ui::LinkPanelControls())
+    controls_.Register(def.id, ui::CreateControl(def, client));
+  panel_ = std::make_unique<ui::LinkPanel>(controls_, ctx_.updateControlAvailability);
   pageSwitch_ = new ui::PageSwitch(
       ui::BuildMainControls(client, controls_),
       [this] { ctx_.updateControlAvailability(link_.connected, link_.sdState); }, client);

@@ -13,13 +13,13 @@
 class QCloseEvent;
 
 namespace km62rx::ui {
+class LinkPanel;
 class PageSwitch;
 }
 
 namespace km62rx::app {
 
 class LineLossWatch;
-class LinkPanel;
 
 // The main window "DO-62REvev": menu, connection panel, settings area with
 // the page tree and the thirteen pages, clock buttons. Fixed size. Owns the
@@ -64,7 +64,7 @@ class MainWindow : public QMainWindow, private ui::WindowHost {
   ui::QtPageControls controls_;
   std::unique_ptr<Notifier> notifier_;
   AppContext ctx_;
-  std::unique_ptr<LinkPanel> panel_;
+  std::unique_ptr<ui::LinkPanel> panel_;
   ui::PageSwitch* pageSwitch_ = nullptr;  // child of the client area
 };
 

@@ -1,6 +1,7 @@
 #include "app/qt_notifier.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
@@ -8,8 +9,6 @@
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
-
-#include "app/busy_cursor.h"
 
 namespace km62rx::app {
 namespace {
@@ -46,7 +45,11 @@ QString QtNotifier::BoxText(std::string_view text) {
 }
 
 void QtNotifier::Show(std::string_view title, std::string_view text) {
-  const NormalCursor normal;  // the box waits for the user, nothing is busy
+  // The box waits for the user: the normal cursor over it, when a busy one
+  // is up.
+  const bool busy = QApplication::overrideCursor() != nullptr;
+  if (busy)
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
   QMessageBox box(QMessageBox::NoIcon,
                   QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
                   BoxText(text), QMessageBox::Ok, owner_.data());
@@ -56,6 +59,8 @@ void QtNotifier::Show(std::string_view title, std::string_view text) {
     ok->setIcon(QIcon());
   SizeToTextAndTitle(box);
   box.exec();
+  if (busy)
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace km62rx::app

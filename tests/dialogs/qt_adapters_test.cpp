@@ -11,7 +11,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "app/busy_cursor.h"
 #include "app/connect_dialog.h"
 #include "app/qt_file_chooser.h"
 #include "app/qt_notifier.h"
@@ -50,7 +49,7 @@ TEST_F(QtAdaptersTest, NotifierShowsAPlainModalBox) {
       },
       Is<QMessageBox>);
   {
-    const app::BusyCursor busy;
+    const ui::BusyScope busy(*ctx().host);
     app::RunConnectDialog(ctx());
     EXPECT_TRUE(Busy());
   }
