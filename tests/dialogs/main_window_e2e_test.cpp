@@ -1,6 +1,7 @@
 // The window's commands end to end: the real main window, its dialogs and a
 // termios line to the logger simulator, driven by mouse clicks.
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <functional>
 
@@ -198,11 +199,14 @@ TEST_F(MainWindowTest, ClockButtons) {
   WhenModalShown([](QWidget* modal) {
     ASSERT_NE(qobject_cast<app::ClockDialog*>(modal), nullptr);
     EXPECT_FALSE(ControlText(*modal, 280).empty());
-    ChildControl<QLineEdit>(*modal, 500)->setText("2031");
-    ClickControl(*modal, 424);
+    auto* year = ChildControl<QLineEdit>(*modal, 500);
+    year->setFocus();
+    year->clear();
+    QTest::keyClicks(year, "2150");  // still focused when OK is pressed: clamped
+    ChildControl<QPushButton>(*modal, 424)->click();
   });
   Click(ids::kClockToFileButton);
-  EXPECT_NE(ReadFile(*chooserAnswer).find("TIME_CALENDAR=310305070809\r\nTIME_SET=0\r\n"),
+  EXPECT_NE(ReadFile(*chooserAnswer).find("TIME_CALENDAR=990305070809\r\nTIME_SET=0\r\n"),
             std::string::npos);
   EXPECT_THAT(chooserOwners, ElementsAre(kMain));
   ASSERT_EQ(boxes.size(), 1u);

@@ -161,7 +161,7 @@ TEST_F(FieldEditorTest, LeavingAFieldAppliesItsRule) {
   };
   using namespace ids;
   const Case cases[] = {
-      {StartTimeHour(0), "24", nullptr, "23"},  // clamped into its range
+      {StartTimeHour(0), "24", nullptr, "23"},  // the clamp (its cases: field_rules_test)
       {kExtensionField, "A", nullptr, "Axx"},   // the extension is completed
       {kExtensionField, "", nullptr, "LOG"},
       {StartDataByte(0, 0), "7", "", "07"},  // a hex byte is completed

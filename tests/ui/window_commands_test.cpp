@@ -13,16 +13,14 @@
 namespace km62rx::ui {
 namespace {
 
-using testing::FakeSerialLine;
-
 constexpr int kDeviceButtons[] = {415, 416, 420, 421};
 
-// Records what the commands ask of the front end; while a dialog "runs" or a
-// box is shown, it looks at the device buttons and the busy state.
-class RecordingHost : public WindowHost, public Notifier {
+// Records what the commands ask of the front end. When a dialog runs or a
+// request reaches the logger it looks, once, at the device buttons and the
+// busy cursor.
+class RecordingHost : public WindowHost {
  public:
   explicit RecordingHost(device::PageControls& pages) : pages_(pages) {}
-
   void CloseWindow() override { calls.push_back("close"); }
   void RunAboutBox() override { calls.push_back("about"); }
   void RunConnectDialog() override { calls.push_back("connect"); }
@@ -35,13 +33,6 @@ class RecordingHost : public WindowHost, public Notifier {
     calls.push_back("chooser");
     return std::make_unique<FixedFileChooser>(std::nullopt);
   }
-  void Show(std::string_view title, std::string_view) override {
-    calls.push_back("box " + std::string(title));
-    Look();
-  }
-
-  // The device buttons, then whether the cursor was busy, when first seen
-  // during a command.
   void Look() {
     if (!seen.empty())
       return;
@@ -49,90 +40,64 @@ class RecordingHost : public WindowHost, public Notifier {
       seen.push_back(pages_.Enabled(id));
     seen.push_back(busy > 0);
   }
-
   std::vector<std::string> calls;
-  std::vector<bool> seen;
+  std::vector<bool> seen;  // the device buttons, then the busy cursor
   int busy = 0;
 
  private:
   device::PageControls& pages_;
 };
 
-class WindowCommands : public ::testing::Test {
- protected:
-  WindowCommands() {
-    line_.Open("ttyFAKE", {});
-    link_.connected = 1;
-    link_.sdState = 1;
-    link_.firmwareVersion = 101;
-    device::ApplyControlAvailability(pages_, 1, 1, link_.timestampSupported);
-    // Every request is answered OK with its own parameters.
-    line_.responder = [this](std::string_view sent) -> FakeSerialLine::Answer {
-      host_.Look();
-      return {{0, "OK" + std::string(sent.size() > 3 ? sent.substr(3, sent.size() - 4) : "") +
-                      "\r"}};
-    };
-  }
+// What each ID runs; the commands that talk to the logger run with the
+// device buttons off and (but for the clock dialog) under the busy cursor;
+// afterwards the buttons show the link's state again and nothing is busy.
+TEST(WindowCommands, EachIdRunsItsCommand) {
+  testing::FakeSerialLine line;
+  line.Open("ttyFAKE", {});
+  device::DeviceLink link(line);
+  link.connected = link.sdState = 1;
+  link.firmwareVersion = 101;
+  MemoryPageControls pages;
+  device::ApplyControlAvailability(pages, 1, 1, link.timestampSupported);
+  RecordingHost host(pages);
+  RecordingNotifier boxes;
+  const FixedClock clock(2026, 3, 5, 7, 8, 9);
+  WindowCommandContext ctx{link, pages, boxes, clock, host};
+  line.responder = [&](std::string_view sent) -> testing::FakeSerialLine::Answer {
+    host.Look();  // every request is answered OK with its own parameters
+    return {{0, "OK" + std::string(sent.size() > 3 ? sent.substr(3, sent.size() - 4) : "") + "\r"}};
+  };
 
-  bool Run(int id) {
-    host_.calls.clear();
-    host_.seen.clear();
-    return RunWindowCommand(id, ctx_);
-  }
-
-  FakeSerialLine line_;
-  device::DeviceLink link_{line_};
-  MemoryPageControls pages_;
-  RecordingHost host_{pages_};
-  const FixedClock clock_{2026, 3, 5, 7, 8, 9};
-  WindowCommandContext ctx_{link_, pages_, host_, clock_, host_};
-};
-
-// What each ID runs, and which commands turn the device buttons off and the
-// cursor busy while they talk to the logger; afterwards the buttons show the
-// link's state again and nothing is left busy.
-TEST_F(WindowCommands, EachIdRunsItsCommand) {
   struct Case {
     int id;
-    std::vector<std::string> calls;  // the front end's part, in order
-    bool buttonsOff, busy;           // as seen while it ran (none: not looked at)
-    bool looked;
+    std::vector<std::string> calls;
+    std::vector<bool> seen;
   };
+  const std::vector<bool> off{false, false, false, false, true}, none;
   const Case cases[] = {
-      {100, {"close"}, false, false, false},
-      {101, {"about"}, false, false, false},
-      {400, {"connect"}, false, false, false},
-      {417, {"chooser"}, false, false, false},
-      {418, {"chooser"}, false, false, false},
-      {415, {}, true, true, true},
-      {416, {}, true, true, true},
-      {420, {}, true, true, true},
-      {421, {"clock1"}, true, false, true},
-      {422, {"clock0"}, false, false, true},
+      {100, {"close"}, none},        {101, {"about"}, none},   {400, {"connect"}, none},
+      {417, {"chooser"}, none},      {418, {"chooser"}, none}, {415, {}, off},
+      {416, {}, off},                {420, {}, off},
+      {421, {"clock1"}, {false, false, false, false, false}},
+      {422, {"clock0"}, {true, true, true, true, false}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.id);
-    ASSERT_TRUE(Run(c.id));
-    std::vector<std::string> calls;
-    for (const std::string& call : host_.calls) {
-      if (call.rfind("box ", 0) != 0)  // the boxes a run ends with
-        calls.push_back(call);
-    }
-    EXPECT_EQ(calls, c.calls);
-    if (c.looked) {
-      const bool on = !c.buttonsOff;
-      EXPECT_EQ(host_.seen, (std::vector<bool>{on, on, on, on, c.busy}));
-    }
-    EXPECT_EQ(host_.busy, 0);
+    host.calls.clear();
+    host.seen.clear();
+    ASSERT_TRUE(RunWindowCommand(c.id, ctx));
+    EXPECT_EQ(host.calls, c.calls);
+    EXPECT_EQ(host.seen, c.seen);
+    EXPECT_EQ(host.busy, 0);
     for (int id : kDeviceButtons)
-      EXPECT_TRUE(pages_.Enabled(id)) << id;
+      EXPECT_TRUE(pages.Enabled(id)) << id;
   }
-  EXPECT_EQ(line_.written.back(), "TMS260305070809\r");  // 420 sent the PC time
+  EXPECT_EQ(line.written.back(), "TMS260305070809\r");  // 420 sent the PC time
 
-  EXPECT_TRUE(Run(401));
-  EXPECT_EQ(link_.connected, 0);
-  EXPECT_FALSE(line_.IsOpen());
-  EXPECT_FALSE(Run(402));
+  EXPECT_TRUE(RunWindowCommand(401, ctx));
+  EXPECT_EQ(link.connected, 0);
+  EXPECT_FALSE(line.IsOpen());
+  EXPECT_FALSE(RunWindowCommand(402, ctx));
 }
 
 }  // namespace
