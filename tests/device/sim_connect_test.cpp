@@ -8,9 +8,9 @@
 #include <tuple>
 #include <vector>
 
+#include "device/connect_sequence.h"
+#include "device/connection.h"
 #include "device/exchange.h"
-#include "device/link_errors.h"
-#include "device/open_port.h"
 #include "device/posix/serial_line.h"
 #include "support/link_view_recorder.h"
 #include "support/sim_process.h"
@@ -24,25 +24,15 @@ using Box = RecordingNotifier::Box;
 using Boxes = std::vector<Box>;
 using Lines = std::vector<std::string>;
 
-// The real serial line against the simulator, connected the way the connect
-// dialog does it.
+// The real serial line against the simulator, connected by the connect
+// dialog's and the command line's sequence.
 class SimConnectTest : public ::testing::Test {
  protected:
   SimConnectTest() { link.view = &view; }
   ~SimConnectTest() override { DestroyDeviceLink(link); }
 
   LinkResult Connect(const std::string& path, const LineSettings& settings = {}) {
-    const LinkResult code = OpenDevicePort(link, path, settings);
-    if (code != LinkResult::kOk) {
-      ReportLinkError(code, dialogBoxes);
-      CloseDeviceLink(link);
-    } else {
-      QueryDeviceStatus(link, mainBoxes);
-      RefreshLinkStatus(link);
-      if (link.connected == 1)
-        ShowDeviceClock(link, dialogBoxes);
-    }
-    return code;
+    return ConnectLogger(link, path, settings, dialogBoxes, mainBoxes).opened;
   }
 
   PosixSerialLine line;
