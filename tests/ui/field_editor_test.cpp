@@ -93,6 +93,10 @@ TEST_F(FieldEditorTest, TypingFillsTheRowByteByByte) {
     EXPECT_EQ(Row(), step.row);
     EXPECT_EQ(focus_, step.focus);
   }
+  pages_.SetText(ids::kExtensionField, "");
+  Focus(ids::kExtensionField);  // letters and digits as typed
+  Type(".- *tX9");
+  EXPECT_EQ(pages_.Text(ids::kExtensionField), "tX9");
 }
 
 // A paste is typed whole or refused whole, per kind of field.
@@ -127,29 +131,17 @@ TEST_F(FieldEditorTest, PastesAreTypedWholeOrRefusedWhole) {
   }
 }
 
+// Backspace and Left at the start of a byte move back, without deleting;
+// elsewhere they are left to the field.
 TEST_F(FieldEditorTest, BackspaceAndLeftAtTheStartMoveBack) {
   SetRow({"41", "42", "43", "44"});
-  Focus(kRow + 3, 1);
-  Apply(editor_.Left(focus_, Caret()), "");  // inside the field: left to the field
-  EXPECT_EQ(focus_, kRow + 3);
-  Focus(kRow + 3, 0);
-  Apply(editor_.Left(focus_, Caret()), "");
-  EXPECT_EQ(focus_, kRow + 2);
-  EXPECT_EQ(caret_, 2);
-  Focus(kRow + 2, 0);
-  const FieldEdit back = editor_.Backspace(focus_, Caret());
-  EXPECT_TRUE(back.consumed);  // moves back without deleting
-  EXPECT_EQ(back.focus, kRow + 1);
+  EXPECT_FALSE(editor_.Left(kRow + 3, {1, 0, 2}).consumed);
   EXPECT_FALSE(editor_.Backspace(kRow, {0, 0, 2}).consumed);
-  EXPECT_EQ(Row(), (std::vector<std::string>{"41", "42", "43", "44"}));
-}
-
-// The extension takes letters and digits as typed.
-TEST_F(FieldEditorTest, ExtensionTakesLettersAndDigits) {
-  pages_.SetText(ids::kExtensionField, "");
-  Focus(ids::kExtensionField);
-  Type(".- *tX9");
-  EXPECT_EQ(pages_.Text(ids::kExtensionField), "tX9");
+  for (const FieldEdit& edit : {editor_.Left(kRow + 3, {0, 0, 2}), editor_.Backspace(kRow + 3, {})}) {
+    EXPECT_TRUE(edit.consumed);
+    EXPECT_EQ(edit.focus, kRow + 2);
+    EXPECT_EQ(edit.caret, 2);
+  }
 }
 
 TEST_F(FieldEditorTest, LeavingAFieldAppliesItsRule) {
