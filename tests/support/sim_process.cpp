@@ -1,5 +1,6 @@
 #include "support/sim_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -17,7 +19,62 @@
 
 namespace km62rx::testing {
 
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// Takes a free COM slot for this process: its lock file is created exclusively and holds the
+// owner's process ID, so that a slot left by a process that died is taken again. The slot's
+// number, or 0 when all are taken.
+int TakeComSlot(std::string& lock) {
+  const std::string folder = Environment("KM62RX_COM_SLOTS");
+  int first = 0, count = 0;
+  if (std::sscanf(Environment("KM62RX_COM_SLOT_RANGE").c_str(), "%d,%d", &first, &count) != 2)
+    return 0;
+  for (int round = 0; round < 2; ++round) {
+    for (int n = first; n < first + count; ++n) {
+      lock = folder + "/COM" + std::to_string(n) + ".lock";
+      const int fd = open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+      if (fd >= 0) {
+        const std::string pid = std::to_string(getpid());
+        const bool written = write(fd, pid.data(), pid.size()) == static_cast<ssize_t>(pid.size());
+        close(fd);
+        if (written)
+          return n;
+        unlink(lock.c_str());
+        continue;
+      }
+      std::ifstream in(lock);
+      long owner = 0;
+      if (round == 1 && in >> owner && owner > 0 && kill(static_cast<pid_t>(owner), 0) != 0 &&
+          errno == ESRCH)
+        unlink(lock.c_str());  // its owner is gone: free again
+    }
+  }
+  lock.clear();
+  return 0;
+}
+
+}  // namespace
+
+bool UnderWine() {
+  return !Environment("KM62RX_WINE_RUN").empty() && !Environment("KM62RX_WINE_CLI").empty();
+}
+
 SimProcess::SimProcess(std::vector<std::string> options) {
+  std::string comName;
+  if (UnderWine()) {
+    const int slot = TakeComSlot(slotLock_);
+    if (slot == 0) {
+      ADD_FAILURE() << "SimProcess: no free COM slot in " << Environment("KM62RX_COM_SLOTS");
+      return;
+    }
+    comName = "COM" + std::to_string(slot);
+    options.insert(options.end(), {"--link", Environment("KM62RX_COM_SLOTS") + "/" + comName});
+  }
   const char* dir = std::getenv("TMPDIR");
   traceFile_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-trace-XXXXXX";
   const int traceFd = mkstemp(traceFile_.data());
@@ -54,12 +111,16 @@ SimProcess::SimProcess(std::vector<std::string> options) {
     path_.clear();
     Stop();
   }
+  if (!comName.empty() && !path_.empty())
+    path_ = comName;
 }
 
 SimProcess::~SimProcess() {
   Stop();
   if (!traceFile_.empty())
     unlink(traceFile_.c_str());
+  if (!slotLock_.empty())
+    unlink(slotLock_.c_str());  // after the simulator removed its link
 }
 
 std::vector<std::string> SimProcess::ReceivedLines() const {
@@ -110,7 +171,15 @@ std::string Quoted(const std::string& text) {
 
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
-  return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
+  if (!UnderWine())
+    return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
+  // Wine takes file names from the locale: a UTF-8 one, whichever language is asked for.
+  std::vector<std::string> wineArgs = {"LC_ALL=" + (Environment("LC_ALL") == "C"
+                                                        ? std::string("C.UTF-8")
+                                                        : Environment("LC_ALL")),
+                                       Environment("KM62RX_WINE"), Environment("KM62RX_WINE_CLI")};
+  wineArgs.insert(wineArgs.end(), args.begin(), args.end());
+  return RunProgram("env", wineArgs, stdinData, stdoutTo);
 }
 
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,

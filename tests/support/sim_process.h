@@ -9,7 +9,9 @@
 namespace km62rx::testing {
 
 // Runs km62rx-sim with options plus "--trace FILE" (a private temporary file) for the length of a
-// test; the constructor waits until it has printed its terminal path.
+// test; the constructor waits until it has printed its terminal path. In the Wine run (see
+// UnderWine) it takes a free COM slot and links the slot's path to its terminal: its port is then
+// that COM name.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
@@ -17,7 +19,7 @@ class SimProcess {
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
-  // Device path of the simulator's terminal side (e.g. /dev/pts/7).
+  // Device path of the simulator's terminal side (e.g. /dev/pts/7), or its COM name under Wine.
   const std::string& path() const { return path_; }
   // Every command line received so far, in order, without its CR (a lone CR is "").
   std::vector<std::string> ReceivedLines() const;
@@ -30,7 +32,14 @@ class SimProcess {
   pid_t pid_ = -1;
   std::string path_;
   std::string traceFile_;
+  std::string slotLock_;  // the lock file of the COM slot taken under Wine
 };
+
+// True in the Wine run of the command line's cases (KM62RX_WINE_RUN set, as ctest sets it for the
+// rows with the suffix ".wine"): KM62RX_WINE_CLI names km62rx.exe, which
+// RunKm62rx then runs under Wine (KM62RX_WINE), and KM62RX_COM_SLOTS the folder of the COM slots'
+// link paths, KM62RX_COM_SLOT_RANGE their first number and count ("11,16").
+bool UnderWine();
 
 // Path of the km62rx-sim binary of this build.
 std::string SimulatorPath();
@@ -49,7 +58,8 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
                   const std::optional<std::string>& stdinData = std::nullopt,
                   const std::string& stdoutTo = {});
 
-// Runs the km62rx binary of this build, as RunProgram does.
+// Runs the km62rx binary of this build (km62rx.exe under Wine in the Wine run), as RunProgram
+// does.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt,
                  const std::string& stdoutTo = {});
