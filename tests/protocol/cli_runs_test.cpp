@@ -471,7 +471,7 @@ TEST_P(CliExit, StatusAndMessages) {
     if (arg == "PORT")
       args.push_back(sim->path());
     else if (arg == "NETPORT")
-      args.push_back(ser2net.emplace(sim->path()).portName());
+      args.push_back(ser2net.emplace(sim->terminal()).portName());
     else if (arg == "CLOSEDPORT")
       args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
     else if (arg.ends_with("PORTLINK") &&

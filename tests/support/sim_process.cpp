@@ -111,6 +111,7 @@ SimProcess::SimProcess(std::vector<std::string> options) {
     path_.clear();
     Stop();
   }
+  terminal_ = path_;
   if (!comName.empty() && !path_.empty())
     path_ = comName;
 }

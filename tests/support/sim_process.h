@@ -21,6 +21,8 @@ class SimProcess {
 
   // Device path of the simulator's terminal side (e.g. /dev/pts/7), or its COM name under Wine.
   const std::string& path() const { return path_; }
+  // Device path of its terminal side, under Wine too (for ser2net, which runs on Linux).
+  const std::string& terminal() const { return terminal_; }
   // Every command line received so far, in order, without its CR (a lone CR is "").
   std::vector<std::string> ReceivedLines() const;
   // True while the simulator process is alive.
@@ -31,6 +33,7 @@ class SimProcess {
  private:
   pid_t pid_ = -1;
   std::string path_;
+  std::string terminal_;
   std::string traceFile_;
   std::string slotLock_;  // the lock file of the COM slot taken under Wine
 };
