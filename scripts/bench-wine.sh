@@ -41,21 +41,30 @@ sim=$!
 for _ in $(seq 50); do [[ -s $work/sim ]] && break; sleep 0.1; done
 pty=$(head -1 "$work/sim")
 
-# The median, in milliseconds, of ROUNDS runs of the command given.
+# Milliseconds one run of the command given took.
+run_ms() {
+  local start=$(date +%s%N)
+  "$@" </dev/null >/dev/null 2>&1 || { echo "bench-wine: failed: $*" >&2; exit 1; }
+  echo $((($(date +%s%N) - start) / 1000))
+}
+# The median of the numbers given (microseconds), in milliseconds.
 median_ms() {
-  local times=()
-  for _ in $(seq "$ROUNDS"); do
-    local start=$(date +%s%N)
-    "$@" </dev/null >/dev/null 2>&1 || { echo "bench-wine: failed: $*" >&2; exit 1; }
-    times+=($((($(date +%s%N) - start) / 1000)))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{t[NR] = $1} END {printf "%.1f", t[int((NR + 1) / 2)] / 1000}'
+  printf '%s\n' "$@" | sort -n | awk '{t[NR] = $1} END {printf "%.2f", t[int((NR + 1) / 2)] / 1000}'
 }
 
-linux_version=$(median_ms "$LINUX_BUILD/bin/km62rx" --version)
-linux_send=$(median_ms "$LINUX_BUILD/bin/km62rx" send --port "$pty" "$work/A.CFG")
-wine_version=$(median_ms "$WINE" "$exe" --version)
-wine_send=$(median_ms "$WINE" "$exe" send --port "$SLOT" "$work/A.CFG")
+# The four commands in turn, round after round, so that a busy moment of
+# the machine falls on all of them alike.
+lv=() ls=() wv=() ws=()
+for _ in $(seq "$ROUNDS"); do
+  lv+=("$(run_ms "$LINUX_BUILD/bin/km62rx" --version)")
+  ls+=("$(run_ms "$LINUX_BUILD/bin/km62rx" send --port "$pty" "$work/A.CFG")")
+  wv+=("$(run_ms "$WINE" "$exe" --version)")
+  ws+=("$(run_ms "$WINE" "$exe" send --port "$SLOT" "$work/A.CFG")")
+done
+linux_version=$(median_ms "${lv[@]}")
+linux_send=$(median_ms "${ls[@]}")
+wine_version=$(median_ms "${wv[@]}")
+wine_send=$(median_ms "${ws[@]}")
 awk -v lv="$linux_version" -v ls="$linux_send" -v wv="$wine_version" -v ws="$wine_send" 'BEGIN {
   printf "Linux: --version %.1f ms, send %.1f ms: the send'"'"'s work %.1f ms\n", lv, ls, ls - lv
   printf "Wine:  --version %.1f ms (Wine'"'"'s start-up), send %.1f ms: the send'"'"'s work %.1f ms\n", wv, ws, ws - wv

@@ -235,7 +235,7 @@ bool Win32SerialLine::WaitForInput(int timeoutMs) {
   if (waiting != 0)
     return waiting > 0;
   const auto deadline = SteadyClock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
-  for (;;) {
+  for (int emptyWakes = 0;; ++emptyWakes) {
     OVERLAPPED call{};
     call.hEvent = waitEvent_;
     ResetEvent(waitEvent_);
@@ -256,9 +256,12 @@ bool Win32SerialLine::WaitForInput(int timeoutMs) {
       return queued > 0;
     if (lost_ || MillisecondsUntil(deadline) == 0)
       return false;
-    // An event without bytes (or a wait that ended early): wait again,
-    // without spinning should the driver keep ending waits at once.
-    Sleep(1);
+    // A wait that ended without bytes: the driver remembers a character
+    // event from before the wait (one already read), which ends the next
+    // wait at once. Wait again, and should the driver keep ending waits at
+    // once, without spinning.
+    if (emptyWakes >= 2)
+      Sleep(1);
   }
 }
 
