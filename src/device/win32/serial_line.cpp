@@ -31,6 +31,25 @@ OpenFailure OpenFailureFor(DWORD error) {
   }
 }
 
+// Errors by which a port says that its device is gone: an unplugged USB
+// adapter fails calls with one of these, and Wine's pseudo-terminal after a
+// hang-up with ERROR_NOT_READY or ERROR_IO_DEVICE.
+bool MeansGone(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_BAD_COMMAND:
+    case ERROR_DEVICE_REMOVED:
+    case ERROR_DEVICE_NOT_CONNECTED:
+    case ERROR_GEN_FAILURE:
+    case ERROR_NOT_READY:
+    case ERROR_IO_DEVICE:
+    case ERROR_INVALID_HANDLE:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // Milliseconds from now until the deadline, for a wait; 0 once it passed.
 DWORD MillisecondsUntil(SteadyClock::time_point deadline) {
   const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - SteadyClock::now());
@@ -132,8 +151,14 @@ bool Win32SerialLine::Open(const std::string& portName, const LineSettings& sett
   readEvent_ = NewEvent();
   writeEvent_ = NewEvent();
   waitEvent_ = NewEvent();
+  if (GetFileType(port_) != FILE_TYPE_CHAR) {
+    // A file, or under Wine a COM name whose device is not there.
+    openFailure_ = OpenFailure::kNotFound;
+    Close();
+    return false;
+  }
   if (readEvent_ == nullptr || writeEvent_ == nullptr || waitEvent_ == nullptr ||
-      GetFileType(port_) != FILE_TYPE_CHAR || !Configure(settings)) {
+      !Configure(settings)) {
     Close();
     return false;  // not a serial port, or one that refuses the settings
   }
@@ -155,7 +180,7 @@ void Win32SerialLine::Close() {
 }
 
 void Win32SerialLine::NoteFailure(DWORD error) {
-  if (error != ERROR_OPERATION_ABORTED)
+  if (MeansGone(error))
     lost_ = true;
 }
 
@@ -242,14 +267,17 @@ bool Win32SerialLine::WaitForInput(int timeoutMs) {
     DWORD events = 0;
     if (!WaitCommEvent(port_, &events, &call)) {
       const DWORD error = GetLastError();
-      if (error != ERROR_IO_PENDING) {
+      if (error == ERROR_IO_PENDING) {
+        // A byte that came between the look above and the start of the
+        // wait would not end it.
+        const long queued = BytesWaiting();
+        Finish(call, queued != 0 ? 0 : MillisecondsUntil(deadline));
+      } else {
+        // Refused (Wine refuses a wait while the one cancelled before is
+        // still being taken down): look at the queue below, and wait again.
         NoteFailure(error);
-        return false;
+        emptyWakes = std::max(emptyWakes, 2);
       }
-      // A byte that came between the look above and the start of the wait
-      // would not end it.
-      const long queued = BytesWaiting();
-      Finish(call, queued != 0 ? 0 : MillisecondsUntil(deadline));
     }
     const long queued = BytesWaiting();
     if (queued != 0)
@@ -283,3 +311,4 @@ bool Win32SerialLine::CheckForLoss() {
 }
 
 }  // namespace km62rx::device
+

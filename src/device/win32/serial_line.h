@@ -42,8 +42,7 @@ class Win32SerialLine : public SerialLine {
   // calls that end at once); cancels it when it does not. The bytes it
   // moved, or -1 when it failed.
   long Finish(OVERLAPPED& call, DWORD timeoutMs);
-  // Notes the error of a failed call: any error but a cancel means the
-  // device is no longer usable.
+  // Notes the error of a failed call: remembers a device that is gone.
   void NoteFailure(DWORD error);
 
   HANDLE port_ = INVALID_HANDLE_VALUE;
