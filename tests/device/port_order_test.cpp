@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "device/port_discovery.h"
+#include "device/usb_instance_id.h"
 
 namespace km62rx::device {
 namespace {
@@ -28,6 +29,30 @@ TEST(PortOrderTest, UsbPortsComeFirstEachGroupInNaturalOrder) {
             (Names{"ttyACM0", "ttyUSB9", "ttyUSB10", "ttyS2", "ttyS02", "ttyS10"}));
   EXPECT_EQ(Ordered({{.name = "COM10"}, {.name = "COM2"}, {.name = "COM1"}}),
             (Names{"COM1", "COM2", "COM10"}));
+}
+
+// The facts of a Windows device instance ID: a serial number Windows made up (marked by '&') is
+// none, and an FTDI driver's ID carries the port's letter after it.
+TEST(PortOrderTest, UsbFactsFromWindowsInstanceIds) {
+  const struct {
+    const char* id;
+    std::optional<std::uint16_t> vendor, product;
+    const char* serial;
+  } cases[] = {
+      {"USB\\VID_0403&PID_6001\\A50285BI", 0x0403, 0x6001, "A50285BI"},
+      {"usb\\vid_067b&pid_2303\\5&1A2B3C4&0&2", 0x067b, 0x2303, ""},
+      {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", 0x0403, 0x6001, "A50285BI"},
+      {"USB\\VID_0403&PID_6001&MI_00\\6&2F3B&0&0000", 0x0403, 0x6001, ""},
+      {"ACPI\\PNP0501\\1", std::nullopt, std::nullopt, ""},
+      {"USB\\VID_04G3&PID_6001\\X", std::nullopt, std::nullopt, ""},
+      {"", std::nullopt, std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    const UsbInstanceFacts facts = ParseUsbInstanceId(c.id);
+    EXPECT_EQ(facts.vendorId, c.vendor) << c.id;
+    EXPECT_EQ(facts.productId, c.product) << c.id;
+    EXPECT_EQ(facts.serialNumber, c.serial) << c.id;
+  }
 }
 
 #ifdef __linux__
