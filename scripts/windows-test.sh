@@ -30,6 +30,7 @@ SLOT_FIRST=11 SLOT_COUNT=16
 
 started=$SECONDS
 mkdir -p "$BUILD" "$SLOTS"
+rm -f "$SLOTS"/*.lock  # left by a run that was killed
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
   echo "windows: creating the Wine prefix in $WINEPREFIX"
   timeout 600 "$WINE" wineboot --init </dev/null >/dev/null 2>&1

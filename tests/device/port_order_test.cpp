@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+#include <tuple>
+
 #include "device/port_discovery.h"
 #include "device/usb_instance_id.h"
 
@@ -34,24 +37,17 @@ TEST(PortOrderTest, UsbPortsComeFirstEachGroupInNaturalOrder) {
 // The facts of a Windows device instance ID: a serial number Windows made up (marked by '&') is
 // none, and an FTDI driver's ID carries the port's letter after it.
 TEST(PortOrderTest, UsbFactsFromWindowsInstanceIds) {
-  const struct {
-    const char* id;
-    std::optional<std::uint16_t> vendor, product;
-    const char* serial;
-  } cases[] = {
-      {"USB\\VID_0403&PID_6001\\A50285BI", 0x0403, 0x6001, "A50285BI"},
-      {"usb\\vid_067b&pid_2303\\5&1A2B3C4&0&2", 0x067b, 0x2303, ""},
-      {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", 0x0403, 0x6001, "A50285BI"},
-      {"USB\\VID_0403&PID_6001&MI_00\\6&2F3B&0&0000", 0x0403, 0x6001, ""},
-      {"ACPI\\PNP0501\\1", std::nullopt, std::nullopt, ""},
-      {"USB\\VID_04G3&PID_6001\\X", std::nullopt, std::nullopt, ""},
-      {"", std::nullopt, std::nullopt, ""},
+  using Facts = std::tuple<std::optional<std::uint16_t>, std::optional<std::uint16_t>, std::string>;
+  const std::pair<const char*, Facts> cases[] = {
+      {"USB\\VID_0403&PID_6001\\A50285BI", {0x0403, 0x6001, "A50285BI"}},
+      {"usb\\vid_067b&pid_2303\\5&1A2B3C4&0&2", {0x067b, 0x2303, ""}},
+      {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", {0x0403, 0x6001, "A50285BI"}},
+      {"ACPI\\PNP0501\\1", {}},
+      {"USB\\VID_04G3&PID_6001\\X", {}},
   };
-  for (const auto& c : cases) {
-    const UsbInstanceFacts facts = ParseUsbInstanceId(c.id);
-    EXPECT_EQ(facts.vendorId, c.vendor) << c.id;
-    EXPECT_EQ(facts.productId, c.product) << c.id;
-    EXPECT_EQ(facts.serialNumber, c.serial) << c.id;
+  for (const auto& [id, facts] : cases) {
+    const UsbInstanceFacts got = ParseUsbInstanceId(id);
+    EXPECT_EQ(Facts(got.vendorId, got.productId, got.serialNumber), facts) << id;
   }
 }
 

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -26,32 +25,18 @@ std::string Environment(const char* name) {
   return value != nullptr ? value : "";
 }
 
-// Takes a free COM slot for this process: its lock file is created exclusively and holds the
-// owner's process ID, so that a slot left by a process that died is taken again. The slot's
-// number, or 0 when all are taken.
+// Takes a free COM slot: its lock file, created exclusively, is this process's until the
+// simulator stops (scripts/windows-test.sh clears the locks a killed run left). The slot's number,
+// or 0 when all are taken.
 int TakeComSlot(std::string& lock) {
-  const std::string folder = Environment("KM62RX_COM_SLOTS");
   int first = 0, count = 0;
-  if (std::sscanf(Environment("KM62RX_COM_SLOT_RANGE").c_str(), "%d,%d", &first, &count) != 2)
-    return 0;
-  for (int round = 0; round < 2; ++round) {
-    for (int n = first; n < first + count; ++n) {
-      lock = folder + "/COM" + std::to_string(n) + ".lock";
-      const int fd = open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-      if (fd >= 0) {
-        const std::string pid = std::to_string(getpid());
-        const bool written = write(fd, pid.data(), pid.size()) == static_cast<ssize_t>(pid.size());
-        close(fd);
-        if (written)
-          return n;
-        unlink(lock.c_str());
-        continue;
-      }
-      std::ifstream in(lock);
-      long owner = 0;
-      if (round == 1 && in >> owner && owner > 0 && kill(static_cast<pid_t>(owner), 0) != 0 &&
-          errno == ESRCH)
-        unlink(lock.c_str());  // its owner is gone: free again
+  std::sscanf(Environment("KM62RX_COM_SLOT_RANGE").c_str(), "%d,%d", &first, &count);
+  for (int n = first; n < first + count; ++n) {
+    lock = Environment("KM62RX_COM_SLOTS") + "/COM" + std::to_string(n) + ".lock";
+    const int fd = open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+      close(fd);
+      return n;
     }
   }
   lock.clear();
