@@ -439,8 +439,7 @@ TEST(CliRuns, PortsListsThePortsFileAfterThePortsFoundEachDeviceOnce) {
 
 class CliExit : public ::testing::TestWithParam<ExitCase> {};
 
-// Whether a case needs what only POSIX has: links, FIFOs, a reader that goes away, names such as
-// /dev/stdin and /proc/self/fd/2. Under Wine the others run with km62rx.exe.
+// Whether a case needs links, FIFOs, a reader that goes away or names such as /dev/stdin.
 bool PosixOnly(const ExitCase& c) {
   for (const std::string& arg : c.args) {
     if (arg.ends_with("LINK") || arg == "FIFO" || arg == ">CLOSED" || arg.starts_with("/proc/") ||

@@ -27,22 +27,16 @@ Lines LineCheck(const std::string& port, std::vector<std::string> actions) {
   return lines;
 }
 
-// The milliseconds that end an exchange line ("exchange failed 1011").
-long Ms(const std::string& line) {
+long Ms(const std::string& line) {  // the milliseconds that end an exchange line
   return std::stol(line.substr(line.rfind(' ') + 1));
 }
-
-class WindowsLine : public ::testing::Test {
-  void SetUp() override {
-    if (!UnderWine())
-      GTEST_SKIP() << "runs with km62rx.exe under Wine";
-  }
-};
 
 // Split and delayed replies arrive whole under XON/XOFF (RTS held low, which a pseudo-terminal
 // refuses without harm); a silent logger is waited for the exchange's whole time-out (an adapter
 // may hold a reply for 16 ms) and no longer, and is no lost device; COMn is found in any case.
-TEST_F(WindowsLine, RepliesArriveWholeAndSilenceIsWaitedOutOnce) {
+TEST(WindowsLine, RepliesArriveWholeAndSilenceIsWaitedOutOnce) {
+  if (!UnderWine())
+    GTEST_SKIP() << "runs under Wine";
   SimProcess split({"--answer-wake", "--split", "2", "--delay", "30"}), silent({"--silent"});
   const Lines lines = LineCheck("c" + split.path().substr(1),
                                 {"open-xonxoff", "exchange", "DEA", "exchange", "DEV", "loss"});
@@ -60,7 +54,9 @@ TEST_F(WindowsLine, RepliesArriveWholeAndSilenceIsWaitedOutOnce) {
 
 // A logger that hangs up fails the next exchange at once, and the loss is told once; a COM slot
 // with nothing behind it is a port that does not exist.
-TEST_F(WindowsLine, AVanishedLoggerFailsAtOnceAndIsToldOnce) {
+TEST(WindowsLine, AVanishedLoggerFailsAtOnceAndIsToldOnce) {
+  if (!UnderWine())
+    GTEST_SKIP() << "runs under Wine";
   std::string slot;
   {
     SimProcess sim({"--answer-wake", "--hangup-after", "1"});

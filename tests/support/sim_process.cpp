@@ -25,19 +25,16 @@ std::string Environment(const char* name) {
   return value != nullptr ? value : "";
 }
 
-// Takes a free COM slot: its lock file, created exclusively, is this process's until the
-// simulator stops (scripts/windows-test.sh clears the locks a killed run left). The slot's number,
-// or 0 when all are taken.
+// A free COM slot's number (0: none), taken by creating its lock file (scripts/windows-test.sh
+// clears the locks a killed run left).
 int TakeComSlot(std::string& lock) {
   int first = 0, count = 0;
   std::sscanf(Environment("KM62RX_COM_SLOT_RANGE").c_str(), "%d,%d", &first, &count);
   for (int n = first; n < first + count; ++n) {
     lock = Environment("KM62RX_COM_SLOTS") + "/COM" + std::to_string(n) + ".lock";
     const int fd = open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0) {
-      close(fd);
+    if (fd >= 0 && close(fd) == 0)
       return n;
-    }
   }
   lock.clear();
   return 0;
@@ -53,10 +50,7 @@ SimProcess::SimProcess(std::vector<std::string> options) {
   std::string comName;
   if (UnderWine()) {
     const int slot = TakeComSlot(slotLock_);
-    if (slot == 0) {
-      ADD_FAILURE() << "SimProcess: no free COM slot in " << Environment("KM62RX_COM_SLOTS");
-      return;
-    }
+    EXPECT_NE(slot, 0) << "no free COM slot in " << Environment("KM62RX_COM_SLOTS");
     comName = "COM" + std::to_string(slot);
     options.insert(options.end(), {"--link", Environment("KM62RX_COM_SLOTS") + "/" + comName});
   }

@@ -9,9 +9,8 @@
 namespace km62rx::testing {
 
 // Runs km62rx-sim with options plus "--trace FILE" (a private temporary file) for the length of a
-// test; the constructor waits until it has printed its terminal path. In the Wine run (see
-// UnderWine) it takes a free COM slot and links the slot's path to its terminal: its port is then
-// that COM name.
+// test; the constructor waits until it has printed its terminal path. Under Wine its port is the
+// COM slot it takes, whose path it links to its terminal.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
@@ -38,10 +37,8 @@ class SimProcess {
   std::string slotLock_;  // the lock file of the COM slot taken under Wine
 };
 
-// True in the Wine run of the command line's cases (KM62RX_WINE_RUN set, as ctest sets it for the
-// rows with the suffix ".wine"): KM62RX_WINE_CLI names km62rx.exe, which
-// RunKm62rx then runs under Wine (KM62RX_WINE), and KM62RX_COM_SLOTS the folder of the COM slots'
-// link paths, KM62RX_COM_SLOT_RANGE their first number and count ("11,16").
+// True in the ".wine" rows where scripts/windows-test.sh names km62rx.exe (KM62RX_WINE_CLI), Wine,
+// and the COM slots' folder and range (KM62RX_COM_SLOTS, KM62RX_COM_SLOT_RANGE "11,16").
 bool UnderWine();
 
 // Path of the km62rx-sim binary of this build.
@@ -61,8 +58,7 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
                   const std::optional<std::string>& stdinData = std::nullopt,
                   const std::string& stdoutTo = {});
 
-// Runs the km62rx binary of this build (km62rx.exe under Wine in the Wine run), as RunProgram
-// does.
+// Runs the km62rx binary of this build (km62rx.exe under Wine), as RunProgram does.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt,
                  const std::string& stdoutTo = {});
