@@ -60,7 +60,9 @@ built=$SECONDS
 ctest --test-dir "$BUILD" --output-on-failure -j2
 tested=$SECONDS
 
-# The command line's end-to-end cases once more, with km62rx.exe under Wine.
+# The command line's end-to-end cases once more with km62rx.exe under Wine, and
+# the Windows serial line's own cases (line_check.exe), against simulators on
+# Linux reached through the COM slots.
 LINUX_BUILD=${LINUX_BUILD:-build}
 if [[ ! -f $LINUX_BUILD/CTestTestfile.cmake ]]; then
   configure_and_build "$LINUX_BUILD" -DKM62RX_GUI=OFF
