@@ -30,6 +30,7 @@ cleanup() {
   [[ -n $sim ]] && kill "$sim" 2>/dev/null
   wait 2>/dev/null || true
   rm -rf "$work"
+  "$WINESERVER" -k 2>/dev/null || true  # the server of this prefix, started below
 }
 trap cleanup EXIT
 # One Wine server for the whole run, as the tests have it.
