@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "device/network_port.h"
+#include "settings/file_path.h"
 
 namespace km62rx::cli {
 namespace {
@@ -27,6 +28,18 @@ std::string NetworkPortStem(std::string_view address) {
   return stem;
 }
 
+// Names Windows keeps for devices in every folder, whatever the extension:
+// COM3.CFG there would be the port itself, not a file.
+bool IsWindowsDeviceName(std::string_view stem) {
+  std::string upper(stem);
+  for (char& c : upper)
+    c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  if (upper == "CON" || upper == "PRN" || upper == "AUX" || upper == "NUL")
+    return true;
+  return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+         upper[3] >= '0' && upper[3] <= '9';
+}
+
 }  // namespace
 
 std::string LoggerFileName(std::string_view port) {
@@ -42,7 +55,7 @@ std::string LoggerFileName(std::string_view port) {
     if (!SafeInFileName(c))
       c = '_';
   }
-  if (stem.empty() || stem.front() == '.')
+  if (stem.empty() || stem.front() == '.' || IsWindowsDeviceName(stem))
     stem.insert(stem.begin(), '_');
   return stem + ".CFG";
 }
@@ -50,12 +63,14 @@ std::string LoggerFileName(std::string_view port) {
 std::string LoggerFilePath(const std::string& path, const std::string& port, bool severalLoggers) {
   if (!severalLoggers)
     return path;
-  return (std::filesystem::path(path) / LoggerFileName(port)).string();
+  const std::u8string joined =
+      (settings::PathFromUtf8(path) / settings::PathFromUtf8(LoggerFileName(port))).u8string();
+  return std::string(joined.begin(), joined.end());
 }
 
 std::string CheckLoggerFolder(const std::string& path, const std::vector<std::string>& ports) {
   std::error_code error;
-  if (!std::filesystem::is_directory(path, error))
+  if (!std::filesystem::is_directory(settings::PathFromUtf8(path), error))
     return "with several ports, " + path + " must be an existing folder";
   for (std::size_t i = 0; i < ports.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j) {

@@ -12,7 +12,8 @@ namespace km62rx::cli {
 // its own name), "HOST_PORT.CFG" for a network port socket://HOST:PORT
 // (brackets of an IPv6 address left out). Any character other than a letter,
 // a digit, '-', '_' or '.' becomes '_', and so does a leading '.', so the name
-// stays within the folder and shows in a plain listing.
+// stays within the folder and shows in a plain listing. A name Windows keeps
+// for a device (COM3, NUL) gets a leading '_': "_COM3.CFG".
 std::string LoggerFileName(std::string_view port);
 
 // The file of port's logger for the path given with -o or --backup: the path

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 
 #include "cli/cli.h"
+#include "cli/console_text.h"
 #include "cli/visible_text.h"
 
 namespace km62rx::cli {
@@ -45,6 +47,10 @@ std::string BoxLine(std::string_view title, std::string_view text) {
 // Writes and flushes text; false when either failed, with the reason in
 // error.
 bool WriteWhole(std::FILE* stream, std::string_view text, int& error) {
+  if (const std::optional<bool> shown = WriteToConsole(stream, text)) {
+    error = *shown ? 0 : EIO;
+    return *shown;
+  }
   errno = 0;
   bool written = std::fwrite(text.data(), 1, text.size(), stream) == text.size();
   if (!written)

@@ -109,7 +109,7 @@ bool ReadLimited(const std::string& path, std::string& text, std::string& why) {
 
 std::string PortsFilePath() {
 #ifdef _WIN32
-  const wchar_t* local = _wgetenv(L"LOCALAPPDATA");
+  const wchar_t* local = _wgetenv(L"APPDATA");  // the roaming profile, with the user
   if (local == nullptr || *local == L'\0')
     return {};
   const std::u8string folder = std::filesystem::path(local).u8string();

@@ -8,7 +8,7 @@
 namespace km62rx::device {
 
 // The ports file, $XDG_CONFIG_HOME/km62rx/ports (~/.config/km62rx/ports by
-// default; %LOCALAPPDATA%\km62rx\ports on Windows): ports to offer beyond
+// default; %APPDATA%\km62rx\ports on Windows): ports to offer beyond
 // those found on the machine, such as network ports. UTF-8; empty when no
 // folder for it is known.
 std::string PortsFilePath();

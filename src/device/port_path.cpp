@@ -9,7 +9,11 @@ namespace km62rx::device {
 
 std::string DevicePath(std::string_view port) {
 #ifdef _WIN32
-  return std::string(port);
+  // A bare name (COM3) is the device \\.\COM3, the only form that reaches
+  // COM10 and above; a name with a separator or a drive is a path already.
+  if (IsNetworkPortName(port) || port.empty() || port.find_first_of("\\/:") != std::string_view::npos)
+    return std::string(port);
+  return "\\\\.\\" + std::string(port);
 #else
   if (IsNetworkPortName(port))
     return std::string(port);
@@ -38,8 +42,13 @@ std::string DevicePath(std::string_view port) {
 }
 
 std::string PortIdentity(std::string_view port) {
-  const std::string path = DevicePath(port);
+  std::string path = DevicePath(port);
 #ifdef _WIN32
+  // Device names know no case: COM3, com3 and \\.\COM3 are one port.
+  if (!IsNetworkPortName(port)) {
+    for (char& c : path)
+      c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
   return path;
 #else
   if (IsNetworkPortName(port))

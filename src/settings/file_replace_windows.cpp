@@ -113,7 +113,12 @@ ReplaceResult ReplaceFileContents(const std::string& path, std::string_view cont
   // wait forever, and opening a serial port alone changes its lines.
   if (!resolved || windows::IsDeviceName(*resolved))
     return ReplaceResult::kCannotOpen;
-  const fs::path& target = *resolved;
+  // ReplaceFileW is given full paths (Wine's refuses a relative one, and a
+  // rooted one without a drive such as \tmp\IN.CFG).
+  std::error_code error;
+  const fs::path target = fs::absolute(*resolved, error);
+  if (error)
+    return ReplaceResult::kCannotOpen;
   const std::optional<bool> exists = CheckTarget(target);
   if (!exists)
     return ReplaceResult::kCannotOpen;

@@ -67,6 +67,8 @@ TEST(LoggerFiles, NamedAfterThePort) {
       {"/dev/serial/by-id/usb-FTDI_FT232R_A50285BI-if00-port0",
        "usb-FTDI_FT232R_A50285BI-if00-port0.CFG"},
       {"\\\\.\\COM10", "COM10.CFG"},
+      {"COM3", "_COM3.CFG"},  // COM3.CFG would be the port itself on Windows
+      {"/dev/nul", "_nul.CFG"},
       {"socket://192.168.1.20:4001", "192.168.1.20_4001.CFG"},
       {"socket://[::1]:4001", "__1_4001.CFG"},
       {"socket://lab/../x:2000", "lab_.._x_2000.CFG"},

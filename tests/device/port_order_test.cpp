@@ -2,7 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+#include <tuple>
+
 #include "device/port_discovery.h"
+#include "device/usb_instance_id.h"
 
 namespace km62rx::device {
 namespace {
@@ -28,6 +32,23 @@ TEST(PortOrderTest, UsbPortsComeFirstEachGroupInNaturalOrder) {
             (Names{"ttyACM0", "ttyUSB9", "ttyUSB10", "ttyS2", "ttyS02", "ttyS10"}));
   EXPECT_EQ(Ordered({{.name = "COM10"}, {.name = "COM2"}, {.name = "COM1"}}),
             (Names{"COM1", "COM2", "COM10"}));
+}
+
+// The facts of a Windows device instance ID: a serial number Windows made up (marked by '&') is
+// none, and an FTDI driver's ID carries the port's letter after it.
+TEST(PortOrderTest, UsbFactsFromWindowsInstanceIds) {
+  using Facts = std::tuple<std::optional<std::uint16_t>, std::optional<std::uint16_t>, std::string>;
+  const std::pair<const char*, Facts> cases[] = {
+      {"USB\\VID_0403&PID_6001\\A50285BI", {0x0403, 0x6001, "A50285BI"}},
+      {"usb\\vid_067b&pid_2303\\5&1A2B3C4&0&2", {0x067b, 0x2303, ""}},
+      {"FTDIBUS\\VID_0403+PID_6001+A50285BIA\\0000", {0x0403, 0x6001, "A50285BI"}},
+      {"ACPI\\PNP0501\\1", {}},
+      {"USB\\VID_04G3&PID_6001\\X", {}},
+  };
+  for (const auto& [id, facts] : cases) {
+    const UsbInstanceFacts got = ParseUsbInstanceId(id);
+    EXPECT_EQ(Facts(got.vendorId, got.productId, got.serialNumber), facts) << id;
+  }
 }
 
 #ifdef __linux__

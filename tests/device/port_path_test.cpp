@@ -15,7 +15,6 @@
 namespace km62rx::device {
 namespace {
 
-// On Windows every name is the system's own (COM3, \\.\COM10) and stays as it is.
 TEST(PortPathTest, NamesBecomeDevicePaths) {
   const std::string here = std::filesystem::current_path().string();
   const std::pair<std::string, std::string> cases[] = {
@@ -27,14 +26,23 @@ TEST(PortPathTest, NamesBecomeDevicePaths) {
       {"socket://host:4001", "socket://host:4001"},
       {"COM3", "/dev/COM3"},
   };
-  for (const auto& [name, path] : cases) {
-#ifdef _WIN32
-    EXPECT_EQ(DevicePath(name), name);
-#else
+#ifndef _WIN32
+  for (const auto& [name, path] : cases)
     EXPECT_EQ(DevicePath(name), path);
 #endif
-  }
 }
+
+#ifdef _WIN32
+// A bare name is a device; COM3, com3 and \\.\COM3 are one port.
+TEST(PortPathTest, WindowsNamesBecomeDevicePaths) {
+  EXPECT_EQ(DevicePath("COM10"), "\\\\.\\COM10");
+  EXPECT_EQ(DevicePath("\\\\.\\COM10"), "\\\\.\\COM10");
+  EXPECT_EQ(DevicePath("C:\\dev\\x"), "C:\\dev\\x");
+  for (const char* name : {"COM3", "com3", "\\\\.\\COM3", "\\\\.\\com3"})
+    EXPECT_EQ(PortIdentity(name), "\\\\.\\COM3") << name;
+  EXPECT_EQ(PortIdentity("socket://Host:4001"), "socket://Host:4001");
+}
+#endif
 
 #ifndef _WIN32
 TEST(PortPathTest, NamesOfOneDeviceShareItsIdentity) {

@@ -1,5 +1,6 @@
 #include "support/sim_process.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
@@ -17,7 +18,42 @@
 
 namespace km62rx::testing {
 
+namespace {
+
+std::string Environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+
+// A free COM slot's number (0: none), taken by creating its lock file (scripts/windows-test.sh
+// clears the locks a killed run left).
+int TakeComSlot(std::string& lock) {
+  int first = 0, count = 0;
+  std::sscanf(Environment("KM62RX_COM_SLOT_RANGE").c_str(), "%d,%d", &first, &count);
+  for (int n = first; n < first + count; ++n) {
+    lock = Environment("KM62RX_COM_SLOTS") + "/COM" + std::to_string(n) + ".lock";
+    const int fd = open(lock.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 && close(fd) == 0)
+      return n;
+  }
+  lock.clear();
+  return 0;
+}
+
+}  // namespace
+
+bool UnderWine() {
+  return !Environment("KM62RX_WINE_RUN").empty() && !Environment("KM62RX_WINE_CLI").empty();
+}
+
 SimProcess::SimProcess(std::vector<std::string> options) {
+  std::string comName;
+  if (UnderWine()) {
+    const int slot = TakeComSlot(slotLock_);
+    EXPECT_NE(slot, 0) << "no free COM slot in " << Environment("KM62RX_COM_SLOTS");
+    comName = "COM" + std::to_string(slot);
+    options.insert(options.end(), {"--link", Environment("KM62RX_COM_SLOTS") + "/" + comName});
+  }
   const char* dir = std::getenv("TMPDIR");
   traceFile_ = std::string(dir != nullptr && *dir != '\0' ? dir : "/tmp") + "/km62rx-trace-XXXXXX";
   const int traceFd = mkstemp(traceFile_.data());
@@ -54,12 +90,17 @@ SimProcess::SimProcess(std::vector<std::string> options) {
     path_.clear();
     Stop();
   }
+  terminal_ = path_;
+  if (!comName.empty() && !path_.empty())
+    path_ = comName;
 }
 
 SimProcess::~SimProcess() {
   Stop();
   if (!traceFile_.empty())
     unlink(traceFile_.c_str());
+  if (!slotLock_.empty())
+    unlink(slotLock_.c_str());  // after the simulator removed its link
 }
 
 std::vector<std::string> SimProcess::ReceivedLines() const {
@@ -110,7 +151,15 @@ std::string Quoted(const std::string& text) {
 
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
-  return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
+  if (!UnderWine())
+    return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
+  // Wine takes file names from the locale: a UTF-8 one, whichever language is asked for.
+  std::vector<std::string> wineArgs = {"LC_ALL=" + (Environment("LC_ALL") == "C"
+                                                        ? std::string("C.UTF-8")
+                                                        : Environment("LC_ALL")),
+                                       Environment("KM62RX_WINE"), Environment("KM62RX_WINE_CLI")};
+  wineArgs.insert(wineArgs.end(), args.begin(), args.end());
+  return RunProgram("env", wineArgs, stdinData, stdoutTo);
 }
 
 CliRun RunProgram(const std::string& program, const std::vector<std::string>& args,

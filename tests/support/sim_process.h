@@ -9,7 +9,8 @@
 namespace km62rx::testing {
 
 // Runs km62rx-sim with options plus "--trace FILE" (a private temporary file) for the length of a
-// test; the constructor waits until it has printed its terminal path.
+// test; the constructor waits until it has printed its terminal path. Under Wine its port is the
+// COM slot it takes, whose path it links to its terminal.
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {"--answer-wake"});
@@ -17,8 +18,10 @@ class SimProcess {
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
-  // Device path of the simulator's terminal side (e.g. /dev/pts/7).
+  // Device path of the simulator's terminal side (e.g. /dev/pts/7), or its COM name under Wine.
   const std::string& path() const { return path_; }
+  // Device path of its terminal side, under Wine too (for ser2net, which runs on Linux).
+  const std::string& terminal() const { return terminal_; }
   // Every command line received so far, in order, without its CR (a lone CR is "").
   std::vector<std::string> ReceivedLines() const;
   // True while the simulator process is alive.
@@ -29,8 +32,14 @@ class SimProcess {
  private:
   pid_t pid_ = -1;
   std::string path_;
+  std::string terminal_;
   std::string traceFile_;
+  std::string slotLock_;  // the lock file of the COM slot taken under Wine
 };
+
+// True in the ".wine" rows where scripts/windows-test.sh names km62rx.exe (KM62RX_WINE_CLI), Wine,
+// and the COM slots' folder and range (KM62RX_COM_SLOTS, KM62RX_COM_SLOT_RANGE "11,16").
+bool UnderWine();
 
 // Path of the km62rx-sim binary of this build.
 std::string SimulatorPath();
@@ -49,7 +58,7 @@ CliRun RunProgram(const std::string& program, const std::vector<std::string>& ar
                   const std::optional<std::string>& stdinData = std::nullopt,
                   const std::string& stdoutTo = {});
 
-// Runs the km62rx binary of this build, as RunProgram does.
+// Runs the km62rx binary of this build (km62rx.exe under Wine), as RunProgram does.
 CliRun RunKm62rx(const std::vector<std::string>& args,
                  const std::optional<std::string>& stdinData = std::nullopt,
                  const std::string& stdoutTo = {});
