@@ -62,27 +62,6 @@ class SimNetworkTest : public ::testing::Test {
   int losses = 0;
 };
 
-// As the command line runs each logger: on a worker thread of its own, where the line is made,
-// used and closed.
-TEST_F(SimNetworkTest, ConnectClockAndRunsOnAWorkerThread) {
-  SimProcess sim;
-  Ser2netProcess ser2net(sim.path());
-  std::vector<bool> done;
-  std::thread worker([&] {
-    std::unique_ptr<SerialLine> tcp = MakeLineForPort(ser2net.portName());
-    DeviceLink workerLink{*tcp};
-    CommandContext workerCtx{workerLink, pages, boxes};
-    done = {OpenDevicePort(workerLink, ser2net.portName(), {}) == LinkResult::kOk,
-            QueryDeviceStatus(workerLink, boxes) == HandshakeResult::kConnected,
-            SetLoggerClockFromTime(workerLink, {2026, 3, 5, 7, 8, 9}, boxes) == StepResult::kDone,
-            SendAllSettings(workerCtx).Clean(), ReceiveAllSettings(workerCtx).Clean()};
-    DestroyDeviceLink(workerLink);
-  });
-  worker.join();
-  EXPECT_EQ(done, std::vector<bool>(5, true));
-  EXPECT_EQ(sim.ReceivedLines().at(4), "TMS260305070809");
-}
-
 // ser2net gone in the middle of a send: the run stops with a link failure, and the loss is told
 // once, as of an unplugged adapter.
 TEST_F(SimNetworkTest, PeerClosingMidRunFailsTheLinkAndIsReportedAsALoss) {
