@@ -130,17 +130,6 @@ TEST(CliRuns, LocaleChoosesTheLanguageWithoutWarnings) {
   setenv("LANG", saved[1].c_str(), 1);
 }
 
-TEST(CliRuns, FailedBackupSendsNothing) {
-  TempFolder dir;
-  SimProcess sim({"--answer-wake", "--reply", "ESG=NG"});
-  const CliRun r = RunKm62rx(
-      {"send", "--port", sim.path(), "--backup", dir.File("B"), dir.Write("A", kGoodFile)});
-  EXPECT_EQ(r.status, 1) << r.err;
-  EXPECT_FALSE(std::filesystem::exists(dir.File("B")));
-  for (const std::string& line : sim.ReceivedLines())
-    EXPECT_TRUE(line.size() < 3 || line[2] != 'S' || line == "TMS") << line;
-}
-
 nlohmann::json ParseJson(const std::string& text) {
   const nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
   EXPECT_FALSE(document.is_discarded()) << text;
@@ -357,6 +346,8 @@ std::vector<ExitCase> ExitCases() {
           {"km62rx: standard output failed (Broken pipe)", "設定完了"}),
       Run("JsonToAClosedReaderIsDataLost", {}, {"send", "--json", "--port", "PORT", "IN", ">CLOSED"},
           2, {"設定完了"}),
+      Run("SendFailedBackupSendsNothing", {"--reply", "ESG=NG"},
+          {"send", "--port", "PORT", "--backup", "OUT", "IN"}, 1, {"OUT.CFG was left as it was"}),
       Run("ReceiveHalfReadKeepsTheFile", {"--reply", "ESG=99"},
           {"receive", "--port", "PORT", "-o", "IN"}, 1,
           {"IN.CFG was left as it was: the logger did not give STOP_DATASIZE\n"},
@@ -506,13 +497,18 @@ TEST_P(CliExit, StatusAndMessages) {
   EXPECT_TRUE(Holds(output.out, c.inStdout)) << output.out;
   // Control bytes from a file, a reply or a name never reach the terminal as they are.
   EXPECT_EQ(output.err.find('\x1B'), std::string::npos) << output.err;
-  if (c.status != 0)  // a refused file, and one a failed run would have replaced, is untouched
+  if (c.status != 0) {  // a refused file, and one a failed run would have replaced, is untouched
     EXPECT_EQ(ReadFile(dir.File("IN.CFG")), c.fileText);
-  if (c.status == 2)
+  }
+  if (c.status == 2) {
     EXPECT_TRUE(sim || output.out.empty()) << output.out;  // usage and file errors: stderr only
+  }
   if (c.name.starts_with("Usage")) {  // a usage error touches no logger
     EXPECT_EQ(sim ? sim->ReceivedLines() : std::vector<std::string>(), std::vector<std::string>());
   }
+  for (const std::string& line : c.name.ends_with("SendsNothing") ? sim->ReceivedLines()
+                                                                 : std::vector<std::string>())
+    EXPECT_TRUE(line.size() < 3 || line[2] != 'S') << line;  // no setting was set
   if (c.status == 3) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file
   }

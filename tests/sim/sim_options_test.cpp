@@ -32,13 +32,5 @@ TEST(Responder, FixedRepliesWinByFirstPrefixAndLeaveTheStateAlone) {
   EXPECT_EQ(responder.model().settings().START_TIME[1].Str(), "1-");
 }
 
-TEST(Responder, ExtraBytesFollowEveryReply) {
-  SimOptions options;
-  options.extra = "X\r";
-  Responder extra(options);
-  EXPECT_EQ(extra.Respond("DEV"), "OK101\rX\r");
-  EXPECT_EQ(extra.Respond(""), "");  // no answer, so no extra bytes either
-}
-
 }  // namespace
 }  // namespace km62rx::sim

@@ -37,19 +37,6 @@ TEST(SimPty, KeepsSettingsAcrossCommandsAndReopenedPorts) {
   EXPECT_EQ(lines, (Lines{"", "LESCSV", "LEG", "DEV", "DEC", "DEV"}));
 }
 
-TEST(SimPty, SplitAndDelayedRepliesArriveWhole) {
-  SimProcess split({"--split", "2"});
-  PtyClient client(split.path());
-  EXPECT_EQ(client.Exchange("DEA"), "OKKM-62RX\r");
-  EXPECT_GT(client.lastReadCalls(), 1);
-
-  SimProcess delayed({"--delay", "300"});
-  PtyClient late(delayed.path());
-  ASSERT_TRUE(late.Write("DEV\r"));
-  EXPECT_EQ(late.Read(100), "");
-  EXPECT_EQ(late.Read(2000, true), "OK101\r");
-}
-
 TEST(SimPty, HangsUpAfterNCommandsAndRemovesItsLink) {
   const TempFolder folder;
   const std::string link = folder.File("link");

@@ -38,12 +38,11 @@ class PtyClient {
     return true;
   }
   // What arrives within ms milliseconds; with untilCr, up to the first reply's
-  // CR. Counts the reads that delivered data and notes a hang-up.
+  // CR. Notes a hang-up.
   std::string Read(int ms, bool untilCr = false) {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     std::string bytes;
-    reads_ = 0;
     while (!untilCr || bytes.empty() || bytes.back() != '\r') {
       const auto left =
           std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -58,7 +57,6 @@ class PtyClient {
         hungUp_ = true;
         break;
       }
-      ++reads_;
       bytes.append(chunk, static_cast<std::size_t>(n));
     }
     return bytes;
@@ -66,12 +64,10 @@ class PtyClient {
   std::string Exchange(const std::string& line) {
     return Write(line + "\r") ? Read(2000, true) : std::string();
   }
-  int lastReadCalls() const { return reads_; }
   bool hungUp() const { return hungUp_; }
 
  private:
   int fd_;
-  int reads_ = 0;
   bool hungUp_ = false;
 };
 
