@@ -31,13 +31,9 @@ TEST(ControlBehaviour, EachKindTakesInputByItsRules) {
     std::tie(def.kind, def.filter, def.page, def.geometry) =
         std::tuple(c.kind, c.filter, c.page, Geometry{1, 2, 3, 40});
     const ControlBehaviour b = BehaviourOf(def);
-    EXPECT_EQ(b.startsHidden, c.hidden);
-    EXPECT_EQ(b.digitsOnly, c.digits);
-    EXPECT_EQ(b.inputMethod, c.inputMethod);
-    EXPECT_EQ(b.rightAligned, c.right);
-    EXPECT_EQ(b.pastesOnOneLine, c.pasteOneLine);
-    EXPECT_FALSE(b.enterPresses);
-    EXPECT_EQ(b.height, 40);
+    EXPECT_EQ(std::tuple(b.startsHidden, b.digitsOnly, b.inputMethod, b.rightAligned,
+                         b.pastesOnOneLine, b.enterPresses, b.height),
+              std::tuple(c.hidden, c.digits, c.inputMethod, c.right, c.pasteOneLine, false, 40));
   }
   ControlSpec combo;
   combo.kind = ControlKind::kCombo;
