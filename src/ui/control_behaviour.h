@@ -8,12 +8,14 @@ namespace km62rx::ui {
 // kind: what any front end sets on the widget it draws for the row.
 struct ControlBehaviour {
   bool startsHidden = false;  // page controls and the page frames, until a page is shown
-  bool digitsOnly = false;    // typing takes the digits 0-9 only; text set by the program is not checked
+  bool digitsOnly =
+      false;  // typing takes the digits 0-9 only; text set by the program is not checked
   bool inputMethod = true;    // an input method may compose text into the field
   bool rightAligned = false;  // the text sits at the right of the field
-  bool pastesOnOneLine = false;  // a paste's line breaks are dropped (fields with no filter of their own)
-  bool enterPresses = false;     // Enter in the window presses the button
-  int height = 0;  // the control's height; a drop-down list's is its closed height
+  bool pastesOnOneLine =
+      false;  // a paste's line breaks are dropped (fields with no filter of their own)
+  bool enterPresses = false;  // Enter in the window presses the button
+  int height = 0;             // the control's height; a drop-down list's is its closed height
 };
 ControlBehaviour BehaviourOf(const ControlSpec& def);
 

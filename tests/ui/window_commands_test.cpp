@@ -77,9 +77,14 @@ TEST(WindowCommands, EachIdRunsItsCommand) {
   };
   const std::vector<bool> off{false, false, false, false, true}, none;
   const Case cases[] = {
-      {100, {"close"}, none},        {101, {"about"}, none},   {400, {"connect"}, none},
-      {417, {"chooser"}, none},      {418, {"chooser"}, none}, {415, {}, off},
-      {416, {}, off},                {420, {}, off},
+      {100, {"close"}, none},
+      {101, {"about"}, none},
+      {400, {"connect"}, none},
+      {417, {"chooser"}, none},
+      {418, {"chooser"}, none},
+      {415, {}, off},
+      {416, {}, off},
+      {420, {}, off},
       {421, {"clock1"}, {false, false, false, false, false}},
       {422, {"clock0"}, {true, true, true, true, false}},
   };
