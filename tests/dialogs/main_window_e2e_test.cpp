@@ -20,19 +20,12 @@ namespace {
 
 using ::testing::AllOf;
 using ::testing::Contains;
-using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
   return text.replace(text.find(from), from.size(), to);
-}
-
-// Whether every line is a request of the given kind: 'S' set, 'G' get.
-auto AllRequestsOfKind(char kind) {
-  return Each(::testing::Truly(
-      [kind](const std::string& line) { return line.size() >= 3 && line[2] == kind; }));
 }
 
 class MainWindowTest : public SimWindowTest {
@@ -96,34 +89,6 @@ TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
 }
 
-TEST_F(MainWindowTest, SendsThePagesAndReceivesThemBack) {
-  StartSim({"--answer-wake"});
-  ConnectThroughDialog();
-  Mark();
-  controls().SetText(ids::kExtensionField, "TXT");
-  controls().SetChecked(ids::StartDataCheck(1), true);
-  controls().SetText(ids::StartDataByte(1, 0), "0D");
-  controls().SetText(ids::StartDataByte(1, 1), "0A");
-
-  Click(ids::kSendButton);
-  const std::vector<std::string> sent = SentSinceMark();
-  EXPECT_THAT(sent, AllOf(Contains("LESTXT"), Contains("BDS10D0A"), AllRequestsOfKind('S')));
-  EXPECT_THAT(boxes, ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
-
-  // Change the pages, then fetch the logger's values back onto them.
-  controls().SetText(ids::kExtensionField, "LOG");
-  controls().SetChecked(ids::StartDataCheck(1), false);
-  Mark();
-  Click(ids::kReceiveButton);
-  const std::vector<std::string> received = SentSinceMark();
-  EXPECT_THAT(received, AllOf(Contains("LEG"), AllRequestsOfKind('G')));
-  EXPECT_EQ(received.size(), sent.size());
-  EXPECT_THAT(boxes,
-              ElementsAre(OwnedBox{kMain, "取得完了", "本体からの設定取得が完了しました。"}));
-  EXPECT_EQ(controls().Text(ids::kExtensionField), "TXT");
-  EXPECT_TRUE(controls().Checked(ids::StartDataCheck(1)));
-}
-
 // A logger that hangs up during a run: the run stops with its box, and the
 // window, once idle, shows the logger gone without a further box.
 TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
@@ -185,12 +150,11 @@ TEST_F(MainWindowTest, LoadAndSaveKeepAShiftJisExtension) {
                                                     "B"));
 }
 
-TEST_F(MainWindowTest, ClockButtons) {
+// The clock into a file: the dialog for a file, without a connection.
+TEST_F(MainWindowTest, ClockIntoAFile) {
   StartSim({"--answer-wake"});
   TempFolder folder;
   chooserAnswer = folder.File("CLOCK.CFG");
-
-  // Into a file: the dialog for a file, without a connection.
   WhenModalShown([](QWidget* modal) {
     ASSERT_NE(qobject_cast<app::ClockDialog*>(modal), nullptr);
     EXPECT_FALSE(ControlText(*modal, 280).empty());
@@ -207,13 +171,6 @@ TEST_F(MainWindowTest, ClockButtons) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].owner, "clockDialog");
   EXPECT_TEXT(boxes[0].title, "設定保存");
-
-  ConnectThroughDialog();
-  Mark();
-  Click(ids::kClockFromPcButton);
-  EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305070809"));
-  EXPECT_THAT(boxes,
-              ElementsAre(OwnedBox{kMain, "本体時刻設定", "2026/03/05 07:08:09 に設定しました。"}));
 }
 
 }  // namespace
