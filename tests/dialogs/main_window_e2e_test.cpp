@@ -11,8 +11,6 @@
 #include "app/clock_dialog.h"
 #include "app/connect_dialog.h"
 #include "device/control_ids.h"
-#include "settings/logger_settings.h"
-#include "settings/settings_format.h"
 #include "sim_window.h"
 
 namespace km62rx::testing {
@@ -23,10 +21,6 @@ using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
 
 class MainWindowTest : public SimWindowTest {
  protected:
@@ -123,31 +117,6 @@ TEST_F(MainWindowTest, ALoggerGoneWhileIdleShowsAsNotConnected) {
   EXPECT_FALSE(link().port->IsOpen());
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
   EXPECT_TRUE(boxes.empty());
-}
-
-// Loading and saving through the buttons: an extension in Shift_JIS is kept
-// byte for byte and, edited in the window, saved in Shift_JIS.
-TEST_F(MainWindowTest, LoadAndSaveKeepAShiftJisExtension) {
-  StartSim({"--answer-wake"});
-  TempFolder folder;
-  const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
-  const auto withExtension = [&](const char* sjis) {
-    return Replaced(text, "FILE_EXTENSION=LOG", std::string("FILE_EXTENSION=") + sjis);
-  };
-  const std::string path = folder.File("SJIS.CFG");
-  WriteFile(path, withExtension("\x93\xFA"
-                                "A"));
-  chooserAnswer = path;
-  Click(ids::kLoadFileButton);
-  EXPECT_EQ(controls().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
-
-  chooserAnswer = folder.File("SAVED.CFG");
-  Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*chooserAnswer), ReadFile(path));
-  controls().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
-  Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*chooserAnswer), withExtension("\x93\xFA"
-                                                    "B"));
 }
 
 // The clock into a file: the dialog for a file, without a connection.
