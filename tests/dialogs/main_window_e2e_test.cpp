@@ -11,8 +11,6 @@
 #include "app/clock_dialog.h"
 #include "app/connect_dialog.h"
 #include "device/control_ids.h"
-#include "settings/logger_settings.h"
-#include "settings/settings_format.h"
 #include "sim_window.h"
 
 namespace km62rx::testing {
@@ -20,20 +18,9 @@ namespace {
 
 using ::testing::AllOf;
 using ::testing::Contains;
-using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::Not;
 using ::testing::StartsWith;
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
-
-// Whether every line is a request of the given kind: 'S' set, 'G' get.
-auto AllRequestsOfKind(char kind) {
-  return Each(::testing::Truly(
-      [kind](const std::string& line) { return line.size() >= 3 && line[2] == kind; }));
-}
 
 class MainWindowTest : public SimWindowTest {
  protected:
@@ -84,9 +71,7 @@ TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
   EXPECT_FALSE(Busy());
   EXPECT_THAT(SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 接続中 (ファームウェア Ver1.01)");
-  EXPECT_TEXT(controls().Text(ids::kSdLine), "SDカード : 書込保護");
   EXPECT_FALSE(controls().Enabled(ids::kSendButton));  // the card is write-protected
-  EXPECT_TRUE(controls().Enabled(ids::kClockFromPcButton));
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].owner, kMain);
   EXPECT_TEXT(boxes[0].title, "注意");
@@ -95,37 +80,7 @@ TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
   EXPECT_TEXT(boxes[1].text.substr(0, std::string("本体時刻 : 20").size()), "本体時刻 : 20");
 
   Click(ids::kDisconnectButton);
-  EXPECT_EQ(link().connected, 0);
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
-  EXPECT_FALSE(controls().Enabled(ids::kDisconnectButton));
-}
-
-TEST_F(MainWindowTest, SendsThePagesAndReceivesThemBack) {
-  StartSim({"--answer-wake"});
-  ConnectThroughDialog();
-  Mark();
-  controls().SetText(ids::kExtensionField, "TXT");
-  controls().SetChecked(ids::StartDataCheck(1), true);
-  controls().SetText(ids::StartDataByte(1, 0), "0D");
-  controls().SetText(ids::StartDataByte(1, 1), "0A");
-
-  Click(ids::kSendButton);
-  const std::vector<std::string> sent = SentSinceMark();
-  EXPECT_THAT(sent, AllOf(Contains("LESTXT"), Contains("BDS10D0A"), AllRequestsOfKind('S')));
-  EXPECT_THAT(boxes, ElementsAre(OwnedBox{kMain, "設定完了", "本体への設定送信が完了しました。"}));
-
-  // Change the pages, then fetch the logger's values back onto them.
-  controls().SetText(ids::kExtensionField, "LOG");
-  controls().SetChecked(ids::StartDataCheck(1), false);
-  Mark();
-  Click(ids::kReceiveButton);
-  const std::vector<std::string> received = SentSinceMark();
-  EXPECT_THAT(received, AllOf(Contains("LEG"), AllRequestsOfKind('G')));
-  EXPECT_EQ(received.size(), sent.size());
-  EXPECT_THAT(boxes,
-              ElementsAre(OwnedBox{kMain, "取得完了", "本体からの設定取得が完了しました。"}));
-  EXPECT_EQ(controls().Text(ids::kExtensionField), "TXT");
-  EXPECT_TRUE(controls().Checked(ids::StartDataCheck(1)));
 }
 
 // A logger that hangs up during a run: the run stops with its box, and the
@@ -144,7 +99,6 @@ TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return link().connected == 0; }, 2000));
   EXPECT_FALSE(link().port->IsOpen());
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
-  EXPECT_FALSE(controls().Enabled(ids::kDisconnectButton));
   EXPECT_EQ(boxes.size(), 1u);
 }
 
@@ -165,37 +119,11 @@ TEST_F(MainWindowTest, ALoggerGoneWhileIdleShowsAsNotConnected) {
   EXPECT_TRUE(boxes.empty());
 }
 
-// Loading and saving through the buttons: an extension in Shift_JIS is kept
-// byte for byte and, edited in the window, saved in Shift_JIS.
-TEST_F(MainWindowTest, LoadAndSaveKeepAShiftJisExtension) {
-  StartSim({"--answer-wake"});
-  TempFolder folder;
-  const std::string text = settings::FormatSettingsFile(settings::DefaultSettings());
-  const auto withExtension = [&](const char* sjis) {
-    return Replaced(text, "FILE_EXTENSION=LOG", std::string("FILE_EXTENSION=") + sjis);
-  };
-  const std::string path = folder.File("SJIS.CFG");
-  WriteFile(path, withExtension("\x93\xFA"
-                                "A"));
-  chooserAnswer = path;
-  Click(ids::kLoadFileButton);
-  EXPECT_EQ(controls().LineEdit(ids::kExtensionField)->text(), QStringLiteral("日A"));
-
-  chooserAnswer = folder.File("SAVED.CFG");
-  Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*chooserAnswer), ReadFile(path));
-  controls().LineEdit(ids::kExtensionField)->setText(QStringLiteral("日B"));
-  Click(ids::kSaveFileButton);
-  EXPECT_EQ(ReadFile(*chooserAnswer), withExtension("\x93\xFA"
-                                                    "B"));
-}
-
-TEST_F(MainWindowTest, ClockButtons) {
+// The clock into a file: the dialog for a file, without a connection.
+TEST_F(MainWindowTest, ClockIntoAFile) {
   StartSim({"--answer-wake"});
   TempFolder folder;
   chooserAnswer = folder.File("CLOCK.CFG");
-
-  // Into a file: the dialog for a file, without a connection.
   WhenModalShown([](QWidget* modal) {
     ASSERT_NE(qobject_cast<app::ClockDialog*>(modal), nullptr);
     EXPECT_FALSE(ControlText(*modal, 280).empty());
@@ -212,13 +140,6 @@ TEST_F(MainWindowTest, ClockButtons) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].owner, "clockDialog");
   EXPECT_TEXT(boxes[0].title, "設定保存");
-
-  ConnectThroughDialog();
-  Mark();
-  Click(ids::kClockFromPcButton);
-  EXPECT_THAT(SentSinceMark(), ElementsAre("TMS260305070809"));
-  EXPECT_THAT(boxes,
-              ElementsAre(OwnedBox{kMain, "本体時刻設定", "2026/03/05 07:08:09 に設定しました。"}));
 }
 
 }  // namespace

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "device/control_ids.h"
 #include "device/link_status.h"
 #include "support/fake_serial_line.h"
+#include "ui/link_panel.h"
 #include "ui/memory_page_controls.h"
 
 namespace km62rx::ui {
@@ -75,9 +77,14 @@ TEST(WindowCommands, EachIdRunsItsCommand) {
   };
   const std::vector<bool> off{false, false, false, false, true}, none;
   const Case cases[] = {
-      {100, {"close"}, none},        {101, {"about"}, none},   {400, {"connect"}, none},
-      {417, {"chooser"}, none},      {418, {"chooser"}, none}, {415, {}, off},
-      {416, {}, off},                {420, {}, off},
+      {100, {"close"}, none},
+      {101, {"about"}, none},
+      {400, {"connect"}, none},
+      {417, {"chooser"}, none},
+      {418, {"chooser"}, none},
+      {415, {}, off},
+      {416, {}, off},
+      {420, {}, off},
       {421, {"clock1"}, {false, false, false, false, false}},
       {422, {"clock0"}, {true, true, true, true, false}},
   };
@@ -98,6 +105,49 @@ TEST(WindowCommands, EachIdRunsItsCommand) {
   EXPECT_EQ(link.connected, 0);
   EXPECT_FALSE(line.IsOpen());
   EXPECT_FALSE(RunWindowCommand(402, ctx));
+}
+
+// The connection panel and the controls that depend on the logger, in each
+// connection state.
+TEST(LinkPanel, PanelAndControlsFollowTheLink) {
+  struct Case {
+    int connected, sdState, firmware, timestampSupported;
+    const char* status;  // after "接続状態 : "
+    const char* sdLine;
+    bool clock, transfer, timestamp;  // buttons 420-421, buttons 415-416, the timestamp page
+  };
+  const Case cases[] = {
+      {0, 0, 100, 0, "未接続", "SDカード : 未接続", false, false, true},
+      {1, 3, 100, 1, "接続中 (ファームウェア Ver1.00)", "SDカード : 書込保護", true, false, true},
+      {1, 1, 123, 1, "接続中 (ファームウェア Ver1.23)", "SDカード : 接続中", true, true, true},
+      {1, 1, 100, 0, "接続中 (ファームウェア Ver1.00)", "SDカード : 接続中", true, true, false},
+  };
+  testing::FakeSerialLine line;
+  device::DeviceLink link(line);
+  MemoryPageControls pages;
+  LinkPanel panel(pages, [&](int connected, int sdState) {
+    device::ApplyControlAvailability(pages, connected, sdState, link.timestampSupported);
+  });
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.status) + c.sdLine);
+    std::tie(link.connected, link.sdState, link.firmwareVersion, link.timestampSupported) =
+        std::tie(c.connected, c.sdState, c.firmware, c.timestampSupported);
+    panel.LinkStatusChanged(link);
+    EXPECT_EQ(pages.Text(ids::kStatusLine), std::string("接続状態 : ") + c.status);
+    EXPECT_EQ(pages.Text(ids::kSdLine), c.sdLine);
+    EXPECT_EQ(pages.Text(ids::kConnectButton), c.connected ? "再接続" : "接続");
+    EXPECT_EQ(pages.Enabled(ids::kDisconnectButton), c.connected == 1);
+    const std::pair<std::vector<int>, bool> groups[] = {
+        {{420, 421}, c.clock},
+        {{415, 416}, c.transfer},
+        {{335, 337, 646, 650, 659, 860, 872, 660, 691, 695, 696, 340}, c.timestamp},
+        {{400, 417, 418, 422, 800, 645}, true},  // never touched
+    };
+    for (const auto& [group, enabled] : groups) {
+      for (int id : group)
+        EXPECT_EQ(pages.Enabled(id), enabled) << id;
+    }
+  }
 }
 
 }  // namespace

@@ -51,31 +51,20 @@ QLabel* MakeLabel(const ControlSpec& def, QWidget* parent) {
   return label;
 }
 
-QLineEdit* MakeEdit(const ControlSpec& def, QWidget* parent) {
+QLineEdit* MakeEdit(const ControlSpec& def, const ControlBehaviour& behaviour, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setAcceptDrops(false);  // text arrives by typing, a paste or from the program
-  // The filtered fields take a paste by their own rules.
-  if (def.filter == InputFilter::kNone)
+  if (behaviour.pastesOnOneLine)
     KeepPastesOnOneLine(edit);
   if (def.limit > 0)
     edit->setMaxLength(def.limit);
   edit->setText(TextOf(def));
-  switch (def.kind) {
-    case ControlKind::kNumberField:
-      edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      [[fallthrough]];
-    case ControlKind::kTimeField:
-      // Typing takes digits only; text set by the program is not checked.
-      edit->setValidator(
-          new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-      edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-      break;
-    case ControlKind::kHexField:
-      edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-      break;
-    default:
-      break;
-  }
+  if (behaviour.rightAligned)
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  if (behaviour.digitsOnly)
+    edit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+  edit->setAttribute(Qt::WA_InputMethodEnabled, behaviour.inputMethod);
   return edit;
 }
 
@@ -104,14 +93,14 @@ QTreeWidget* MakeTree(QWidget* parent) {
   return tree;
 }
 
-QWidget* MakeWidget(const ControlSpec& def, QWidget* parent) {
+QWidget* MakeWidget(const ControlSpec& def, const ControlBehaviour& behaviour, QWidget* parent) {
   switch (def.kind) {
     case ControlKind::kFrame:
     case ControlKind::kVisibleFrame:
       return MakeGroupBox(def, parent);
     case ControlKind::kPushButton: {
       auto* button = new QPushButton(TextOf(def), parent);
-      button->setAutoDefault(false);
+      button->setAutoDefault(behaviour.enterPresses);
       return button;
     }
     case ControlKind::kLabel:
@@ -123,7 +112,7 @@ QWidget* MakeWidget(const ControlSpec& def, QWidget* parent) {
     case ControlKind::kTimeField:
     case ControlKind::kNumberField:
     case ControlKind::kTextField:
-      return MakeEdit(def, parent);
+      return MakeEdit(def, behaviour, parent);
     case ControlKind::kCombo:
       return MakeCombo(def, parent);
     case ControlKind::kTreeView:
@@ -135,14 +124,14 @@ QWidget* MakeWidget(const ControlSpec& def, QWidget* parent) {
 }  // namespace
 
 QWidget* CreateControl(const ControlSpec& def, QWidget* parent) {
-  QWidget* widget = MakeWidget(def, parent);
+  const ControlBehaviour behaviour = BehaviourOf(def);
+  QWidget* widget = MakeWidget(def, behaviour, parent);
   if (widget == nullptr)
     return nullptr;
   const Geometry& g = def.geometry;
-  const int height = def.kind == ControlKind::kCombo ? kClosedComboHeight : g.height;
-  widget->setGeometry(g.x, g.y, g.width, height);
+  widget->setGeometry(g.x, g.y, g.width, behaviour.height);
   widget->setEnabled(def.initiallyEnabled);
-  if (def.page > 0 || def.kind == ControlKind::kFrame)
+  if (behaviour.startsHidden)
     widget->hide();
   return widget;
 }

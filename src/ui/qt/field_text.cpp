@@ -1,6 +1,7 @@
 #include "ui/qt/field_text.h"
 
 #include <QByteArray>
+#include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -16,22 +17,23 @@ QByteArrayView ViewOf(std::string_view bytes) {
 
 }  // namespace
 
-ShownText ShowFieldBytes(std::string_view bytes) {
+FieldCodec::Shown QtFieldCodec::Show(std::string_view bytes) const {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
   QString text = utf8.decode(ViewOf(bytes));
   if (!utf8.hasError())
-    return {text, false};
+    return {text.toStdString(), false};
   QStringDecoder shiftJis(kShiftJis, QStringDecoder::Flag::Stateless);
   if (!shiftJis.isValid())
-    return {text, false};  // no converter: shown with replacement characters
-  return {shiftJis.decode(ViewOf(bytes)), true};
+    return {text.toStdString(), false};  // no converter: shown with replacement characters
+  return {QString(shiftJis.decode(ViewOf(bytes))).toStdString(), true};
 }
 
-std::string FieldBytes(const QString& text, bool shiftJis) {
+std::string QtFieldCodec::Bytes(std::string_view text, bool shiftJis) const {
+  const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   QStringEncoder encoder(shiftJis ? kShiftJis : "UTF-8", QStringEncoder::Flag::Stateless);
   if (!encoder.isValid())
-    return text.toStdString();
-  const QByteArray bytes = encoder.encode(text);
+    return shown.toStdString();
+  const QByteArray bytes = encoder.encode(shown);
   return bytes.toStdString();
 }
 

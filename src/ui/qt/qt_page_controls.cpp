@@ -8,8 +8,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "ui/qt/field_text.h"
-
 namespace km62rx::ui {
 namespace {
 
@@ -39,13 +37,7 @@ std::string QtPageControls::Text(int id) const {
   QWidget* widget = Widget(id);
   QString text;
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    text = edit->text();
-    const auto value = fieldValues_.find(id);
-    if (value != fieldValues_.end()) {
-      if (text == value->second.shown)
-        return value->second.bytes;
-      return FieldBytes(text, value->second.shiftJis);
-    }
+    return fieldValues_.Bytes(id, edit->text().toStdString());
   } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     text = combo->currentText();
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -61,9 +53,7 @@ std::string QtPageControls::Text(int id) const {
 void QtPageControls::SetText(int id, std::string_view text) {
   QWidget* widget = Widget(id);
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-    ShownText shown = ShowFieldBytes(text);
-    edit->setText(shown.text);  // cut to the field's maxLength; no input filter runs
-    fieldValues_[id] = FieldValue{std::string(text), std::move(shown.text), shown.shiftJis};
+    edit->setText(FromUtf8(fieldValues_.Set(id, text, edit->maxLength())));  // no input filter runs
     return;
   }
   const QString value = FromUtf8(text);

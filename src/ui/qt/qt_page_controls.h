@@ -9,6 +9,8 @@
 
 #include "device/page_controls.h"
 #include "ui/field_editor.h"
+#include "ui/field_values.h"
+#include "ui/qt/field_text.h"
 
 class QLineEdit;
 
@@ -17,11 +19,7 @@ namespace km62rx::ui {
 // The window's controls reached by control ID: every control the builders
 // create is registered here (and named "ctl<ID>"), so the device commands,
 // the binding and the availability rule work on the real widgets.
-//
-// An edit field keeps the bytes it was given: as long as the user has not
-// changed the value, Text gives back exactly those bytes, whatever their
-// encoding. A value the user changed is read in the encoding it was shown in
-// (see ShowFieldBytes).
+// An edit field's bytes follow FieldValues' rule.
 class QtPageControls : public device::PageControls {
  public:
   // Registers a widget under its ID and names it "ctl<ID>". The first
@@ -44,15 +42,9 @@ class QtPageControls : public device::PageControls {
   FieldEditor& Editor() { return editor_; }
 
  private:
-  // The bytes last set into an edit field and the text they were shown as.
-  struct FieldValue {
-    std::string bytes;
-    QString shown;
-    bool shiftJis = false;
-  };
-
   std::map<int, QPointer<QWidget>> widgets_;  // null once a widget is gone
-  std::map<int, FieldValue> fieldValues_;
+  QtFieldCodec codec_;
+  FieldValues fieldValues_{codec_};
   FieldEditor editor_{*this};
 };
 

@@ -1,0 +1,51 @@
+#include "ui/field_values.h"
+
+#include <gtest/gtest.h>
+
+namespace km62rx::ui {
+namespace {
+
+// Shows any two bytes from 0x80 up at the start as "日" (as Shift_JIS), which
+// it writes as "\x93\xFA", and everything else as it is.
+struct FakeCodec : FieldCodec {
+  Shown Show(std::string_view b) const override {
+    return !b.empty() && b[0] & 0x80 ? Shown{"日" + std::string(b.substr(2)), true}
+                                     : Shown{std::string(b)};
+  }
+  std::string Bytes(std::string_view t, bool sjis) const override {
+    return sjis && t.starts_with("日") ? "\x93\xFA" + std::string(t.substr(3)) : std::string(t);
+  }
+};
+
+TEST(FieldValues, KeepTheBytesGivenUntilChangedAndCutToTheLimit) {
+  const FakeCodec codec;
+  FieldValues values(codec);
+  EXPECT_EQ(values.Set(1,
+                       "\x88\xEA"
+                       "A",
+                       3),
+            "日A");  // not what the codec writes back
+  EXPECT_EQ(values.Bytes(1, "日A"),
+            "\x88\xEA"
+            "A");
+  EXPECT_EQ(values.Bytes(1, "日B"),
+            "\x93\xFA"
+            "B");  // edited: in the encoding shown
+  EXPECT_EQ(values.Set(2,
+                       "\x93\xFA"
+                       "ABC",
+                       2),
+            "日A");
+  EXPECT_EQ(values.Bytes(2, "日A"),
+            "\x93\xFA"
+            "A");
+  EXPECT_EQ(values.Bytes(3, "never set"), "never set");
+  EXPECT_EQ(CutToUnits("日本語", 2), "日本");
+  EXPECT_EQ(CutToUnits("a\xF0\x9F\x98\x80"
+                       "b",
+                       2),
+            "a");  // a pair of units, not split
+}
+
+}  // namespace
+}  // namespace km62rx::ui
