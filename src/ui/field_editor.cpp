@@ -11,8 +11,8 @@ namespace km62rx::ui {
 namespace {
 
 InputFilter FilterOf(int id) {
-  const ControlSpec* spec = FindControlSpec(id);
-  return spec ? spec->filter : InputFilter::kNone;
+  const ControlSpec* control = FindControlSpec(id);
+  return control ? control->filter : InputFilter::kNone;
 }
 
 bool IsHexByte(int id) {
@@ -22,18 +22,19 @@ bool IsHexByte(int id) {
 }
 
 bool IsChained(int id) {
-  return FilterOf(id) == InputFilter::kMiddleByte || FilterOf(id) == InputFilter::kLastByte;
+  const InputFilter filter = FilterOf(id);
+  return filter == InputFilter::kMiddleByte || filter == InputFilter::kLastByte;
 }
 
 bool IsDigitField(int id) {
-  const ControlSpec* spec = FindControlSpec(id);
-  return spec &&
-         (spec->kind == ControlKind::kTimeField || spec->kind == ControlKind::kNumberField);
+  const ControlSpec* control = FindControlSpec(id);
+  return control &&
+         (control->kind == ControlKind::kTimeField || control->kind == ControlKind::kNumberField);
 }
 
 int LimitOf(int id) {
-  const ControlSpec* spec = FindControlSpec(id);
-  return spec ? spec->limit : 0;
+  const ControlSpec* control = FindControlSpec(id);
+  return control ? control->limit : 0;
 }
 
 bool IsHexDigit(char32_t c) {
