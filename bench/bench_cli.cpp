@@ -35,7 +35,8 @@ using SteadyClock = std::chrono::steady_clock;
 
 // The milliseconds one run of program with args took, its output thrown
 // away; nothing when it could not be started or did not exit with 0.
-std::optional<double> TimeProgram(const std::string& program, const std::vector<std::string>& args) {
+std::optional<double> TimeProgram(const std::string& program,
+                                  const std::vector<std::string>& args) {
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const std::string& arg : args)
     argv.push_back(const_cast<char*>(arg.c_str()));

@@ -16,9 +16,9 @@
 
 #include "device/connection.h"
 #include "device/exchange.h"
+#include "device/line_for_port.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
-#include "device/line_for_port.h"
 #include "device/settings_runs.h"
 #include "settings/notifier.h"
 #include "support/ser2net_process.h"

@@ -7,17 +7,17 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/about_dialog.h"
 #include "app/app_icon.h"
+#include "app/clock_dialog.h"
+#include "app/connect_dialog.h"
 #include "app/dialog_support.h"
 #include "app/line_loss_watch.h"
 #include "app/ui_font.h"
-#include "app/about_dialog.h"
-#include "app/clock_dialog.h"
-#include "app/connect_dialog.h"
 #include "device/connection.h"
 #include "device/link_status.h"
-#include "ui/main_window_description.h"
 #include "ui/link_panel.h"
+#include "ui/main_window_description.h"
 #include "ui/qt/control_factory.h"
 #include "ui/qt/page_builder.h"
 #include "ui/qt/page_switch.h"

@@ -15,7 +15,7 @@ class QCloseEvent;
 namespace km62rx::ui {
 class LinkPanel;
 class PageSwitch;
-}
+}  // namespace km62rx::ui
 
 namespace km62rx::app {
 

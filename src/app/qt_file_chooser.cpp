@@ -21,8 +21,7 @@ void QtFileChooser::Configure(QFileDialog& dialog, bool forSaving, bool askBefor
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
   }
-  dialog.selectFile(
-      QString::fromUtf8(file.initialName.data(), qsizetype(file.initialName.size())));
+  dialog.selectFile(QString::fromUtf8(file.initialName.data(), qsizetype(file.initialName.size())));
 }
 
 std::optional<std::string> QtFileChooser::Run(bool forSaving, bool askBeforeReplacing) {

@@ -28,10 +28,8 @@ constexpr std::chrono::seconds kClockSlack{2};
 bool ClockNotTaken(const device::ClockAnswer& answer, std::chrono::steady_clock::duration took) {
   if (answer.held.empty())
     return false;
-  const long long apart =
-      device::SecondsBetween(answer.sent, device::DeviceTimeOf(answer.held));
-  const long long allowed =
-      (kClockSlack + std::chrono::ceil<std::chrono::seconds>(took)).count();
+  const long long apart = device::SecondsBetween(answer.sent, device::DeviceTimeOf(answer.held));
+  const long long allowed = (kClockSlack + std::chrono::ceil<std::chrono::seconds>(took)).count();
   return apart > allowed || apart < -allowed;
 }
 

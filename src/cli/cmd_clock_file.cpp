@@ -15,9 +15,9 @@
 namespace km62rx::cli {
 
 // "指定時刻をファイルに保存": stores the given time (clamped as the clock
-// dialog clamps it, each change told in a note) as the start-up time of FILE, keeping FILE's settings
-// when it is a settings file. An existing file that is no settings file is
-// refused and left as it is: there is no dialog to ask before replacing it.
+// dialog clamps it, each change told in a note) as the start-up time of FILE, keeping FILE's
+// settings when it is a settings file. An existing file that is no settings file is refused and
+// left as it is: there is no dialog to ask before replacing it.
 int CmdClockFile(const Args& args) {
   ArgParser parser("clock-file");
   parser.Option("--time").Positionals(1, 1);

@@ -53,9 +53,9 @@ int CmdDiff(const Args& args) {
         return status;
       PrintDifferences(differences, FileValues(loaded->record));
       // A send could not put these on the wire at all.
-      const std::vector<WireValue> notApplied =
-          link.timestampSupported == 0 ? TimestampValuesOffDefault(loaded->record)
-                                       : std::vector<WireValue>();
+      const std::vector<WireValue> notApplied = link.timestampSupported == 0
+                                                    ? TimestampValuesOffDefault(loaded->record)
+                                                    : std::vector<WireValue>();
       PrintNotApplied(notApplied);
       NoteMissingSettings(loaded->missing);
       const bool same = differences.empty() && notApplied.empty() && loaded->Clean();

@@ -8,8 +8,8 @@
 #include "cli/logger_output.h"
 #include "device/command_texts.h"
 #include "device/network_port.h"
-#include "device/port_list.h"
 #include "device/port_discovery.h"
+#include "device/port_list.h"
 #include "settings/file_messages.h"
 #include "settings/notifier.h"
 

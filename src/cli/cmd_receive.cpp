@@ -76,8 +76,7 @@ int CmdReceive(const Args& args) {
   }
   if (!toStdout) {
     for (const std::string& port : options->ports) {
-      const std::string wrong =
-          WhyNotAFileOfItsOwn("-o", LoggerFilePath(*output, port, several));
+      const std::string wrong = WhyNotAFileOfItsOwn("-o", LoggerFilePath(*output, port, several));
       if (!wrong.empty())
         return UsageError("receive", wrong);
     }
@@ -90,9 +89,8 @@ int CmdReceive(const Args& args) {
       ui::ResetPagesToDefaults(pages);
       device::RunOutcome run;
       LoggerValues loggerValues;
-      const int status = RunOnPages(link, boxes, pages,
-                                    loggerValues.Recording(device::ReceiveAllSettings), run,
-                                    !toStdout);
+      const int status = RunOnPages(
+          link, boxes, pages, loggerValues.Recording(device::ReceiveAllSettings), run, !toStdout);
       // A run cut short leaves the pages half filled: no file.
       if (status != kExitDone)
         return status;

@@ -11,10 +11,10 @@
 #include "device/connect_sequence.h"
 #include "device/connection.h"
 #include "device/line_choices.h"
+#include "device/line_for_port.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/port_path.h"
-#include "device/line_for_port.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
 

@@ -55,8 +55,8 @@ void PrintDifferences(const std::vector<WireDifference>& differences,
 void PrintNotApplied(const std::vector<WireValue>& fileValues) {
   for (const WireValue& value : fileValues) {
     const std::string label = SettingLabel(value.key, value.entry);
-    PrintLine(label + ": file " + Quoted(value.value) + ", not applied: " +
-                  std::string(kNoTimestampFunction),
+    PrintLine(label + ": file " + Quoted(value.value) +
+                  ", not applied: " + std::string(kNoTimestampFunction),
               {label, value.value, std::nullopt, std::nullopt});
   }
 }

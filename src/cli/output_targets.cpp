@@ -34,9 +34,9 @@ std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   if (handle == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(handle, &info))
     return std::nullopt;
-  return FileIdentity{info.dwVolumeSerialNumber,
-                      (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) |
-                          info.nFileIndexLow};
+  return FileIdentity{
+      info.dwVolumeSerialNumber,
+      (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
 }
 
 std::optional<FileIdentity> IdentityOfDescriptor(int descriptor) {

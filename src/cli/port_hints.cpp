@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "device/network_port.h"
-#include "device/port_path.h"
 #include "device/port_discovery.h"
+#include "device/port_path.h"
 
 #ifdef __unix__
 #include <grp.h>

@@ -2,9 +2,9 @@
 
 #include "cli/cli.h"
 #include "cli/logger_output.h"
-#include "cli/settings_input.h"
 #include "cli/quiet_boxes.h"
 #include "cli/run_report.h"
+#include "cli/settings_input.h"
 #include "cli/value_notes.h"
 #include "device/settings_runs.h"
 #include "settings/file_chooser.h"

@@ -11,7 +11,8 @@ std::string DevicePath(std::string_view port) {
 #ifdef _WIN32
   // A bare name (COM3) is the device \\.\COM3, the only form that reaches
   // COM10 and above; a name with a separator or a drive is a path already.
-  if (IsNetworkPortName(port) || port.empty() || port.find_first_of("\\/:") != std::string_view::npos)
+  if (IsNetworkPortName(port) || port.empty() ||
+      port.find_first_of("\\/:") != std::string_view::npos)
     return std::string(port);
   return "\\\\.\\" + std::string(port);
 #else

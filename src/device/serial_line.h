@@ -29,8 +29,8 @@ class SerialLine {
   virtual ~SerialLine() = default;
   // Opens the port by the name discovery lists (ttyUSB0, COM3) or by device
   // path (/dev/pts/7, or a link to one such as /dev/serial/by-id/... or
-  // ./sim_a; see DevicePath) and applies the line settings; a network port (socket://HOST:PORT) keeps the server's line settings. False
-  // when the port cannot be opened.
+  // ./sim_a; see DevicePath) and applies the line settings; a network port (socket://HOST:PORT)
+  // keeps the server's line settings. False when the port cannot be opened.
   virtual bool Open(const std::string& portName, const LineSettings& settings) = 0;
   // Why the last Open returned false.
   virtual OpenFailure LastOpenFailure() const { return OpenFailure::kUnknown; }

@@ -49,7 +49,8 @@ UsbInstanceFacts ParseUsbInstanceId(std::string_view id) {
     // VID_0403+PID_6001+A50285BIA: the serial number, then the port's letter.
     const std::size_t plus = hardware.rfind('+');
     if (plus != std::string_view::npos && hardware.find('+') != plus && hardware.size() > plus + 2)
-      facts.serialNumber = std::string(id.substr(firstSlash + plus + 2, hardware.size() - plus - 2));
+      facts.serialNumber =
+          std::string(id.substr(firstSlash + plus + 2, hardware.size() - plus - 2));
   }
   return facts;
 }

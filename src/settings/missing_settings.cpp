@@ -54,8 +54,7 @@ std::vector<MissingSetting> MissingSettings(std::string_view contents) {
     const bool found = std::any_of(present.begin(), present.end(),
                                    [&name = name](const auto& line) { return line.first == name; });
     if (!found) {
-      missing.push_back(
-          {name.entry == '\0' ? name.key : name.key + "[" + name.entry + "]", value});
+      missing.push_back({name.entry == '\0' ? name.key : name.key + "[" + name.entry + "]", value});
     }
   }
   return missing;

@@ -25,8 +25,8 @@ device::TypedTime TypedTimeFromFields(const device::PageControls& dialog) {
 }
 
 void ApplyClockDialog(int clockDialogTarget, int focusedId, device::PageControls& dialog,
-                      device::DeviceLink& link, Notifier& dialogNotifier,
-                      Notifier& mainNotifier, WindowHost& host) {
+                      device::DeviceLink& link, Notifier& dialogNotifier, Notifier& mainNotifier,
+                      WindowHost& host) {
   if (IsClampedField(focusedId))
     ClampNumericField(focusedId, dialog);
   KeepClockDayInMonth(dialog);

@@ -24,7 +24,7 @@ device::TypedTime TypedTimeFromFields(const device::PageControls& dialog);
 // into a chosen settings file (0). The dialog closes afterwards, whatever
 // happened.
 void ApplyClockDialog(int clockDialogTarget, int focusedId, device::PageControls& dialog,
-                      device::DeviceLink& link, Notifier& dialogNotifier,
-                      Notifier& mainNotifier, WindowHost& host);
+                      device::DeviceLink& link, Notifier& dialogNotifier, Notifier& mainNotifier,
+                      WindowHost& host);
 
 }  // namespace km62rx::ui

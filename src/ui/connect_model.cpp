@@ -61,14 +61,13 @@ bool ConnectModel::LineCombosEnabled(int portIndex) const {
   return port == nullptr || !device::IsNetworkPortName(*port);
 }
 
-bool ConnectModel::Connect(const ConnectChoices& choices, device::DeviceLink& link,
-                           Notifier& owner, Notifier& mainWindow,
-                           const std::function<void(bool)>& opening) const {
+bool ConnectModel::Connect(const ConnectChoices& choices, device::DeviceLink& link, Notifier& owner,
+                           Notifier& mainWindow, const std::function<void(bool)>& opening) const {
   const std::string* port = Port(choices.port);
   if (port == nullptr)
     return false;
-  const std::optional<device::LineSettings> settings = device::LineSettingsFromChoices(
-      choices.dataBits, choices.parity, choices.baud, choices.flow);
+  const std::optional<device::LineSettings> settings =
+      device::LineSettingsFromChoices(choices.dataBits, choices.parity, choices.baud, choices.flow);
   if (!settings)
     return false;
   return device::ConnectLogger(link, *port, *settings, owner, mainWindow, opening).connected;

@@ -18,7 +18,8 @@ constexpr LocalText kNoText{"", ""};
 // port list; the port list is focused on opening, so that Enter pressed
 // straight away presses no button.
 constexpr DialogControl kConnectControls[] = {
-    {ids::kConnectHintLine, K::kLabel,
+    {ids::kConnectHintLine,
+     K::kLabel,
      {"※ 本体DIPスイッチと通信条件を合わせてください ※",
       "Match these settings to the logger's DIP switches."},
      {5, 5, 200, 15}},
@@ -40,7 +41,8 @@ constexpr DialogControl kConnectControls[] = {
 // PC時刻コピー.
 constexpr DialogControl kClockControls[] = {
     {ids::kClockHintLine, K::kLabel, kNoText, {5, 5, 200, 15}},
-    {ids::kClockFieldLabel, K::kLabel,
+    {ids::kClockFieldLabel,
+     K::kLabel,
      {"年    月    日      時    分    秒", "Year Month  Day    Hour   Min    Sec"},
      {25, 25, 200, 15}},
     {ids::kClockYear, K::kDigitField, kNoText, {10, 40, 25, 14}, 4},
@@ -55,7 +57,9 @@ constexpr DialogControl kClockControls[] = {
 };
 
 constexpr DialogControl kAboutControls[] = {
-    {ids::kAboutNameLine, K::kTopLabel, {"VESTRAL  DO-62REvev", "VESTRAL  DO-62REvev"},
+    {ids::kAboutNameLine,
+     K::kTopLabel,
+     {"VESTRAL  DO-62REvev", "VESTRAL  DO-62REvev"},
      {20, 10, 150, 15}},
     {ids::kAboutVersionLine, K::kTopLabel, kNoText, {20, 30, 100, 15}},
     {ids::kAboutOkButton, K::kPushButton, kOk, {40, 50, 50, 14}},
@@ -69,23 +73,41 @@ constexpr LocalText kStartUpTimeHint{"※本体起動時に反映したい時刻
 }  // namespace
 
 const DialogDescription& ConnectDialogDescription() {
-  static const DialogDescription description{
-      "connectDialog", {"シリアル接続", "Serial connection"}, 300, 150, kDialogFont,
-      kConnectControls, ids::kPortCombo, 0, DialogKeys::kFocusedButtonOnly};
+  static const DialogDescription description{"connectDialog",
+                                             {"シリアル接続", "Serial connection"},
+                                             300,
+                                             150,
+                                             kDialogFont,
+                                             kConnectControls,
+                                             ids::kPortCombo,
+                                             0,
+                                             DialogKeys::kFocusedButtonOnly};
   return description;
 }
 
 const DialogDescription& ClockDialogDescription() {
-  static const DialogDescription description{
-      "clockDialog", {"本体時刻設定", "Logger clock"}, 300, 120, kDialogFont,
-      kClockControls, 0, 0, DialogKeys::kFocusedButtonOnly};
+  static const DialogDescription description{"clockDialog",
+                                             {"本体時刻設定", "Logger clock"},
+                                             300,
+                                             120,
+                                             kDialogFont,
+                                             kClockControls,
+                                             0,
+                                             0,
+                                             DialogKeys::kFocusedButtonOnly};
   return description;
 }
 
 const DialogDescription& AboutDialogDescription() {
-  static const DialogDescription description{
-      "aboutDialog", kAboutTitle, 130, 70, kDialogFont, kAboutControls, 0, ids::kAboutOkButton,
-      DialogKeys::kEnterAndEscapeClose};
+  static const DialogDescription description{"aboutDialog",
+                                             kAboutTitle,
+                                             130,
+                                             70,
+                                             kDialogFont,
+                                             kAboutControls,
+                                             0,
+                                             ids::kAboutOkButton,
+                                             DialogKeys::kEnterAndEscapeClose};
   return description;
 }
 

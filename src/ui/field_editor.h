@@ -18,10 +18,10 @@ struct FieldCaret {
 
 // What the front end does after the editor took an event.
 struct FieldEdit {
-  bool consumed = false;  // the field does not handle the event itself
-  std::string insert;     // text the field inserts at its caret
-  int focus = 0;          // a field that gets the focus; 0 for none
-  int caret = -1;         // where the caret goes then (in that field, or this one)
+  bool consumed = false;      // the field does not handle the event itself
+  std::string insert;         // text the field inserts at its caret
+  int focus = 0;              // a field that gets the focus; 0 for none
+  int caret = -1;             // where the caret goes then (in that field, or this one)
   bool advanceLater = false;  // once the field took the event, call AdvanceIfFull
 };
 

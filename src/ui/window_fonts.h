@@ -9,12 +9,12 @@ namespace km62rx::ui {
 // by blanks, the first of the faces that is installed.
 struct FontDescription {
   std::span<const std::string_view> faces;  // in order of preference
-  int pixelSize = 0;  // one of the two sizes is set
+  int pixelSize = 0;                        // one of the two sizes is set
   int pointSize = 0;
 };
 
 inline constexpr std::string_view kJapaneseFixedFaces[] = {
-    "ＭＳ ゴシック", "MS Gothic",  "Noto Sans Mono CJK JP", "Noto Sans Mono CJK",
+    "ＭＳ ゴシック", "MS Gothic", "Noto Sans Mono CJK JP", "Noto Sans Mono CJK",
     "VL Gothic",     "IPAGothic", "TakaoGothic",
 };
 

@@ -12,10 +12,10 @@
 
 #include "device/clock_commands.h"
 #include "device/connection.h"
+#include "device/line_for_port.h"
 #include "device/link_errors.h"
 #include "device/open_port.h"
 #include "device/port_line.h"
-#include "device/line_for_port.h"
 #include "device/settings_runs.h"
 #include "device/sockets/socket_line.h"
 #include "support/ser2net_process.h"

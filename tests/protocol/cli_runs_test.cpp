@@ -6,10 +6,10 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -330,8 +330,8 @@ std::vector<ExitCase> ExitCases() {
           {"note: --time: hour 25 is set to 23 (the clock takes 00 to 23)\n",
            "note: --time: day 31 is set to 28 (the last day of 2030-02)\n"}),
       // What must never be lost: the file sent, a stream's contents, a good file, the run.
-      Run("UsageBackupIsTheFileSent", {}, {"send", "--port", "PORT", "--backup", "INLINK", "IN"},
-          2, {"INLINK is the settings file being sent"}),
+      Run("UsageBackupIsTheFileSent", {}, {"send", "--port", "PORT", "--backup", "INLINK", "IN"}, 2,
+          {"INLINK is the settings file being sent"}),
       Run("UsageBackupIsStandardInput", {},
           {"send", "--port", "PORT", "--backup", "/dev/stdin", "-"}, 2,
           {"is the settings file being sent (standard input)"}),
@@ -340,12 +340,12 @@ std::vector<ExitCase> ExitCases() {
           {"leads to standard error"}),
       Run("UsageOutputToStandardInput", {}, {"receive", "--port", "PORT", "-o", "/dev/fd/0"}, 2,
           {"leads to standard input"}),
-      Run("ReceiveToDevStdoutIsDashO", {}, {"receive", "--port", "PORT", "-o", "/dev/stdout", ">>LOG"},
-          0, {"取得完了"}, kGoodFile),
+      Run("ReceiveToDevStdoutIsDashO", {},
+          {"receive", "--port", "PORT", "-o", "/dev/stdout", ">>LOG"}, 0, {"取得完了"}, kGoodFile),
       Run("SendToAClosedReaderFinishes", {}, {"send", "--port", "PORT", "IN", ">CLOSED"}, 1,
           {"km62rx: standard output failed (Broken pipe)", "設定完了"}),
-      Run("JsonToAClosedReaderIsDataLost", {}, {"send", "--json", "--port", "PORT", "IN", ">CLOSED"},
-          2, {"設定完了"}),
+      Run("JsonToAClosedReaderIsDataLost", {},
+          {"send", "--json", "--port", "PORT", "IN", ">CLOSED"}, 2, {"設定完了"}),
       Run("SendFailedBackupSendsNothing", {"--reply", "ESG=NG"},
           {"send", "--port", "PORT", "--backup", "OUT", "IN"}, 1, {"OUT.CFG was left as it was"}),
       Run("ReceiveHalfReadKeepsTheFile", {"--reply", "ESG=99"},
@@ -506,8 +506,8 @@ TEST_P(CliExit, StatusAndMessages) {
   if (c.name.starts_with("Usage")) {  // a usage error touches no logger
     EXPECT_EQ(sim ? sim->ReceivedLines() : std::vector<std::string>(), std::vector<std::string>());
   }
-  for (const std::string& line : c.name.ends_with("SendsNothing") ? sim->ReceivedLines()
-                                                                 : std::vector<std::string>())
+  for (const std::string& line :
+       c.name.ends_with("SendsNothing") ? sim->ReceivedLines() : std::vector<std::string>())
     EXPECT_TRUE(line.size() < 3 || line[2] != 'S') << line;  // no setting was set
   if (c.status == 3) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("OUT.CFG")));  // no half-received file

@@ -149,15 +149,14 @@ std::string Quoted(const std::string& text) {
 
 }  // namespace
 
-CliRun RunKm62rx(const std::vector<std::string>& args,
-                 const std::optional<std::string>& stdinData, const std::string& stdoutTo) {
+CliRun RunKm62rx(const std::vector<std::string>& args, const std::optional<std::string>& stdinData,
+                 const std::string& stdoutTo) {
   if (!UnderWine())
     return RunProgram(KM62RX_CLI_PATH, args, stdinData, stdoutTo);
   // Wine takes file names from the locale: a UTF-8 one, whichever language is asked for.
-  std::vector<std::string> wineArgs = {"LC_ALL=" + (Environment("LC_ALL") == "C"
-                                                        ? std::string("C.UTF-8")
-                                                        : Environment("LC_ALL")),
-                                       Environment("KM62RX_WINE"), Environment("KM62RX_WINE_CLI")};
+  std::vector<std::string> wineArgs = {
+      "LC_ALL=" + (Environment("LC_ALL") == "C" ? std::string("C.UTF-8") : Environment("LC_ALL")),
+      Environment("KM62RX_WINE"), Environment("KM62RX_WINE_CLI")};
   wineArgs.insert(wineArgs.end(), args.begin(), args.end());
   return RunProgram("env", wineArgs, stdinData, stdoutTo);
 }

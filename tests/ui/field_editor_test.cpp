@@ -30,9 +30,7 @@ class FieldEditorTest : public ::testing::Test {
     focus_ = id;
     caret_ = caret < 0 ? static_cast<int>(pages_.Text(id).size()) : caret;
   }
-  FieldCaret Caret() const {
-    return {caret_, 0, static_cast<int>(pages_.Text(focus_).size())};
-  }
+  FieldCaret Caret() const { return {caret_, 0, static_cast<int>(pages_.Text(focus_).size())}; }
   // Inserts at the caret, as far as the field's limit lets it.
   void Insert(const std::string& text) {
     std::string value = pages_.Text(focus_);
@@ -111,13 +109,13 @@ TEST_F(FieldEditorTest, PastesAreTypedWholeOrRefusedWhole) {
   const Case cases[] = {
       {kRow, "", "41424344", "44", kRow + 3},
       {kRow, "", "41 42", "", kRow},
-      {kRow, "", "414243444", "", kRow},  // a digit beyond the row
+      {kRow, "", "414243444", "", kRow},   // a digit beyond the row
       {kRow + 1, "", "41", "", kRow + 1},  // the byte before is not full
       {ids::kExtensionField, "A", "b9", "Ab9", ids::kExtensionField},
       {ids::kExtensionField, "A", "b9c", "A", ids::kExtensionField},  // beyond the limit
       {ids::kExtensionField, "", "a.b", "", ids::kExtensionField},
       {ids::kSeparatorField, "", "ab\r\ncd", "ab", ids::kSeparatorField},  // the first line
-      {ids::StartTimeHour(0), "", "1a", "", ids::StartTimeHour(0)},  // digits only
+      {ids::StartTimeHour(0), "", "1a", "", ids::StartTimeHour(0)},        // digits only
       {ids::StartTimeHour(0), "", "12", "12", ids::StartTimeHour(0)},
   };
   for (const Case& c : cases) {
@@ -137,7 +135,8 @@ TEST_F(FieldEditorTest, BackspaceAndLeftAtTheStartMoveBack) {
   SetRow({"41", "42", "43", "44"});
   EXPECT_FALSE(editor_.Left(kRow + 3, {1, 0, 2}).consumed);
   EXPECT_FALSE(editor_.Backspace(kRow, {0, 0, 2}).consumed);
-  for (const FieldEdit& edit : {editor_.Left(kRow + 3, {0, 0, 2}), editor_.Backspace(kRow + 3, {})}) {
+  for (const FieldEdit& edit :
+       {editor_.Left(kRow + 3, {0, 0, 2}), editor_.Backspace(kRow + 3, {})}) {
     EXPECT_TRUE(edit.consumed);
     EXPECT_EQ(edit.focus, kRow + 2);
     EXPECT_EQ(edit.caret, 2);

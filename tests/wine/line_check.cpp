@@ -24,16 +24,17 @@ int main(int argc, char** argv) {
     if (action.starts_with("open")) {
       LineSettings settings;
       settings.xonXoff = action == "open-xonxoff" ? 1 : 0;
-      const OpenFailure why = line.Open(argv[1], settings) ? OpenFailure::kUnknown
-                                                           : line.LastOpenFailure();
-      std::printf("open %s\n", line.IsOpen()                         ? "ok"
+      const OpenFailure why =
+          line.Open(argv[1], settings) ? OpenFailure::kUnknown : line.LastOpenFailure();
+      std::printf("open %s\n", line.IsOpen()                   ? "ok"
                                : why == OpenFailure::kNotFound ? "failed not-found"
                                : why == OpenFailure::kBusy     ? "failed busy"
                                                                : "failed other");
     } else if (action == "exchange" && i + 1 < argc) {
       Reply reply;
       const auto start = std::chrono::steady_clock::now();
-      const bool ok = ExchangeCommand(link, std::string(argv[++i]) + "\r", reply) == LinkResult::kOk;
+      const bool ok =
+          ExchangeCommand(link, std::string(argv[++i]) + "\r", reply) == LinkResult::kOk;
       const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(
                                std::chrono::steady_clock::now() - start)
                                .count();

@@ -326,4 +326,3 @@ bool Win32SerialLine::CheckForLoss() {
 }
 
 }  // namespace km62rx::device
-

@@ -37,8 +37,8 @@ std::string DeviceProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property
   wchar_t text[512];
   DWORD type = 0, size = 0;
   if (!SetupDiGetDeviceRegistryPropertyW(set, &device, property, &type,
-                                         reinterpret_cast<BYTE*>(text), sizeof text - sizeof(wchar_t),
-                                         &size) ||
+                                         reinterpret_cast<BYTE*>(text),
+                                         sizeof text - sizeof(wchar_t), &size) ||
       type != REG_SZ)
     return {};
   return RegistryText(text, size);
