@@ -69,17 +69,10 @@ int CmdReceive(const Args& args) {
                         (!several && WhereOutputLeads(*output) == OutputTarget::kStandardOutput);
   if (toStdout && (several || options->json))
     return UsageError("receive", "-o - takes one port and no --json");
-  if (several) {
-    const std::string wrong = CheckLoggerFolder(*output, options->ports);
-    if (!wrong.empty())
-      return UsageError("receive", "-o: " + wrong);
-  }
   if (!toStdout) {
-    for (const std::string& port : options->ports) {
-      const std::string wrong = WhyNotAFileOfItsOwn("-o", LoggerFilePath(*output, port, several));
-      if (!wrong.empty())
-        return UsageError("receive", wrong);
-    }
+    const std::string wrong = CheckLoggerTargets("-o", *output, options->ports);
+    if (!wrong.empty())
+      return UsageError("receive", wrong);
   }
 
   return ForEachLogger("receive", *options, [&](const DeviceOptions& one) {

@@ -23,32 +23,6 @@
 
 namespace km62rx::cli {
 
-namespace {
-
-// Empty when --backup may be written for every port; else the usage error.
-// A backup that is the file being sent, or a stream the program writes to,
-// would destroy the new settings or the output before anything is sent.
-std::string CheckBackup(const std::string& backup, const std::string& input,
-                        const std::vector<std::string>& ports) {
-  if (backup.empty() || backup == kStandardStream)
-    return "--backup needs a file name";
-  const bool several = ports.size() > 1;
-  if (several) {
-    const std::string wrong = CheckLoggerFolder(backup, ports);
-    if (!wrong.empty())
-      return "--backup: " + wrong;
-  }
-  for (const std::string& port : ports) {
-    const std::string wrong =
-        WhyNotAFileOfItsOwn("--backup", LoggerFilePath(backup, port, several), input);
-    if (!wrong.empty())
-      return wrong;
-  }
-  return {};
-}
-
-}  // namespace
-
 // Loads FILE ("-": standard input) onto the pages as "ファイル読込" does,
 // connects, then runs "本体に送信" with one progress line per setting on
 // stdout. With --backup the logger's settings are first received into that
@@ -64,8 +38,12 @@ int CmdSend(const Args& args) {
   const bool several = options->ports.size() > 1;
   const std::string& input = parser.positional().front();
   const std::optional<std::string> backup = parser.Value("--backup");
+  // A backup that is the file being sent, or a stream the program writes
+  // to, would destroy the new settings or the output before anything is sent.
+  if (backup && (backup->empty() || *backup == kStandardStream))
+    return UsageError("send", "--backup needs a file name");
   if (backup) {
-    const std::string wrong = CheckBackup(*backup, input, options->ports);
+    const std::string wrong = CheckLoggerTargets("--backup", *backup, options->ports, input);
     if (!wrong.empty())
       return UsageError("send", wrong);
   }

@@ -17,6 +17,7 @@
 #include "device/port_path.h"
 #include "settings/control_ids.h"
 #include "settings/setting_table.h"
+#include "ui/decimal_text.h"
 
 namespace km62rx::cli {
 
@@ -88,12 +89,6 @@ int ChoiceIndex(const ArgParser& parser, std::string_view name, const Choices& c
   for (const auto& choice : choices)
     error += " " + std::string(choice.option);
   return -1;
-}
-
-// A number with at least two digits, as a time is written: 7 as "07".
-std::string TwoDigits(int number) {
-  const std::string digits = std::to_string(number);
-  return digits.size() < 2 ? "0" + digits : digits;
 }
 
 // Reads 1 to maxDigits decimal digits at text[pos]; advances pos.
@@ -236,8 +231,9 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text,
   constexpr const char* kFieldNames[6] = {"year", "month", "day", "hour", "minute", "second"};
   const auto told = [&](int i, int from, int to, const std::string& why) {
     if (changes != nullptr && from != to) {
-      changes->push_back("--time: " + std::string(kFieldNames[i]) + " " + TwoDigits(from) +
-                         " is set to " + TwoDigits(to) + " (" + why + ")");
+      changes->push_back("--time: " + std::string(kFieldNames[i]) + " " +
+                         ui::FormatTwoDigits(from) + " is set to " + ui::FormatTwoDigits(to) +
+                         " (" + why + ")");
     }
   };
   for (int i = 0; i < 6; ++i) {
@@ -245,12 +241,13 @@ std::optional<device::TypedTime> ParseTimeOption(std::string_view text,
     const int typed = fields[i];
     fields[i] = std::clamp(fields[i], range.minimum, range.maximum);
     told(i, typed, fields[i],
-         "the clock takes " + TwoDigits(range.minimum) + " to " + TwoDigits(range.maximum));
+         "the clock takes " + ui::FormatTwoDigits(range.minimum) + " to " +
+             ui::FormatTwoDigits(range.maximum));
   }
   const device::TypedTime clamped{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]};
   const device::TypedTime kept = device::KeepDayInMonth(clamped);
   told(2, clamped.day, kept.day,
-       "the last day of " + std::to_string(kept.year) + "-" + TwoDigits(kept.month));
+       "the last day of " + std::to_string(kept.year) + "-" + ui::FormatTwoDigits(kept.month));
   return kept;
 }
 

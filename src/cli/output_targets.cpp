@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "cli/logger_files.h"
 #include "cli/logger_output.h"
 #include "cli/settings_input.h"
 
@@ -147,6 +148,23 @@ std::string WhyNotAFileOfItsOwn(std::string_view option, const std::string& targ
       break;
   }
   return named + " leads to standard error; name a file";
+}
+
+std::string CheckLoggerTargets(std::string_view option, const std::string& path,
+                               const std::vector<std::string>& ports, const std::string& input) {
+  const bool several = ports.size() > 1;
+  if (several) {
+    const std::string wrong = CheckLoggerFolder(path, ports);
+    if (!wrong.empty())
+      return std::string(option) + ": " + wrong;
+  }
+  for (const std::string& port : ports) {
+    const std::string wrong =
+        WhyNotAFileOfItsOwn(option, LoggerFilePath(path, port, several), input);
+    if (!wrong.empty())
+      return wrong;
+  }
+  return {};
 }
 
 }  // namespace km62rx::cli

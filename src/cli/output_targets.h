@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace km62rx::cli {
 
@@ -38,5 +39,13 @@ bool SameFileAsInput(const std::string& output, const std::string& input);
 // file the command reads ("-": standard input), or empty.
 std::string WhyNotAFileOfItsOwn(std::string_view option, const std::string& target,
                                 const std::string& input = {});
+
+// Empty when the files an option names may be written for every port; else
+// what is wrong, for a usage error. With several ports path must be a folder
+// in which each port's file gets a name of its own; every port's file must
+// then be a file of its own, as WhyNotAFileOfItsOwn says.
+std::string CheckLoggerTargets(std::string_view option, const std::string& path,
+                               const std::vector<std::string>& ports,
+                               const std::string& input = {});
 
 }  // namespace km62rx::cli
