@@ -62,7 +62,7 @@ ListedPorts ListPorts() {
     Output().Err("km62rx: note: " + file.note);
   device::AppendMissingPorts(names, file.ports);
   for (std::size_t i = listed.found; i < names.size(); ++i)
-    listed.ports.push_back({.name = names[i]});
+    listed.ports.emplace_back().name = names[i];
   return listed;
 }
 

@@ -62,9 +62,7 @@ void PrintNotApplied(const std::vector<WireValue>& fileValues) {
 }
 
 void PrintClockMismatch(const device::ClockAnswer& answer) {
-  // The command's own parameters are the payload of the time sent.
-  const std::string sent =
-      device::FormatDeviceTime(device::BuildClockCommand(answer.sent).substr(3, 12));
+  const std::string sent = device::FormatDeviceTime(device::DeviceTimePayload(answer.sent));
   const std::string held = device::FormatDeviceTime(answer.held);
   PrintLine("mismatch: clock: sent " + Quoted(sent) + ", the logger holds " + Quoted(held),
             {"clock", std::nullopt, sent, held});

@@ -1,7 +1,4 @@
 #include "device/clock_commands.h"
-
-#include <cstdio>
-
 #include "device/command_texts.h"
 #include "device/device_time.h"
 #include "device/exchange.h"
@@ -48,10 +45,7 @@ TypedTime TypedTimeFromTm(const std::tm& local) {
 }
 
 std::string BuildClockCommand(const TypedTime& time) {
-  char line[100];
-  std::snprintf(line, sizeof line, "%s%02d%02d%02d%02d%02d%02d\r", "TMS", time.year - 2000,
-                time.month, time.day, time.hour, time.minute, time.second);
-  return line;
+  return "TMS" + DeviceTimePayload(time) + "\r";
 }
 
 StepResult SetLoggerClockFromPc(DeviceLink& link, const Clock& clock, Notifier& owner,

@@ -50,6 +50,13 @@ bool IsDeviceTime(std::string_view payload) {
          two(6) <= 23 && two(8) <= 59 && two(10) <= 59;
 }
 
+std::string DeviceTimePayload(const TypedTime& time) {
+  char payload[32];
+  std::snprintf(payload, sizeof payload, "%02d%02d%02d%02d%02d%02d", time.year - 2000, time.month,
+                time.day, time.hour, time.minute, time.second);
+  return payload;
+}
+
 TypedTime DeviceTimeOf(std::string_view payload) {
   const auto two = [&](std::size_t pos) {
     return (payload[pos] - '0') * 10 + payload[pos + 1] - '0';

@@ -30,6 +30,9 @@ std::string FormatDeviceTime(std::string_view payload);
 // 00-59.
 bool IsDeviceTime(std::string_view payload);
 
+// The yyMMddhhmmss payload of a time, as the clock command sends it.
+std::string DeviceTimePayload(const TypedTime& time);
+
 // The time of a payload for which IsDeviceTime holds.
 TypedTime DeviceTimeOf(std::string_view payload);
 
