@@ -1,4 +1,5 @@
 #include "device/clock_commands.h"
+
 #include "device/command_texts.h"
 #include "device/device_time.h"
 #include "device/exchange.h"
