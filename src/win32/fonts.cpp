@@ -1,0 +1,52 @@
+#include "win32/fonts.h"
+
+#include <cwchar>
+#include <string>
+
+#include "win32/dpi.h"
+#include "win32/wide_text.h"
+
+namespace km62rx::win32 {
+namespace {
+
+bool FaceInstalled(const std::wstring& face) {
+  if (face.size() >= LF_FACESIZE)
+    return false;
+  LOGFONTW query{};
+  query.lfCharSet = DEFAULT_CHARSET;
+  std::wcsncpy(query.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+  bool found = false;
+  HDC screen = GetDC(nullptr);
+  EnumFontFamiliesExW(
+      screen, &query,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  ReleaseDC(nullptr, screen);
+  return found;
+}
+
+}  // namespace
+
+FontHandle MakeFont(const ui::FontDescription& description, UINT dpi) {
+  LOGFONTW font{};
+  font.lfHeight = description.pixelSize > 0
+                      ? -Scale(description.pixelSize, dpi)
+                      : -MulDiv(description.pointSize, static_cast<int>(dpi), 72);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+  font.lfQuality = DEFAULT_QUALITY;
+  for (std::string_view face : description.faces) {
+    const std::wstring wide = Widen(face);
+    if (FaceInstalled(wide)) {
+      std::wcsncpy(font.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
+      break;
+    }
+  }
+  return FontHandle(CreateFontIndirectW(&font));
+}
+
+}  // namespace km62rx::win32
