@@ -16,6 +16,49 @@ std::string_view CutToUnits(std::string_view text, int limit) {
   return text.substr(0, end);
 }
 
+namespace {
+
+bool ValidUtf8(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0x80                   ? 1
+                               : lead >= 0xC2 && lead < 0xE0 ? 2
+                               : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                             : 0;
+    if (length == 0 || at + length > text.size())
+      return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(text[at + k]) & 0xC0) != 0x80)
+        return false;
+    }
+    at += length;
+  }
+  return true;
+}
+
+// The longest start of Shift_JIS bytes within limit characters.
+std::string_view CutShiftJis(std::string_view bytes, int limit) {
+  std::size_t end = 0;
+  for (int characters = 0; characters < limit && end < bytes.size(); ++characters) {
+    const auto lead = static_cast<unsigned char>(bytes[end]);
+    const bool pair = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
+    if (pair && end + 2 > bytes.size())
+      break;
+    end += pair ? 2 : 1;
+  }
+  return bytes.substr(0, end);
+}
+
+}  // namespace
+
+std::string_view CutValueToLimit(std::string_view bytes, int limit) {
+  if (limit <= 0)
+    return bytes;
+  return ValidUtf8(bytes) ? CutToUnits(bytes, limit) : CutShiftJis(bytes, limit);
+}
+
 std::string FieldValues::Set(int id, std::string_view bytes, int limit) {
   FieldCodec::Shown shown = codec_.Show(bytes);
   Value value{std::string(bytes), std::move(shown.text), shown.shiftJis};

@@ -50,4 +50,11 @@ class FieldValues {
 // characters only.
 std::string_view CutToUnits(std::string_view text, int limit);
 
+// A value's bytes as a field of limit UTF-16 units (0 for none) keeps them,
+// whole characters only: read as UTF-8 where they are valid UTF-8, else as
+// Shift_JIS (one unit for each character, one or two bytes), as FieldCodec
+// shows them. Pages without a window (the command line's) hold bytes and cut
+// them here, so they keep what the window's field would.
+std::string_view CutValueToLimit(std::string_view bytes, int limit);
+
 }  // namespace km62rx::ui

@@ -1,5 +1,6 @@
 #include "ui/memory_page_controls.h"
 
+#include "ui/field_values.h"
 #include "ui/page_table.h"
 
 namespace km62rx::ui {
@@ -34,10 +35,7 @@ std::string MemoryPageControls::Text(int id) const {
 
 void MemoryPageControls::SetText(int id, std::string_view text) {
   State& state = At(id);
-  if (state.limit > 0 && text.size() > static_cast<std::size_t>(state.limit)) {
-    text = text.substr(0, static_cast<std::size_t>(state.limit));
-  }
-  state.text = std::string(text);
+  state.text = std::string(CutValueToLimit(text, state.limit));
 }
 
 bool MemoryPageControls::Checked(int id) const {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/control_ids.h"
+#include "ui/memory_page_controls.h"
+
 namespace km62rx::ui {
 namespace {
 
@@ -45,6 +48,33 @@ TEST(FieldValues, KeepTheBytesGivenUntilChangedAndCutToTheLimit) {
                        "b",
                        2),
             "a");  // a pair of units, not split
+}
+
+// Pages without a window cut a value's bytes as the window's field would:
+// by characters, never inside one.
+TEST(FieldValues, BytesAreCutByCharactersOfTheirEncoding) {
+  struct Row {
+    std::string_view bytes;
+    int limit;
+    std::string_view kept;
+  };
+  const Row rows[] = {
+      {",;:|+", 4, ",;:|"},
+      {"、、、", 2, "、、"},                                // UTF-8: three bytes a character
+      {"\x81\x41\x81\x41\x81\x41", 2, "\x81\x41\x81\x41"},  // Shift_JIS pairs
+      {"\x81\x41"
+       "a\x81",
+       3,
+       "\x81\x41"
+       "a"},                            // a lone lead byte at the end
+      {"\xB1\xB2\xB3", 2, "\xB1\xB2"},  // half-width kana: one byte each
+      {"abcdef", 0, "abcdef"},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(CutValueToLimit(row.bytes, row.limit), row.kept) << row.bytes;
+  MemoryPageControls pages;
+  pages.SetText(ids::kSeparatorField, "\x81\x41\x81\x41\x81\x41\x81\x41\x81\x41");
+  EXPECT_EQ(pages.Text(ids::kSeparatorField), "\x81\x41\x81\x41\x81\x41\x81\x41");
 }
 
 }  // namespace
