@@ -1,5 +1,6 @@
-// The words km62rx-settings and km62rx-sim take before they start: help, version, usage errors and
-// a missing display are answered at once, without a window (and so without a display).
+// km62rx-settings and km62rx-sim answer help, version, usage errors and a missing display at
+// once, without a window (and so without a display); how the words are read is the argument
+// reader's own suite.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,12 +25,8 @@ TEST(WindowEntry, AnswersWithoutAWindow) {
       {{"--help"}, 0, "km62rx-settings(1)"},
       {{"/dev/pts/9", "--version"}, 0, "km62rx-settings " KM62RX_VERSION "\n"},
       {{"--frob", "--help"}, 2, "km62rx-settings: unknown option --frob" + tryHelp},
-      {{"-style"}, 2, "km62rx-settings: option -style needs a value" + tryHelp},
-      {{"-platform", "offscreen", "-widgetcount", "-x"}, 2, "km62rx-settings: unknown option -x"},
       {{"/dev/pts/9"}, 1, "km62rx-settings: cannot open the window: there is no display"},
-      {{"-platform", "offscreen", "-style=Fusion", "-reverse", "--qwindowtitle", "T", "/dev/pts/9"},
-       124,
-       "*"},
+      {{"-platform", "offscreen", "-style=Fusion", "/dev/pts/9"}, 124, "*"},
   };
   for (const auto& c : cases) {
     std::vector<std::string> args = noDisplay;
