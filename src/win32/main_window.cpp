@@ -201,6 +201,22 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         pageSwitch_->Click();
       break;
     }
+    case WM_ACTIVATE:
+      // The control that had the focus gets it back when the window is
+      // active again.
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused != nullptr && IsChild(window, focused))
+          lastFocus_ = focused;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (lastFocus_ == nullptr || !IsChild(window, lastFocus_) || !IsWindowVisible(lastFocus_) ||
+          !IsWindowEnabled(lastFocus_))
+        lastFocus_ = GetNextDlgTabItem(window, nullptr, FALSE);  // the first in the tab order
+      if (lastFocus_ != nullptr)
+        SetFocus(lastFocus_);
+      return 0;
     case kQueuedCallMessage:
       if (queue_)
         queue_->RunNext();

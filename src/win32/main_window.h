@@ -71,7 +71,8 @@ class MainWindow : private ui::WindowHost {
   std::unique_ptr<ui::LinkPanel> panel_;
   std::unique_ptr<QueuedCalls> queue_;
   std::unique_ptr<PageSwitch> pageSwitch_;
-  int busy_ = 0;  // nested busy calls
+  int busy_ = 0;              // nested busy calls
+  HWND lastFocus_ = nullptr;  // the control that had the focus when the window was left
 };
 
 }  // namespace km62rx::win32
