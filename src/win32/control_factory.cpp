@@ -82,6 +82,11 @@ void TurnComposedInputOff(HWND edit) {
 
 }  // namespace
 
+bool IsEditKind(ControlKind kind) {
+  return kind == ControlKind::kHexField || kind == ControlKind::kTimeField ||
+         kind == ControlKind::kNumberField || kind == ControlKind::kTextField;
+}
+
 HWND CreateControl(const ui::ControlSpec& def, HWND parent, UINT dpi) {
   const ui::ControlBehaviour behaviour = ui::BehaviourOf(def);
   const WindowClass windowClass = ClassOf(def.kind);

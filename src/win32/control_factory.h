@@ -16,6 +16,9 @@ namespace km62rx::win32 {
 // drop-down list's height is that of its opened list).
 HWND CreateControl(const ui::ControlSpec& def, HWND parent, UINT dpi);
 
+// Whether a kind of control is an edit field.
+bool IsEditKind(ui::ControlKind kind);
+
 // Moves a control to its row's geometry at dpi and gives it font.
 void PlaceControl(HWND control, const ui::ControlSpec& def, UINT dpi, HFONT font);
 

@@ -9,6 +9,7 @@
 #include "settings/control_ids.h"
 #include "ui/main_window_description.h"
 #include "ui/window_commands.h"
+#include "win32/control_factory.h"
 #include "win32/dialogs.h"
 #include "win32/dpi.h"
 #include "win32/field_events.h"
@@ -81,11 +82,6 @@ bool IsCommandButton(int id) {
   return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
 }
 
-bool IsField(const ui::ControlSpec& def) {
-  return def.kind == ui::ControlKind::kHexField || def.kind == ui::ControlKind::kTimeField ||
-         def.kind == ui::ControlKind::kNumberField || def.kind == ui::ControlKind::kTextField;
-}
-
 // The cursor of the window under the pointer, as moving the pointer would
 // set it.
 void RestoreCursor() {
@@ -152,7 +148,7 @@ void MainWindow::Build() {
   built_ = BuildWindowControls(window_, dpi_);
   PlaceControls(built_, dpi_, font_.get());
   for (const PlacedControl& control : built_.all) {
-    if (control.def->page > 0 && IsField(*control.def))
+    if (IsEditKind(control.def->kind))
       AttachFieldEvents(control.window, *controls_);
   }
   panel_ = std::make_unique<ui::LinkPanel>(*controls_, [this](int connected, int sdState) {

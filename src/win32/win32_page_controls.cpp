@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/page_table.h"
+#include "win32/control_factory.h"
 #include "win32/wide_text.h"
 
 namespace km62rx::win32 {
@@ -13,11 +14,6 @@ using ui::ControlKind;
 ControlKind KindOf(int id) {
   const ui::ControlSpec* def = ui::FindControlSpec(id);
   return def != nullptr ? def->kind : ControlKind::kLabel;
-}
-
-bool IsEdit(ControlKind kind) {
-  return kind == ControlKind::kHexField || kind == ControlKind::kTimeField ||
-         kind == ControlKind::kNumberField || kind == ControlKind::kTextField;
 }
 
 }  // namespace
@@ -34,7 +30,7 @@ std::string Win32PageControls::Text(int id) const {
   if (window == nullptr)
     return {};
   const ControlKind kind = KindOf(id);
-  if (IsEdit(kind))
+  if (IsEditKind(kind))
     return fieldValues_.Bytes(id, WindowText(window));
   if (kind == ControlKind::kCombo) {
     const LRESULT index = SendMessageW(window, CB_GETCURSEL, 0, 0);
@@ -57,7 +53,7 @@ void Win32PageControls::SetText(int id, std::string_view text) {
   if (window == nullptr || kind == ControlKind::kCombo || kind == ControlKind::kTreeView)
     return;  // a drop-down list has no text of its own to set
   std::string shown(text);
-  if (IsEdit(kind)) {
+  if (IsEditKind(kind)) {
     // The edit does not cut a text set by the program to its limit itself.
     const int limit = static_cast<int>(SendMessageW(window, EM_GETLIMITTEXT, 0, 0));
     shown = fieldValues_.Set(id, text, limit);
