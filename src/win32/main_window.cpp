@@ -151,11 +151,11 @@ void MainWindow::Build() {
     if (IsEditKind(control.def->kind))
       AttachFieldEvents(control.window, *controls_);
   }
-  panel_ = std::make_unique<ui::LinkPanel>(*controls_, [this](int connected, int sdState) {
-    device::ApplyControlAvailability(*controls_, connected, sdState, link_.timestampSupported);
+  panel_ = std::make_unique<ui::LinkPanel>(
+      *controls_, [this](int connected, int sdState) { ApplyAvailability(connected, sdState); });
+  pageSwitch_ = std::make_unique<PageSwitch>(built_.tree, built_.pages, *queue_, [this] {
+    ApplyAvailability(link_.connected, link_.sdState);
   });
-  pageSwitch_ = std::make_unique<PageSwitch>(built_.tree, built_.pages, *queue_,
-                                             [this] { ApplyAvailability(); });
   link_.view = panel_.get();
   device::RefreshLinkStatus(link_);
 }
@@ -261,9 +261,8 @@ void MainWindow::ApplyDpi(UINT dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void MainWindow::ApplyAvailability() {
-  device::ApplyControlAvailability(*controls_, link_.connected, link_.sdState,
-                                   link_.timestampSupported);
+void MainWindow::ApplyAvailability(int connected, int sdState) {
+  device::ApplyControlAvailability(*controls_, connected, sdState, link_.timestampSupported);
 }
 
 void MainWindow::RunCommand(int id) {

@@ -47,7 +47,9 @@ class MainWindow : private ui::WindowHost {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Build();
   void ApplyDpi(UINT dpi, const RECT& suggested);
-  void ApplyAvailability();
+  // Enables and disables the device-dependent controls for a connected flag
+  // and an SD state (the time-stamp flag is the link's).
+  void ApplyAvailability(int connected, int sdState);
   // Runs the command, then checks the line for a logger that went away.
   void RunCommand(int id);
 
