@@ -269,11 +269,28 @@ TEST_F(Win32Window, CommandsAndAvailability) {
   EXPECT_EQ(enabled({ids::kSendButton, ids::kReceiveButton, ids::kClockFromPcButton,
                      ids::kClockFromDialogButton}),
             on);
+  // A run keeps the wait cursor up, also where the pointer moves, and the
+  // device buttons off.
+  std::vector<bool> busyDuringRun;
+  line->responder = [&](std::string_view) {
+    SendMessageW(window->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(window->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    busyDuringRun.push_back(window->Busy() && GetCursor() == LoadCursorW(nullptr, IDC_WAIT) &&
+                            !IsWindowEnabled(Control(ids::kReceiveButton)));
+    return FakeSerialLine::Answer{{0, "99\r"}};  // refused: the run goes on
+  };
+  SendMessageW(Control(ids::kReceiveButton), BM_CLICK, 0, 0);
+  EXPECT_FALSE(busyDuringRun.empty());
+  EXPECT_EQ(busyDuringRun, std::vector<bool>(busyDuringRun.size(), true));
+  EXPECT_FALSE(window->Busy());
+  EXPECT_TRUE(IsWindowEnabled(Control(ids::kReceiveButton)));
+
+  const std::size_t shown = boxes.boxes.size();
   line->gone = true;
   SendMessageW(window->Handle(), WM_TIMER, win32::kLineCheckTimer, 0);
   EXPECT_EQ(window->Link().connected, 0);
   EXPECT_FALSE(IsWindowEnabled(Control(ids::kSendButton)));
-  EXPECT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes.size(), shown);
 
   line->gone = false;
   SetLink(1);
