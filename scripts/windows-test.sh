@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Cross-builds the layers without Qt (settings, device, ui), their test
 # suites and the command line (build-windows/bin/km62rx.exe) for 64-bit
-# Windows with MinGW-w64 into build-windows/, and runs the tests under Wine,
-# headless: the Windows suites, then the command line's end-to-end cases of
-# the Linux build (LINUX_BUILD, default build/) a second time with km62rx.exe
-# as the program, each simulator reached through a COM port of Wine's.
-# Installs the cross compiler and Wine when they are missing. Exits non-zero
-# when the build or any test fails.
+# Windows with MinGW-w64 into build-windows/, and runs the tests under Wine
+# on a virtual display (Xvfb): the Windows suites, the window's among them,
+# then the command line's end-to-end cases of the Linux build (LINUX_BUILD,
+# default build/) a second time with km62rx.exe as the program, each
+# simulator reached through a COM port of Wine's. Installs the cross
+# compiler, Wine, Xvfb and the CJK fonts when they are missing. Exits
+# non-zero when the build or any test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-install_missing_packages cmake ninja-build googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64
+install_missing_packages cmake ninja-build googletest nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 \
+  xvfb fonts-noto-cjk
+# The window's cases need a display, and Wine's desktop keeps the display of
+# the first program its server ran: the whole run goes on a virtual display
+# of its own.
+if [[ -z ${KM62RX_ON_VIRTUAL_DISPLAY:-} ]]; then
+  KM62RX_ON_VIRTUAL_DISPLAY=1 exec xvfb-run -a "$PWD/scripts/windows-test.sh" "$@"
+fi
 
 BUILD=build-windows
 WINE=/usr/lib/wine/wine64
@@ -43,6 +51,17 @@ if ! grep -qF "$SLOTS/$last_slot" "$WINEPREFIX/system.reg"; then
     timeout 120 "$WINE" reg add 'HKLM\Software\Wine\Ports' /v "COM$n" /t REG_SZ \
       /d "$SLOTS/COM$n" /f </dev/null >/dev/null 2>&1
   done
+  timeout 600 "$WINESERVER" -w
+fi
+# Japanese text in Wine's windows: the window's fixed-pitch face, and the
+# face of menus and boxes, which has no Japanese of its own, stand for the
+# CJK faces installed on the Linux side.
+if ! grep -qF 'Noto Sans Mono CJK JP' "$WINEPREFIX/user.reg"; then
+  echo "windows: mapping the Japanese fonts"
+  timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' \
+    /t REG_SZ /d 'Noto Sans Mono CJK JP' /f </dev/null >/dev/null 2>&1
+  timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' \
+    /t REG_SZ /d 'Noto Sans CJK JP' /f </dev/null >/dev/null 2>&1
   timeout 600 "$WINESERVER" -w
 fi
 # One Wine server and its background services for the whole run, started

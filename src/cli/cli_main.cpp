@@ -8,26 +8,8 @@
 // windows.h first: shellapi.h needs its types.
 #include <shellapi.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
-
-namespace {
-
-// The locale variables decide where one is set (so that scripts and tests
-// choose); otherwise the user's Windows display language: Japanese for
-// Japanese, English for any other.
-km62rx::Language WindowsLanguage() {
-  for (const wchar_t* name : {L"LC_ALL", L"LC_MESSAGES", L"LANG"}) {
-    const wchar_t* value = _wgetenv(name);
-    if (value != nullptr && *value != L'\0')
-      return km62rx::LanguageFromEnvironment();
-  }
-  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? km62rx::Language::kJapanese
-                                                                    : km62rx::Language::kEnglish;
-}
-
-}  // namespace
 
 // Windows hands narrow arguments over in the ANSI code page, which cannot
 // hold every file name. The command line is taken as UTF-16 instead and
@@ -53,7 +35,7 @@ int main() {
   // Files and pipes get UTF-8 and the lines as written; a console gets
   // UTF-16 (see WriteToConsole).
   km62rx::cli::UseBinaryStandardStreams();
-  km62rx::SetLanguage(WindowsLanguage());
+  km62rx::SetLanguage(km62rx::WindowsLanguage());
   return km62rx::cli::RunCli(argc, argv.data());
 }
 

@@ -18,6 +18,13 @@ Language LanguageFromLocale(const char* lcAll, const char* lcMessages, const cha
 // LanguageFromLocale over this process's environment.
 Language LanguageFromEnvironment();
 
+#ifdef _WIN32
+// On Windows: the locale variables decide where one is set (so that scripts
+// and tests choose); otherwise the user's Windows display language, Japanese
+// for Japanese and English for any other.
+Language WindowsLanguage();
+#endif
+
 // The language of this run. Set once at start-up, before any text is shown
 // and before any other thread starts; Japanese until then.
 Language CurrentLanguage();

@@ -6,6 +6,9 @@ ControlBehaviour BehaviourOf(const ControlSpec& def) {
   ControlBehaviour b;
   b.startsHidden = def.page > 0 || def.kind == ControlKind::kFrame;
   b.height = def.kind == ControlKind::kCombo ? kClosedComboHeight : def.geometry.height;
+  // Frames and texts only show; everything the user works takes the focus.
+  b.tabStop = def.kind != ControlKind::kFrame && def.kind != ControlKind::kVisibleFrame &&
+              def.kind != ControlKind::kLabel && def.kind != ControlKind::kStatusText;
   switch (def.kind) {
     case ControlKind::kNumberField:
       b.rightAligned = true;

@@ -15,6 +15,7 @@ struct ControlBehaviour {
   bool pastesOnOneLine =
       false;  // a paste's line breaks are dropped (fields with no filter of their own)
   bool enterPresses = false;  // Enter in the window presses the button
+  bool tabStop = false;       // Tab moves the focus to it (in the order of the tables)
   int height = 0;             // the control's height; a drop-down list's is its closed height
 };
 ControlBehaviour BehaviourOf(const ControlSpec& def);
