@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <iterator>
-
 #include "settings/control_ids.h"
 #include "ui/clock_model.h"
 #include "ui/field_rules.h"
@@ -9,11 +6,6 @@
 
 namespace km62rx::win32 {
 namespace {
-
-bool IsClockField(int id) {
-  return std::find(std::begin(ids::kClockFields), std::end(ids::kClockFields), id) !=
-         std::end(ids::kClockFields);
-}
 
 // "本体時刻設定", drawn from its description; its rules are those of
 // ui/clock_model.h. Leaving a field clamps it, "PC時刻コピー" refills the
@@ -31,7 +23,7 @@ class ClockDialog final : public DescribedDialog {
   }
 
   void OnCommand(int id, int code) override {
-    if (code == EN_KILLFOCUS && IsClockField(id)) {
+    if (code == EN_KILLFOCUS && ui::IsClampedField(id)) {
       // A focused field loses its focus while the dialog is torn down; the
       // clamp must not run then.
       if (!Closing())
