@@ -7,6 +7,7 @@
 #include "device/field_limits.h"
 #include "settings/setting_table.h"
 #include "ui/decimal_text.h"
+#include "ui/field_editor.h"
 #include "ui/page_table.h"
 
 namespace km62rx::ui {
@@ -59,6 +60,14 @@ void NormalizeSeparatorField(int id, device::PageControls& controls) {
 
 bool IsClampedField(int id) {
   return NumericFieldRange(id).has_value();
+}
+
+std::string DigitFieldPaste(std::string_view clipboardText, int room) {
+  const std::string_view line = FirstLine(clipboardText);
+  if (room <= 0 ||
+      !std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    return {};
+  return std::string(line.substr(0, static_cast<std::size_t>(room)));
 }
 
 }  // namespace km62rx::ui

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "device/page_controls.h"
 
 namespace km62rx::ui {
@@ -18,5 +21,10 @@ void NormalizeSeparatorField(int id, device::PageControls& controls);
 // Whether leaving the field runs ClampNumericField (the window's focus-loss
 // routing).
 bool IsClampedField(int id);
+// What a dialog's digit field takes from a paste of the clipboard's text: its
+// first line when that is digits only, else nothing; cut to room, the
+// characters the field still takes (its limit less the characters it keeps
+// beside the selection the paste replaces).
+std::string DigitFieldPaste(std::string_view clipboardText, int room);
 
 }  // namespace km62rx::ui

@@ -30,6 +30,15 @@ bool FaceInstalled(const std::wstring& face) {
 
 }  // namespace
 
+std::wstring FirstInstalledFace(const ui::FontDescription& description) {
+  for (std::string_view face : description.faces) {
+    std::wstring wide = Widen(face);
+    if (FaceInstalled(wide))
+      return wide;
+  }
+  return {};
+}
+
 FontHandle MakeFont(const ui::FontDescription& description, UINT dpi) {
   LOGFONTW font{};
   font.lfHeight = description.pixelSize > 0
@@ -39,13 +48,7 @@ FontHandle MakeFont(const ui::FontDescription& description, UINT dpi) {
   font.lfCharSet = SHIFTJIS_CHARSET;
   font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
   font.lfQuality = DEFAULT_QUALITY;
-  for (std::string_view face : description.faces) {
-    const std::wstring wide = Widen(face);
-    if (FaceInstalled(wide)) {
-      std::wcsncpy(font.lfFaceName, wide.c_str(), LF_FACESIZE - 1);
-      break;
-    }
-  }
+  std::wcsncpy(font.lfFaceName, FirstInstalledFace(description).c_str(), LF_FACESIZE - 1);
   return FontHandle(CreateFontIndirectW(&font));
 }
 

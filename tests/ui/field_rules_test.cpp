@@ -95,6 +95,18 @@ TEST(FieldRules, SeparatorFieldIsNormalised) {
   }
 }
 
+TEST(FieldRules, DigitFieldTakesAPastedFirstLineOfDigitsOnly) {
+  const std::tuple<const char*, int, const char*> cases[] = {
+      {"2026", 4, "2026"},   {"2026\r\nabc", 4, "2026"},
+      {"20a6", 4, ""},       {" 12", 2, ""},
+      {"-5", 2, ""},         {"１２", 2, ""},
+      {"123456", 4, "1234"}, {"12", 0, ""},
+      {"abc\n12", 2, ""},    {"", 2, ""},
+  };
+  for (const auto& [pasted, room, taken] : cases)
+    EXPECT_EQ(DigitFieldPaste(pasted, room), taken) << "'" << pasted << "' into " << room;
+}
+
 TEST(DecimalText, AtoiRuleWithoutOverflow) {
   const std::pair<const char*, int> cases[] = {
       {"", 0},   {"abc", 0}, {" 12ab", 12},           {"-7", -7},
