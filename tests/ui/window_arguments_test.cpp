@@ -49,9 +49,10 @@ TEST(WindowArguments, ReadsPortsQtOptionsAndUsageErrors) {
     EXPECT_EQ(read.ports, row.ports) << first;
     EXPECT_EQ(read.platform, row.platform) << first;
     EXPECT_EQ(read.displayOption, row.display) << first;
-    if (row.action == A::kUsageError)
+    if (row.action == A::kUsageError) {
       EXPECT_EQ(WindowUsageErrorLine(read),
                 "km62rx-settings: " + row.error + " (try 'km62rx-settings --help')\n");
+    }
   }
 }
 
