@@ -79,17 +79,11 @@ TEST_F(WindowTest, TextsFitTheirControls) {
 // A field shows Shift_JIS bytes decoded, keeps them until edited and reads
 // an edit back in Shift_JIS.
 TEST_F(WindowTest, AShiftJisFieldIsShownKeptAndWrittenBack) {
-  controls().SetText(ids::kExtensionField,
-                     "\x93\xFA"
-                     "A");
+  controls().SetText(ids::kExtensionField, "\x93\xFA\x41");
   EXPECT_EQ(edit(ids::kExtensionField)->text(), QStringLiteral("日A"));
-  EXPECT_EQ(Text(ids::kExtensionField),
-            "\x93\xFA"
-            "A");
+  EXPECT_EQ(Text(ids::kExtensionField), "\x93\xFA\x41");
   edit(ids::kExtensionField)->setText(QStringLiteral("日B"));
-  EXPECT_EQ(Text(ids::kExtensionField),
-            "\x93\xFA"
-            "B");
+  EXPECT_EQ(Text(ids::kExtensionField), "\x93\xFA\x42");
 }
 
 }  // namespace
