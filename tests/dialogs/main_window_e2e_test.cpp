@@ -32,19 +32,6 @@ class MainWindowTest : public SimWindowTest {
     Click(ids::kConnectButton);
     ASSERT_EQ(link().connected, 1);
   }
-  // Lines the simulator received since the last Mark(), which also clears
-  // the boxes.
-  std::vector<std::string> SentSinceMark() {
-    const std::vector<std::string> lines = SimLines();
-    return {lines.begin() + static_cast<long>(std::min(mark_, lines.size())), lines.end()};
-  }
-  void Mark() {
-    mark_ = SimLines().size();
-    boxes.clear();
-  }
-
- private:
-  std::size_t mark_ = 0;
 };
 
 // A connect with a write-protected card: the dialog's buttons are off and
@@ -88,12 +75,13 @@ TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
 TEST_F(MainWindowTest, AHangUpStopsTheRunAndThePanelThenShowsTheLoggerGone) {
   StartSim({"--answer-wake", "--hangup-after", "10"});  // the connect takes five lines
   ConnectThroughDialog();
-  Mark();
+  const std::size_t connectLines = SimLines().size();
+  boxes.clear();
   Click(ids::kSendButton);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].owner, kMain);
   EXPECT_TEXT(boxes[0].title, "接続エラー");
-  EXPECT_THAT(SentSinceMark(),
+  EXPECT_THAT(sim->ReceivedLines(connectLines),
               AllOf(Contains(StartsWith("BTS")), Not(Contains(StartsWith("EDS")))));
   EXPECT_EQ(link().connected, 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return link().connected == 0; }, 2000));
