@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
@@ -27,7 +26,7 @@ namespace km62rx::testing {
 namespace {
 
 TEST(CliRuns, MalformedTimeIsAUsageError) {
-  for (const char* bad : {"", "2026-03-05 07:08", "2026-03-05 07:08:09 ", "-2026-03-05 07:08:09"}) {
+  for (const char* bad : {"", "2026-03-05 07:08", "2026-03-05 07:08:09 "}) {
     const CliRun r = RunKm62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
     EXPECT_EQ(r.status, 2) << bad;
     const std::string portError =
@@ -36,10 +35,10 @@ TEST(CliRuns, MalformedTimeIsAUsageError) {
   }
 }
 
-// One command line, run in a temporary folder: PORT becomes the simulator's terminal (started
-// with --answer-wake and simOptions), PORTLINK a symbolic link to it (./PORTLINK: that link by its
-// name in the folder), NETPORT the simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT
-// a loopback port nothing listens on, IN a file holding fileText (also piped to standard input),
+// One command line with files in a temporary folder: PORT becomes the simulator's terminal
+// (started with --answer-wake and simOptions), PORTLINK a symbolic link to it, NETPORT the
+// simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens
+// on, IN a file holding fileText (also piped to standard input),
 // INLINK a symbolic link to it, OUT a file that does not exist yet, and FIFO a FIFO. Standard
 // output goes to the test, or with ">>LOG" is appended to a file that holds kLogLines (which the
 // output then is), or with ">CLOSED" goes to a pipe whose reader has gone.
@@ -233,8 +232,8 @@ std::vector<ExitCase> ExitCases() {
           "TMSP_MODE=on\r\nINFO_NAME=KM-62RX\r\nSTOP_LOGTIME=0\r\nSTART_DATA=1AA\r\n"
           "START_DATA=1BB\r\n"),
       Run("CheckMissingFile", {}, {"check", "OUT"}, 2, {kCannotOpen}),
-      Run("CheckLowerCaseKeys", {}, check, 2, {kNotASettingsFile}, "", "info_name=KM-62RX\r\n"),
-      Run("CheckOverOneMiB", {}, check, 2, {kNotASettingsFile}, "",
+      // A file's size limit is the window's (file_commands_test); a stream has its own.
+      Run("CheckStdinOverOneMiB", {}, {"check", "-"}, 2, {kNotASettingsFile}, "",
           kGoodFile + std::string(1 << 20, '#')),
       // A file that lacks lines is read with defaults, but each missing setting is told.
       Run("CheckStdin", {}, {"check", "-"}, 1,
@@ -294,14 +293,9 @@ std::vector<ExitCase> ExitCases() {
           "接続状態 : 接続中 (ファームウェア Ver1.23)\nSDカード : 書込保護\n"),
       Run("InfoTraceShowsTheWire", {}, {"info", "--port", "PORT", "--trace", "--parity", "even"}, 0,
           {"> DEA\\r\n< OKKM-62RX\\r\n"}),
-      Run("InfoPortMissing", {}, {"info", "--port", kNoPort}, 3,
-          {"接続エラー: COMポートエラー。\nkm62rx: there is no port " + kNoPort}),
       Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
       Run("UsageSamePortTwiceThroughALink", {}, {"info", "--port", "PORT", "--port", "PORTLINK"}, 2,
           {"PORTLINK given twice"}),
-      Run("InfoThroughARelativeLink", {}, {"info", "--port", "./PORTLINK"}, 0, {"接続しました"}),
-      Run("UsageSamePortTwiceThroughARelativeLink", {},
-          {"info", "--port", "PORT", "--port", "./PORTLINK"}, 2, {"./PORTLINK given twice"}),
       Run("UsageSeveralPortsNeedAFolder", {},
           {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
           {"must be an existing folder"}),
@@ -317,8 +311,6 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
-      Run("ClockDayKeptInMonth", {}, {"clock", "--port", "PORT", "--time", "2026-02-30 10:00:00"},
-          0, {"本体時刻設定: 2026/02/28 10:00:00 に設定しました。"}),
       Run("ClockRefused", {"--reply", "TMS=01"}, {"clock", "--port", "PORT"}, 1,
           {"応答エラー: ハードウェア設定が不正です。"}),
       Run("ClockFileDone", {}, {"clock-file", "IN", "--time", kTime}, 0,
@@ -396,34 +388,25 @@ TEST(CliRuns, PortsListsThePortsFileAfterThePortsFoundEachDeviceOnce) {
   const std::string text = "# the lab\n" + listed + home.File("link") +
                            "\nsocket://127.0.0.1:4001 # again\n" + foundDevice + "\n";
   const std::string full = text + std::string((64 << 10) - text.size(), '#');  // just 64 KiB
-  const struct {
-    std::function<int()> make;
-    std::string out;
-    std::string note;
-  } cases[] = {
-      {[&] {
-         WriteFile(file, full);
-         return 0;
-       },
-       found + listed, ""},
-      {[&] {
-         WriteFile(file, full + "#");
-         return 0;
-       },
-       found, "larger than 64 KiB"},
-      {[&] { return mkfifo(file.c_str(), 0600); }, found, "not a regular file"},
-      {[&] { return symlink("/dev/zero", file.c_str()); }, found, "not a regular file"},
+  // The file as written (FIFO: a FIFO in its place), and what it gives.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {full, found + listed, ""},
+      {full + "#", found, "larger than 64 KiB"},
+      {"FIFO", found, "not a regular file"},
   };
   setenv("XDG_CONFIG_HOME", Utf8(home.path()).c_str(), 1);
-  for (const auto& c : cases) {
+  for (const auto& [contents, out, why] : cases) {
     std::filesystem::remove(file);
-    ASSERT_EQ(c.make(), 0);
+    if (contents == "FIFO")
+      ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    else
+      WriteFile(file, contents);
     const CliRun r = RunKm62rx({"ports"});
-    EXPECT_EQ(r.out, c.out) << c.note;
-    const std::string line = "km62rx: note: ignoring " + file + ": " + c.note + "\n";
-    const std::size_t note = r.err.find(c.note.empty() ? "note:" : line);
-    EXPECT_EQ(note == std::string::npos, c.note.empty()) << r.err;
-    EXPECT_TRUE(c.note.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
+    EXPECT_EQ(r.out, out) << why;
+    const std::string line = "km62rx: note: ignoring " + file + ": " + why + "\n";
+    const std::size_t note = r.err.find(why.empty() ? "note:" : line);
+    EXPECT_EQ(note == std::string::npos, why.empty()) << r.err;
+    EXPECT_TRUE(why.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
   }
   unsetenv("XDG_CONFIG_HOME");
 }
@@ -453,7 +436,7 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& arg : c.args) {
     if (arg == "NETPORT" && !Ser2netProcess::Installed())
       GTEST_SKIP() << "ser2net is not installed";
-    if ((arg.starts_with("PORT") || arg == "./PORTLINK" || arg == "NETPORT") && !sim) {
+    if ((arg.starts_with("PORT") || arg == "NETPORT") && !sim) {
       std::vector<std::string> options = c.simOptions;
       options.insert(options.begin(), "--answer-wake");
       sim.emplace(options);
@@ -464,9 +447,8 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(ser2net.emplace(sim->terminal()).portName());
     else if (arg == "CLOSEDPORT")
       args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
-    else if (arg.ends_with("PORTLINK") &&
-             symlink(sim->path().c_str(), dir.File("PORTLINK").c_str()) == 0)
-      args.push_back(arg == "PORTLINK" ? dir.File(arg) : arg);
+    else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
+      args.push_back(dir.File(arg));
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
     else if (arg == "INLINK" && symlink(dir.File("IN.CFG").c_str(), dir.File(arg).c_str()) == 0)
@@ -481,11 +463,7 @@ TEST_P(CliExit, StatusAndMessages) {
     else
       args.push_back(arg);
   }
-  // Run from the folder, where a relative name finds its files.
-  const std::filesystem::path folder = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
   CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")), stdoutTo);
-  std::filesystem::current_path(folder);
   if (stdoutTo.starts_with(">>")) {
     EXPECT_EQ(output.out, "");
     output.out = ReadFile(dir.File("LOG"));
