@@ -77,7 +77,6 @@ TEST_F(ConnectDialogTest, FailuresAfterThePortOpened) {
   };
   const Case cases[] = {
       {{"--silent"}, {kDialog, "接続エラー", "送受信に失敗しました。"}, false},
-      {{"--model", "KM-61RX"}, {kDialog, "接続エラー", "有効なKM-62RXではありません。"}, false},
       {{"--reply", "DEV=01"}, {kMain, "エラー", "不明なエラーが発生しました。"}, false},
       {{"--reply", "TMG=99"}, {kDialog, "応答エラー", "KM-62RXからの応答が不正な値です。"}, true},
   };

@@ -56,15 +56,11 @@ TEST_F(MainWindowTest, ConnectsShowsThePanelAndDisconnects) {
   link().view = panel;
   EXPECT_THAT(whileOpening, ElementsAre(false, false, true));
   EXPECT_FALSE(Busy());
-  EXPECT_THAT(SimLines(), ElementsAre("", "DEA", "DEV", "DEC", "TMG"));
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 接続中 (ファームウェア Ver1.01)");
-  EXPECT_FALSE(controls().Enabled(ids::kSendButton));  // the card is write-protected
+  // The card's box goes to the window, the clock's to the dialog (their texts: the device tests).
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].owner, kMain);
-  EXPECT_TEXT(boxes[0].title, "注意");
   EXPECT_EQ(boxes[1].owner, "connectDialog");
-  EXPECT_TEXT(boxes[1].title, "接続しました");
-  EXPECT_TEXT(boxes[1].text.substr(0, std::string("本体時刻 : 20").size()), "本体時刻 : 20");
 
   Click(ids::kDisconnectButton);
   EXPECT_TEXT(controls().Text(ids::kStatusLine), "接続状態 : 未接続");
@@ -99,7 +95,6 @@ TEST_F(MainWindowTest, ClockIntoAFile) {
   chooserAnswer = folder.File("CLOCK.CFG");
   WhenModalShown([](QWidget* modal) {
     ASSERT_NE(qobject_cast<app::ClockDialog*>(modal), nullptr);
-    EXPECT_FALSE(ControlText(*modal, 280).empty());
     auto* year = ChildControl<QLineEdit>(*modal, 500);
     year->setFocus();
     year->clear();
