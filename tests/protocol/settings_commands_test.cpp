@@ -192,9 +192,6 @@ std::vector<OpCase> SendCases() {
       Send("DataCutAtAOneCharacterFieldRaised", SendStartDataTriggers,
            Data(StartDataCheck(0), StartDataByte, 0, {"ab", "c", "12"}),
            {"BDS0AB", "BDS1-", "BDS2-"}),
-      Send("DataCutAtAnEmptyField", SendStartDataTriggers,
-           Data(StartDataCheck(1), StartDataByte, 1, {"0d", "0a", "", "7F"}),
-           {"BDS0-", "BDS10D0A", "BDS2-"}),
       Send("StartDataWithoutBytes", SendStartDataTriggers, {Check(StartDataCheck(0))},
            {"BDS0", "BDS1-", "BDS2-"}),
       // A row that goes out disabled has its check box cleared.
