@@ -25,16 +25,6 @@
 namespace km62rx::testing {
 namespace {
 
-TEST(CliRuns, MalformedTimeIsAUsageError) {
-  for (const char* bad : {"", "2026-03-05 07:08", "2026-03-05 07:08:09 "}) {
-    const CliRun r = RunKm62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
-    EXPECT_EQ(r.status, 2) << bad;
-    const std::string portError =
-        device::LinkErrorMessage(device::LinkNotice::kPortNotOpened).title;
-    EXPECT_EQ(r.err.find(portError), std::string::npos) << bad;  // never got to the port
-  }
-}
-
 // One command line with files in a temporary folder: PORT becomes the simulator's terminal
 // (started with --answer-wake and simOptions), PORTLINK a symbolic link to it, NETPORT the
 // simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens
@@ -311,6 +301,11 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
+      Run("UsageTimeEmpty", {}, {"clock", "--port", "PORT", "--time", ""}, 2, {"--time must be"}),
+      Run("UsageTimeWithoutSeconds", {}, {"clock", "--port", "PORT", "--time", "2026-03-05 07:08"},
+          2, {"--time must be"}),
+      Run("UsageTimeWithABlankAfter", {}, {"clock", "--port", "PORT", "--time", kTime + " "}, 2,
+          {"--time must be"}),
       Run("ClockRefused", {"--reply", "TMS=01"}, {"clock", "--port", "PORT"}, 1,
           {"応答エラー: ハードウェア設定が不正です。"}),
       Run("ClockFileDone", {}, {"clock-file", "IN", "--time", kTime}, 0,
