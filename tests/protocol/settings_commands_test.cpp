@@ -86,23 +86,9 @@ PageValue Combo(int id, int index) {
 }
 using PageValues = std::vector<PageValue>;
 
-void SetPages(device::PageControls& pages, const PageValues& values) {
-  for (const PageValue& v : values)
-    v.set(pages);
-}
-void ExpectPages(const device::PageControls& pages, const PageValues& values) {
-  for (const PageValue& v : values)
-    v.expect(pages);
-}
-
-// A step result as the tables write it: 1 done, 0 refused, -1 link failed.
-int TableResult(device::StepResult result) {
-  return result == device::StepResult::kDone ? 1
-                                             : (result == device::StepResult::kRefused ? 0 : -1);
-}
-
 using namespace device;
 using namespace km62rx::ids;
+using enum StepResult;
 using Operation = StepResult (*)(CommandContext&);
 
 // The pages an operation starts from, the simulator's fixed reply ("PREFIX=REPLY", CR added;
@@ -112,7 +98,7 @@ struct OpCase {
   std::string reply;
   Operation operation;
   PageValues setup;
-  int result;  // 1 done, 0 refused, -1 link failed
+  StepResult result;
   Boxes boxes;
   PageValues expects;
   Lines lines;  // when not empty: every line sent
@@ -125,17 +111,18 @@ void PrintTo(const OpCase& c, std::ostream* os) {
 // A send operation against the simulator's ordinary answers.
 OpCase Send(std::string name, Operation op, PageValues setup, Lines lines, Boxes boxes = {},
             PageValues expects = {}) {
-  return {std::move(name), "", op, std::move(setup), 1, std::move(boxes), std::move(expects),
+  return {std::move(name), "", op, std::move(setup), kDone, std::move(boxes), std::move(expects),
           std::move(lines)};
 }
 // An operation that shows one fixed reply of the simulator.
 OpCase Get(std::string name, std::string reply, Operation op, PageValues expects,
            PageValues setup = {}) {
-  return {std::move(name), std::move(reply), op, std::move(setup), 1, {}, std::move(expects), {}};
+  return {
+      std::move(name), std::move(reply), op, std::move(setup), kDone, {}, std::move(expects), {}};
 }
 // An operation that refuses one fixed reply.
-OpCase Bad(std::string name, std::string reply, Operation op, Boxes boxes, int result = 0,
-           PageValues setup = {}, Lines lines = {}) {
+OpCase Bad(std::string name, std::string reply, Operation op, Boxes boxes,
+           StepResult result = kRefused, PageValues setup = {}, Lines lines = {}) {
   return {std::move(name), std::move(reply), op, std::move(setup),
           result,          std::move(boxes), {}, std::move(lines)};
 }
@@ -161,14 +148,12 @@ PageValues Data(int check, RowIds field, int row, std::vector<std::string> bytes
     values.push_back(Text(field(row, static_cast<int>(k)), bytes[k]));
   return values;
 }
-// A start (or stop) time row: checked or not, weekday index, hour, minute.
-PageValues StartTime(int r, bool on, int day, std::string h, std::string m) {
-  return {Check(StartTimeCheck(r), on), Combo(StartTimeWeekday(r), day),
-          Text(StartTimeHour(r), std::move(h)), Text(StartTimeMinute(r), std::move(m))};
-}
-PageValues StopTime(int r, bool on, int day, std::string h, std::string m) {
-  return {Check(StopTimeCheck(r), on), Combo(StopTimeWeekday(r), day),
-          Text(StopTimeHour(r), std::move(h)), Text(StopTimeMinute(r), std::move(m))};
+// A start (or, start false, stop) time row: checked or not, weekday index, hour, minute.
+PageValues Time(bool start, int r, bool on, int day, std::string h, std::string m) {
+  return {Check((start ? StartTimeCheck : StopTimeCheck)(r), on),
+          Combo((start ? StartTimeWeekday : StopTimeWeekday)(r), day),
+          Text((start ? StartTimeHour : StopTimeHour)(r), std::move(h)),
+          Text((start ? StartTimeMinute : StopTimeMinute)(r), std::move(m))};
 }
 PageValues Size(bool on, std::string value, int unit) {
   return {Check(kStopSizeCheck, on), Text(kStopSizeField, std::move(value)),
@@ -186,8 +171,8 @@ PageValues Join(PageValues a, const PageValues& b) {
 std::vector<OpCase> SendCases() {
   // Weekday index 0 is every day (code 7), index 7 Sunday (code 0).
   const PageValues times =
-      Join(Join(StartTime(0, true, 0, "23", "59"), StartTime(3, true, 7, "7", "5")),
-           StartTime(6, true, 6, "", "08"));
+      Join(Join(Time(true, 0, true, 0, "23", "59"), Time(true, 3, true, 7, "7", "5")),
+           Time(true, 6, true, 6, "", "08"));
   return {
       Send("DataCutAtAOneCharacterFieldRaised", SendStartDataTriggers,
            Data(StartDataCheck(0), StartDataByte, 0, {"ab", "c", "12"}),
@@ -222,9 +207,9 @@ std::vector<OpCase> ReceiveCases() {
       Get("DataBytesAsReceived", "BDG1=OK10D0a", ReceiveStartDataTriggers,
           Data(StartDataCheck(1), StartDataByte, 1, {"0D", "0a", ""})),
       Get("TimeEveryDay", "BTG3=OK371230", ReceiveStartTimeTriggers,
-          StartTime(3, true, 0, "12", "30"), {Combo(StartTimeWeekday(3), 4)}),
+          Time(true, 3, true, 0, "12", "30"), {Combo(StartTimeWeekday(3), 4)}),
       Get("TimeDisabledResetsTheRow", "ETG2=OK2-", ReceiveStopTimeTriggers,
-          StopTime(2, false, 0, "0", "0"), StopTime(2, true, 3, "5", "6")),
+          Time(false, 2, false, 0, "0", "0"), Time(false, 2, true, 3, "5", "6")),
       Get("SizeAboveLargestShows2000", "ESG=OK2147483647", ReceiveStopDataSize,
           Size(true, "2000", kUnitMByte)),
       Get("LogTime", "ELG=OK93784", ReceiveStopLogTime, LogTime(true, "1", "2", "3", "4")),
@@ -248,22 +233,22 @@ std::vector<OpCase> RefusedCases() {
       "KM-62RX本体ファームウェアバージョンが古いため「タイムスタンプ機能」は設定できません。"};
   return {
       // 51 is the SD-card error: the link counts as failed and the entries stop.
-      Bad("SdCardErrorOnSet", "BTS2=51", SendStartTimeTriggers, {kSdCard}, -1, {},
+      Bad("SdCardErrorOnSet", "BTS2=51", SendStartTimeTriggers, {kSdCard}, kLinkFailed, {},
           {"BTS0-", "BTS1-", "BTS2-"}),
       // Other codes 1 to 99 are device errors.
       Bad("DeviceErrorOneDigit", "EIG=5", ReceiveStopIdleTime, {deviceError05}),
       Bad("DeviceError01OnTimestamps", "PMS=01", SendTimestampMode, {oldFirmware}),
       Bad("NotANumber", "LEG=NG", ReceiveLogFileExtension, {kInvalid}),
       // A set reply echoes the request after its mnemonic.
-      Bad("EchoDiffers", "BDS0=OK0X", SendStartDataTriggers, {kMismatch}, 0, {}, {"BDS0-"}),
-      Bad("WrongEntryIndex", "BDG0=OK1-", ReceiveStartDataTriggers, {kMismatch}, 0,
+      Bad("EchoDiffers", "BDS0=OK0X", SendStartDataTriggers, {kMismatch}, kRefused, {}, {"BDS0-"}),
+      Bad("WrongEntryIndex", "BDG0=OK1-", ReceiveStartDataTriggers, {kMismatch}, kRefused,
           Data(StartDataCheck(0), StartDataByte, 0, {"AA"}), {"BDG0"}),
       // Cut short, out of range, or values the fields' own rules would refuse.
-      Bad("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, {kInvalid}, 0,
+      Bad("TimeCutShort", "BTG0=OK01", ReceiveStartTimeTriggers, {kInvalid}, kRefused,
           {Text(StartTimeHour(0), "7")}, {"BTG0"}),
-      Bad("DataOddLastCharacter", "BDG0=OK00D0", ReceiveStartDataTriggers, {kInvalid}, 0,
+      Bad("DataOddLastCharacter", "BDG0=OK00D0", ReceiveStartDataTriggers, {kInvalid}, kRefused,
           {Text(StartDataByte(0, 0), "EE")}),
-      Bad("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, {kInvalid}, 0,
+      Bad("SizeBeyond32Bits", "ESG=OK99999999999", ReceiveStopDataSize, {kInvalid}, kRefused,
           {Text(kStopSizeField, "33")}),
       Bad("LogTimeAbove9999Days", "ELG=OK863913601", ReceiveStopLogTime, {kInvalid}),
       Bad("SeparatorTwoCharacters", "PPG=OKab", ReceiveTimestampSeparator, {kInvalid}),
@@ -287,15 +272,17 @@ TEST_P(Commands, SendShowOrRefuse) {
   const OpCase& c = GetParam();
   SimConnection connection(c.reply.empty() ? Lines{} : Lines{"--reply", c.reply});
   ASSERT_TRUE(connection.connected);
-  SetPages(connection.pages, c.setup);
+  for (const PageValue& v : c.setup)
+    v.set(connection.pages);
   const Lines before = PagesSnapshot(connection.pages);
-  EXPECT_EQ(TableResult(c.operation(connection.ctx)), c.result);
+  EXPECT_EQ(c.operation(connection.ctx), c.result);
   ExpectBoxes(connection.boxes.boxes, c.boxes);
-  ExpectPages(connection.pages, c.expects);
+  for (const PageValue& v : c.expects)
+    v.expect(connection.pages);
   if (!c.lines.empty()) {
     EXPECT_EQ(connection.Sent(), c.lines);
   }
-  if (c.result != 1) {  // a refused reply changes nothing on the pages
+  if (c.result != kDone) {  // a refused reply changes nothing on the pages
     EXPECT_EQ(PagesSnapshot(connection.pages), before);
   }
 }
