@@ -5,10 +5,11 @@
 #include <string>
 
 #include "device/clock_commands.h"
+#include "device/connection.h"
+#include "device/link_status.h"
 #include "device/open_port.h"
 #include "settings/clock.h"
 #include "support/fake_serial_line.h"
-#include "support/link_view_recorder.h"
 
 namespace km62rx::device {
 namespace {
@@ -19,6 +20,16 @@ using Boxes = std::vector<Box>;
 
 const Box kLinkFailed{"接続エラー", "送受信に失敗しました。"};
 const Box kInvalid{"応答エラー", "KM-62RXからの応答が不正な値です。"};
+
+// A connection panel that remembers what it was told to show.
+struct RecordingLinkView : LinkStatusView {
+  void LinkStatusChanged(const DeviceLink& link) override {
+    texts.push_back(MakeLinkPanelTexts(link));
+    connectedFlags.push_back(link.connected);
+  }
+  std::vector<LinkPanelTexts> texts;
+  std::vector<int> connectedFlags;
+};
 
 // A logger on the fake line: a fixed reply per command line.
 class ConnectionTest : public ::testing::Test {
