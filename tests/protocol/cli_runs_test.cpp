@@ -88,10 +88,8 @@ TEST(CliRuns, SendThenReceiveGivesTheSameFile) {
   SimProcess sim;
   const CliRun sent = RunKm62rx({"send", "--port", sim.path(), original});
   EXPECT_EQ(sent.status, 0) << sent.err;
-  EXPECT_EQ(std::count(sent.out.begin(), sent.out.end(), '\n'), 17);
   const CliRun received = RunKm62rx({"receive", "--port", sim.path(), "-o", dir.File("B.CFG")});
   EXPECT_EQ(received.status, 0) << received.err;
-  EXPECT_EQ(std::count(received.out.begin(), received.out.end(), '\n'), 17);
   EXPECT_EQ(ReadFile(dir.File("B.CFG")), ReadFile(original));
   EXPECT_EQ(sent.err.find("note:"), std::string::npos) << sent.err;  // nothing changed
   EXPECT_EQ(received.err.find("note:"), std::string::npos) << received.err;
