@@ -109,13 +109,6 @@ TEST_F(ConnectDialogTest, FailuresAfterThePortOpened) {
   }
 }
 
-// Types text into a cleared field with key events.
-void TypeInto(QLineEdit* field, const std::string& text) {
-  field->setFocus();
-  field->clear();
-  QTest::keyClicks(field, QString::fromStdString(text));
-}
-
 class ClockDialogTest : public SimWindowTest {};
 
 // Typing, leaving a field (its rules are checked below the widgets) and
