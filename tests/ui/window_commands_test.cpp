@@ -1,3 +1,5 @@
+// The window's rules below the widgets: its commands, the clock dialog, the connection panel and
+// the page switch.
 #include "ui/window_commands.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +14,7 @@
 #include "ui/clock_model.h"
 #include "ui/link_panel.h"
 #include "ui/memory_page_controls.h"
+#include "ui/page_switch_model.h"
 
 namespace km62rx::ui {
 namespace {
@@ -188,6 +191,26 @@ TEST(LinkPanel, PanelAndControlsFollowTheLink) {
         EXPECT_EQ(pages.Enabled(id), enabled) << id;
     }
   }
+}
+
+// A click posts the switch, which reads the selection when it runs (no
+// selection hides every page) and applies the availability after the page.
+TEST(PageSwitchModelTest, AClickSwitchesToTheSelectionOnceHandled) {
+  std::vector<std::function<void()>> posted;
+  std::vector<std::string> seen;
+  int selected = 3;
+  PageSwitchModel model({[&](std::function<void()> call) { posted.push_back(call); },
+                         [&] { return selected; },
+                         [&](int page) { seen.push_back(std::to_string(page)); },
+                         [&] { seen.push_back("availability"); }});
+  for (const int page : {5, 0}) {
+    model.Click();
+    EXPECT_EQ(seen.size(), 2 * posted.size() - 2);
+    selected = page;  // the tree handles the click after it was posted
+    posted.back()();
+    EXPECT_EQ(model.CurrentPage(), page);
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"5", "availability", "0", "availability"}));
 }
 
 }  // namespace
