@@ -11,10 +11,9 @@
 #include <thread>
 
 #include "device/clock_commands.h"
+#include "device/connect_sequence.h"
 #include "device/connection.h"
 #include "device/line_for_port.h"
-#include "device/link_errors.h"
-#include "device/open_port.h"
 #include "device/port_line.h"
 #include "device/settings_runs.h"
 #include "device/sockets/socket_line.h"
@@ -39,12 +38,7 @@ class SimNetworkTest : public ::testing::Test {
       GTEST_SKIP() << "ser2net is not installed";
   }
   LinkResult Open(const std::string& port) {
-    const LinkResult code = OpenDevicePort(link, port, LineSettings{});
-    if (code != LinkResult::kOk) {
-      ReportLinkError(code, boxes);
-      CloseDeviceLink(link);
-    }
-    return code;
+    return ConnectLogger(link, port, {}, boxes, boxes).opened;
   }
   // What a front end does after each command, and when the line's descriptor turns readable.
   void CheckForLoss() {
