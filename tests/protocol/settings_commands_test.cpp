@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "device/connect_sequence.h"
 #include "device/connection.h"
 #include "device/control_ids.h"
 #include "device/device_link.h"
@@ -45,10 +46,7 @@ struct SimConnection {
           simOptions.insert(simOptions.begin(), "--answer-wake");
           return simOptions;
         }()) {
-    connected =
-        !sim.path().empty() &&
-        device::OpenDevicePort(link, sim.path(), {}) == device::LinkResult::kOk &&
-        device::QueryDeviceStatus(link, connectBoxes) == device::HandshakeResult::kConnected;
+    connected = device::ConnectLogger(link, sim.path(), {}, connectBoxes, connectBoxes).connected;
     EXPECT_TRUE(connected) << "connect to " << sim.path();
     Mark();
   }
