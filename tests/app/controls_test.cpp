@@ -1,7 +1,13 @@
-// The controls built from the page table and the interface font.
+// The controls built from the page table and the interface font, and the events of the page fields
+// reaching the field editor (whose rules are checked below the widgets) and its answers reaching
+// the widgets: keys with the queued move on, the paste keys, Left and Backspace, composed input,
+// and leaving a field.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
 
 #include "app/ui_font.h"
 #include "device/control_ids.h"
@@ -79,17 +85,69 @@ TEST_F(WindowTest, TextsFitTheirControls) {
 // A field shows Shift_JIS bytes decoded, keeps them until edited and reads
 // an edit back in Shift_JIS.
 TEST_F(WindowTest, AShiftJisFieldIsShownKeptAndWrittenBack) {
-  controls().SetText(ids::kExtensionField,
-                     "\x93\xFA"
-                     "A");
+  controls().SetText(ids::kExtensionField, "\x93\xFA\x41");
   EXPECT_EQ(edit(ids::kExtensionField)->text(), QStringLiteral("日A"));
-  EXPECT_EQ(Text(ids::kExtensionField),
-            "\x93\xFA"
-            "A");
+  EXPECT_EQ(Text(ids::kExtensionField), "\x93\xFA\x41");
   edit(ids::kExtensionField)->setText(QStringLiteral("日B"));
-  EXPECT_EQ(Text(ids::kExtensionField),
-            "\x93\xFA"
-            "B");
+  EXPECT_EQ(Text(ids::kExtensionField), "\x93\xFA\x42");
+}
+
+// Pastes text into the focused field with Ctrl+V or Shift+Insert.
+void Paste(QLineEdit* field, const char* text, bool shiftInsert) {
+  QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+  QTest::keyClick(field, shiftInsert ? Qt::Key_Insert : Qt::Key_V,
+                  shiftInsert ? Qt::ShiftModifier : Qt::ControlModifier);
+  QCoreApplication::processEvents();
+}
+
+TEST_F(WindowTest, FieldEventsReachTheEditor) {
+  const int first = ids::StartDataByte(0, 0);
+  ClickPage(2);
+  Focus(first);
+  TypeChars("g4b");  // swallowed, typed, turned upper case and moved on
+  EXPECT_EQ(Text(first), "4B");
+  EXPECT_EQ(FocusedName(), "ctl511");
+  edit(first + 1)->setCursorPosition(0);
+  Type(Qt::Key_Left);
+  EXPECT_EQ(FocusedName(), "ctl510");
+  Focus(first + 1);
+  edit(first + 1)->setCursorPosition(0);
+  Type(Qt::Key_Backspace);
+  EXPECT_EQ(FocusedName(), "ctl510");
+
+  for (const bool shiftInsert : {false, true}) {
+    for (int id = first; id < first + 4; ++id)
+      controls().SetText(id, "");
+    Focus(first);
+    Paste(edit(first), "41424344", shiftInsert);
+    EXPECT_EQ(Text(first + 3), "44");
+    EXPECT_EQ(FocusedName(), "ctl513");
+  }
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("ＺＺ"));
+  controls().SetText(first, "");
+  QCoreApplication::sendEvent(edit(first), &composed);
+  EXPECT_EQ(Text(first), "");
+  EXPECT_FALSE(edit(first)->acceptDrops());
+  EXPECT_FALSE(edit(ids::kExtensionField)->acceptDrops());
+  Focus(first);
+  TypeChars("7");
+  Leave();
+  EXPECT_EQ(Text(first), "07");
+
+  ClickPage(11);
+  Focus(ids::kSeparatorField);
+  edit(ids::kSeparatorField)->clear();
+  Paste(edit(ids::kSeparatorField), "ab\r\ncd", false);
+  EXPECT_EQ(Text(ids::kSeparatorField), "ab");
+
+  ClickPage(3);  // a number field takes digits as typed, and is clamped on leaving
+  Focus(ids::StartTimeHour(0));
+  edit(ids::StartTimeHour(0))->clear();
+  TypeChars("a-294");
+  EXPECT_EQ(Text(ids::StartTimeHour(0)), "29");
+  Leave();
+  EXPECT_EQ(Text(ids::StartTimeHour(0)), "23");
 }
 
 }  // namespace

@@ -178,6 +178,12 @@ void ClickControl(QWidget& window, int id) {
   QTest::mouseClick(ChildControl(window, id), Qt::LeftButton);
 }
 
+void TypeInto(QLineEdit* field, const std::string& text) {
+  field->setFocus();
+  field->clear();
+  QTest::keyClicks(field, QString::fromStdString(text));
+}
+
 void ShowActive(QWidget& window) {
   window.show();
   QApplication::setActiveWindow(&window);

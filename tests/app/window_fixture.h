@@ -100,6 +100,8 @@ std::string ControlText(QWidget& window, int id);
 // holds Japanese (the fields hold the user's values and are left out).
 void ExpectNoJapaneseIn(QWidget& window);
 void ClickControl(QWidget& window, int id);
+// Types text into a cleared field with key events.
+void TypeInto(QLineEdit* field, const std::string& text);
 // Shows a window and waits until it is active, for key events.
 void ShowActive(QWidget& window);
 

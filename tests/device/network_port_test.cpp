@@ -1,10 +1,28 @@
+// What the connect dialog and the ports file give: line settings from the dialog's choices, and
+// network port names.
 #include <gtest/gtest.h>
 
+#include "device/line_choices.h"
 #include "device/network_port.h"
 #include "device/port_list.h"
 
 namespace km62rx::device {
 namespace {
+
+TEST(LineChoicesTest, ChoicesMapToLineSettingsOrNothing) {
+  const std::tuple<int, int, int, int, std::optional<LineSettings>> cases[] = {
+      {0, 0, 0, 0, LineSettings{115200, 8, kParityNone, kTwoStopBits, 0, 0}},
+      {0, 1, 3, 0, LineSettings{9600, 8, kParityEven, kOneStopBit, 1, 0}},
+      {0, 2, 3, 1, LineSettings{9600, 8, kParityOdd, kOneStopBit, 1, 1}},
+      {1, 0, 7, 1, LineSettings{600, 7, kParityNone, kTwoStopBits, 0, 1}},
+      {0, 3, 0, 0, std::nullopt},
+      {0, -1, 0, 0, std::nullopt},
+      {2, 0, 0, 0, std::nullopt},
+      {0, 0, 8, 0, std::nullopt},
+      {0, 0, 0, 2, std::nullopt}};
+  for (const auto& [a, b, c, d, want] : cases)
+    EXPECT_EQ(LineSettingsFromChoices(a, b, c, d), want) << a << b << c << d;
+}
 
 TEST(NetworkPortTest, NamesParseToHostAndPortOrNothing) {
   const std::pair<const char*, std::optional<NetworkAddress>> cases[] = {

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
-#include <functional>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <sstream>
@@ -26,20 +25,10 @@
 namespace km62rx::testing {
 namespace {
 
-TEST(CliRuns, MalformedTimeIsAUsageError) {
-  for (const char* bad : {"", "2026-03-05 07:08", "2026-03-05 07:08:09 ", "-2026-03-05 07:08:09"}) {
-    const CliRun r = RunKm62rx({"clock", "--port", "/dev/km62rx-no-such-port", "--time", bad});
-    EXPECT_EQ(r.status, 2) << bad;
-    const std::string portError =
-        device::LinkErrorMessage(device::LinkNotice::kPortNotOpened).title;
-    EXPECT_EQ(r.err.find(portError), std::string::npos) << bad;  // never got to the port
-  }
-}
-
-// One command line, run in a temporary folder: PORT becomes the simulator's terminal (started
-// with --answer-wake and simOptions), PORTLINK a symbolic link to it (./PORTLINK: that link by its
-// name in the folder), NETPORT the simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT
-// a loopback port nothing listens on, IN a file holding fileText (also piped to standard input),
+// One command line with files in a temporary folder: PORT becomes the simulator's terminal
+// (started with --answer-wake and simOptions), PORTLINK a symbolic link to it, NETPORT the
+// simulator served by ser2net (socket://127.0.0.1:N), CLOSEDPORT a loopback port nothing listens
+// on, IN a file holding fileText (also piped to standard input),
 // INLINK a symbolic link to it, OUT a file that does not exist yet, and FIFO a FIFO. Standard
 // output goes to the test, or with ">>LOG" is appended to a file that holds kLogLines (which the
 // output then is), or with ">CLOSED" goes to a pipe whose reader has gone.
@@ -99,10 +88,8 @@ TEST(CliRuns, SendThenReceiveGivesTheSameFile) {
   SimProcess sim;
   const CliRun sent = RunKm62rx({"send", "--port", sim.path(), original});
   EXPECT_EQ(sent.status, 0) << sent.err;
-  EXPECT_EQ(std::count(sent.out.begin(), sent.out.end(), '\n'), 17);
   const CliRun received = RunKm62rx({"receive", "--port", sim.path(), "-o", dir.File("B.CFG")});
   EXPECT_EQ(received.status, 0) << received.err;
-  EXPECT_EQ(std::count(received.out.begin(), received.out.end(), '\n'), 17);
   EXPECT_EQ(ReadFile(dir.File("B.CFG")), ReadFile(original));
   EXPECT_EQ(sent.err.find("note:"), std::string::npos) << sent.err;  // nothing changed
   EXPECT_EQ(received.err.find("note:"), std::string::npos) << received.err;
@@ -158,8 +145,6 @@ TEST(CliRuns, EachOfSeveralLoggersGoesItsOwnWay) {
   const device::LinkErrorBox portError =
       device::LinkErrorMessage(device::LinkNotice::kPortNotOpened);
   EXPECT_TRUE(Holds(r.err, kNoPort + ": " + portError.title + ": " + portError.text + "\n"));
-  for (const char* qtWarning : {"QObject", "QSocketNotifier", "QThread"})
-    EXPECT_EQ(r.err.find(qtWarning), std::string::npos) << r.err;
   std::istringstream lines(r.out);
   for (std::string line; std::getline(lines, line);) {
     EXPECT_TRUE(line.starts_with(good.path() + ": ") || line.starts_with(differs.path() + ": ") ||
@@ -224,24 +209,21 @@ std::vector<ExitCase> ExitCases() {
       Run("CheckNormalises", {}, check, 0, {}, sjisFile,
           Replace(sjisFile, {"STOP_LOGTIME=60\r\n", "STOP_LOGTIME=0060\n"})),
       Run("CheckBadLines", {}, check, 1,
-          {"パラメータエラー: 下記の設定行は無視されました。 TMSP_MODE=on\n"
-           "パラメータエラー: ロギング時間トリガーの最小設定値は1秒です。 1秒に変更しました。\n"
-           "警告: 下記の設定項目が重複しています。 START_DATA トリガー1 "
-           "後に記述された設定が優先されます。\n"},
+          // Each box on a line of its own (their texts: settings_reader_test).
+          {"パラメータエラー: 下記の設定行は無視されました。 TMSP_MODE=on\nパラメータエラー: "},
           Replace(kGoodFile,
                   {"STOP_LOGTIME=-", "STOP_LOGTIME=1", "START_DATA=1-", "START_DATA=1BB"}),
           "TMSP_MODE=on\r\nINFO_NAME=KM-62RX\r\nSTOP_LOGTIME=0\r\nSTART_DATA=1AA\r\n"
           "START_DATA=1BB\r\n"),
       Run("CheckMissingFile", {}, {"check", "OUT"}, 2, {kCannotOpen}),
-      Run("CheckLowerCaseKeys", {}, check, 2, {kNotASettingsFile}, "", "info_name=KM-62RX\r\n"),
-      Run("CheckOverOneMiB", {}, check, 2, {kNotASettingsFile}, "",
+      // A file's size limit is the window's (file_commands_test); a stream has its own.
+      Run("CheckStdinOverOneMiB", {}, {"check", "-"}, 2, {kNotASettingsFile}, "",
           kGoodFile + std::string(1 << 20, '#')),
       // A file that lacks lines is read with defaults, but each missing setting is told.
       Run("CheckStdin", {}, {"check", "-"}, 1,
           {"note: START_DATA[2]: the file has no line for it; its default \"2-\" is used\n"},
           pipedOut, pipedFile),
       Run("CheckDevStdin", {}, {"check", "/dev/stdin"}, 1, {}, pipedOut, pipedFile),
-      Run("SendDone", {}, send, 0, {"設定完了: 本体への設定送信が完了しました。\n"}),
       Run("SendFromStdinKeepsTheFilesBytes",
           {"--reply", "LES=OK\x93\xFA\x41", "--reply", "LEG=OK\x93\xFA\x41"},
           {"send", "--port", "PORT", "--trace", "-"}, 1, {"> LES\x93\xFA\x41\\r\n"}, "",
@@ -258,21 +240,20 @@ std::vector<ExitCase> ExitCases() {
            "可能性があります。 接続を確認して再度設定を試みてください。"}),
       Run("SendSdCardAbsent", {"--sd", "absent"}, send, 1,
           {"注意: SDカードが挿入されていません。"}),
-      Run("ReceiveDone", {}, receive, 0,
-          {"取得完了: 本体からの設定取得が完了しました。\n",
-           "設定保存: 設定ファイルを書き出しました。"}),
       Run("SendOldFirmware", {"--firmware", "100"}, send, 0, {"設定完了"},
           "8/8 ロギング設定: ok\n"),
-      Run("ReceiveItemFailure", {"--reply", "ESG=NG"}, receive, 1,
-          {"読込エラー: 停止トリガー(データサイズ)は正しく取得できなかった可能性があります。"},
-          "6/17 停止トリガー(データサイズ): failed\n"),
       Run("ReceiveSdCardError", {"--reply", "LEG=51"}, receive, 3,
           {"接続エラー: 設定の受信中に接続エラーが発生しました。 接続を確認してください。"},
           "8/17 ロギング設定: link failed\n"),
+      // A rounded size is a note, not a problem.
       Run("SendNotesARoundedSize", {}, send, 0,
-          {"note: STOP_DATASIZE: \"12345\" in the file is sent as \"12288\"\n"}, "", sizeFile),
+          {"設定完了: 本体への設定送信が完了しました。\n",
+           "note: STOP_DATASIZE: \"12345\" in the file is sent as \"12288\"\n"},
+          "", sizeFile),
       Run("ReceiveNotesARoundedSize", {"--reply", "ESG=OK10239600"}, receive, 0,
-          {"note: STOP_DATASIZE: \"10239600\" in the logger is saved as \"10238976\"\n"}),
+          {"取得完了: 本体からの設定取得が完了しました。\n",
+           "設定保存: 設定ファイルを書き出しました。",
+           "note: STOP_DATASIZE: \"10239600\" in the logger is saved as \"10238976\"\n"}),
       Run("SendVerifyCatchesAMismatch", {"--reply", "BDG1=OK1-"}, send, 1, {},
           "mismatch: START_DATA[1]: sent \"10D0A\", the logger holds \"1-\"\n", dataFile),
       Run("SendBackupBeforeAnySet", {},
@@ -283,8 +264,6 @@ std::vector<ExitCase> ExitCases() {
           {"エラー: ファイルを開けませんでした。"}),
       Run("DiffShowsTheValueSent", {}, diff, 1, {},
           "STOP_DATASIZE: file \"12345\" (sent as \"12288\"), logger \"-\"\n", sizeFile),
-      Run("DiffUnreadSetting", {"--reply", "ESG=NG"}, diff, 1, {"読込エラー"},
-          "STOP_DATASIZE: file \"-\", logger nothing (it could not be read)\n"),
       Run("ReceiveWithoutOutput", {}, {"receive", "--port", "PORT"}, 2, {"-o"}),
       Run("ReceiveIntoFifo", {}, {"receive", "--port", "PORT", "-o", "FIFO"}, 2, {kCannotOpen}),
       Run("ReceiveToStdout", {}, {"receive", "--port", "PORT", "-o", "-"}, 0, {"取得完了"},
@@ -294,14 +273,8 @@ std::vector<ExitCase> ExitCases() {
           "接続状態 : 接続中 (ファームウェア Ver1.23)\nSDカード : 書込保護\n"),
       Run("InfoTraceShowsTheWire", {}, {"info", "--port", "PORT", "--trace", "--parity", "even"}, 0,
           {"> DEA\\r\n< OKKM-62RX\\r\n"}),
-      Run("InfoPortMissing", {}, {"info", "--port", kNoPort}, 3,
-          {"接続エラー: COMポートエラー。\nkm62rx: there is no port " + kNoPort}),
-      Run("InfoThroughALinkToThePort", {}, {"info", "--port", "PORTLINK"}, 0, {"接続しました"}),
       Run("UsageSamePortTwiceThroughALink", {}, {"info", "--port", "PORT", "--port", "PORTLINK"}, 2,
           {"PORTLINK given twice"}),
-      Run("InfoThroughARelativeLink", {}, {"info", "--port", "./PORTLINK"}, 0, {"接続しました"}),
-      Run("UsageSamePortTwiceThroughARelativeLink", {},
-          {"info", "--port", "PORT", "--port", "./PORTLINK"}, 2, {"./PORTLINK given twice"}),
       Run("UsageSeveralPortsNeedAFolder", {},
           {"receive", "--port", "PORT", "--port", kNoPort, "-o", "OUT"}, 2,
           {"must be an existing folder"}),
@@ -317,18 +290,20 @@ std::vector<ExitCase> ExitCases() {
       Run("ClockTypedTimeIsClamped", {},
           {"clock", "--port", "PORT", "--time", "2150-00-15 24:07:60"}, 0,
           {"本体時刻設定: 2099/01/15 23:07:59 に設定しました。"}),
-      Run("ClockDayKeptInMonth", {}, {"clock", "--port", "PORT", "--time", "2026-02-30 10:00:00"},
-          0, {"本体時刻設定: 2026/02/28 10:00:00 に設定しました。"}),
+      Run("UsageTimeEmpty", {}, {"clock", "--port", "PORT", "--time", ""}, 2, {"--time must be"}),
+      Run("UsageTimeWithoutSeconds", {}, {"clock", "--port", "PORT", "--time", "2026-03-05 07:08"},
+          2, {"--time must be"}),
+      Run("UsageTimeWithABlankAfter", {}, {"clock", "--port", "PORT", "--time", kTime + " "}, 2,
+          {"--time must be"}),
       Run("ClockRefused", {"--reply", "TMS=01"}, {"clock", "--port", "PORT"}, 1,
           {"応答エラー: ハードウェア設定が不正です。"}),
-      Run("ClockFileDone", {}, {"clock-file", "IN", "--time", kTime}, 0,
-          {"設定保存: 設定ファイルに書き出しました。"}),
       Run("ClockFileForeign", {}, {"clock-file", "IN", "--time", kTime}, 2, {kNotASettingsFile}, "",
           "hello\r\n"),
       Run("UsageClockFileStdin", {}, {"clock-file", "-", "--time", kTime}, 2, {"FILE cannot be -"}),
       Run("ClockFileClampTold", {}, {"clock-file", "IN", "--time", "2030-02-31 25:00:00"}, 0,
           {"note: --time: hour 25 is set to 23 (the clock takes 00 to 23)\n",
-           "note: --time: day 31 is set to 28 (the last day of 2030-02)\n"}),
+           "note: --time: day 31 is set to 28 (the last day of 2030-02)\n",
+           "設定保存: 設定ファイルに書き出しました。"}),
       // What must never be lost: the file sent, a stream's contents, a good file, the run.
       Run("UsageBackupIsTheFileSent", {}, {"send", "--port", "PORT", "--backup", "INLINK", "IN"}, 2,
           {"INLINK is the settings file being sent"}),
@@ -348,9 +323,10 @@ std::vector<ExitCase> ExitCases() {
           {"send", "--json", "--port", "PORT", "IN", ">CLOSED"}, 2, {"設定完了"}),
       Run("SendFailedBackupSendsNothing", {"--reply", "ESG=NG"},
           {"send", "--port", "PORT", "--backup", "OUT", "IN"}, 1, {"OUT.CFG was left as it was"}),
-      Run("ReceiveHalfReadKeepsTheFile", {"--reply", "ESG=99"},
+      Run("ReceiveHalfReadKeepsTheFile", {"--reply", "ESG=NG"},
           {"receive", "--port", "PORT", "-o", "IN"}, 1,
-          {"IN.CFG was left as it was: the logger did not give STOP_DATASIZE\n"},
+          {"読込エラー: 停止トリガー(データサイズ)は正しく取得できなかった可能性があります。",
+           "IN.CFG was left as it was: the logger did not give STOP_DATASIZE\n"},
           "6/17 停止トリガー(データサイズ): failed\n", sizeFile),
       Run("SendLackingLines", {}, send, 1,
           {"note: TMSP_DEL_DATA: the file has no line for it; its default \"\" is used\n"}, "",
@@ -396,34 +372,25 @@ TEST(CliRuns, PortsListsThePortsFileAfterThePortsFoundEachDeviceOnce) {
   const std::string text = "# the lab\n" + listed + home.File("link") +
                            "\nsocket://127.0.0.1:4001 # again\n" + foundDevice + "\n";
   const std::string full = text + std::string((64 << 10) - text.size(), '#');  // just 64 KiB
-  const struct {
-    std::function<int()> make;
-    std::string out;
-    std::string note;
-  } cases[] = {
-      {[&] {
-         WriteFile(file, full);
-         return 0;
-       },
-       found + listed, ""},
-      {[&] {
-         WriteFile(file, full + "#");
-         return 0;
-       },
-       found, "larger than 64 KiB"},
-      {[&] { return mkfifo(file.c_str(), 0600); }, found, "not a regular file"},
-      {[&] { return symlink("/dev/zero", file.c_str()); }, found, "not a regular file"},
+  // The file as written (FIFO: a FIFO in its place), and what it gives.
+  const std::tuple<std::string, std::string, std::string> cases[] = {
+      {full, found + listed, ""},
+      {full + "#", found, "larger than 64 KiB"},
+      {"FIFO", found, "not a regular file"},
   };
   setenv("XDG_CONFIG_HOME", Utf8(home.path()).c_str(), 1);
-  for (const auto& c : cases) {
+  for (const auto& [contents, out, why] : cases) {
     std::filesystem::remove(file);
-    ASSERT_EQ(c.make(), 0);
+    if (contents == "FIFO")
+      ASSERT_EQ(mkfifo(file.c_str(), 0600), 0);
+    else
+      WriteFile(file, contents);
     const CliRun r = RunKm62rx({"ports"});
-    EXPECT_EQ(r.out, c.out) << c.note;
-    const std::string line = "km62rx: note: ignoring " + file + ": " + c.note + "\n";
-    const std::size_t note = r.err.find(c.note.empty() ? "note:" : line);
-    EXPECT_EQ(note == std::string::npos, c.note.empty()) << r.err;
-    EXPECT_TRUE(c.note.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
+    EXPECT_EQ(r.out, out) << why;
+    const std::string line = "km62rx: note: ignoring " + file + ": " + why + "\n";
+    const std::size_t note = r.err.find(why.empty() ? "note:" : line);
+    EXPECT_EQ(note == std::string::npos, why.empty()) << r.err;
+    EXPECT_TRUE(why.empty() || r.err.find("note:", note + 14) == std::string::npos) << r.err;
   }
   unsetenv("XDG_CONFIG_HOME");
 }
@@ -453,7 +420,7 @@ TEST_P(CliExit, StatusAndMessages) {
   for (const std::string& arg : c.args) {
     if (arg == "NETPORT" && !Ser2netProcess::Installed())
       GTEST_SKIP() << "ser2net is not installed";
-    if ((arg.starts_with("PORT") || arg == "./PORTLINK" || arg == "NETPORT") && !sim) {
+    if ((arg.starts_with("PORT") || arg == "NETPORT") && !sim) {
       std::vector<std::string> options = c.simOptions;
       options.insert(options.begin(), "--answer-wake");
       sim.emplace(options);
@@ -464,9 +431,8 @@ TEST_P(CliExit, StatusAndMessages) {
       args.push_back(ser2net.emplace(sim->terminal()).portName());
     else if (arg == "CLOSEDPORT")
       args.push_back("socket://127.0.0.1:" + std::to_string(FreeLoopbackPort()));
-    else if (arg.ends_with("PORTLINK") &&
-             symlink(sim->path().c_str(), dir.File("PORTLINK").c_str()) == 0)
-      args.push_back(arg == "PORTLINK" ? dir.File(arg) : arg);
+    else if (arg == "PORTLINK" && symlink(sim->path().c_str(), dir.File(arg).c_str()) == 0)
+      args.push_back(dir.File(arg));
     else if (arg == "IN" || arg == "OUT")
       args.push_back(dir.File(arg + ".CFG"));
     else if (arg == "INLINK" && symlink(dir.File("IN.CFG").c_str(), dir.File(arg).c_str()) == 0)
@@ -481,11 +447,7 @@ TEST_P(CliExit, StatusAndMessages) {
     else
       args.push_back(arg);
   }
-  // Run from the folder, where a relative name finds its files.
-  const std::filesystem::path folder = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
   CliRun output = RunKm62rx(args, ReadFile(dir.File("IN.CFG")), stdoutTo);
-  std::filesystem::current_path(folder);
   if (stdoutTo.starts_with(">>")) {
     EXPECT_EQ(output.out, "");
     output.out = ReadFile(dir.File("LOG"));

@@ -103,11 +103,14 @@ SimProcess::~SimProcess() {
     unlink(slotLock_.c_str());  // after the simulator removed its link
 }
 
-std::vector<std::string> SimProcess::ReceivedLines() const {
+std::vector<std::string> SimProcess::ReceivedLines(std::size_t first) const {
   std::vector<std::string> lines;
   std::ifstream in(traceFile_, std::ios::binary);
-  for (std::string line; std::getline(in, line);)
-    lines.push_back(line);
+  std::size_t seen = 0;
+  for (std::string line; std::getline(in, line); ++seen) {
+    if (seen >= first)
+      lines.push_back(line);
+  }
   return lines;
 }
 

@@ -22,8 +22,9 @@ class SimProcess {
   const std::string& path() const { return path_; }
   // Device path of its terminal side, under Wine too (for ser2net, which runs on Linux).
   const std::string& terminal() const { return terminal_; }
-  // Every command line received so far, in order, without its CR (a lone CR is "").
-  std::vector<std::string> ReceivedLines() const;
+  // Every command line received so far from the first-th on, in order, without its CR (a lone CR
+  // is "").
+  std::vector<std::string> ReceivedLines(std::size_t first = 0) const;
   // True while the simulator process is alive.
   bool Running();
   // Stops the simulator now (SIGTERM, then waits).

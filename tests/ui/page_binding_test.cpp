@@ -31,6 +31,12 @@ class PageBinding : public ::testing::Test {
     change(record);
     ShowSettingsOnPages(pages, record);
   }
+  // Checks a box and types its fields' texts.
+  void On(int check, const std::vector<std::pair<int, const char*>>& texts = {}) {
+    pages.SetChecked(check, true);
+    for (const auto& [id, text] : texts)
+      pages.SetText(id, text);
+  }
   MemoryPageControls pages;
   RecordingNotifier notifier;
 };
@@ -89,10 +95,8 @@ TEST_F(PageBinding, DataSizeIsShownInTheLargestFittingUnit) {
 }
 
 TEST_F(PageBinding, DataSizeAboveTwoThousandMByteIsLimited) {
-  pages.SetChecked(ids::kStopSizeCheck, true);
-  pages.SetText(ids::kStopSizeField, "2001");
-  pages.SetChecked(ids::kTimestampSizeCheck, true);
-  pages.SetText(ids::kTimestampSizeField, "2000");
+  On(ids::kStopSizeCheck, {{ids::kStopSizeField, "2001"}});
+  On(ids::kTimestampSizeCheck, {{ids::kTimestampSizeField, "2000"}});
   EXPECT_EQ(ReadBack().STOP_DATASIZE.Str(), "2097152000");
   EXPECT_EQ(pages.Text(ids::kStopSizeField), "2000");
   pages.SetText(ids::kTimestampSizeField, "2001");
@@ -155,13 +159,9 @@ TEST_F(PageBinding, TimeEntriesAndTheWeekdayMapping) {
   EXPECT_EQ(pages.ComboIndex(ids::StartTimeWeekday(4)), 0);
 
   // Fields are read with the atoi rule, held in range and written with two digits.
-  pages.SetChecked(ids::StartTimeCheck(6), true);
+  On(ids::StartTimeCheck(6), {{ids::StartTimeHour(6), "8"}, {ids::StartTimeMinute(6), ""}});
   pages.SetComboIndex(ids::StartTimeWeekday(6), 2);
-  pages.SetText(ids::StartTimeHour(6), "8");
-  pages.SetText(ids::StartTimeMinute(6), "");
-  pages.SetChecked(ids::StopTimeCheck(0), true);
-  pages.SetText(ids::StopTimeHour(0), "99");
-  pages.SetText(ids::StopTimeMinute(0), "-5");
+  On(ids::StopTimeCheck(0), {{ids::StopTimeHour(0), "99"}, {ids::StopTimeMinute(0), "-5"}});
   const LoggerSettings back = ReadBack();
   EXPECT_EQ(back.START_TIME[6].Str(), "620800");
   EXPECT_EQ(back.STOP_TIME[0].Str(), "072300");
@@ -175,10 +175,8 @@ TEST_F(PageBinding, DataEntriesTakeBytesUpToTheFirstShortField) {
   EXPECT_EQ(pages.Text(ids::StartDataByte(1, 0)), "41");
   EXPECT_EQ(pages.Text(ids::StartDataByte(1, 1)), "4");
   EXPECT_EQ(pages.Text(ids::ExcludedByte(1)), "0");
-  pages.SetChecked(ids::StartDataCheck(0), true);
-  pages.SetText(ids::StartDataByte(0, 0), "41");
-  pages.SetText(ids::StartDataByte(0, 2), "42");
-  pages.SetChecked(ids::TimestampStartCheck(2), true);  // no bytes: on with none
+  On(ids::StartDataCheck(0), {{ids::StartDataByte(0, 0), "41"}, {ids::StartDataByte(0, 2), "42"}});
+  On(ids::TimestampStartCheck(2));  // no bytes: on with none
   const LoggerSettings back = ReadBack();
   EXPECT_EQ(back.START_DATA[0].Str(), "041");
   EXPECT_EQ(back.START_DATA[1].Str(), "141");
@@ -188,13 +186,10 @@ TEST_F(PageBinding, DataEntriesTakeBytesUpToTheFirstShortField) {
 }
 
 TEST_F(PageBinding, StopEntriesWithoutAByteAreRefusedOncePerRow) {
-  pages.SetChecked(ids::StopDataCheck(2), true);
-  pages.SetText(ids::StopDataByte(2, 1), "41");
-  pages.SetChecked(ids::StopDataCheck(0), true);
-  pages.SetText(ids::StopDataByte(0, 0), "4");
-  pages.SetChecked(ids::StopDataCheck(1), true);
-  pages.SetText(ids::StopDataByte(1, 0), "0A");
-  pages.SetChecked(ids::TimestampStopCheck(1), true);
+  On(ids::StopDataCheck(2), {{ids::StopDataByte(2, 1), "41"}});
+  On(ids::StopDataCheck(0), {{ids::StopDataByte(0, 0), "4"}});
+  On(ids::StopDataCheck(1), {{ids::StopDataByte(1, 0), "0A"}});
+  On(ids::TimestampStopCheck(1));
 
   const LoggerSettings back = ReadBack();
   EXPECT_EQ(back.STOP_DATA[0].Str(), "0-");

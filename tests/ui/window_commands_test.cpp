@@ -1,3 +1,5 @@
+// The window's rules below the widgets: its commands, the clock dialog, the connection panel and
+// the page switch.
 #include "ui/window_commands.h"
 
 #include <gtest/gtest.h>
@@ -9,17 +11,18 @@
 #include "device/control_ids.h"
 #include "device/link_status.h"
 #include "support/fake_serial_line.h"
+#include "ui/clock_model.h"
 #include "ui/link_panel.h"
 #include "ui/memory_page_controls.h"
+#include "ui/page_switch_model.h"
 
 namespace km62rx::ui {
 namespace {
 
 constexpr int kDeviceButtons[] = {415, 416, 420, 421};
 
-// Records what the commands ask of the front end. When a dialog runs or a
-// request reaches the logger it looks, once, at the device buttons and the
-// busy cursor.
+// Records what the commands and the clock dialog ask of the front end. When a dialog runs or a
+// request reaches the logger it looks, once, at the device buttons and the busy cursor.
 class RecordingHost : public WindowHost {
  public:
   explicit RecordingHost(device::PageControls& pages) : pages_(pages) {}
@@ -107,6 +110,46 @@ TEST(WindowCommands, EachIdRunsItsCommand) {
   EXPECT_FALSE(RunWindowCommand(402, ctx));
 }
 
+// The clock dialog: the PC time without leading zeros; OK clamps the focused field, keeps the day
+// in its month, turns the buttons off and sends the typed time under the busy cursor, or asks for
+// a file to store it in.
+TEST(ClockModel, FillAndOk) {
+  MemoryPageControls dialog;
+  FillClockFields(dialog, FixedClock(2026, 3, 5, 7, 8, 9));
+  std::vector<std::string> fields;
+  for (int id : ids::kClockFields)
+    fields.push_back(dialog.Text(id));
+  EXPECT_EQ(fields, (std::vector<std::string>{"2026", "3", "5", "7", "8", "9"}));
+
+  testing::FakeSerialLine line;
+  line.Open("ttyFAKE", {});
+  device::DeviceLink link(line);
+  link.connected = 1;
+  RecordingNotifier own, main;
+  RecordingHost host(dialog);
+  line.responder = [&](std::string_view) -> testing::FakeSerialLine::Answer {
+    host.Look();
+    return {{0, "OK260228230809\r"}};
+  };
+  dialog.SetText(ids::kClockMonth, "2");
+  dialog.SetText(ids::kClockDay, "31");
+  dialog.SetText(ids::kClockHour, "99");  // still focused
+  ApplyClockDialog(1, ids::kClockHour, dialog, link, own, main, host);
+  EXPECT_EQ(line.written, std::vector<std::string>{"TMS260228230809\r"});
+  EXPECT_TRUE(host.seen.back());  // busy while the request went out
+  EXPECT_EQ(host.busy, 0);
+  for (int id : {ids::kClockOkButton, ids::kClockCancelButton, ids::kPcTimeButton})
+    EXPECT_FALSE(dialog.Enabled(id)) << id;
+  ASSERT_EQ(own.boxes.size(), 1u);
+  EXPECT_EQ(own.boxes[0].title, "本体時刻設定");
+  EXPECT_TRUE(main.boxes.empty());
+
+  ApplyClockDialog(0, 0, dialog, link, own, main, host);  // the file: cancelled
+  EXPECT_EQ(host.calls, std::vector<std::string>{"chooser"});
+  EXPECT_EQ(line.written.size(), 1u);
+  EXPECT_EQ(own.boxes.size() + main.boxes.size(), 1u);
+}
+
 // The connection panel and the controls that depend on the logger, in each
 // connection state.
 TEST(LinkPanel, PanelAndControlsFollowTheLink) {
@@ -148,6 +191,26 @@ TEST(LinkPanel, PanelAndControlsFollowTheLink) {
         EXPECT_EQ(pages.Enabled(id), enabled) << id;
     }
   }
+}
+
+// A click posts the switch, which reads the selection when it runs (no
+// selection hides every page) and applies the availability after the page.
+TEST(PageSwitchModelTest, AClickSwitchesToTheSelectionOnceHandled) {
+  std::vector<std::function<void()>> posted;
+  std::vector<std::string> seen;
+  int selected = 3;
+  PageSwitchModel model({[&](std::function<void()> call) { posted.push_back(call); },
+                         [&] { return selected; },
+                         [&](int page) { seen.push_back(std::to_string(page)); },
+                         [&] { seen.push_back("availability"); }});
+  for (const int page : {5, 0}) {
+    model.Click();
+    EXPECT_EQ(seen.size(), 2 * posted.size() - 2);
+    selected = page;  // the tree handles the click after it was posted
+    posted.back()();
+    EXPECT_EQ(model.CurrentPage(), page);
+  }
+  EXPECT_EQ(seen, (std::vector<std::string>{"5", "availability", "0", "availability"}));
 }
 
 }  // namespace
