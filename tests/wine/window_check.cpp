@@ -73,7 +73,8 @@ struct Script {
 
 Script script;
 
-// The dialog of this thread that is open and enabled, else the main window.
+// The dialog of this thread that is open and enabled (it may not show yet: a dialog shows once
+// its message queue is first empty), else the main window.
 HWND TopWindow() {
   HWND top = script.main;
   EnumThreadWindows(
@@ -81,7 +82,7 @@ HWND TopWindow() {
       [](HWND window, LPARAM found) -> BOOL {
         wchar_t name[16] = {};
         GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770" && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        if (std::wstring(name) == L"#32770" && IsWindowEnabled(window)) {
           *reinterpret_cast<HWND*>(found) = window;
           return FALSE;
         }
@@ -113,7 +114,8 @@ HWND Control(int id) {
 
 std::string TextOf(HWND control) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
   return Narrow(text);
 }
 
@@ -172,6 +174,10 @@ void Pump(int ms) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) {  // for the main loop, which ends the program
+        PostQuitMessage(static_cast<int>(message.wParam));
+        return;
+      }
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
@@ -298,8 +304,8 @@ int main(int argc, char** argv) {
   };
   services.listPorts = [port] { return std::vector<std::string>{port}; };
   services.closed = [] { PostQuitMessage(0); };
-  km62rx::win32::MainWindow window(
-      std::move(services), std::make_unique<km62rx::device::PortLine>(km62rx::device::MakeLineForPort));
+  km62rx::win32::MainWindow window(std::move(services), std::make_unique<km62rx::device::PortLine>(
+                                                            km62rx::device::MakeLineForPort));
   if (window.Handle() == nullptr)
     return 1;
   script.main = window.Handle();

@@ -23,9 +23,8 @@ int main() {
   km62rx::win32::WindowServices services = km62rx::win32::SystemServices();
   services.listPorts = [] { return std::vector<std::string>{}; };
   services.closed = [] { PostQuitMessage(0); };
-  km62rx::win32::MainWindow window(
-      std::move(services),
-      std::make_unique<km62rx::device::PortLine>(km62rx::device::MakeLineForPort));
+  km62rx::win32::MainWindow window(std::move(services), std::make_unique<km62rx::device::PortLine>(
+                                                            km62rx::device::MakeLineForPort));
   if (window.Handle() == nullptr)
     return 1;
   window.Show(SW_SHOWNORMAL);
