@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
-install_missing_packages cmake nsis wine64 xvfb xauth xdotool zip unzip
+install_missing_packages cmake binutils nsis wine64 xvfb xauth xdotool zip unzip
 
 BUILD=build-windows
 WINE=/usr/lib/wine/wine64
@@ -51,11 +51,13 @@ if [[ ${1:-} != --in-xvfb ]]; then
     fail "cpack -G ZIP failed"
   }
   step_done "setup and zip made"
-  listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort)
+  listed=$(unzip -Z1 "$zip" | grep -v '/$' | sort || true)
   expected=$(printf 'km62rx-%s-win64/%s\n' "$version" km62rx-settings.exe "$version" km62rx.exe | sort)
   [[ $listed == "$expected" ]] || fail "the zip holds"$'\n'"$listed"$'\n'"instead of"$'\n'"$expected"
   echo "windows-installer: setup $(du -k "$setup" | cut -f1) KB, zip $(du -k "$zip" | cut -f1) KB"
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --in-xvfb
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --in-xvfb
+  echo "windows-installer: all steps in $SECONDS s"
+  exit
 fi
 
 "$WINESERVER" -p </dev/null >/dev/null 2>&1 || true
@@ -83,6 +85,8 @@ installed=$(cd "$unix_folder" && find . -mindepth 1 | sort | tr '\n' ' ')
 [[ $installed == "./Uninstall.exe ./km62rx-settings.exe ./km62rx.exe " ]] ||
   fail "installed: $installed"
 [[ -f $shortcut ]] || fail "no Start-menu shortcut"
+grep -qF "$folder\\km62rx-settings.exe" <(strings "$shortcut") ||
+  fail "the Start-menu shortcut does not start $folder\\km62rx-settings.exe"
 registered=$("$WINE" reg query "$key" </dev/null | tr -d '\r') || fail "no uninstall key $key"
 registered_value() {
   sed -n "s/^ *$1 *REG_SZ *//p" <<<"$registered"
