@@ -2,8 +2,9 @@
 # Builds the project and runs the whole test suite: once normally (then
 # builds, installs and checks the Debian package), once under
 # AddressSanitizer and UndefinedBehaviorSanitizer, the layers without Qt
-# cross-built for Windows and run under Wine, then the fuzz targets for
-# about 30 seconds each when clang is present.
+# cross-built for Windows and run under Wine (then the Windows setup and zip
+# made and installed there), then the fuzz targets for about 30 seconds each
+# when clang is present.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/setup.sh
@@ -25,6 +26,9 @@ ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp UBSAN
 
 echo "== Windows build and test under Wine"
 scripts/windows-test.sh
+
+echo "== Windows setup and zip under Wine"
+scripts/windows-installer-test.sh
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz"

@@ -1,5 +1,38 @@
-# Manual pages, shell completion, the packages' documents, and the two Debian
-# packages that cpack -G DEB builds from the installed tree.
+# On Windows: the setup (cpack -G NSIS) and the portable zip (cpack -G ZIP),
+# each holding the window km62rx-settings.exe and the command line km62rx.exe.
+# On Linux: manual pages, shell completion, the packages' documents, and the
+# two Debian packages that cpack -G DEB builds from the installed tree.
+
+if(WIN32)
+  # Both programs side by side at the top of the folder: the Program Files
+  # folder, or the zip's one folder, holds the two programs and nothing else
+  # (the setup adds its uninstaller). They link their runtime statically, so
+  # no DLL goes with them.
+  install(TARGETS km62rx RUNTIME DESTINATION .)
+  if(TARGET km62rx-settings)
+    install(TARGETS km62rx-settings RUNTIME DESTINATION .)
+  endif()
+
+  set(CPACK_GENERATOR NSIS ZIP)
+  set(CPACK_PACKAGE_NAME km62rx)
+  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+  set(CPACK_SYSTEM_NAME win64)
+  # km62rx-VERSION-win64.zip; the setup's name ends in -setup (cmake/CPackWindows.cmake).
+  set(CPACK_PACKAGE_FILE_NAME km62rx-${PROJECT_VERSION}-win64)
+  set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/CPackWindows.cmake)
+  set(CPACK_STRIP_FILES ON)
+  # The setup: our own template (cmake/NSIS.template.in), found through the
+  # module path; the folder under Program Files, the name of the Start-menu
+  # shortcut and of the entry in Settings > Apps, and the fixed registry key
+  # under which every version registers its uninstaller.
+  list(APPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake)
+  set(CPACK_PACKAGE_INSTALL_DIRECTORY "KM-62RX Settings Tool")
+  set(CPACK_NSIS_DISPLAY_NAME "KM-62RX Settings Tool")
+  set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY km62rx-settings)
+  set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/res/km62rx-settings.ico)
+  include(CPack)
+  return()
+endif()
 
 include(GNUInstallDirs)
 
