@@ -33,5 +33,5 @@ find_program(KM62RX_WINE NAMES wine64 wine)
 if(KM62RX_WINE AND NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR
       env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all LC_ALL=C.UTF-8
-      "WINEDLLOVERRIDES=mscoree,mshtml=" ${KM62RX_WINE})
+      "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d" ${KM62RX_WINE})
 endif()

@@ -27,7 +27,8 @@ WINESERVER=/usr/lib/wine/wineserver
 # prefix of our own, no debug output, no prompts for Wine's add-ons, and
 # UTF-8 file names on the Linux side.
 export WINEPREFIX="$PWD/$BUILD/wine-prefix" WINEDEBUG=-all LC_ALL=C.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# winemenubuilder off: Wine writes no menu entries or file associations on the host.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 # COM slots: Wine's port table (HKLM\Software\Wine\Ports) is read only when
 # its server starts, so COM11 to COM26 are registered once, when the prefix
@@ -62,6 +63,13 @@ if ! grep -qF 'Noto Sans Mono CJK JP' "$WINEPREFIX/user.reg"; then
     /t REG_SZ /d 'Noto Sans Mono CJK JP' /f </dev/null >/dev/null 2>&1
   timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' \
     /t REG_SZ /d 'Noto Sans CJK JP' /f </dev/null >/dev/null 2>&1
+  timeout 600 "$WINESERVER" -w
+fi
+# Without a window manager on the virtual display, Wine waits about two
+# seconds for each window it hides unless it manages its windows itself.
+if ! grep -qF '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+  timeout 120 "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    </dev/null >/dev/null 2>&1
   timeout 600 "$WINESERVER" -w
 fi
 # One Wine server and its background services for the whole run, started
