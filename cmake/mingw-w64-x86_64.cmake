@@ -26,12 +26,12 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # Wine runs the tests: headless, with its own prefix inside the build folder
 # (created on the first run), without the prompts for its Mono and Gecko
-# add-ons, and with a UTF-8 locale so that Windows file names reach the Linux
+# add-ons or menu entries written on the host, and with a UTF-8 locale so that Windows file names reach the Linux
 # file system as UTF-8.
 find_program(KM62RX_WINE NAMES wine64 wine PATHS /usr/lib/wine NO_DEFAULT_PATH)
 find_program(KM62RX_WINE NAMES wine64 wine)
 if(KM62RX_WINE AND NOT DEFINED CMAKE_CROSSCOMPILING_EMULATOR)
   set(CMAKE_CROSSCOMPILING_EMULATOR
       env WINEPREFIX=${CMAKE_BINARY_DIR}/wine-prefix WINEDEBUG=-all LC_ALL=C.UTF-8
-      "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d" ${KM62RX_WINE})
+      "WINEDLLOVERRIDES=mscoree,mshtml,winemenubuilder.exe=" ${KM62RX_WINE})
 endif()

@@ -142,6 +142,29 @@ std::string MissingDisplay(const WindowArguments& arguments) {
 }
 
 std::string_view WindowUsage() {
+#ifdef _WIN32
+  return R"(Usage: km62rx-settings [PORT...]
+The desktop program that configures a KM-62RX serial data logger: connect to
+the logger, send and receive its logging settings, save and load the settings
+file (SETTING.CFG), and set its clock.
+
+Each PORT is added to the connect dialog's list of ports, after the serial
+ports found on the machine: a COM port such as COM3 or COM12, or a port that
+ser2net shares over the network, socket://HOST:PORT.
+
+Environment:
+  LC_ALL, LC_MESSAGES, LANG  the first that is set chooses the language: English
+                             when it starts with "en", else Japanese; without
+                             any, the Windows display language does
+  APPDATA                    its km62rx\ports lists more ports to offer, one a
+                             line
+
+  -h, --help   show this help
+  --version    show the version
+
+The command-line tool is km62rx.exe.
+)";
+#else
   return R"(Usage: km62rx-settings [PORT...]
 The desktop program that configures a KM-62RX serial data logger: connect to
 the logger, send and receive its logging settings, save and load the settings
@@ -166,6 +189,7 @@ Environment:
 
 See km62rx-settings(1); the command-line tool is km62rx(1).
 )";
+#endif
 }
 
 std::string WindowVersionLine() {
