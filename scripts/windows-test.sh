@@ -57,7 +57,7 @@ fi
 # Japanese text in Wine's windows: the window's fixed-pitch face, and the
 # face of menus and boxes, which has no Japanese of its own, stand for the
 # CJK faces installed on the Linux side.
-if ! grep -qF 'Noto Sans Mono CJK JP' "$WINEPREFIX/user.reg"; then
+if ! grep -qF '"Tahoma"="Noto Sans CJK JP"' "$WINEPREFIX/user.reg"; then
   echo "windows: mapping the Japanese fonts"
   timeout 120 "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' \
     /t REG_SZ /d 'Noto Sans Mono CJK JP' /f </dev/null >/dev/null 2>&1

@@ -37,6 +37,7 @@
 #include "device/line_for_port.h"
 #include "device/port_line.h"
 #include "settings/file_chooser.h"
+#include "settings/language.h"
 #include "settings/notifier.h"
 #include "win32/main_window.h"
 #include "win32/wide_text.h"
@@ -168,26 +169,40 @@ void ClickPage(int page) {
   SendMessageW(GetParent(tree), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
 }
 
+// Lets the window run for ms milliseconds. The script's own next step waits until then.
 void Pump(int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  for (DWORD now; (now = GetTickCount()) < end;) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
+  int heldSteps = 0;
+  for (bool first = true; first || GetTickCount() < end; first = false) {
+    const DWORD now = GetTickCount();
+    if (now < end)
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, end - now, QS_ALLINPUT);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) {  // for the main loop, which ends the program
         PostQuitMessage(static_cast<int>(message.wParam));
         return;
       }
+      if (message.hwnd == script.runner && message.message == kNextAction) {
+        ++heldSteps;
+        continue;
+      }
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }
   }
+  while (heldSteps-- > 0)
+    PostMessageW(script.runner, kNextAction, 0, 0);
 }
 
 // The top window as the screen shows it, written as a 24-bit bottom-up BMP.
 void WriteShot(const std::string& path) {
-  Pump(300);  // every control painted
   HWND top = TopWindow();
+  // A dialog shows once its own loop first finds no message waiting, which a step run inside
+  // that loop does not let happen: show it as the loop would.
+  if (!IsWindowVisible(top))
+    ShowWindow(top, SW_SHOW);
+  Pump(300);  // every control painted
   RECT frame;
   GetWindowRect(top, &frame);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
@@ -293,6 +308,7 @@ int main(int argc, char** argv) {
     return 2;
   const std::string port = argv[1];
   script.words.assign(argv + 2, argv + argc);
+  km62rx::SetLanguage(km62rx::WindowsLanguage());  // as the program chooses it
 
   const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                       ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES};
