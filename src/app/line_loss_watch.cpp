@@ -5,7 +5,7 @@
 namespace km62rx::app {
 
 LineLossWatch::LineLossWatch(std::unique_ptr<device::SerialLine> line, std::function<void()> lost)
-    : line_(std::move(line)), lost_(std::move(lost)) {
+    : ForwardingLine(std::move(line)), lost_(std::move(lost)) {
   for (QSocketNotifier* watch : {&readWatch_, &exceptionWatch_})
     QObject::connect(watch, &QSocketNotifier::activated, watch, [this] { Check(); });
   Arm();
@@ -17,19 +17,19 @@ LineLossWatch::~LineLossWatch() {
 
 bool LineLossWatch::Open(const std::string& portName, const device::LineSettings& settings) {
   Disarm();
-  const bool opened = line_->Open(portName, settings);
+  const bool opened = ForwardingLine::Open(portName, settings);
   Arm();
   return opened;
 }
 
 void LineLossWatch::Close() {
   Disarm();
-  line_->Close();
+  ForwardingLine::Close();
 }
 
 bool LineLossWatch::CheckForLoss() {
   Disarm();
-  const bool lost = line_->CheckForLoss();
+  const bool lost = ForwardingLine::CheckForLoss();
   Arm();
   return lost;
 }
@@ -50,7 +50,7 @@ void LineLossWatch::Disarm() {
 }
 
 void LineLossWatch::Arm() {
-  const int fd = line_->LossDescriptor();
+  const int fd = LossDescriptor();
   if (fd < 0)
     return;
   for (QSocketNotifier* watch : {&readWatch_, &exceptionWatch_}) {

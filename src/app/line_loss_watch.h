@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "device/serial_line.h"
+#include "device/forwarding_line.h"
 
 namespace km62rx::app {
 
@@ -19,7 +19,7 @@ namespace km62rx::app {
 // run, so the event loop never watches a descriptor that was closed (Qt
 // warns of it, and a file that got the same number would keep waking the
 // window).
-class LineLossWatch : public device::SerialLine {
+class LineLossWatch : public device::ForwardingLine {
  public:
   // lost is called from the event loop when the line found its device gone
   // and closed the port.
@@ -27,14 +27,7 @@ class LineLossWatch : public device::SerialLine {
   ~LineLossWatch() override;
 
   bool Open(const std::string& portName, const device::LineSettings& settings) override;
-  device::OpenFailure LastOpenFailure() const override { return line_->LastOpenFailure(); }
-  bool IsOpen() const override { return line_->IsOpen(); }
   void Close() override;
-  long BytesWaiting() override { return line_->BytesWaiting(); }
-  long Read(char* buffer, std::size_t maxBytes) override { return line_->Read(buffer, maxBytes); }
-  long Write(const char* data, std::size_t size) override { return line_->Write(data, size); }
-  bool WaitForInput(int timeoutMs) override { return line_->WaitForInput(timeoutMs); }
-  int LossDescriptor() const override { return line_->LossDescriptor(); }
   bool CheckForLoss() override;
 
   // Checks for a loss once the event being handled now is done.
@@ -47,7 +40,6 @@ class LineLossWatch : public device::SerialLine {
   // Watches the line's descriptor, when it has one.
   void Arm();
 
-  std::unique_ptr<device::SerialLine> line_;
   std::function<void()> lost_;
   QSocketNotifier readWatch_{QSocketNotifier::Read};
   QSocketNotifier exceptionWatch_{QSocketNotifier::Exception};

@@ -5,7 +5,7 @@
 namespace km62rx::win32 {
 
 bool LineLossTimer::Open(const std::string& portName, const device::LineSettings& settings) {
-  const bool opened = line_->Open(portName, settings);
+  const bool opened = ForwardingLine::Open(portName, settings);
   if (opened && window_ != nullptr)
     SetTimer(window_, kLineCheckTimer, kLineCheckIntervalMs, nullptr);
   return opened;
@@ -13,12 +13,12 @@ bool LineLossTimer::Open(const std::string& portName, const device::LineSettings
 
 void LineLossTimer::Close() {
   StopTimer();
-  line_->Close();
+  ForwardingLine::Close();
 }
 
 bool LineLossTimer::CheckForLoss() {
-  const bool lost = line_->CheckForLoss();
-  if (lost || !line_->IsOpen())
+  const bool lost = ForwardingLine::CheckForLoss();
+  if (lost || !IsOpen())
     StopTimer();
   return lost;
 }

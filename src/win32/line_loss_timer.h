@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "device/serial_line.h"
+#include "device/forwarding_line.h"
 
 namespace km62rx::win32 {
 
@@ -15,25 +15,18 @@ namespace km62rx::win32 {
 // to watch, so a timer of the window checks while a port is open, and the
 // window checks once more after each command it ran (a command may have met
 // the loss in the middle of a wait). Every other call passes through.
-class LineLossTimer : public device::SerialLine {
+class LineLossTimer : public device::ForwardingLine {
  public:
   // lost is called when a check found the device gone and the line closed.
   LineLossTimer(std::unique_ptr<device::SerialLine> line, std::function<void()> lost)
-      : line_(std::move(line)), lost_(std::move(lost)) {}
+      : ForwardingLine(std::move(line)), lost_(std::move(lost)) {}
   ~LineLossTimer() override { StopTimer(); }
 
   // The window whose timer (kLineCheckTimer) runs the checks.
   void SetWindow(HWND window) { window_ = window; }
 
   bool Open(const std::string& portName, const device::LineSettings& settings) override;
-  device::OpenFailure LastOpenFailure() const override { return line_->LastOpenFailure(); }
-  bool IsOpen() const override { return line_->IsOpen(); }
   void Close() override;
-  long BytesWaiting() override { return line_->BytesWaiting(); }
-  long Read(char* buffer, std::size_t maxBytes) override { return line_->Read(buffer, maxBytes); }
-  long Write(const char* data, std::size_t size) override { return line_->Write(data, size); }
-  bool WaitForInput(int timeoutMs) override { return line_->WaitForInput(timeoutMs); }
-  int LossDescriptor() const override { return line_->LossDescriptor(); }
   bool CheckForLoss() override;
 
   // Checks, and tells of a loss: on the timer and after each command.
@@ -42,7 +35,6 @@ class LineLossTimer : public device::SerialLine {
  private:
   void StopTimer();
 
-  std::unique_ptr<device::SerialLine> line_;
   std::function<void()> lost_;
   HWND window_ = nullptr;
 };
