@@ -1,5 +1,7 @@
 // The three dialogs as real windows under Wine, driven by window messages
-// from inside their own modal loops.
+// from inside their own modal loops. What the connect and clock models decide
+// is theirs to test (tests/ui); here, that the controls are as described and
+// their events reach the models.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,9 +15,10 @@
 #include "settings/control_ids.h"
 #include "settings/file_chooser.h"
 #include "support/temp_folder.h"
+#include "support/win32_actions.h"
 #include "ui/dialog_descriptions.h"
 #include "win32/dialogs.h"
-#include "win32/wide_text.h"
+#include "win32/win32_page_controls.h"
 
 namespace km62rx::testing {
 namespace {
@@ -51,9 +54,7 @@ std::size_t PlayDialog(const std::function<void()>& open, std::vector<Step> step
 }
 
 std::string Text(HWND dialog, int id) {
-  wchar_t text[256]{};
-  GetDlgItemTextW(dialog, id, text, 256);
-  return win32::Narrow(text);
+  return win32::WindowText(GetDlgItem(dialog, id));
 }
 const auto PostKey = [](UINT key) { PostMessageW(GetFocus(), WM_KEYDOWN, key, 1); };
 const auto Click = [](HWND dialog, int id) { SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); };
@@ -67,13 +68,7 @@ void Type(HWND dialog, int id, const std::string& text) {
     SendDlgItemMessageW(dialog, id, WM_CHAR, static_cast<WPARAM>(c), 1);
 }
 void Paste(HWND dialog, int id, const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(dialog));
-  EmptyClipboard();
-  const HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::wmemcpy(static_cast<wchar_t*>(GlobalLock(data)), text.c_str(), text.size() + 1);
-  GlobalUnlock(data);
-  SetClipboardData(CF_UNICODETEXT, data);
-  CloseClipboard();
+  ASSERT_TRUE(PutOnClipboard(dialog, text));
   Focus(dialog, id);
   SendDlgItemMessageW(dialog, id, WM_PASTE, 0, 0);
 }
@@ -207,9 +202,9 @@ TEST_F(DialogTest, ConnectNetworkPortAFailedOpenAndNoPort) {
   EXPECT_EQ(dialogBoxes.boxes.back().text, device::kNoPortFound.Get());
 }
 
-// The fields from the pinned clock; typing and pasting take digits only, cut
-// to the limit; leaving a field clamps it; "PC時刻コピー" refills them; OK
-// stores the typed time in the chosen file and closes.
+// The fields from the pinned clock; a paste reaches the digit rule, within
+// the field's limit; leaving a field clamps it; OK stores the typed time in
+// the chosen file and closes.
 TEST_F(DialogTest, ClockFieldsAndOkIntoAFile) {
   TempFolder folder;
   host.savePath = folder.File("SETTING.CFG");
@@ -218,8 +213,6 @@ TEST_F(DialogTest, ClockFieldsAndOkIntoAFile) {
                   Text(dialog, ids::kClockSecond),
               "2026-3-9");
     EXPECT_EQ(Text(dialog, ids::kClockHintLine), ui::ClockHint(0));
-    Paste(dialog, ids::kClockDay, L"1x");
-    EXPECT_EQ(Text(dialog, ids::kClockDay), "5");
     Paste(dialog, ids::kClockDay, L"123\r\nabc");
     EXPECT_EQ(Text(dialog, ids::kClockDay), "12");
     Type(dialog, ids::kClockYear, "2150");
@@ -229,13 +222,11 @@ TEST_F(DialogTest, ClockFieldsAndOkIntoAFile) {
                        {typeAndPaste,
                         [](HWND dialog) {
                           EXPECT_EQ(Text(dialog, ids::kClockYear), "2099");
-                          Click(dialog, ids::kPcTimeButton);
-                          EXPECT_EQ(Text(dialog, ids::kClockMonth), "3");
                           Type(dialog, ids::kClockYear, "2031");
                           Click(dialog, ids::kClockOkButton);
                         }}),
             2u);
-  EXPECT_NE(ReadFile(*host.savePath).find("TIME_CALENDAR=310305070809"), std::string::npos);
+  EXPECT_NE(ReadFile(*host.savePath).find("TIME_CALENDAR=310312070809"), std::string::npos);
   EXPECT_EQ(dialogBoxes.boxes.size(), 1u);
 }
 

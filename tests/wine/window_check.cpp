@@ -13,7 +13,7 @@
 //   text ID           prints "text ID TEXT"
 //   enabled ID        prints "enabled ID yes|no"
 //   file PATH         the file the next file dialog answers with
-//   mark              prints "mark" (the test acts on the simulator when it reads it)
+//   mark              prints "mark" (a point in the output to act on)
 //   wait MS           lets the window run for MS milliseconds
 //   shot FILE         writes the top window, frame and all, as it shows on the screen, to FILE
 //                     (a 24-bit BMP)
@@ -36,16 +36,18 @@
 
 #include "device/line_for_port.h"
 #include "device/port_line.h"
+#include "settings/control_ids.h"
 #include "settings/file_chooser.h"
 #include "settings/language.h"
 #include "settings/notifier.h"
+#include "support/win32_actions.h"
 #include "win32/main_window.h"
 #include "win32/wide_text.h"
+#include "win32/win32_page_controls.h"
 #include "win32/window_services.h"
 
 namespace {
 
-using km62rx::win32::Narrow;
 using km62rx::win32::Widen;
 
 constexpr UINT kNextAction = WM_APP + 40;
@@ -66,6 +68,7 @@ struct Script {
   std::size_t next = 0;
   HWND runner = nullptr;
   HWND main = nullptr;
+  km62rx::win32::MainWindow* window = nullptr;
   std::optional<std::string> file;
 
   std::string Word() { return next < words.size() ? words[next++] : std::string(); }
@@ -93,80 +96,10 @@ HWND TopWindow() {
   return top;
 }
 
-// A control by ID anywhere below the top window (the pages' controls sit in panels).
+// A control of the top window by ID (the main window's sit in panels, a dialog's on it).
 HWND Control(int id) {
-  struct Search {
-    int id;
-    HWND found;
-  } search{id, nullptr};
-  EnumChildWindows(
-      TopWindow(),
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        if (GetDlgCtrlID(child) == s->id) {
-          s->found = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-std::string TextOf(HWND control) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
-
-void PutOnClipboard(const std::wstring& text) {
-  if (!OpenClipboard(script.runner))
-    return;
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
-}
-
-HTREEITEM FindItem(HWND tree, HTREEITEM item, int page) {
-  for (; item != nullptr; item = TreeView_GetNextSibling(tree, item)) {
-    TVITEMW query{};
-    query.mask = TVIF_PARAM;
-    query.hItem = item;
-    TreeView_GetItem(tree, &query);
-    if (query.lParam == page)
-      return item;
-    if (HTREEITEM below = FindItem(tree, TreeView_GetChild(tree, item), page))
-      return below;
-  }
-  return nullptr;
-}
-
-void ClickPage(int page) {
-  HWND tree = nullptr;
-  EnumChildWindows(
-      script.main,
-      [](HWND child, LPARAM found) -> BOOL {
-        wchar_t name[32] = {};
-        GetClassNameW(child, name, 32);
-        if (std::wstring(name) == WC_TREEVIEWW) {
-          *reinterpret_cast<HWND*>(found) = child;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&tree));
-  HTREEITEM item = tree ? FindItem(tree, TreeView_GetRoot(tree), page) : nullptr;
-  if (item == nullptr) {
-    std::printf("page %d missing\n", page);
-    return;
-  }
-  TreeView_SelectItem(tree, item);
-  NMHDR click{tree, static_cast<UINT_PTR>(GetDlgCtrlID(tree)), static_cast<UINT>(NM_CLICK)};
-  SendMessageW(GetParent(tree), WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
+  const HWND top = TopWindow();
+  return top == script.main ? script.window->Controls().Window(id) : GetDlgItem(top, id);
 }
 
 // Lets the window run for ms milliseconds. The script's own next step waits until then.
@@ -212,13 +145,7 @@ void WriteShot(const std::string& path) {
   HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
   SelectObject(memory, old);
-  BITMAPINFOHEADER info{};
-  info.biSize = sizeof info;
-  info.biWidth = width;
-  info.biHeight = height;
-  info.biPlanes = 1;
-  info.biBitCount = 24;
-  info.biCompression = BI_RGB;
+  BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB};
   const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
   std::vector<unsigned char> pixels(stride * static_cast<DWORD>(height));
   GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(),
@@ -226,10 +153,9 @@ void WriteShot(const std::string& path) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  BITMAPFILEHEADER header{};
-  header.bfType = 0x4D42;  // "BM"
-  header.bfOffBits = sizeof header + sizeof info;
-  header.bfSize = header.bfOffBits + static_cast<DWORD>(pixels.size());
+  const DWORD offset = sizeof(BITMAPFILEHEADER) + sizeof info;
+  const BITMAPFILEHEADER header{0x4D42 /* "BM" */, offset + static_cast<DWORD>(pixels.size()), 0, 0,
+                                offset};
   if (FILE* out = _wfopen(Widen(path).c_str(), L"wb")) {
     std::fwrite(&header, sizeof header, 1, out);
     std::fwrite(&info, sizeof info, 1, out);
@@ -255,7 +181,7 @@ void RunAction(const std::string& action) {
     SetFocus(field);
     SendMessageW(field, EM_SETSEL, 0, -1);
     if (action == "paste") {
-      PutOnClipboard(text);
+      km62rx::testing::PutOnClipboard(script.runner, text);
       SendMessageW(field, WM_PASTE, 0, 0);
     } else {
       for (wchar_t c : text)
@@ -263,11 +189,13 @@ void RunAction(const std::string& action) {
     }
     Pump(0);  // the queued move on to the next byte
   } else if (action == "page") {
-    ClickPage(script.Number());
+    const int page = script.Number();
+    if (!km62rx::testing::SelectPage(Control(km62rx::ids::kPageTree), page, true))
+      std::printf("page %d missing\n", page);
     Pump(0);
   } else if (action == "text") {
     const int id = script.Number();
-    std::printf("text %d %s\n", id, TextOf(Control(id)).c_str());
+    std::printf("text %d %s\n", id, km62rx::win32::WindowText(Control(id)).c_str());
   } else if (action == "enabled") {
     const int id = script.Number();
     std::printf("enabled %d %s\n", id, IsWindowEnabled(Control(id)) ? "yes" : "no");
@@ -325,6 +253,7 @@ int main(int argc, char** argv) {
   if (window.Handle() == nullptr)
     return 1;
   script.main = window.Handle();
+  script.window = &window;
   window.Show(SW_SHOWNORMAL);
 
   WNDCLASSW runnerClass{};
