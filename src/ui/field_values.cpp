@@ -38,15 +38,15 @@ bool ValidUtf8(std::string_view text) {
   return true;
 }
 
-// The longest start of Shift_JIS bytes within limit characters.
+// The longest start of Shift_JIS bytes within limit characters. A lead byte
+// that ends the bytes without its pair counts as a character of its own, as
+// a field shows it.
 std::string_view CutShiftJis(std::string_view bytes, int limit) {
   std::size_t end = 0;
   for (int characters = 0; characters < limit && end < bytes.size(); ++characters) {
     const auto lead = static_cast<unsigned char>(bytes[end]);
     const bool pair = (lead >= 0x81 && lead <= 0x9F) || (lead >= 0xE0 && lead <= 0xFC);
-    if (pair && end + 2 > bytes.size())
-      break;
-    end += pair ? 2 : 1;
+    end += pair && end + 2 <= bytes.size() ? 2 : 1;
   }
   return bytes.substr(0, end);
 }

@@ -45,7 +45,8 @@ TEST(FieldValues, BytesAreCutByCharactersOfTheirEncoding) {
       {",;:|+", 4, ",;:|"},
       {"、、、", 2, "、、"},                                // UTF-8: three bytes a character
       {"\x81\x41\x81\x41\x81\x41", 2, "\x81\x41\x81\x41"},  // Shift_JIS pairs
-      {"\x81\x41\x61\x81", 3, "\x81\x41\x61"},              // a lone lead byte at the end
+      {"\x81\x41\x61\x81", 3, "\x81\x41\x61\x81"},          // a lone lead byte at the end is one
+      {"\x81\x41\x61\x81", 2, "\x81\x41\x61"},              // and is cut as one
       {"\xB1\xB2\xB3", 2, "\xB1\xB2"},                      // half-width kana: one byte each
       {"abcdef", 0, "abcdef"},
   };
