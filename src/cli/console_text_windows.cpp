@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/console_text.h"
+#include "settings/windows_text.h"
 
 namespace km62rx::cli {
 
@@ -22,12 +23,9 @@ std::optional<bool> WriteToConsole(std::FILE* stream, std::string_view text) {
   std::fflush(stream);  // what went through the stream comes first
   // Bytes that are no UTF-8 (a Shift_JIS value in a settings file) show as
   // replacement characters.
-  const int length = static_cast<int>(text.size());
-  const int size = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-  if (size <= 0)
+  const std::wstring wide = settings::windows::Widen(text);
+  if (wide.empty())
     return false;
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), size);
   std::size_t done = 0;
   while (done < wide.size()) {
     DWORD written = 0;

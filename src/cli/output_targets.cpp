@@ -11,6 +11,8 @@
 #include <windows.h>
 // windows.h first.
 #include <io.h>
+
+#include "settings/windows_text.h"
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -45,11 +47,9 @@ std::optional<FileIdentity> IdentityOfDescriptor(int descriptor) {
 }
 
 std::optional<FileIdentity> IdentityOfPath(const std::string& path) {
-  const int size = MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, nullptr, 0);
-  if (size <= 0)
+  const std::wstring wide = settings::windows::Widen(path);
+  if (wide.empty())
     return std::nullopt;
-  std::wstring wide(static_cast<std::size_t>(size), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, path.c_str(), -1, wide.data(), size);
   // Attributes only: no access to the contents is asked for, and nothing
   // stops others from using the file meanwhile.
   const HANDLE handle =

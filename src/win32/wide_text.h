@@ -1,12 +1,11 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "settings/windows_text.h"
 
 namespace km62rx::win32 {
 
-// The program's texts are UTF-8; the wide Windows calls take UTF-16.
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view utf16);
+// The front end converts its texts with the settings layer's functions.
+using settings::windows::Narrow;
+using settings::windows::Widen;
 
 }  // namespace km62rx::win32

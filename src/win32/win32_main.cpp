@@ -3,9 +3,8 @@
 // machine (network ports socket://HOST:PORT too), then the ports of the
 // ports file.
 #include <windows.h>
-// windows.h first: shellapi.h and commctrl.h need its types.
+// windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <memory>
 #include <string>
@@ -15,27 +14,21 @@
 #include "device/port_discovery.h"
 #include "device/port_line.h"
 #include "settings/language.h"
+#include "settings/windows_text.h"
 #include "ui/window_arguments.h"
 #include "win32/main_window.h"
 #include "win32/start_output.h"
-#include "win32/wide_text.h"
 #include "win32/window_services.h"
 
 namespace {
 
 using km62rx::win32::StartStream;
 
-// The words after the program's name, as UTF-8 (never the ANSI code page,
-// which cannot hold every name).
+// The words after the program's name, as UTF-8.
 std::vector<std::string> Arguments() {
-  std::vector<std::string> args;
-  int count = 0;
-  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-  if (wide == nullptr)
-    return args;
-  for (int i = 1; i < count; ++i)
-    args.push_back(km62rx::win32::Narrow(wide[i]));
-  LocalFree(wide);
+  std::vector<std::string> args = km62rx::settings::windows::CommandLineArguments();
+  if (!args.empty())
+    args.erase(args.begin());
   return args;
 }
 

@@ -13,24 +13,17 @@
 #include "device/port_discovery.h"
 #include "device/port_path.h"
 #include "device/usb_instance_id.h"
+#include "settings/windows_text.h"
 
 namespace km62rx::device {
 namespace {
-
-std::string Utf8(const wchar_t* text, int length) {
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-  std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
-  if (size > 0)
-    WideCharToMultiByte(CP_UTF8, 0, text, length, utf8.data(), size, nullptr, nullptr);
-  return utf8;
-}
 
 // A registry string of wchars as UTF-8, without the NULs that may end it.
 std::string RegistryText(const wchar_t* data, DWORD bytes) {
   int length = static_cast<int>(bytes / sizeof(wchar_t));
   while (length > 0 && data[length - 1] == L'\0')
     --length;
-  return Utf8(data, length);
+  return settings::windows::Narrow(std::wstring_view(data, static_cast<std::size_t>(length)));
 }
 
 std::string DeviceProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWORD property) {
@@ -78,7 +71,7 @@ void AddSetupApiPorts(std::vector<PortDescription>& ports) {
     wchar_t id[512];
     DWORD size = 0;
     if (SetupDiGetDeviceInstanceIdW(set, &device, id, 512, &size)) {
-      UsbInstanceFacts facts = ParseUsbInstanceId(Utf8(id, -1).c_str());
+      UsbInstanceFacts facts = ParseUsbInstanceId(settings::windows::Narrow(id).c_str());
       port.vendorId = facts.vendorId;
       port.productId = facts.productId;
       port.serialNumber = std::move(facts.serialNumber);
