@@ -6,9 +6,11 @@
 #include <string_view>
 
 #include "ui/field_rules.h"
+#include "ui/field_values.h"
 #include "win32/fonts.h"
 #include "win32/message_box_notifier.h"
 #include "win32/wide_text.h"
+#include "win32/window_text.h"
 
 namespace km62rx::win32 {
 namespace {
@@ -137,20 +139,6 @@ void PlaceOver(HWND dialog, HWND owner) {
   SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::wstring ClipboardText(HWND owner) {
-  std::wstring text;
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
-    return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 // A paste into a digit field takes what ui::DigitFieldPaste gives, whatever
 // asked for it (the keys, the context menu).
 void PasteIntoDigitField(HWND field) {
@@ -159,7 +147,7 @@ void PasteIntoDigitField(HWND field) {
   SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const int kept = GetWindowTextLengthW(field) - static_cast<int>(end - start);
   const int limit = static_cast<int>(SendMessageW(field, EM_GETLIMITTEXT, 0, 0));
-  const std::string taken = ui::DigitFieldPaste(Narrow(ClipboardText(field)), limit - kept);
+  const std::string taken = ui::DigitFieldPaste(ClipboardText(field), limit - kept);
   if (!taken.empty())
     SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(Widen(taken).c_str()));
 }
@@ -372,10 +360,7 @@ std::string DescribedDialog::Text(int id) const {
   if (def == nullptr || control == nullptr ||
       (def->kind != K::kLabel && def->kind != K::kTopLabel && def->kind != K::kDigitField))
     return {};
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+  return WindowText(control);
 }
 
 void DescribedDialog::SetText(int id, std::string_view text) {
@@ -383,18 +368,13 @@ void DescribedDialog::SetText(int id, std::string_view text) {
   const HWND control = Control(id);
   if (def == nullptr || control == nullptr)
     return;
-  std::wstring wide = Widen(text);
   if (def->kind == K::kDigitField) {
-    const auto limit = static_cast<std::size_t>(SendMessageW(control, EM_GETLIMITTEXT, 0, 0));
-    if (wide.size() > limit) {
-      wide.resize(limit);
-      if (!wide.empty() && IS_HIGH_SURROGATE(wide.back()))
-        wide.pop_back();  // never half a character
-    }
+    // The edit does not cut a text set by the program to its limit itself.
+    text = ui::CutToUnits(text, static_cast<int>(SendMessageW(control, EM_GETLIMITTEXT, 0, 0)));
   } else if (def->kind != K::kLabel && def->kind != K::kTopLabel) {
     return;
   }
-  SetWindowTextW(control, wide.c_str());
+  SetWindowTextW(control, Widen(text).c_str());
 }
 
 int DescribedDialog::ComboIndex(int id) const {

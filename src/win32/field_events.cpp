@@ -8,6 +8,7 @@
 #include "win32/wide_text.h"
 #include "win32/win32_page_controls.h"
 #include "win32/window_messages.h"
+#include "win32/window_text.h"
 
 namespace km62rx::win32 {
 namespace {
@@ -28,20 +29,6 @@ char32_t TypedChar(wchar_t c) {
   if (c < 0x20 || c == 0x7f || (c >= 0xD800 && c <= 0xDFFF) || ctrl)
     return 0;
   return c;
-}
-
-std::string ClipboardText(HWND field) {
-  std::string text;
-  if (!OpenClipboard(field))
-    return text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* wide = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = Narrow(wide);
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
 }
 
 void Apply(HWND field, const ui::FieldEdit& edit, const Win32PageControls& controls) {

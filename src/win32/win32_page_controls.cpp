@@ -5,6 +5,7 @@
 #include "ui/page_table.h"
 #include "win32/control_factory.h"
 #include "win32/wide_text.h"
+#include "win32/window_text.h"
 
 namespace km62rx::win32 {
 namespace {
@@ -17,13 +18,6 @@ ControlKind KindOf(int id) {
 }
 
 }  // namespace
-
-std::string WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
 
 std::string Win32PageControls::Text(int id) const {
   HWND window = Window(id);

@@ -42,7 +42,4 @@ class Win32PageControls : public device::PageControls {
   ui::FieldEditor editor_{*this};
 };
 
-// A window's text as UTF-8.
-std::string WindowText(HWND window);
-
 }  // namespace km62rx::win32

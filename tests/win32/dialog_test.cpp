@@ -18,7 +18,7 @@
 #include "support/win32_actions.h"
 #include "ui/dialog_descriptions.h"
 #include "win32/dialogs.h"
-#include "win32/win32_page_controls.h"
+#include "win32/window_text.h"
 
 namespace km62rx::testing {
 namespace {

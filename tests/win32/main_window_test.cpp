@@ -21,6 +21,7 @@
 #include "win32/dpi.h"
 #include "win32/main_window.h"
 #include "win32/window_messages.h"
+#include "win32/window_text.h"
 
 namespace km62rx::testing {
 namespace {

@@ -45,6 +45,7 @@
 #include "win32/wide_text.h"
 #include "win32/win32_page_controls.h"
 #include "win32/window_services.h"
+#include "win32/window_text.h"
 
 namespace {
 
