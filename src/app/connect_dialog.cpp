@@ -11,9 +11,6 @@
 namespace km62rx::app {
 namespace {
 
-constexpr int kLineCombos[] = {ids::kDataBitsCombo, ids::kParityCombo, ids::kBaudCombo,
-                               ids::kFlowCombo};
-
 void Fill(QComboBox* combo, const std::vector<std::string>& items) {
   for (const std::string& item : items)
     combo->addItem(QtText(item));
@@ -29,7 +26,7 @@ ConnectDialog::ConnectDialog(AppContext& ctx)
   auto* ports = Widget<QComboBox>(ids::kPortCombo);
   Fill(ports, model_.PortItems());
   FitPortListWidth();
-  for (int id : kLineCombos)
+  for (int id : ui::ConnectModel::LineCombos())
     Fill(Widget<QComboBox>(id), ui::ConnectModel::LineItems(id));
   connect(ports, &QComboBox::currentIndexChanged, this, [this] { ShowPortChoice(); });
   ShowPortChoice();
@@ -56,10 +53,8 @@ void ConnectDialog::FitPortListWidth() {
 }
 
 void ConnectDialog::ShowPortChoice() {
+  model_.ShowPortChoice(*this);
   auto* ports = Widget<QComboBox>(ids::kPortCombo);
-  const bool enabled = model_.LineCombosEnabled(ports->currentIndex());
-  for (int id : kLineCombos)
-    Widget<QComboBox>(id)->setEnabled(enabled);
   ports->setToolTip(ports->currentText());
 }
 
@@ -69,10 +64,7 @@ bool ConnectDialog::ReadyToShow() {
 
 void ConnectDialog::OnConnectClicked() {
   const ui::BusyScope busy(*ctx_.host);  // opening, identifying, the handshake and the clock
-  const auto index = [this](int id) { return Widget<QComboBox>(id)->currentIndex(); };
-  const ui::ConnectChoices choices{index(ids::kPortCombo), index(ids::kDataBitsCombo),
-                                   index(ids::kParityCombo), index(ids::kBaudCombo),
-                                   index(ids::kFlowCombo)};
+  const ui::ConnectChoices choices = ui::ConnectModel::ChoicesOn(*this);
   const auto opening = [this](bool on) {
     for (int id : {ids::kConnectOkButton, ids::kConnectCancelButton})
       Widget<QPushButton>(id)->setEnabled(!on);

@@ -34,6 +34,18 @@ std::vector<std::string> ConnectModel::PortItems() const {
   return ports_;
 }
 
+std::span<const int> ConnectModel::LineCombos() {
+  static constexpr int kLineCombos[] = {ids::kDataBitsCombo, ids::kParityCombo, ids::kBaudCombo,
+                                        ids::kFlowCombo};
+  return kLineCombos;
+}
+
+ConnectChoices ConnectModel::ChoicesOn(const device::PageControls& dialog) {
+  return {dialog.ComboIndex(ids::kPortCombo), dialog.ComboIndex(ids::kDataBitsCombo),
+          dialog.ComboIndex(ids::kParityCombo), dialog.ComboIndex(ids::kBaudCombo),
+          dialog.ComboIndex(ids::kFlowCombo)};
+}
+
 std::vector<std::string> ConnectModel::LineItems(int comboId) {
   switch (comboId) {
     case ids::kDataBitsCombo:
@@ -59,6 +71,12 @@ bool ConnectModel::ReadyToShow(Notifier& owner) const {
 bool ConnectModel::LineCombosEnabled(int portIndex) const {
   const std::string* port = Port(portIndex);
   return port == nullptr || !device::IsNetworkPortName(*port);
+}
+
+void ConnectModel::ShowPortChoice(device::PageControls& dialog) const {
+  const bool enabled = LineCombosEnabled(dialog.ComboIndex(ids::kPortCombo));
+  for (int id : LineCombos())
+    dialog.SetEnabled(id, enabled);
 }
 
 bool ConnectModel::Connect(const ConnectChoices& choices, device::DeviceLink& link, Notifier& owner,

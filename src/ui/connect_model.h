@@ -1,10 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "device/device_link.h"
+#include "device/page_controls.h"
 #include "settings/notifier.h"
 
 namespace km62rx::ui {
@@ -27,8 +29,12 @@ class ConnectModel {
   // The port combo's items: the ports as listed, not sorted, or the
   // placeholder "なし" when there is none.
   std::vector<std::string> PortItems() const;
-  // The items of a line-setting combo (301 to 304).
+  // The line-setting combos (301 to 304), in the dialog's order, and the
+  // items of each.
+  static std::span<const int> LineCombos();
   static std::vector<std::string> LineItems(int comboId);
+  // The choices the dialog's combos show.
+  static ConnectChoices ChoicesOn(const device::PageControls& dialog);
 
   // False when no port was found: the box "COMポートが見つかりません。" has
   // been shown to owner, and the dialog is not to be shown.
@@ -38,6 +44,9 @@ class ConnectModel {
   // network port (socket://HOST:PORT) keeps the line settings of the server
   // it is shared by.
   bool LineCombosEnabled(int portIndex) const;
+  // Turns the line-setting combos on or off for the port the dialog's port
+  // combo shows.
+  void ShowPortChoice(device::PageControls& dialog) const;
 
   // "接続": connects with the choices (nothing for the placeholder or a
   // choice outside the lists). opening tells when the port is being opened,

@@ -9,9 +9,6 @@
 namespace km62rx::win32 {
 namespace {
 
-constexpr int kLineCombos[] = {ids::kDataBitsCombo, ids::kParityCombo, ids::kBaudCombo,
-                               ids::kFlowCombo};
-
 // "シリアル接続", drawn from its description; its rules are the
 // ConnectModel's. The combos show the model's items, "接続" hands the
 // choices to the model and closes the dialog when it connected.
@@ -27,9 +24,9 @@ class ConnectDialog final : public DescribedDialog {
     notifier_ = MakeDialogNotifier(ctx_, Handle());
     FillCombo(ids::kPortCombo, model_.PortItems());
     FitPortListWidth();
-    for (int id : kLineCombos)
+    for (int id : ui::ConnectModel::LineCombos())
       FillCombo(id, ui::ConnectModel::LineItems(id));
-    ShowPortChoice();
+    model_.ShowPortChoice(*this);
     // Without a port the model's box is shown and the dialog never is.
     if (!model_.ReadyToShow(*notifier_))
       Close();
@@ -37,7 +34,7 @@ class ConnectDialog final : public DescribedDialog {
 
   void OnCommand(int id, int code) override {
     if (id == ids::kPortCombo && code == CBN_SELCHANGE)
-      ShowPortChoice();
+      model_.ShowPortChoice(*this);
     else if (id == ids::kConnectOkButton && code == BN_CLICKED)
       ConnectWithChoices();
     else if (id == ids::kConnectCancelButton && code == BN_CLICKED)
@@ -67,19 +64,10 @@ class ConnectDialog final : public DescribedDialog {
     SendMessageW(combo, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest + margins), 0);
   }
 
-  // The line-setting combos follow the chosen port, as the model says.
-  void ShowPortChoice() {
-    const bool enabled = model_.LineCombosEnabled(ComboIndex(ids::kPortCombo));
-    for (int id : kLineCombos)
-      SetEnabled(id, enabled);
-  }
-
   void ConnectWithChoices() {
     const ActionScope action(*this);
     const ui::BusyScope busy(*ctx_.host);  // opening, identifying, the handshake and the clock
-    const ui::ConnectChoices choices{ComboIndex(ids::kPortCombo), ComboIndex(ids::kDataBitsCombo),
-                                     ComboIndex(ids::kParityCombo), ComboIndex(ids::kBaudCombo),
-                                     ComboIndex(ids::kFlowCombo)};
+    const ui::ConnectChoices choices = ui::ConnectModel::ChoicesOn(*this);
     const HWND focused = GetFocus();
     const auto opening = [this, focused](bool on) {
       for (int id : {ids::kConnectOkButton, ids::kConnectCancelButton})
